@@ -1,0 +1,44 @@
+#pragma once
+// The settings kept between runs (Vortan2.ini) and the last-image file (_Vortan2.ini),
+// both in <config>/Vortan2/.
+
+#include "app/IniFile.h"
+#include "params/DeviceImage.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace vortan {
+
+struct FormSettings {
+    std::optional<int> left; // missing: the window stays centred
+    std::optional<int> top;
+    std::uint8_t comPort = 1;
+    std::uint8_t language = 0;
+    QString file;   // caption of LabelFile2
+    QString iniDir; // last parameter-file path
+    int activePage = 1; // 1..4
+    bool extMonitor = false;
+};
+
+// The folder <config>/Vortan2, created when missing.
+QString settingsFolder();
+QString settingsFilePath();  // .../Vortan2.ini
+QString lastImageFilePath(); // .../_Vortan2.ini
+
+// `current` gives the defaults for missing keys (position, port, language, check box).
+FormSettings readSettings(const IniFile& ini, const FormSettings& current);
+// Writes the keys of FORM_HLAV and IGNITION in their order and saves; false on failure.
+bool writeSettings(IniFile& ini, const FormSettings& s);
+
+// Device path of COMn: key COMn of section PORTS, else /dev/ttyS<n-1>.
+QString portDevicePath(const IniFile& ini, int comPort);
+
+// Up to 300 numbers, low 8 bits into bytes 0.. of the image; false when the file is missing.
+bool readLastImage(const QString& path, DeviceImage& image);
+// 30 lines of ten "%5u " numbers, through a temporary file; false on failure.
+bool writeLastImage(const QString& path, const DeviceImage& image);
+std::string lastImageText(const DeviceImage& image);
+
+} // namespace vortan

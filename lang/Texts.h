@@ -1,0 +1,63 @@
+#pragma once
+// The user-interface texts in Czech, English and German: the captions and hints that a
+// language switch sets, and the messages picked by the language index when shown.
+// Texts are UTF-8.
+
+#include <string>
+#include <vector>
+
+namespace vortan {
+
+enum Language : int { Czech = 0, English = 1, German = 2 };
+
+enum class Message {
+    ReadStarted,
+    ProgramStarted,
+    VerifyStartedByUser,
+    VerifyStartedAuto,
+    VerifyOk,
+    ReadFailed,
+    VerifyFailed,
+    ProgramFailed,
+    IncompatibleUnit, // message box
+    UnsupportedBike,  // message box
+    FileVersion,      // message box: header missing or of another version
+    PrintHeading,     // heading of the printed date line
+    NoPrinter,        // message box
+};
+
+// True for the failures that the message label shows in red.
+bool isFailure(Message m);
+// The start messages also make the message label visible.
+bool isStart(Message m);
+// The text of `m` in `language` (0 Czech, 1 English, 2 German); empty for other indexes.
+std::string messageText(Message m, int language);
+
+// Texts that are the same in every language.
+inline constexpr const char* kComOpeningError = "Com opening error";
+inline constexpr const char* kOpenFileError = "Open file error";
+inline constexpr const char* kNoConnection = "No Connection";
+
+enum class TextProperty { Caption, Hint };
+
+struct UiText {
+    std::string objectName;
+    TextProperty property;
+    std::string czech;
+    std::string english;
+    std::string german;
+    const std::string& in(int language) const {
+        return language == Czech ? czech : language == German ? german : english;
+    }
+};
+
+// Every text a language operation sets, in the order it sets them (MenuCom1..10 expanded).
+const std::vector<UiText>& uiTexts();
+
+// Text of the About box for `language`, with the build date and time filled in.
+std::string aboutText(int language, const std::string& buildDate, const std::string& buildTime);
+
+// File name of the user manual for `language`.
+std::string manualFileName(int language);
+
+} // namespace vortan

@@ -1,0 +1,192 @@
+#include "link/DeviceOperations.h"
+
+#include <cstring>
+
+namespace vortan {
+
+namespace {
+constexpr int kResendTicks = 4;
+constexpr int kMaxAttempts = 5;
+constexpr int kMonitorTicks = 6;
+} // namespace
+
+void DeviceOperations::sendRequest() {
+    const int page = currentCommand & Command::PageMask;
+    const bool reading = operation == Read;
+    host_.sendFrame(makeFrame(currentCommand, reading ? nullptr : image_.page(page)), true);
+    tickCount = 0;
+}
+
+void DeviceOperations::startRead() {
+    operation = Read;
+    currentCommand = Command::Read;
+    attemptCount = 1;
+    host_.showMessage(Message::ReadStarted);
+    host_.setGauge(0);
+    host_.setGaugeVisible(true);
+    host_.clearFileLabel();
+    // The first request goes out from tick() once tickCount reaches 4.
+}
+
+void DeviceOperations::startVerify() {
+    host_.takeControls();
+    operation = Verify;
+    currentCommand = Command::Read + 1;
+    attemptCount = 1;
+    sendRequest();
+    host_.showMessage(Message::VerifyStartedByUser);
+    host_.setGauge(1);
+    host_.setGaugeVisible(true);
+}
+
+void DeviceOperations::startProgram() {
+    host_.takeControls();
+    operation = Program;
+    currentCommand = Command::Program;
+    attemptCount = 1;
+    sendRequest();
+    host_.showMessage(Message::ProgramStarted);
+    host_.setGauge(0);
+    host_.setGaugeVisible(true);
+}
+
+void DeviceOperations::programAfterChange(bool checkBoxTicked) {
+    if (!checkBoxTicked) {
+        armed_ = false;
+        return;
+    }
+    bool changed = !armed_;
+    armed_ = true;
+    for (int i = kPageSize; i < kImageSize; ++i) {
+        if (changeSnapshot_[i] != image_[i]) {
+            changed = true;
+            changeSnapshot_[i] = image_[i];
+        }
+    }
+    if (!changed)
+        return;
+    operation = Program;
+    currentCommand = Command::Program;
+    attemptCount = 1;
+    host_.showMessage(Message::ProgramStarted);
+    host_.setGauge(0);
+    host_.setGaugeVisible(true);
+}
+
+void DeviceOperations::tick() {
+    if (operation == Idle) {
+        if (++tickCount >= kMonitorTicks) {
+            tickCount = 0;
+            host_.sendFrame(monitorRequest(), false);
+        }
+        return;
+    }
+    if (++tickCount < kResendTicks)
+        return;
+    tickCount = 0;
+    if (++attemptCount <= kMaxAttempts) {
+        sendRequest();
+        return;
+    }
+    fail();
+}
+
+void DeviceOperations::fail() {
+    static constexpr Message kFailure[] = {Message::ProgramFailed, Message::ProgramFailed,
+                                           Message::VerifyFailed, Message::ReadFailed};
+    host_.showMessage(kFailure[operation]);
+    operation = Idle;
+}
+
+void DeviceOperations::nextPage() {
+    host_.addGauge(1);
+    ++currentCommand;
+    attemptCount = 1;
+    sendRequest();
+}
+
+void DeviceOperations::startAutoVerify() {
+    operation = Verify;
+    currentCommand = Command::Read + 1;
+    attemptCount = 1;
+    sendRequest();
+    host_.showMessage(Message::VerifyStartedAuto);
+    host_.setGauge(1);
+    host_.setGaugeVisible(true);
+}
+
+void DeviceOperations::handleReply(const std::uint8_t* frame) {
+    if (!frameValid(frame))
+        return;
+    host_.linkAlive();
+    if (operation == Idle || frame[0] != (currentCommand ^ Command::ReplyBit))
+        return;
+    const int n = currentCommand & Command::PageMask;
+    if (n > 2)
+        return;
+    const std::uint8_t* data = frame + 1;
+    std::uint8_t* page = image_.page(n);
+
+    switch (operation) {
+    case Read:
+        std::memcpy(page, data, kPageSize);
+        if (n == 0) {
+            host_.showIdentification();
+            if (image_[Byte::CompatibilityCode] != 15) {
+                operation = Idle;
+                host_.normaliseAndShow();
+                host_.showMessageBox(Message::IncompatibleUnit);
+                return;
+            }
+        }
+        if (n < 2) {
+            nextPage();
+            return;
+        }
+        host_.normaliseAndShow();
+        startAutoVerify();
+        return;
+
+    case Verify:
+        for (int i = 0; i < kPageSize; ++i)
+            if (n * kPageSize + i != Byte::RPM2 && data[i] != page[i])
+                return; // resent by tick(), in the end a verify failure
+        if (n < 2) {
+            nextPage();
+            return;
+        }
+        host_.setGaugeVisible(false);
+        host_.showMessage(Message::VerifyOk);
+        operation = Idle;
+        return;
+
+    case Program:
+        if (n == 0) {
+            std::memcpy(page, data, kPageSize);
+            host_.showIdentification();
+            host_.normaliseAndShow();
+            if (image_[Byte::CompatibilityCode] != 15) {
+                operation = Idle;
+                host_.showMessageBox(Message::IncompatibleUnit);
+                return;
+            }
+            if (!bikeSupported(image_, image_[Byte::BIKE])) {
+                operation = Idle;
+                host_.showMessageBox(Message::UnsupportedBike);
+                return;
+            }
+        } else if (std::memcmp(page, data, kPageSize) != 0) {
+            return;
+        }
+        if (n < 2) {
+            nextPage();
+            return;
+        }
+        startAutoVerify();
+        return;
+    default:
+        return;
+    }
+}
+
+} // namespace vortan

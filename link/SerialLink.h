@@ -1,0 +1,59 @@
+#pragma once
+// The serial port to the unit: opened by device path at 57600,N,8,1, drained once per tick,
+// written frame by frame. A lost link (unplugged adapter, vanished device) closes the port
+// and reopens the same device by itself once it is back.
+
+#include "link/Frame.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QTimer>
+
+namespace vortan {
+
+class SerialLink : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kQueueLimit = 10000;
+    static constexpr int kReadChunk = 1000;
+    static constexpr int kReadAllBelow = 1024;
+
+    explicit SerialLink(QObject* parent = nullptr);
+    ~SerialLink() override;
+
+    // Opens `devicePath`; false when it cannot be opened (the caller reports it).
+    bool open(const QString& devicePath);
+    // Purges pending reads, restores the port and closes it; stops reopening.
+    void close();
+    bool isOpen() const;
+    const QString& devicePath() const { return path_; }
+
+    // Bytes waiting in the input queue (at most kQueueLimit).
+    int bytesWaiting();
+    // One drain: nothing below 102 waiting bytes, 1000 above 1024, else all.
+    QByteArray drain();
+    // Writes 102 bytes; an operation request then waits until the transmit buffer is empty.
+    void write(const Frame& frame, bool waitForTransmit);
+
+signals:
+    // The link was lost (the port is being closed; reopening is retried).
+    void linkLost();
+    // The lost device came back and was reopened.
+    void linkRestored();
+
+private:
+    void pullFromPort();
+    void onError(QSerialPort::SerialPortError error);
+    void closeAfterLoss();
+    void tryReopen();
+
+    QSerialPort port_;
+    QString path_;
+    QByteArray queue_;
+    QTimer reopenTimer_;
+    bool lost_ = false;
+};
+
+} // namespace vortan

@@ -1,0 +1,78 @@
+#pragma once
+// The monitor packet (reply 0xB0): its values and what the monitor area shows for them.
+
+#include "link/Frame.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vortan {
+
+struct MonitorPacket {
+    std::uint16_t rpm = 0;
+    std::uint16_t tpsRaw = 0;
+    std::uint16_t lambdaRaw = 0;
+    std::uint16_t servoMeasuredRaw = 0;
+    std::uint16_t servoDesiredRaw = 0;
+    std::uint16_t programmings = 0;
+    std::array<std::uint16_t, 8> test{};
+    std::uint8_t tpsPercent = 0; // above 100: sensor error
+    std::uint8_t advance = 0;
+    std::uint8_t startLimiter = 0;
+    std::uint8_t rpmRed = 0;
+    std::uint8_t blocking1 = 0;
+    std::uint8_t blocking2 = 0;
+    std::uint8_t rpmYellow = 0;
+    std::uint8_t servoOk = 0;
+    std::uint8_t clutchMaster = 0;
+    std::uint8_t tachoSelected = 0;
+    std::uint8_t n2oActive = 0;
+};
+
+// raw * 5000 / 8184 in signed 32-bit arithmetic, truncated.
+int rawToMillivolts(int raw);
+
+// Decodes a 102-byte frame; false (and `out` untouched) when the first byte is not 0xB0
+// or the check fails.
+bool decodeMonitorPacket(const std::uint8_t* frame, MonitorPacket& out);
+// Encodes a packet into a valid frame (the simulated unit and tests use it).
+Frame encodeMonitorPacket(const MonitorPacket& p);
+
+enum class LabelColour : std::uint8_t { ButtonFace, Red, Yellow, Lime, White, Fuchsia, Unchanged };
+
+struct LabelView {
+    std::string text;
+    LabelColour colour = LabelColour::Unchanged;
+};
+
+// Everything one accepted packet shows, in the order it is shown.
+struct MonitorDisplay {
+    LabelView rpm;        // LabelRpm
+    int rpmGauge = 0;     // CGaugeRpm
+    std::uint16_t lambdaMv = 0;
+    LabelView lambda;     // LabelLambda
+    int lambdaGauge = 0;  // CGaugeLambda
+    std::uint16_t tpsMv = 0;
+    int tpsGauge = 0;     // CGaugeTps
+    LabelView tps;        // LabelTpsMon
+    LabelView servoDesired;  // LabelPriveraPoz
+    LabelView servoMeasured; // LabelPriveraMer
+    LabelView blocking1;  // LabelBlok1
+    LabelView blocking2;  // LabelBlok2
+    LabelView clutch;     // LabelClutchMon
+    LabelView limiter;    // LabelLimiter1
+    LabelView tacho;      // LabelTacho_Lambda
+    LabelView n2o;        // LabelN2oEnable
+    LabelView advance;    // LabelAdvance
+    LabelView programmings; // LabelPocetProgramovani
+    std::array<LabelView, 8> test; // LabelTest1..8
+};
+
+// `limiter2` is the LIMITER2 byte (hundreds of rpm); a 0 never divides.
+MonitorDisplay buildMonitorDisplay(const MonitorPacket& p, int limiter2, bool extendedMonitor);
+
+// Lambda gauge: 0 below 400 mV, 100 above 1000 mV, else (mV - 400) / 6.
+int lambdaGauge(int millivolts);
+
+} // namespace vortan

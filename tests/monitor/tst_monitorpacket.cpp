@@ -88,7 +88,7 @@ void TestMonitorPacket::millivolts_data() {
     QTest::newRow("1636 truncates") << 1636 << 999;
     QTest::newRow("1637") << 1637 << 1000;
     QTest::newRow("8184 full scale") << 8184 << 5000;
-    QTest::newRow("65535 largest") << 65535 << 40037;
+    QTest::newRow("65535 largest") << 65535 << 40038;
 }
 
 void TestMonitorPacket::millivolts() {
@@ -290,7 +290,7 @@ void TestMonitorPacket::lambdaGauge_data() {
     QTest::newRow("700") << 700 << 50;
     QTest::newRow("1000") << 1000 << 100;
     QTest::newRow("1001") << 1001 << 100;
-    QTest::newRow("40037") << 40037 << 100;
+    QTest::newRow("40038") << 40038 << 100;
 }
 
 void TestMonitorPacket::lambdaGauge() {
@@ -343,7 +343,7 @@ void TestMonitorPacket::storedVoltages() {
     p.lambdaRaw = 65535;
     p.tpsRaw = 1637;
     const MonitorDisplay d = buildMonitorDisplay(p, 110, false);
-    QCOMPARE(int(d.lambdaMv), 40037);
+    QCOMPARE(int(d.lambdaMv), 40038);
     QCOMPARE(d.lambdaGauge, 100);
     QCOMPARE(int(d.tpsMv), 1000);
     p.lambdaRaw = 1146; // 700 mV

@@ -1,1 +1,146 @@
-// placeholder
+#include "link/SerialLink.h"
+
+#include <QDeadlineTimer>
+#include <QMetaObject>
+
+#include <termios.h>
+
+namespace vortan {
+
+namespace {
+constexpr int kReopenMs = 400;
+// 102 bytes take 18 ms at 57600 baud; a port that needs far longer is not draining.
+constexpr int kTransmitWaitMs = 250;
+} // namespace
+
+SerialLink::SerialLink(QObject* parent) : QObject(parent) {
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+    reopenTimer_.setInterval(kReopenMs);
+    connect(&reopenTimer_, &QTimer::timeout, this, &SerialLink::tryReopen);
+}
+
+SerialLink::~SerialLink() {
+    close();
+}
+
+bool SerialLink::openPort() {
+    port_.setPortName(path_);
+    port_.setBaudRate(QSerialPort::Baud57600);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    // Read-buffer size stays 0: a capped buffer stops refilling after a read served from it.
+    const bool ok = port_.open(QIODevice::ReadWrite);
+    port_.clearError();
+    return ok;
+}
+
+bool SerialLink::open(const QString& devicePath) {
+    reopenTimer_.stop();
+    lost_ = false;
+    if (port_.isOpen())
+        port_.close();
+    path_ = devicePath;
+    queue_.clear();
+    return openPort();
+}
+
+void SerialLink::close() {
+    reopenTimer_.stop();
+    lost_ = false;
+    if (port_.isOpen()) {
+        port_.clear(QSerialPort::Input);
+        port_.close();
+    }
+    queue_.clear();
+}
+
+bool SerialLink::isOpen() const {
+    return port_.isOpen();
+}
+
+void SerialLink::pullFromPort() {
+    if (!port_.isOpen() || lost_)
+        return;
+    const QByteArray incoming = port_.readAll();
+    const int room = kQueueLimit - static_cast<int>(queue_.size());
+    // What lies beyond the queue limit is dropped, as a full driver queue would.
+    if (room > 0)
+        queue_.append(incoming.constData(), std::min<qsizetype>(room, incoming.size()));
+}
+
+int SerialLink::bytesWaiting() {
+    pullFromPort();
+    return static_cast<int>(queue_.size());
+}
+
+bool SerialLink::waitForBytes(int count, int msecs) {
+    QDeadlineTimer deadline(msecs);
+    while (bytesWaiting() < count) {
+        if (!port_.isOpen() || lost_ || deadline.hasExpired())
+            return false;
+        port_.waitForReadyRead(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+    }
+    return true;
+}
+
+QByteArray SerialLink::drain() {
+    pullFromPort();
+    const int waiting = static_cast<int>(queue_.size());
+    if (waiting < kFrameSize)
+        return {};
+    const int take = waiting > kReadAllBelow ? kReadChunk : waiting;
+    QByteArray out = queue_.left(take);
+    queue_.remove(0, take);
+    return out;
+}
+
+void SerialLink::write(const Frame& frame, bool waitForTransmit) {
+    if (!port_.isOpen() || lost_)
+        return;
+    port_.write(reinterpret_cast<const char*>(frame.data()), kFrameSize);
+    if (!waitForTransmit)
+        return;
+    // Both waits are bounded: the Qt wait by its time-out, tcdrain because only bytes already
+    // handed to the driver remain, and a hung-up line returns at once.
+    if (port_.waitForBytesWritten(kTransmitWaitMs) && port_.isOpen() && !lost_)
+        ::tcdrain(port_.handle());
+}
+
+void SerialLink::onError(QSerialPort::SerialPortError error) {
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
+        error != QSerialPort::WriteError)
+        return;
+    if (lost_ || !port_.isOpen())
+        return;
+    lost_ = true;
+    emit linkLost();
+    // Closing inside the port's own signal would pull the notifier from under it; a flood of
+    // further errors is ignored until the queued close has run.
+    QMetaObject::invokeMethod(this, &SerialLink::closeAfterLoss, Qt::QueuedConnection);
+}
+
+void SerialLink::closeAfterLoss() {
+    if (!lost_)
+        return; // the user closed or reopened meanwhile
+    if (port_.isOpen())
+        port_.close();
+    port_.clearError();
+    queue_.clear();
+    reopenTimer_.start();
+}
+
+void SerialLink::tryReopen() {
+    if (!lost_) {
+        reopenTimer_.stop();
+        return;
+    }
+    if (!openPort())
+        return;
+    lost_ = false;
+    reopenTimer_.stop();
+    emit linkRestored();
+}
+
+} // namespace vortan

@@ -34,6 +34,12 @@ public:
     int bytesWaiting();
     // One drain: nothing below 102 waiting bytes, 1000 above 1024, else all.
     QByteArray drain();
+    // Waits (processing the port only) until at least `count` bytes wait; false on time-out.
+    bool waitForBytes(int count, int msecs);
+    // True between a lost link and its reopening.
+    bool isLost() const { return lost_; }
+    // True while the lost device is being reopened by the link itself.
+    bool reopening() const { return reopenTimer_.isActive(); }
     // Writes 102 bytes; an operation request then waits until the transmit buffer is empty.
     void write(const Frame& frame, bool waitForTransmit);
 
@@ -44,6 +50,7 @@ signals:
     void linkRestored();
 
 private:
+    bool openPort();
     void pullFromPort();
     void onError(QSerialPort::SerialPortError error);
     void closeAfterLoss();

@@ -1,0 +1,451 @@
+#include "sim/SimUnit.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace vortan {
+
+namespace {
+
+constexpr auto kStep = std::chrono::milliseconds(55);
+constexpr int kSplitAt = 41; // first part of a split reply
+
+// Millivolts to the raw reading of the unit's converter (raw * 5000 / 8184 = mV).
+int rawFromMillivolts(int mv) {
+    return mv * 8184 / 5000;
+}
+
+// 0 .. 1 .. 0 over `period` steps.
+double triangle(long t, long period) {
+    const long phase = t % period;
+    const long half = period / 2;
+    return phase < half ? double(phase) / half : double(period - phase) / half;
+}
+
+void put16(Frame& f, int offset, int value) {
+    const auto v = static_cast<unsigned>(std::clamp(value, 0, 0xFFFF));
+    f[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(v & 0xFF);
+    f[static_cast<std::size_t>(offset) + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+// Largest index whose axis point (in 100 rpm) lies at or below `rpm`, -1 below the axis.
+int axisColumn(const DeviceImage& image, int axis, int rpm) {
+    int column = -1;
+    for (int c = 0; c < kAxisPoints; ++c)
+        if (rpm >= image[axis + c] * 100)
+            column = c;
+    return column;
+}
+
+void fillIdentification(DeviceImage& image) {
+    const char name[] = "VRT";
+    std::memcpy(image.page(0), name, 3);
+    image[3] = 21; // firmware number
+    image[4] = 14; // build day
+    image[5] = 32; // March: 'M' + 'a' + 'r' modulo 256
+    image[6] = 24; // year
+    image[7] = 10; // hour
+    image[8] = 30; // minute
+    image[Byte::CompatibilityCode] = 15;
+    image[Byte::BikeMask0] = 0x3F;
+}
+
+} // namespace
+
+SimUnit::SimUnit() : rng_(switches_.seed) {
+    fillIdentification(image_);
+    setDefaults(image_);
+}
+
+SimUnit::~SimUnit() {
+    stopThread();
+    std::lock_guard<std::mutex> lock(mutex_);
+    closePty();
+}
+
+bool SimUnit::start() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return master_ >= 0 || openPty();
+}
+
+bool SimUnit::openPty() {
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
+        return false;
+    termios tio{};
+    if (::tcgetattr(slave, &tio) == 0) {
+        ::cfmakeraw(&tio);
+        ::cfsetispeed(&tio, B57600);
+        ::cfsetospeed(&tio, B57600);
+        ::tcsetattr(slave, TCSANOW, &tio);
+    }
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    ::fcntl(master, F_SETFD, FD_CLOEXEC);
+    // Our own slave descriptor stays open so the line never hangs up when the program
+    // closes its side.
+    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
+    master_ = master;
+    slave_ = slave;
+    slavePath_ = name;
+    input_.clear();
+    pending_.clear();
+    pointLink();
+    return true;
+}
+
+void SimUnit::closePty() {
+    if (master_ >= 0)
+        ::close(master_);
+    if (slave_ >= 0)
+        ::close(slave_);
+    master_ = slave_ = -1;
+    input_.clear();
+    pending_.clear();
+    // No link to a freed terminal number: another program may get it next.
+    if (!linkPath_.empty())
+        ::unlink(linkPath_.c_str());
+}
+
+void SimUnit::pointLink() {
+    if (linkPath_.empty() || slavePath_.empty())
+        return;
+    // Replace atomically, so an opener never sees the path missing while we are present.
+    const std::string temp = linkPath_ + ".new";
+    ::unlink(temp.c_str());
+    if (::symlink(slavePath_.c_str(), temp.c_str()) == 0)
+        ::rename(temp.c_str(), linkPath_.c_str());
+}
+
+bool SimUnit::setLinkPath(const std::string& linkPath) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    linkPath_ = linkPath;
+    if (master_ < 0)
+        return true;
+    pointLink();
+    char target[256] = {};
+    return ::readlink(linkPath_.c_str(), target, sizeof target - 1) > 0 && slavePath_ == target;
+}
+
+std::string SimUnit::devicePath() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return linkPath_.empty() ? slavePath_ : linkPath_;
+}
+
+std::string SimUnit::slavePath() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return slavePath_;
+}
+
+bool SimUnit::present() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return master_ >= 0;
+}
+
+void SimUnit::vanish() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    closePty();
+    vanishedAt_ = step_;
+}
+
+bool SimUnit::comeBack() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    vanishedAt_ = -1;
+    return master_ >= 0 || openPty();
+}
+
+SimSwitches SimUnit::switches() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return switches_;
+}
+
+void SimUnit::setSwitches(const SimSwitches& s) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    switches_ = s;
+    rng_.seed(s.seed);
+    image_[Byte::CompatibilityCode] = static_cast<std::uint8_t>(s.compatibilityCode);
+    image_[Byte::BikeMask0] = s.bikeMask;
+    switchStep_ = step_;
+}
+
+DeviceImage SimUnit::image() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return image_;
+}
+
+void SimUnit::setImage(const DeviceImage& image) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    image_ = image;
+}
+
+std::vector<SimReceived> SimUnit::received() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return received_;
+}
+
+void SimUnit::clearReceived() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    received_.clear();
+}
+
+int SimUnit::programmings() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return programmings_;
+}
+
+Frame SimUnit::monitorFrame() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return buildMonitorLocked();
+}
+
+bool SimUnit::chance(double share) {
+    if (share <= 0.0)
+        return false;
+    return std::uniform_real_distribution<double>(0.0, 1.0)(rng_) < share;
+}
+
+int SimUnit::pump() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    int written = stepLocked();
+    written += serviceInputLocked();
+    return written;
+}
+
+int SimUnit::serviceInputLocked() {
+    if (master_ < 0)
+        return 0;
+    std::uint8_t buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        input_.insert(input_.end(), buffer, buffer + n);
+    }
+    // Whole valid frames are answered; anything else is skipped byte by byte to resynchronise.
+    std::size_t pos = 0;
+    while (input_.size() - pos >= static_cast<std::size_t>(kFrameSize)) {
+        if (frameValid(input_.data() + pos)) {
+            handleFrame(input_.data() + pos);
+            pos += kFrameSize;
+        } else {
+            ++pos;
+        }
+    }
+    input_.erase(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(pos));
+    return writeDue();
+}
+
+int SimUnit::stepLocked() {
+    ++step_;
+    // The servo follows its desired position with a lag.
+    const int desired = servoDesiredMillivolts();
+    servoMeasured_ += (desired - servoMeasured_) / 3;
+
+    if (master_ >= 0 && switches_.vanishAfterSteps > 0 &&
+        step_ - switchStep_ == switches_.vanishAfterSteps) {
+        closePty();
+        vanishedAt_ = step_;
+        return 0;
+    }
+    if (master_ < 0 && vanishedAt_ >= 0 && switches_.vanishForSteps > 0 &&
+        step_ - vanishedAt_ >= switches_.vanishForSteps) {
+        vanishedAt_ = -1;
+        openPty();
+        return 0;
+    }
+    for (Pending& p : pending_)
+        --p.delay;
+    return writeDue();
+}
+
+void SimUnit::handleFrame(const std::uint8_t* frame) {
+    SimReceived r;
+    r.command = frame[0];
+    std::memcpy(r.data.data(), frame + 1, kFrameData);
+    received_.push_back(r);
+    if (switches_.silent)
+        return;
+
+    const std::uint8_t command = frame[0];
+    const int page = command & Command::PageMask;
+    Frame reply{};
+    if (command == Command::Monitor) {
+        reply = buildMonitorLocked();
+    } else if ((command & ~Command::PageMask) == Command::Program && page <= 2) {
+        if (page > 0)
+            std::memcpy(image_.page(page), frame + 1, kPageSize);
+        reply = makeFrame(command ^ Command::ReplyBit, image_.page(page));
+        if (page == 1 && switches_.changeRpm2)
+            ++image_[Byte::RPM2]; // the unit's own correction, seen only by a verify
+        if (page == 2)
+            ++programmings_;
+    } else if ((command & ~Command::PageMask) == Command::Read && page <= 2) {
+        reply = makeFrame(command ^ Command::ReplyBit, image_.page(page));
+    } else {
+        return;
+    }
+
+    if (switches_.wrongCommand) {
+        reply[0] ^= 0x01;
+        reply[kFrameSize - 1] ^= 0x01; // still a valid frame
+    }
+    if (chance(switches_.dropShare))
+        return;
+    if (chance(switches_.corruptShare)) {
+        const int byte = std::uniform_int_distribution<int>(0, kFrameSize - 1)(rng_);
+        const int bit = std::uniform_int_distribution<int>(0, 7)(rng_);
+        reply[static_cast<std::size_t>(byte)] ^= static_cast<std::uint8_t>(1u << bit);
+    }
+    queueReply(reply);
+}
+
+void SimUnit::queueReply(const Frame& reply) {
+    const int delay = std::max(0, switches_.lateSteps);
+    std::vector<std::uint8_t> bytes;
+    if (chance(switches_.garbageShare)) {
+        std::uniform_int_distribution<int> any(0, 255);
+        for (int i = 0; i < switches_.garbageBytes; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(any(rng_)));
+    }
+    if (switches_.splitFrames) {
+        bytes.insert(bytes.end(), reply.begin(), reply.begin() + kSplitAt);
+        pending_.push_back({delay, bytes});
+        pending_.push_back({delay + 1, {reply.begin() + kSplitAt, reply.end()}});
+        return;
+    }
+    bytes.insert(bytes.end(), reply.begin(), reply.end());
+    pending_.push_back({delay, bytes});
+}
+
+int SimUnit::writeDue() {
+    int written = 0;
+    // First in, first out: a later reply never overtakes a held-back part.
+    while (!pending_.empty() && pending_.front().delay <= 0) {
+        written += writeBytes(pending_.front().bytes);
+        pending_.erase(pending_.begin());
+    }
+    return written;
+}
+
+int SimUnit::writeBytes(const std::vector<std::uint8_t>& bytes) {
+    if (master_ < 0)
+        return 0;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            break; // a full line drops the rest, as a real one would
+        done += static_cast<std::size_t>(n);
+    }
+    return static_cast<int>(done);
+}
+
+int SimUnit::engineRpm() const {
+    // Sweeps from below the first point of the advance axis to beyond its last.
+    const int top = image_[Byte::RPM_ADV + kAxisPoints - 1] * 100 + 2000;
+    return 300 + static_cast<int>(triangle(step_, 400) * (top - 300));
+}
+
+int SimUnit::throttlePercent() const {
+    const int tps = static_cast<int>(triangle(step_, 140) * 100);
+    // Now and then the sensor reads beyond its end: a sensor error.
+    if ((step_ / 140) % 4 == 3 && tps > 90)
+        return 101 + static_cast<int>(step_ % 10);
+    return tps;
+}
+
+int SimUnit::servoDesiredMillivolts() const {
+    const int column = std::max(0, axisColumn(image_, Byte::RPM_PRIV, engineRpm()));
+    return image_[Byte::NAP_PRIV + column] * 20;
+}
+
+Frame SimUnit::buildMonitorLocked() const {
+    const long t = step_;
+    const int rpm = engineRpm();
+    const int tps = throttlePercent();
+    int row = 0;
+    for (int r = 0; r < kMapRows; ++r)
+        if (std::min(tps, 100) >= kThrottleAxis[static_cast<std::size_t>(r)])
+            row = r;
+    const int column = axisColumn(image_, Byte::RPM_ADV, rpm);
+    const int advance = column < 0 ? image_[Byte::BASE_ADV] : image_.map(row, column);
+    const int lambdaMv = 100 + static_cast<int>(t * 37 % 800);
+    const int tpsMv = 500 + std::min(tps, 110) * 40;
+    const int servoDesired = servoDesiredMillivolts();
+
+    Frame f{};
+    f[0] = Command::MonitorReply;
+    put16(f, 1, rpm);
+    put16(f, 3, rawFromMillivolts(tpsMv));
+    put16(f, 5, rawFromMillivolts(lambdaMv));
+    put16(f, 7, rawFromMillivolts(servoMeasured_));
+    put16(f, 9, rawFromMillivolts(servoDesired));
+    put16(f, 11, programmings_);
+    const int tests[8] = {static_cast<int>(t & 0xFFFF),
+                          rpm / 10,
+                          tps,
+                          advance,
+                          lambdaMv,
+                          servoDesired,
+                          servoMeasured_,
+                          column};
+    for (int i = 0; i < 8; ++i)
+        put16(f, 13 + 2 * i, tests[i]);
+    f[29] = static_cast<std::uint8_t>(tps);
+    f[30] = static_cast<std::uint8_t>(advance);
+    f[31] = rpm < 1500 && (t / 50) % 2 == 0;
+    f[32] = rpm > image_[Byte::LIMITER1] * 100;
+    f[33] = (t / 37) % 2;
+    f[34] = (t / 53) % 3 == 0;
+    f[35] = rpm > image_[Byte::LED_RAZENI] * 100;
+    f[36] = (t / 200) % 5 != 4;
+    f[37] = (t / 29) % 4 == 0;
+    f[38] = (t / 300) % 2;
+    f[39] = tps > 90 && image_[Byte::N2O_ENABLE] != 0;
+    std::uint8_t check = 0xFF;
+    for (int i = 0; i < kFrameSize - 1; ++i)
+        check ^= f[static_cast<std::size_t>(i)];
+    f[kFrameSize - 1] = check;
+    return f;
+}
+
+void SimUnit::startThread() {
+    if (running_.exchange(true))
+        return;
+    thread_ = std::thread(&SimUnit::threadLoop, this);
+}
+
+void SimUnit::stopThread() {
+    if (!running_.exchange(false))
+        return;
+    if (thread_.joinable())
+        thread_.join();
+}
+
+void SimUnit::threadLoop() {
+    using Clock = std::chrono::steady_clock;
+    auto nextStep = Clock::now() + kStep;
+    while (running_) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (Clock::now() >= nextStep) {
+                stepLocked();
+                nextStep += kStep;
+            }
+            serviceInputLocked();
+        }
+        // Short naps keep the answer latency at a few milliseconds without a busy loop.
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+    }
+}
+
+} // namespace vortan

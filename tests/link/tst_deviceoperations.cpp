@@ -1,0 +1,473 @@
+// The read / verify / program state machine against a recording host and a scripted unit.
+
+#include "link/DeviceOperations.h"
+
+#include <QtTest>
+
+#include <cstring>
+#include <vector>
+
+using namespace vortan;
+
+namespace {
+
+struct Sent {
+    Frame frame;
+    bool wait;
+    int tick;
+};
+
+class FakeHost : public OperationHost {
+public:
+    explicit FakeHost(DeviceImage& image) : image_(image) {}
+    void sendFrame(const Frame& frame, bool waitForTransmit) override {
+        sent.push_back({frame, waitForTransmit, tick});
+    }
+    void showMessage(Message m) override { messages.push_back(m); }
+    void showMessageBox(Message m) override { boxes.push_back(m); }
+    void setGauge(int v) override {
+        gauge = v;
+        gaugeValues.push_back(v);
+    }
+    void addGauge(int d) override {
+        gauge += d;
+        gaugeValues.push_back(gauge);
+    }
+    void setGaugeVisible(bool v) override { gaugeVisible = v; }
+    void clearFileLabel() override { ++fileLabelCleared; }
+    void takeControls() override { ++controlsTaken; }
+    void normaliseAndShow() override {
+        normalise(image_);
+        ++shown;
+    }
+    void showIdentification() override { ++identified; }
+    void linkAlive() override { ++alive; }
+
+    std::vector<std::uint8_t> operationCommands() const {
+        std::vector<std::uint8_t> out;
+        for (const Sent& s : sent)
+            if (s.frame[0] != Command::Monitor)
+                out.push_back(s.frame[0]);
+        return out;
+    }
+
+    DeviceImage& image_;
+    std::vector<Sent> sent;
+    std::vector<Message> messages;
+    std::vector<Message> boxes;
+    std::vector<int> gaugeValues;
+    int gauge = -1;
+    bool gaugeVisible = false;
+    int fileLabelCleared = 0;
+    int controlsTaken = 0;
+    int shown = 0;
+    int identified = 0;
+    int alive = 0;
+    int tick = 0;
+};
+
+DeviceImage unitImage() {
+    DeviceImage u;
+    setDefaults(u);
+    const char name[] = "VRT";
+    std::memcpy(u.page(0), name, 3);
+    u[3] = 7;
+    u[Byte::CompatibilityCode] = 15;
+    u[Byte::BikeMask0] = 0x3F;
+    u.map(4, 4) = 33;
+    u[Byte::BASE_ADV] = 12;
+    return u;
+}
+
+// Fixture: the PC's image, the host, the operations and a scripted unit that answers the
+// last request as a unit holding `unit` would.
+struct Rig {
+    DeviceImage image;
+    FakeHost host{image};
+    DeviceOperations ops{image, host};
+    DeviceImage unit = unitImage();
+    bool unitSilent = false;
+    bool unitKeepsPage2 = false;
+    std::size_t answered = 0;
+
+    Rig() { setDefaults(image); }
+
+    void tick() {
+        ++host.tick;
+        ops.tick();
+    }
+    // Answers every request sent since the last call.
+    void answer() {
+        while (answered < host.sent.size()) {
+            const Frame request = host.sent[answered++].frame;
+            if (unitSilent || request[0] == Command::Monitor)
+                continue;
+            const int n = request[0] & Command::PageMask;
+            if ((request[0] & 0xC0) == Command::Program && n > 0 && !(n == 2 && unitKeepsPage2))
+                std::memcpy(unit.page(n), request.data() + 1, kPageSize);
+            const Frame reply = makeFrame(request[0] ^ Command::ReplyBit, unit.page(n));
+            ops.handleReply(reply.data());
+        }
+    }
+    // Ticks and answers until the operation ends or `limit` ticks have passed.
+    void run(int limit = 200) {
+        answer();
+        for (int i = 0; i < limit && ops.operation != DeviceOperations::Idle; ++i) {
+            tick();
+            answer();
+        }
+    }
+    std::vector<int> sendTicks() const {
+        std::vector<int> out;
+        for (const Sent& s : host.sent)
+            out.push_back(s.tick);
+        return out;
+    }
+};
+
+using Commands = std::vector<std::uint8_t>;
+
+} // namespace
+
+class tst_DeviceOperations : public QObject {
+    Q_OBJECT
+private slots:
+    void silentProgram();
+    void silentRead_data();
+    void silentRead();
+    void silentVerify();
+    void readThenVerify();
+    void readSendsZeros();
+    void programThenVerify();
+    void verifyIgnoresOnlyRpm2_data();
+    void verifyIgnoresOnlyRpm2();
+    void programEchoMustMatch();
+    void wrongReplyCommand();
+    void invalidReplyIgnored();
+    void incompatibleOnRead();
+    void incompatibleOnProgram();
+    void unsupportedBike();
+    void newStartAbandonsRunning();
+    void monitorRequests();
+    void programAfterChange();
+};
+
+void tst_DeviceOperations::silentProgram() {
+    Rig r;
+    r.unitSilent = true;
+    r.ops.startProgram();
+    QCOMPARE(r.host.controlsTaken, 1);
+    QCOMPARE(r.host.messages, std::vector<Message>{Message::ProgramStarted});
+    for (int i = 0; i < 19; ++i)
+        r.tick();
+    QCOMPARE(r.ops.operation, DeviceOperations::Program);
+    r.tick(); // 20 ticks after the start
+    QCOMPARE(r.ops.operation, DeviceOperations::Idle);
+    QCOMPARE(r.host.messages.back(), Message::ProgramFailed);
+    QCOMPARE(r.sendTicks(), (std::vector<int>{0, 4, 8, 12, 16}));
+    QCOMPARE(r.host.operationCommands(), Commands(5, 0x00));
+    for (const Sent& s : r.host.sent)
+        QVERIFY(s.wait);
+    QVERIFY(r.host.gaugeVisible); // stays until the message countdown ends
+}
+
+void tst_DeviceOperations::silentRead_data() {
+    QTest::addColumn<int>("idleTicks"); // where the idle monitor cycle stood
+    QTest::addColumn<int>("firstSend");
+    for (int t = 0; t < 6; ++t)
+        QTest::addRow("cycle at %d", t) << t << std::max(1, 4 - t);
+}
+
+void tst_DeviceOperations::silentRead() {
+    QFETCH(int, idleTicks);
+    QFETCH(int, firstSend);
+    Rig r;
+    r.unitSilent = true;
+    for (int i = 0; i < idleTicks; ++i)
+        r.tick();
+    QVERIFY(r.host.sent.empty());
+    const int start = r.host.tick;
+    r.ops.startRead();
+    QCOMPARE(r.host.fileLabelCleared, 1);
+    QCOMPARE(r.host.gauge, 0);
+    QVERIFY(r.host.sent.empty()); // nothing goes out at the command itself
+    r.run();
+    std::vector<int> expected;
+    for (int k = 0; k < 4; ++k)
+        expected.push_back(start + firstSend + 4 * k);
+    QCOMPARE(r.sendTicks(), expected);
+    QCOMPARE(r.host.tick, start + firstSend + 16);
+    QCOMPARE(r.host.messages, (std::vector<Message>{Message::ReadStarted, Message::ReadFailed}));
+}
+
+void tst_DeviceOperations::silentVerify() {
+    Rig r;
+    r.unitSilent = true;
+    r.ops.startVerify();
+    r.run();
+    QCOMPARE(r.host.operationCommands(), Commands(5, 0x41));
+    QCOMPARE(r.host.messages.back(), Message::VerifyFailed);
+}
+
+void tst_DeviceOperations::readThenVerify() {
+    Rig r;
+    r.ops.startRead();
+    r.run();
+    QCOMPARE(r.host.operationCommands(), (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
+    QCOMPARE(r.host.gaugeValues, (std::vector<int>{0, 1, 2, 1, 2}));
+    QCOMPARE(r.host.messages,
+             (std::vector<Message>{Message::ReadStarted, Message::VerifyStartedAuto,
+                                   Message::VerifyOk}));
+    QVERIFY(!r.host.gaugeVisible);
+    QVERIFY(r.image == r.unit);
+    QVERIFY(r.host.identified >= 1);
+    QVERIFY(r.host.boxes.empty());
+}
+
+void tst_DeviceOperations::readSendsZeros() {
+    Rig r;
+    r.unitSilent = true;
+    r.image.map(0, 0) = 50; // the image holds data; a read request never carries it
+    r.ops.startRead();
+    r.run();
+    QCOMPARE(r.host.sent.size(), std::size_t(4));
+    for (const Sent& s : r.host.sent)
+        QCOMPARE(s.frame, makeFrame(0x40, nullptr));
+
+    // Pages 1 and 2 of a read go out empty too; the verify after it carries the image.
+    Rig full;
+    full.ops.startRead();
+    full.run();
+    QCOMPARE(full.host.sent[1].frame, makeFrame(0x41, nullptr));
+    QCOMPARE(full.host.sent[3].frame, makeFrame(0x41, full.image.page(1)));
+}
+
+void tst_DeviceOperations::programThenVerify() {
+    Rig r;
+    r.image.map(2, 3) = 44;
+    r.image[Byte::LIMITER1] = 60;
+    const DeviceImage before = r.image;
+    r.ops.startProgram();
+    r.run();
+    QCOMPARE(r.host.operationCommands(), (Commands{0x00, 0x01, 0x02, 0x41, 0x42}));
+    QCOMPARE(r.host.gaugeValues, (std::vector<int>{0, 1, 2, 1, 2}));
+    QCOMPARE(r.host.messages.back(), Message::VerifyOk);
+    // The unit now holds the PC's pages 1 and 2; the PC holds the unit's page 0.
+    QVERIFY(std::equal(r.unit.page(1), r.unit.page(1) + 200, before.page(1)));
+    QVERIFY(std::equal(r.image.page(0), r.image.page(0) + 100, r.unit.page(0)));
+    QVERIFY(std::equal(r.host.sent[1].frame.begin() + 1, r.host.sent[1].frame.end() - 1,
+                       before.page(1)));
+}
+
+void tst_DeviceOperations::verifyIgnoresOnlyRpm2_data() {
+    QTest::addColumn<int>("differing");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("RPM2 (102)") << 102 << true;
+    QTest::newRow("BIKE (100)") << 100 << false;
+    QTest::newRow("LIMITER1 (103)") << 103 << false;
+    QTest::newRow("map (255)") << 255 << false;
+    QTest::newRow("page 0 (5)") << 5 << true; // page 0 is never compared
+}
+
+void tst_DeviceOperations::verifyIgnoresOnlyRpm2() {
+    QFETCH(int, differing);
+    QFETCH(bool, ok);
+    Rig r;
+    r.unit = r.image;
+    r.unit[differing] ^= 0x01;
+    r.ops.startVerify();
+    r.run();
+    QCOMPARE(r.host.messages.back(), ok ? Message::VerifyOk : Message::VerifyFailed);
+    QCOMPARE(r.host.gaugeVisible, !ok);
+}
+
+void tst_DeviceOperations::programEchoMustMatch() {
+    // A unit that keeps its own page 2 whatever it is sent: the echo differs, no progress.
+    Rig r;
+    r.unitKeepsPage2 = true;
+    r.image.map(9, 9) = 21;
+    r.ops.startProgram();
+    r.run();
+    QCOMPARE(r.host.messages.back(), Message::ProgramFailed);
+    Commands expected{0x00, 0x01};
+    expected.insert(expected.end(), 5, 0x02);
+    QCOMPARE(r.host.operationCommands(), expected);
+    QCOMPARE(r.host.gaugeValues, (std::vector<int>{0, 1, 2}));
+}
+
+void tst_DeviceOperations::wrongReplyCommand() {
+    Rig r;
+    r.unit = r.image;
+    r.ops.startVerify();
+    const Frame wrong = makeFrame(0xC0, r.unit.page(1));
+    r.ops.handleReply(wrong.data());
+    QCOMPARE(r.host.alive, 1); // valid: the link is alive
+    QCOMPARE(r.ops.currentCommand, 0x41);
+    QCOMPARE(r.host.gauge, 1);
+    const Frame right = makeFrame(0xC1, r.unit.page(1));
+    r.ops.handleReply(right.data());
+    QCOMPARE(r.host.alive, 2);
+    QCOMPARE(r.ops.currentCommand, 0x42);
+    QCOMPARE(r.host.gauge, 2);
+}
+
+void tst_DeviceOperations::invalidReplyIgnored() {
+    Rig r;
+    r.unit = r.image;
+    r.ops.startVerify();
+    Frame bad = makeFrame(0xC1, r.unit.page(1));
+    bad[40] ^= 0x10;
+    r.ops.handleReply(bad.data());
+    QCOMPARE(r.host.alive, 0);
+    QCOMPARE(r.ops.currentCommand, 0x41);
+    // While idle a valid reply only keeps the link alive.
+    Rig idle;
+    const Frame stray = makeFrame(0xC1, idle.image.page(1));
+    idle.ops.handleReply(stray.data());
+    QCOMPARE(idle.host.alive, 1);
+    QCOMPARE(idle.ops.operation, DeviceOperations::Idle);
+    QVERIFY(idle.host.sent.empty() && idle.host.messages.empty());
+}
+
+void tst_DeviceOperations::incompatibleOnRead() {
+    Rig r;
+    r.unit[Byte::CompatibilityCode] = 14;
+    r.image.map(1, 1) = 7;
+    const DeviceImage before = r.image;
+    r.ops.startRead();
+    r.run();
+    QCOMPARE(r.ops.operation, DeviceOperations::Idle);
+    QCOMPARE(r.host.boxes, std::vector<Message>{Message::IncompatibleUnit});
+    QCOMPARE(r.host.operationCommands(), Commands{0x40});
+    QVERIFY(std::equal(r.image.page(0), r.image.page(0) + 100, r.unit.page(0)));
+    QVERIFY(std::equal(r.image.page(1), r.image.page(1) + 200, before.page(1)));
+    QCOMPARE(r.host.shown, 1);
+    QCOMPARE(r.host.messages, std::vector<Message>{Message::ReadStarted}); // label unchanged
+    for (int i = 0; i < 30; ++i)
+        r.tick();
+    QCOMPARE(r.host.operationCommands(), Commands{0x40});
+}
+
+void tst_DeviceOperations::incompatibleOnProgram() {
+    Rig r;
+    r.unit[Byte::CompatibilityCode] = 16;
+    const DeviceImage unitBefore = r.unit;
+    r.ops.startProgram();
+    r.run();
+    QCOMPARE(r.host.boxes, std::vector<Message>{Message::IncompatibleUnit});
+    QCOMPARE(r.host.operationCommands(), Commands{0x00});
+    QVERIFY(r.unit == unitBefore);
+}
+
+void tst_DeviceOperations::unsupportedBike() {
+    Rig r;
+    r.unit[Byte::BikeMask0] = 0x01; // type 0 only
+    r.image[Byte::BIKE] = 3;
+    const DeviceImage unitBefore = r.unit;
+    r.ops.startProgram();
+    r.run();
+    for (int i = 0; i < 30; ++i)
+        r.tick();
+    QCOMPARE(r.host.boxes, std::vector<Message>{Message::UnsupportedBike});
+    QCOMPARE(r.host.operationCommands(), Commands{0x00});
+    QVERIFY(r.unit == unitBefore); // nothing written to pages 1 and 2
+    QCOMPARE(r.ops.operation, DeviceOperations::Idle);
+
+    // The same type is accepted once the unit supports it.
+    Rig ok;
+    ok.unit[Byte::BikeMask0] = 0x08;
+    ok.image[Byte::BIKE] = 3;
+    ok.ops.startProgram();
+    ok.run();
+    QCOMPARE(ok.host.messages.back(), Message::VerifyOk);
+}
+
+void tst_DeviceOperations::newStartAbandonsRunning() {
+    Rig r;
+    r.unit = r.image;
+    r.unitSilent = true;
+    r.ops.startRead();
+    r.tick();
+    r.tick();
+    r.tick();
+    r.tick(); // first read request
+    QCOMPARE(r.host.operationCommands(), Commands{0x40});
+    r.unitSilent = false;
+    r.answered = r.host.sent.size(); // that request is lost
+    r.ops.startVerify();
+    QCOMPARE(r.ops.operation, DeviceOperations::Verify);
+    r.run();
+    QCOMPARE(r.host.operationCommands(), (Commands{0x40, 0x41, 0x42}));
+    QCOMPARE(r.host.messages,
+             (std::vector<Message>{Message::ReadStarted, Message::VerifyStartedByUser,
+                                   Message::VerifyOk}));
+}
+
+void tst_DeviceOperations::monitorRequests() {
+    Rig r;
+    r.unit = r.image;
+    for (int i = 0; i < 18; ++i)
+        r.tick();
+    QCOMPARE(r.sendTicks(), (std::vector<int>{6, 12, 18}));
+    for (const Sent& s : r.host.sent) {
+        QCOMPARE(s.frame, monitorRequest());
+        QVERIFY(!s.wait);
+    }
+    r.answered = r.host.sent.size();
+    r.ops.startVerify(); // tick 18
+    r.unitSilent = true;
+    for (int i = 0; i < 12; ++i)
+        r.tick();
+    for (std::size_t i = 3; i < r.host.sent.size(); ++i)
+        QCOMPARE(r.host.sent[i].frame[0], 0x41); // no monitor request while it runs
+    r.unitSilent = false;
+    r.run();
+    QCOMPARE(r.host.messages.back(), Message::VerifyOk);
+    // The idle cycle resumes from where the last request left the tick count.
+    const std::size_t count = r.host.sent.size();
+    const int end = r.host.tick;
+    for (int i = 0; i < 6; ++i)
+        r.tick();
+    QCOMPARE(r.host.sent.size(), count + 1);
+    QCOMPARE(r.host.sent.back().frame[0], Command::Monitor);
+    QCOMPARE(r.host.sent.back().tick, end + 6);
+}
+
+void tst_DeviceOperations::programAfterChange() {
+    Rig r;
+    r.ops.programAfterChange(false);
+    QCOMPARE(r.ops.operation, DeviceOperations::Idle);
+
+    // Ticking the box starts a program at once; the first frame goes out from a tick.
+    r.ops.programAfterChange(true);
+    QCOMPARE(r.ops.operation, DeviceOperations::Program);
+    QCOMPARE(r.host.messages.back(), Message::ProgramStarted);
+    QCOMPARE(r.host.gauge, 0);
+    QVERIFY(r.host.sent.empty());
+    r.run();
+    QCOMPARE(r.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(r.host.operationCommands().front(), 0x00);
+
+    // An edit that leaves pages 1 and 2 as they were starts nothing; page 0 is not watched.
+    const std::size_t messages = r.host.messages.size();
+    r.image[5] ^= 0xFF;
+    r.ops.programAfterChange(true);
+    QCOMPARE(r.ops.operation, DeviceOperations::Idle);
+    QCOMPARE(r.host.messages.size(), messages);
+
+    // A real change starts another.
+    r.image.map(3, 3) = 17;
+    r.ops.programAfterChange(true);
+    QCOMPARE(r.ops.operation, DeviceOperations::Program);
+    r.run();
+    QCOMPARE(r.unit.map(3, 3), 17);
+
+    // Untick and tick again: another program without any edit.
+    r.ops.programAfterChange(false);
+    QCOMPARE(r.ops.operation, DeviceOperations::Idle);
+    r.ops.programAfterChange(true);
+    QCOMPARE(r.ops.operation, DeviceOperations::Program);
+}
+
+QTEST_APPLESS_MAIN(tst_DeviceOperations)
+#include "tst_deviceoperations.moc"

@@ -69,7 +69,8 @@ void setDefaults(DeviceImage& image) {
     image[RPM2] = 0;
     for (int b : {ACT_LIM1, ACT_CLUTCH, ACT_BLOK1, ACT_BLOK2, ACT_TACHO, ACT_N2O})
         image[b] = 1;
-    static constexpr std::uint8_t kRpmPriv[kAxisPoints] = {12, 20, 30, 40, 60, 80, 100, 120, 140, 160};
+    static constexpr std::uint8_t kRpmPriv[kAxisPoints] = {12, 20,  30,  40,  60,
+                                                           80, 100, 120, 140, 160};
     for (int i = 0; i < kAxisPoints; ++i) {
         image[RPM_ADV + i] = static_cast<std::uint8_t>(10 * (i + 1));
         image[RPM_PRIV + i] = kRpmPriv[i];
@@ -148,8 +149,9 @@ Identification formatIdentification(const DeviceImage& image) {
     const int day = image[4];
     const int month = monthFromCode(image[5]);
     std::string dayText = day < 10 ? " " + std::to_string(day) : twoDigits(day);
-    std::string monthText = month == 0 ? "00" : month < 10 ? " " + std::to_string(month)
-                                                           : std::to_string(month);
+    std::string monthText = month == 0   ? "00"
+                            : month < 10 ? " " + std::to_string(month)
+                                         : std::to_string(month);
     id.date = dayText + "." + monthText + ".20" + twoDigits(image[6]);
     id.time = twoDigits(image[7]) + ":" + twoDigits(image[8]);
     return id;

@@ -71,7 +71,9 @@ struct DeviceImage {
     std::uint8_t* page(int n) { return bytes.data() + n * kPageSize; }
     const std::uint8_t* page(int n) const { return bytes.data() + n * kPageSize; }
     std::uint8_t& map(int row, int column) { return (*this)[Byte::ADVANCE + row * 10 + column]; }
-    std::uint8_t map(int row, int column) const { return (*this)[Byte::ADVANCE + row * 10 + column]; }
+    std::uint8_t map(int row, int column) const {
+        return (*this)[Byte::ADVANCE + row * 10 + column];
+    }
     bool operator==(const DeviceImage& o) const { return bytes == o.bytes; }
     bool operator!=(const DeviceImage& o) const { return bytes != o.bytes; }
 };

@@ -40,11 +40,22 @@ std::array<NumberParam, 130> buildTable() {
     using namespace Byte;
     std::array<NumberParam, 130> t{};
     for (int i = 0; i < 10; ++i) {
-        t[i] = {keep("EditRpmAdv" + std::to_string(i + 1)), RPM_ADV + i, 100, 0, i == 0 ? 199 : 300,
-                20100, 100};
-        t[110 + i] = {keep("EditRpmPriv" + std::to_string(i + 1)), RPM_PRIV + i, 100, 0,
-                      i < 2 ? 200 : 300, 20100, 100};
-        t[120 + i] = {keep("EditNapPriv" + std::to_string(i + 1)), NAP_PRIV + i, 20, 0, 20, 5000, 20};
+        t[i] = {keep("EditRpmAdv" + std::to_string(i + 1)),
+                RPM_ADV + i,
+                100,
+                0,
+                i == 0 ? 199 : 300,
+                20100,
+                100};
+        t[110 + i] = {keep("EditRpmPriv" + std::to_string(i + 1)),
+                      RPM_PRIV + i,
+                      100,
+                      0,
+                      i < 2 ? 200 : 300,
+                      20100,
+                      100};
+        t[120 + i] = {
+            keep("EditNapPriv" + std::to_string(i + 1)), NAP_PRIV + i, 20, 0, 20, 5000, 20};
     }
     for (int n = 0; n < 100; ++n)
         t[10 + n] = {keep("Edit" + std::to_string(50 + n)), ADVANCE + n, 1, 0, 0, 60, 1};

@@ -1,0 +1,262 @@
+// File commands of the main window: parameter files, settings at start and close, printing,
+// about and help.
+
+#include "app/Hlav.h"
+#include "app/Settings.h"
+#include "controls/CGauge.h"
+#include "files/ParamFile.h"
+#include "lang/Texts.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QSocketNotifier>
+#include <QTabWidget>
+#include <QUrl>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace vortan;
+
+namespace {
+const char* const kSaveFilter = "Ignition Parametrs(*.ign)";
+const char* const kOpenFilter = "Ignition Parametrs(*.ign);;All Files (*.*)";
+
+#ifdef Q_OS_WIN
+const char* const kEol = "\r\n";
+#else
+const char* const kEol = "\n";
+#endif
+
+template <typename T> T* child(QObject* root, const char* name) {
+    T* w = root->findChild<T*>(name);
+    Q_ASSERT_X(w, "TFormHlav", name);
+    return w;
+}
+
+// Largest parameter file we accept: far beyond any real one, small enough to never hurt.
+constexpr qint64 kMaxParamFileSize = 16 * 1024 * 1024;
+} // namespace
+
+// ---- parameter files -----------------------------------------------------------------
+
+void TFormHlav::MenuSaveClick() {
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("ign");
+    dialog.setNameFilter(kSaveFilter);
+    dialog.selectFile(lastFilePath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    saveParamFile(dialog.selectedFiles().front());
+}
+
+bool TFormHlav::saveParamFile(const QString& path) {
+    // Written to a temporary file beside the old one, which is replaced only when all
+    // was written: a failed save never loses the tuner's previous file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        showBox(kOpenFileError);
+        return false;
+    }
+    takeControls();
+    const bool ext = child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked();
+    const std::string text = writeParamFile(image, ext, kEol);
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        showBox(kOpenFileError);
+        return false;
+    }
+    const QString full = QFileInfo(path).absoluteFilePath();
+    child<QLabel>(this, "LabelFile2")->setText(full);
+    lastFilePath = full;
+    return true;
+}
+
+void TFormHlav::MenuOpenClick() {
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix("ign");
+    dialog.setNameFilter(kOpenFilter);
+    dialog.selectFile(lastFilePath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    openParamFile(dialog.selectedFiles().front());
+}
+
+bool TFormHlav::openParamFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxParamFileSize) {
+        showBox(kOpenFileError);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    DeviceImage read = image;
+    const ParamFileResult result = readParamFile(bytes.toStdString(), read);
+    if (!result.headerFound) {
+        showMessageBox(Message::FileVersion);
+        return false;
+    }
+    image = read;
+    if (result.extMonitor) {
+        auto* box = child<QCheckBox>(this, "CheckBoxExtMonitor");
+        if (box->isChecked() != *result.extMonitor) {
+            box->setChecked(*result.extMonitor);
+            CheckBoxExtMonitorClick();
+        }
+    }
+    ChangeHandler();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    child<QLabel>(this, "LabelFile2")->setText(full);
+    lastFilePath = full;
+    return true;
+}
+
+// ---- settings --------------------------------------------------------------------------
+
+void TFormHlav::readSettingsFiles() {
+    FormSettings current;
+    current.comPort = comPort;
+    current.language = language;
+    current.extMonitor = child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked();
+    const FormSettings s = readSettings(ini_, current);
+    if (s.left || s.top)
+        move(s.left.value_or(x()), s.top.value_or(y()));
+    comPort = s.comPort;
+    language = s.language;
+    child<QLabel>(this, "LabelFile2")->setText(s.file);
+    lastFilePath = s.iniDir;
+    auto* pages = child<QTabWidget>(this, "PageControl1");
+    pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
+    child<QCheckBox>(this, "CheckBoxExtMonitor")->setChecked(s.extMonitor);
+    CheckBoxExtMonitorClick();
+    readLastImage(lastImageFilePath(), image);
+}
+
+void TFormHlav::writeSettingsFiles() {
+    FormSettings s;
+    s.left = x();
+    s.top = y();
+    s.comPort = comPort;
+    s.language = language;
+    s.file = child<QLabel>(this, "LabelFile2")->text();
+    s.iniDir = lastFilePath;
+    const int page = child<QTabWidget>(this, "PageControl1")->currentIndex();
+    s.activePage = page >= 0 && page <= 2 ? page + 1 : 4;
+    s.extMonitor = child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked();
+    // Both failures stay silent; neither file is ever left half written.
+    writeSettings(ini_, s);
+    writeLastImage(lastImageFilePath(), image);
+}
+
+// ---- printing --------------------------------------------------------------------------
+
+void TFormHlav::SpeedButtonPrintClick() {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        showMessageBox(Message::NoPrinter);
+        return;
+    }
+    QPrinter printer(QPrinterInfo::defaultPrinter());
+    printSheet(printer);
+}
+
+void TFormHlav::MenuPrintClick() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printSheet(printer);
+}
+
+void TFormHlav::printSheet(QPagedPaintDevice& device) {
+    auto* label = child<QLabel>(this, "LabelHlaseni");
+    setMessageColour(palette().color(QPalette::Button));
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    label->setText(QString::fromStdString(messageText(Message::PrintHeading, language)) +
+                   locale.toString(now.date(), QLocale::ShortFormat) + "    " +
+                   locale.toString(now.time(), QLocale::LongFormat));
+    messageCountdown = 200;
+    label->show();
+    child<TCGauge>(this, "CGauge")->hide();
+
+    QWidget* client = centralWidget();
+    QPainter painter(&device);
+    const QRect page = painter.viewport();
+    const QSize size = client->size().scaled(page.size(), Qt::KeepAspectRatio);
+    const double scale = double(size.width()) / client->width();
+    painter.scale(scale, scale);
+    client->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.end();
+
+    label->hide();
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Button));
+    setPalette(p);
+}
+
+// ---- about and help --------------------------------------------------------------------
+
+void TFormHlav::MenuAboutClick() {
+    showBox(QString::fromStdString(aboutText(language, __DATE__, __TIME__)));
+}
+
+QString TFormHlav::manualPath() const {
+    const QString name = QString::fromStdString(manualFileName(language));
+    const QString appDir = QCoreApplication::applicationDirPath();
+    for (const QString& dir : {appDir + "/../share/vortan2/doc", appDir + "/doc",
+                               QString(VORTAN2_SOURCE_DIR) + "/doc"}) {
+        const QString path = QDir(dir).absoluteFilePath(name);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return QString();
+}
+
+void TFormHlav::MenuContensClick() {
+    const QString path = manualPath();
+    if (!path.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+// ---- SIGTERM and SIGINT close the window as Exit does ---------------------------------
+
+namespace {
+int signalPipe[2] = {-1, -1};
+void onSignal(int) {
+    const char c = 1;
+    [[maybe_unused]] auto n = ::write(signalPipe[0], &c, 1);
+}
+} // namespace
+
+void TFormHlav::installSignalHandlers() {
+    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        char c;
+        [[maybe_unused]] auto n = ::read(signalPipe[1], &c, 1);
+        close();
+    });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}

@@ -1,0 +1,392 @@
+// Builds the widgets of the main window with their object names, in their places.
+// Captions here are the English start-up texts; the language switch replaces them.
+
+#include "app/Hlav.h"
+#include "controls/CGauge.h"
+#include "controls/CSpinButton.h"
+#include "controls/ParamSpinBox.h"
+#include "params/ParamTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace vortan;
+
+namespace {
+
+// Geometry of the advance map page.
+constexpr int kMapLeft = 64;
+constexpr int kCellWidth = 66;
+constexpr int kCellHeight = 24;
+constexpr int kRowPitch = 27;
+constexpr int kAxisTop = 34;
+constexpr int kMapTop = 66;
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& text) {
+    auto* c = new QCheckBox(text, parent);
+    c->setObjectName(name);
+    return c;
+}
+
+ParamSpinBox* makeSpin(QWidget* parent, const QString& name) {
+    auto* s = new ParamSpinBox(parent);
+    s->setObjectName(name);
+    for (const NumberParam& p : allNumberParams()) {
+        if (name == QLatin1String(p.editName)) {
+            s->setRange(p.minimum, p.maximum);
+            s->setSingleStep(p.step);
+            s->setToolTip(QString());
+            break;
+        }
+    }
+    return s;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title) {
+    auto* g = new QGroupBox(title, parent);
+    g->setObjectName(name);
+    return g;
+}
+
+// A form row: caption label, spin box.
+void addRow(QGridLayout* grid, int row, QWidget* parent, const char* labelName,
+            const QString& caption, const char* spinName) {
+    grid->addWidget(makeLabel(parent, labelName, caption), row, 0);
+    auto* spin = makeSpin(parent, spinName);
+    spin->setMinimumWidth(96);
+    grid->addWidget(spin, row, 1);
+}
+
+QWidget* buildMiscPage() {
+    auto* page = new QWidget;
+    page->setObjectName("TabSheet1");
+    auto* outer = new QGridLayout(page);
+
+    auto* bikeRow = new QHBoxLayout;
+    auto* combo = new QComboBox(page);
+    combo->setObjectName("ComboBox1");
+    combo->addItems({"Yamaha R6", "Kawasaki ZX", "Suzuki GSX", "Yamaha R1", "Honda CBR",
+                     "1 triger, 2 chanels"});
+    combo->setToolTip("Type of keying");
+    bikeRow->addWidget(combo);
+    bikeRow->addStretch();
+    outer->addLayout(bikeRow, 0, 0, 1, 2);
+
+    auto* other = makeGroup(page, "GroupBox1", "Other");
+    auto* og = new QGridLayout(other);
+    addRow(og, 0, other, "LabelOmez1", "Start Limiter [rpm]", "EditOmez1");
+    addRow(og, 1, other, "LabelOmez2", "Limiter [rpm]", "EditOmez2");
+    addRow(og, 2, other, "LabelClutch", "Clutch m. [ms]", "EditClutch");
+    addRow(og, 3, other, "LabelLedRazeni", "Gear Shift Light [rpm]", "EditLedRazeni");
+    addRow(og, 4, other, "LabelBaseAdv", QString::fromUtf8("Base advance [°]"), "EditBaseAdv");
+    og->addWidget(makeCheck(other, "CheckBoxBuzDlouhe", "Excitation Long"), 5, 0, 1, 2);
+    og->addWidget(makeCheck(other, "CheckBoxRpm2Krat", "Tachometer 2x"), 6, 0, 1, 2);
+    og->setRowStretch(7, 1);
+    outer->addWidget(other, 1, 0);
+
+    auto* act = makeGroup(page, "GroupBox4", "Activation by Switch on");
+    auto* av = new QVBoxLayout(act);
+    av->addWidget(makeCheck(act, "CheckBoxAktLimiter1", "Start Limiter"));
+    av->addWidget(makeCheck(act, "CheckBoxAktClutch", "Clutch m."));
+    av->addWidget(makeCheck(act, "CheckBoxAktBlok1", "Blocking 1"));
+    av->addWidget(makeCheck(act, "CheckBoxAktBlok2", "Blocking 2"));
+    av->addWidget(makeCheck(act, "CheckBoxAktRpm", "Tacho/Lambda"));
+    av->addWidget(makeCheck(act, "CheckBoxAktN2o", "Activation N2O"));
+    av->addStretch();
+    outer->addWidget(act, 1, 1);
+
+    auto* tps = makeGroup(page, "GroupBoxTps", "TPS");
+    auto* tg = new QGridLayout(tps);
+    addRow(tg, 0, tps, "LabelTps0", "0%  [mV]", "EditTps0");
+    addRow(tg, 1, tps, "LabelTps100", "100%  [mv]", "EditTps100");
+    tg->addWidget(makeButton(tps, "BitBtnTps0", "Set TPS 0 %"), 0, 2);
+    tg->addWidget(makeButton(tps, "BitBtnTps100", "Set TPS 100 %"), 1, 2);
+    outer->addWidget(tps, 2, 0, 1, 2);
+    outer->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget* buildMapPage() {
+    auto* page = new QWidget;
+    page->setObjectName("TabSheet2");
+    page->setMinimumSize(kMapLeft + 10 * kCellWidth + 12, kMapTop + 10 * kRowPitch + 90);
+
+    makeCheck(page, "CheckBoxTpsMapa", "TPS")->setGeometry(8, 6, 90, 22);
+    auto* rpmAxis = makeLabel(page, "Label26", "RPM");
+    rpmAxis->setGeometry(kMapLeft - 44, kAxisTop + 4, 40, 18);
+    rpmAxis->setToolTip("Round per Minute");
+    rpmAxis->setStatusTip("Speed - Round per Minute");
+    for (int c = 0; c < 10; ++c) {
+        auto* s = makeSpin(page, QString("EditRpmAdv%1").arg(c + 1));
+        s->setGeometry(kMapLeft + c * kCellWidth, kAxisTop, kCellWidth - 2, kCellHeight);
+    }
+    static const char* kRowCaptions[10] = {"0%",  "2%",  "5%",  "10%", "20%",
+                                           "30%", "40%", "60%", "80%", "100%"};
+    for (int r = 0; r < 10; ++r) {
+        const int y = kMapTop + r * kRowPitch;
+        auto* label =
+            makeLabel(page, qPrintable(QString("LabelTps%1").arg(r + 1)), kRowCaptions[r]);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setAutoFillBackground(true);
+        label->setGeometry(kMapLeft - 44, y + 4, 38, kCellHeight - 8);
+        for (int c = 0; c < 10; ++c) {
+            auto* s = makeSpin(page, QString("Edit%1").arg(50 + r * 10 + c));
+            s->setGeometry(kMapLeft + c * kCellWidth, y, kCellWidth - 2, kCellHeight);
+        }
+    }
+    makeLabel(page, "LabelTpsAxis", "TPS")->setGeometry(6, kMapTop + 4 * kRowPitch, 30, 18);
+
+    const int shiftTop = kMapTop + 10 * kRowPitch;
+    for (int c = 0; c < 10; ++c) {
+        auto* sb = new TCSpinButton(page);
+        sb->setObjectName(QString("CSpinButton%1").arg(c + 1));
+        sb->setGeometry(kMapLeft + c * kCellWidth + (kCellWidth - 17) / 2, shiftTop, 15, 21);
+    }
+    const int buttonsTop = shiftTop + 30;
+    makeButton(page, "BitBtnAdvMinus", "-")->setGeometry(kMapLeft, buttonsTop, 48, 26);
+    makeButton(page, "BitBtnAdvPlus", "+")->setGeometry(kMapLeft + 54, buttonsTop, 48, 26);
+    makeCheck(page, "CheckBoxIgnAll", "All")->setGeometry(kMapLeft + 112, buttonsTop + 2, 120, 22);
+    return page;
+}
+
+QWidget* buildN2oPage() {
+    auto* page = new QWidget;
+    page->setObjectName("TabSheet3");
+    auto* v = new QVBoxLayout(page);
+    v->addWidget(makeCheck(page, "CheckBoxGas", "N2O Enable"));
+    auto* row = new QHBoxLayout;
+    auto* gas = makeGroup(page, "GroupBoxGas", "N2O");
+    auto* gg = new QGridLayout(gas);
+    addRow(gg, 0, gas, "LabelGas1", "N2O 1 [%]", "EditGas1");
+    addRow(gg, 1, gas, "LabelGas2", "N2O 2 [%]", "EditGas2");
+    addRow(gg, 2, gas, "LabelGasD", "Delay [ms]", "EditGasD");
+    addRow(gg, 3, gas, "LabelGasT", "Build up Time [ms]", "EditGasT");
+    row->addWidget(gas);
+    auto* retard = makeGroup(page, "GroupBoxRetard", "Retard");
+    auto* rg = new QGridLayout(retard);
+    addRow(rg, 0, retard, "LabelRetard1", QString::fromUtf8("Retard 1 [°]"), "EditRetard1");
+    addRow(rg, 1, retard, "LabelRetard2", QString::fromUtf8("Retard 2 [°]"), "EditRetard2");
+    addRow(rg, 2, retard, "LabelRetardD", "Delay [ms]", "EditRetardD");
+    addRow(rg, 3, retard, "LabelRetardT", "Build up Time [ms]", "EditRetardT");
+    row->addWidget(retard);
+    v->addLayout(row);
+    v->addStretch();
+    return page;
+}
+
+QWidget* buildServoPage() {
+    auto* page = new QWidget;
+    page->setObjectName("TabSheet4");
+    auto* v = new QVBoxLayout(page);
+    v->addWidget(makeCheck(page, "CheckBoxPrivEnable", "Servo Enable"));
+    auto* group = makeGroup(page, "GroupBoxPrivera", "Servo");
+    auto* g = new QGridLayout(group);
+    g->addWidget(makeLabel(group, "LabelPrivHyster", "Sevro Hysteresis [mV]"), 0, 0, 1, 3);
+    g->addWidget(makeSpin(group, "EditPrivHyster"), 0, 3, 1, 2);
+    g->addWidget(makeLabel(group, "LabelServoRpm", "RPM"), 1, 0);
+    g->addWidget(makeLabel(group, "LabelServoMv", "[mV]"), 2, 0);
+    for (int c = 0; c < 10; ++c) {
+        g->addWidget(makeSpin(group, QString("EditRpmPriv%1").arg(c + 1)), 1, c + 1);
+        g->addWidget(makeSpin(group, QString("EditNapPriv%1").arg(c + 1)), 2, c + 1);
+    }
+    auto* buttons = new QHBoxLayout;
+    auto* minus = makeButton(group, "BitBtnServoMinus", "-");
+    minus->setToolTip("Take off 20 mV");
+    auto* plus = makeButton(group, "BitBtnServoPlus", "+");
+    plus->setToolTip("Add 20 mV");
+    buttons->addWidget(minus);
+    buttons->addWidget(plus);
+    buttons->addWidget(makeCheck(group, "CheckBoxPrivAll", "All"));
+    buttons->addStretch();
+    g->addLayout(buttons, 3, 0, 1, 11);
+    v->addWidget(group);
+    v->addStretch();
+    return page;
+}
+
+TCGauge* makeGauge(QWidget* parent, const char* name, int width) {
+    auto* g = new TCGauge(parent);
+    g->setObjectName(name);
+    g->setFixedSize(width, 21);
+    g->setShowText(false);
+    return g;
+}
+
+QWidget* buildMonitor() {
+    auto* box = new QWidget;
+    box->setObjectName("PanelMonitor");
+    auto* v = new QVBoxLayout(box);
+    v->setSpacing(3);
+    auto addLabel = [&](const char* name, const QString& text) {
+        auto* l = makeLabel(box, name, text);
+        l->setAutoFillBackground(true);
+        l->setMinimumWidth(270);
+        v->addWidget(l);
+        return l;
+    };
+    QFont big = box->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    addLabel("LabelRpm", "RPM = ---")->setFont(big);
+    makeGauge(box, "CGaugeRpm", 270)->setForeColor(QColor(0xFF, 0x00, 0xFF));
+    v->addWidget(box->findChild<TCGauge*>("CGaugeRpm"));
+    addLabel("LabelTpsMon", "TP= --- [%]");
+    auto* tpsGauge = makeGauge(box, "CGaugeTps", 270);
+    tpsGauge->setForeColor(QColor(0x00, 0x80, 0x80));
+    v->addWidget(tpsGauge);
+    addLabel("LabelLambda", "LAMBDA= --- [mV]");
+    v->addWidget(makeGauge(box, "CGaugeLambda", 270));
+    auto* strips = new QHBoxLayout;
+    strips->setSpacing(0);
+    const QColor stripColours[3] = {Qt::blue, QColor(0, 0xFF, 0), Qt::red};
+    for (int i = 0; i < 3; ++i) {
+        auto* s = makeLabel(box, qPrintable(QString("LabelBarGraf%1").arg(i + 1)), QString());
+        s->setFixedSize(90, 5);
+        s->setAutoFillBackground(true);
+        QPalette p = s->palette();
+        p.setColor(QPalette::Window, stripColours[i]);
+        s->setPalette(p);
+        strips->addWidget(s);
+    }
+    strips->addStretch();
+    v->addLayout(strips);
+    addLabel("LabelAdvance", QString::fromUtf8("ADVANCE= --- [°]"))->setFont(big);
+    addLabel("LabelLimiter1", "Limiter 1 = --");
+    addLabel("LabelTacho_Lambda", "Tacho/Lambda  = --");
+    addLabel("LabelBlok1", "Blocking 1 = --");
+    addLabel("LabelBlok2", "Blocking 2 = --");
+    addLabel("LabelClutchMon", "Clutch = --");
+    addLabel("LabelN2oEnable", "N20 enable = --");
+    addLabel("LabelPriveraPoz", "Throtle Des. = ---");
+    addLabel("LabelPriveraMer", "Throtle Meas. = ---");
+    addLabel("LabelPocetProgramovani", "Number of Programing: -----")->hide();
+    auto* tests = new QGridLayout;
+    for (int i = 0; i < 8; ++i) {
+        auto* t = makeLabel(box, qPrintable(QString("LabelTest%1").arg(i + 1)),
+                            QString("Test%1 = ---").arg(i + 1));
+        tests->addWidget(t, i / 2, i % 2);
+    }
+    v->addLayout(tests);
+    v->addWidget(makeCheck(box, "CheckBoxExtMonitor", "Extended Monitor"));
+    v->addStretch();
+    auto* noLink = makeLabel(box, "LabelSpojeni", "No Connection");
+    QFont bold = box->font();
+    bold.setPointSizeF(bold.pointSizeF() * 1.6);
+    bold.setBold(true);
+    noLink->setFont(bold);
+    noLink->setAlignment(Qt::AlignCenter);
+    noLink->setAutoFillBackground(true);
+    QPalette red = noLink->palette();
+    red.setColor(QPalette::Window, Qt::red);
+    red.setColor(QPalette::WindowText, Qt::white);
+    noLink->setPalette(red);
+    noLink->setMinimumHeight(34);
+    v->addWidget(noLink);
+    return box;
+}
+
+QToolButton* makeToolButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon,
+                            const QString& text) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setAutoRaise(true);
+    b->setText(text);
+    if (icon != QStyle::SP_CustomBase)
+        b->setIcon(parent->style()->standardIcon(icon));
+    b->setIconSize(QSize(22, 22));
+    return b;
+}
+
+} // namespace
+
+void TFormHlav::buildForm() {
+    auto* central = new QWidget(this);
+    central->setObjectName("FormHlavClient");
+    setCentralWidget(central);
+    auto* outer = new QVBoxLayout(central);
+
+    // Tool row: file buttons, device buttons, programming after change.
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(makeToolButton(central, "SpeedButton6", QStyle::SP_FileIcon, "New"));
+    tools->addWidget(makeToolButton(central, "SpeedButton5", QStyle::SP_DialogOpenButton, "Open"));
+    tools->addWidget(makeToolButton(central, "SpeedButton7", QStyle::SP_DialogSaveButton, "Save"));
+    auto* print = makeToolButton(central, "SpeedButtonPrint", QStyle::SP_CustomBase, "Print");
+    print->setIcon(QIcon::fromTheme("document-print",
+                                    style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
+    tools->addWidget(print);
+    tools->addSpacing(16);
+    tools->addWidget(makeButton(central, "Button1", "&Read"));
+    tools->addWidget(makeButton(central, "BitBtn2", "Verify"));
+    tools->addWidget(makeButton(central, "BitBtn1", "Program"));
+    tools->addSpacing(16);
+    tools->addWidget(makeCheck(central, "CheckBoxProgHned", "Programming after change"));
+    tools->addStretch();
+    outer->addLayout(tools);
+
+    auto* body = new QHBoxLayout;
+    auto* pages = new QTabWidget(central);
+    pages->setObjectName("PageControl1");
+    pages->addTab(buildMiscPage(), "Miscellaneous");
+    pages->addTab(buildMapPage(), "Advance Map");
+    pages->addTab(buildN2oPage(), "N2O Controller");
+    pages->addTab(buildServoPage(), "Servo");
+    body->addWidget(pages, 1);
+    QWidget* monitorBox = buildMonitor();
+    monitorBox->setParent(central);
+    body->addWidget(monitorBox);
+    outer->addLayout(body, 1);
+
+    // Message line, progress bar, file and unit version.
+    auto* bottom = new QHBoxLayout;
+    auto* message = makeLabel(central, "LabelHlaseni", QString());
+    QFont bold = message->font();
+    bold.setBold(true);
+    message->setFont(bold);
+    message->setAutoFillBackground(true);
+    message->setMinimumWidth(260);
+    bottom->addWidget(message);
+    auto* progress = makeGauge(central, "CGauge", 297);
+    progress->setShowText(true);
+    progress->setForeColor(QColor(0x00, 0xFF, 0xFF));
+    progress->setMaxValue(5);
+    bottom->addWidget(progress);
+    bottom->addSpacing(12);
+    bottom->addWidget(makeLabel(central, "LabelFile1", "File:"));
+    auto* file = makeLabel(central, "LabelFile2", QString());
+    file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    file->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bottom->addWidget(file, 1);
+    for (int i = 1; i <= 3; ++i) {
+        auto* v = makeLabel(central, qPrintable(QString("LabelVerze%1").arg(i)), QString());
+        v->setMinimumWidth(i == 1 ? 110 : 70);
+        bottom->addWidget(v);
+    }
+    outer->addLayout(bottom);
+
+    auto* status = new QStatusBar(this);
+    status->setObjectName("StatusBar1");
+    setStatusBar(status);
+}

@@ -1,0 +1,446 @@
+#include "app/Hlav.h"
+
+#include "app/LanguageView.h"
+#include "app/MonitorView.h"
+#include "app/ParamView.h"
+#include "app/Settings.h"
+#include "controls/CGauge.h"
+#include "controls/CSpinButton.h"
+#include "controls/ParamSpinBox.h"
+#include "lang/Texts.h"
+#include "sim/SimUnit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace vortan;
+
+namespace {
+constexpr int kMessageTicks = 200;
+constexpr int kSilentTicks = 18;
+const QColor kRed(0xFF, 0x00, 0x00);
+
+template <typename T> T* child(QObject* root, const char* name) {
+    T* w = root->findChild<T*>(name);
+    Q_ASSERT_X(w, "TFormHlav", name);
+    return w;
+}
+} // namespace
+
+TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), ops(image, *this), link_(std::make_unique<SerialLink>()),
+      ini_(settingsFilePath()), arguments_(arguments) {
+    setObjectName("FormHlav");
+    setWindowTitle("Programming of Vortan 2 unit");
+    buildForm();
+    buildMenus();
+    params_ = std::make_unique<ParamView>(this);
+    monitorView_ = std::make_unique<MonitorView>(this, *params_);
+    languageView_ = std::make_unique<LanguageView>(this);
+    connectControls();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(55);
+    connect(Timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    if (arguments_.contains("--demo")) {
+        demoUnit_ = std::make_unique<SimUnit>();
+        if (demoUnit_->start())
+            portOverride_ = QString::fromStdString(demoUnit_->devicePath());
+        demoUnit_->startThread();
+    }
+}
+
+TFormHlav::~TFormHlav() {
+    Timer1->stop();
+    link_->close();
+    if (demoUnit_)
+        demoUnit_->stopThread();
+}
+
+void TFormHlav::connectControls() {
+    for (ParamSpinBox* edit : params_->allEdits())
+        connect(edit, &ParamSpinBox::committed, this, &TFormHlav::CommitControls);
+    for (QCheckBox* box : params_->flagBoxes())
+        connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
+    connect(child<QCheckBox>(this, "CheckBoxProgHned"), &QCheckBox::clicked, this,
+            &TFormHlav::CommitControls);
+    connect(child<QCheckBox>(this, "CheckBoxExtMonitor"), &QCheckBox::clicked, this,
+            &TFormHlav::CheckBoxExtMonitorClick);
+    connect(child<QComboBox>(this, "ComboBox1"), qOverload<int>(&QComboBox::activated), this,
+            &TFormHlav::ComboBox1Change);
+
+    auto button = [this](const char* name, void (TFormHlav::*handler)()) {
+        connect(child<QAbstractButton>(this, name), &QAbstractButton::clicked, this, handler);
+    };
+    button("SpeedButton6", &TFormHlav::MenuNewClick);
+    button("SpeedButton5", &TFormHlav::MenuOpenClick);
+    button("SpeedButton7", &TFormHlav::MenuSaveClick);
+    button("SpeedButtonPrint", &TFormHlav::SpeedButtonPrintClick);
+    button("Button1", &TFormHlav::MenuReadClick);
+    button("BitBtn2", &TFormHlav::MenuVerifyClick);
+    button("BitBtn1", &TFormHlav::MenuProgramClick);
+    button("BitBtnAdvMinus", &TFormHlav::BitBtnAdvMinusClick);
+    button("BitBtnAdvPlus", &TFormHlav::BitBtnAdvPlusClick);
+    button("BitBtnTps0", &TFormHlav::BitBtnTps0Click);
+    button("BitBtnTps100", &TFormHlav::BitBtnTps100Click);
+    button("BitBtnServoMinus", &TFormHlav::BitBtnServoMinusClick);
+    button("BitBtnServoPlus", &TFormHlav::BitBtnServoPlusClick);
+    for (int c = 0; c < 10; ++c) {
+        auto* spin = child<TCSpinButton>(this, qPrintable(QString("CSpinButton%1").arg(c + 1)));
+        connect(spin, &TCSpinButton::upClick, this, [this, c] { CSpinButtonUpClick(c); });
+        connect(spin, &TCSpinButton::downClick, this, [this, c] { CSpinButtonDownClick(c); });
+    }
+}
+
+// ---- start-up and shut-down ------------------------------------------------------------
+
+void TFormHlav::FormCreate() {
+    image[Byte::BIKE] = 0;
+    comPort = 1;
+    setDefaults(image);
+
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->availableGeometry();
+        move(s.x() + (s.width() - frameGeometry().width()) / 2,
+             s.y() + (s.height() - frameGeometry().height()) / 2);
+    }
+    readSettingsFiles();
+
+    if (!arguments_.isEmpty()) {
+        const QString& first = arguments_.front();
+        if (first == "ENGLISH")
+            language = English;
+        else if (first == "CESKY")
+            language = Czech;
+        else if (first == "DEUTSCH")
+            language = German;
+    }
+    normalise(image, language, comPort);
+    ShowImage();
+    openPort();
+    for (int n = 1; n <= 10; ++n)
+        child<QAction>(this, qPrintable(QString("MenuCom%1").arg(n)))->setChecked(n == comPort);
+    applyLanguage(language);
+    child<QLabel>(this, "LabelHlaseni")->hide();
+    child<TCGauge>(this, "CGauge")->hide();
+    installSignalHandlers();
+    Timer1->start();
+}
+
+void TFormHlav::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TFormHlav::FormClose() {
+    if (closed_)
+        return;
+    closed_ = true;
+    Timer1->stop();
+    closePort();
+    ReadControls();
+    normalise(image, language, comPort);
+    writeSettingsFiles();
+}
+
+// ---- the tick --------------------------------------------------------------------------
+
+void TFormHlav::Timer1Timer() {
+    const QByteArray received = link_->drain();
+    if (received.size() >= kFrameSize) {
+        const auto* frame = reinterpret_cast<const std::uint8_t*>(received.constData());
+        if (frame[0] == Command::MonitorReply)
+            ShowMonitorPacket(frame);
+        else
+            ops.handleReply(frame);
+    }
+    ops.tick();
+    if (messageCountdown != 0 && --messageCountdown == 0) {
+        child<QLabel>(this, "LabelHlaseni")->hide();
+        child<TCGauge>(this, "CGauge")->hide();
+    }
+    auto* noLink = child<QLabel>(this, "LabelSpojeni");
+    if (silenceCount < kSilentTicks) {
+        ++silenceCount;
+        if (!noLink->isHidden())
+            noLink->hide();
+    } else if (noLink->isHidden()) {
+        noLink->show();
+    }
+    UpdateMapCursor();
+}
+
+// ---- parameter set -------------------------------------------------------------------
+
+void TFormHlav::ReadControls() {
+    params_->read(image);
+}
+
+void TFormHlav::ShowImage() {
+    params_->show(image);
+}
+
+void TFormHlav::ChangeHandler() {
+    normalise(image, language, comPort);
+    ShowImage();
+    ops.programAfterChange(child<QCheckBox>(this, "CheckBoxProgHned")->isChecked());
+}
+
+void TFormHlav::CommitControls() {
+    ReadControls();
+    ChangeHandler();
+}
+
+void TFormHlav::stepMapCell(int delta) {
+    ReadControls();
+    normalise(image, language, comPort);
+    auto step = [delta](std::uint8_t& v) {
+        if (delta < 0 && v > 0)
+            --v;
+        else if (delta > 0 && v < 60)
+            ++v;
+    };
+    if (child<QCheckBox>(this, "CheckBoxIgnAll")->isChecked()) {
+        for (int r = 0; r < kMapRows; ++r)
+            for (int c = 0; c < kMapColumns; ++c)
+                step(image.map(r, c));
+    } else if (!cursor.belowMap) {
+        step(image.map(cursor.row, cursor.column));
+    }
+    ChangeHandler();
+}
+
+void TFormHlav::BitBtnAdvMinusClick() {
+    stepMapCell(-1);
+}
+void TFormHlav::BitBtnAdvPlusClick() {
+    stepMapCell(+1);
+}
+
+void TFormHlav::shiftColumn(int column, int delta) {
+    ReadControls();
+    for (int r = 0; r < kMapRows; ++r) {
+        std::uint8_t& v = image.map(r, column);
+        if (delta < 0 && v > 0)
+            --v;
+        else if (delta > 0 && v < 60)
+            ++v;
+    }
+    ChangeHandler();
+}
+
+void TFormHlav::CSpinButtonUpClick(int column) {
+    shiftColumn(column, +1);
+}
+void TFormHlav::CSpinButtonDownClick(int column) {
+    shiftColumn(column, -1);
+}
+
+void TFormHlav::BitBtnTps0Click() {
+    const int v = throttleMillivolts;
+    if (v >= 300 && v <= 2500)
+        image[Byte::TPS0] = static_cast<std::uint8_t>(v / 10);
+    ChangeHandler();
+}
+
+void TFormHlav::BitBtnTps100Click() {
+    const int v = throttleMillivolts;
+    if (v >= 2500 && v <= 4600)
+        image[Byte::TPS100] = static_cast<std::uint8_t>(v / 10 + 6);
+    ChangeHandler();
+}
+
+void TFormHlav::stepServo(int delta) {
+    ReadControls();
+    auto step = [delta](std::uint8_t& v) {
+        if (delta < 0 && v > 1)
+            --v;
+        else if (delta > 0 && v < 249)
+            ++v;
+    };
+    if (child<QCheckBox>(this, "CheckBoxPrivAll")->isChecked()) {
+        for (int i = 0; i < kAxisPoints; ++i)
+            step(image[Byte::NAP_PRIV + i]);
+    } else {
+        step(image[Byte::NAP_PRIV + cursor.servoColumn]);
+    }
+    ChangeHandler();
+}
+
+void TFormHlav::BitBtnServoMinusClick() {
+    stepServo(-1);
+}
+void TFormHlav::BitBtnServoPlusClick() {
+    stepServo(+1);
+}
+
+void TFormHlav::ComboBox1Change() {
+    const int index = child<QComboBox>(this, "ComboBox1")->currentIndex();
+    image[Byte::BIKE] = static_cast<std::uint8_t>(index < 0 ? 0 : index);
+    setDefaults(image);
+    ShowImage();
+}
+
+void TFormHlav::MenuNewClick() {
+    setDefaults(image);
+    ChangeHandler();
+    child<QLabel>(this, "LabelFile2")->clear();
+}
+
+// ---- device operations -----------------------------------------------------------------
+
+void TFormHlav::MenuReadClick() {
+    ops.startRead();
+}
+void TFormHlav::MenuVerifyClick() {
+    ops.startVerify();
+}
+void TFormHlav::MenuProgramClick() {
+    ops.startProgram();
+}
+
+void TFormHlav::sendFrame(const Frame& frame, bool waitForTransmit) {
+    link_->write(frame, waitForTransmit);
+}
+
+void TFormHlav::setMessageColour(const QColor& colour) {
+    auto* label = child<QLabel>(this, "LabelHlaseni");
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, colour);
+    label->setPalette(p);
+}
+
+void TFormHlav::showMessage(Message message) {
+    auto* label = child<QLabel>(this, "LabelHlaseni");
+    setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
+    label->setText(QString::fromStdString(messageText(message, language)));
+    messageCountdown = kMessageTicks;
+    if (isStart(message))
+        label->show();
+}
+
+void TFormHlav::showBox(const QString& text) {
+    if (messageBoxHook) {
+        messageBoxHook(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TFormHlav::showMessageBox(Message message) {
+    showBox(QString::fromStdString(messageText(message, language)));
+}
+
+void TFormHlav::setGauge(int value) {
+    child<TCGauge>(this, "CGauge")->setProgress(value);
+}
+void TFormHlav::addGauge(int delta) {
+    child<TCGauge>(this, "CGauge")->addProgress(delta);
+}
+void TFormHlav::setGaugeVisible(bool visible) {
+    child<TCGauge>(this, "CGauge")->setVisible(visible);
+}
+void TFormHlav::clearFileLabel() {
+    child<QLabel>(this, "LabelFile2")->clear();
+}
+void TFormHlav::takeControls() {
+    ReadControls();
+    normalise(image, language, comPort);
+    ShowImage();
+}
+void TFormHlav::normaliseAndShow() {
+    normalise(image, language, comPort);
+    ShowImage();
+}
+void TFormHlav::showIdentification() {
+    const Identification id = formatIdentification(image);
+    child<QLabel>(this, "LabelVerze1")->setText(QString::fromStdString(id.version));
+    child<QLabel>(this, "LabelVerze2")->setText(QString::fromStdString(id.date));
+    child<QLabel>(this, "LabelVerze3")->setText(QString::fromStdString(id.time));
+}
+void TFormHlav::linkAlive() {
+    silenceCount = 0;
+}
+
+// ---- serial port ---------------------------------------------------------------------
+
+void TFormHlav::setPortOverride(const QString& devicePath) {
+    portOverride_ = devicePath;
+}
+
+void TFormHlav::openPort() {
+    if (comPort < 1 || comPort > 10)
+        return;
+    const QString path = portOverride_.isEmpty() ? portDevicePath(ini_, comPort) : portOverride_;
+    if (!link_->open(path))
+        showBox(kComOpeningError);
+}
+
+void TFormHlav::closePort() {
+    link_->close();
+}
+
+void TFormHlav::MenuCom1Click(int port) {
+    comPort = static_cast<std::uint8_t>(port);
+    for (int n = 1; n <= 10; ++n)
+        child<QAction>(this, qPrintable(QString("MenuCom%1").arg(n)))->setChecked(n == comPort);
+    closePort();
+    openPort();
+}
+
+// ---- live monitor --------------------------------------------------------------------
+
+void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
+    if (!decodeMonitorPacket(frame, monitor))
+        return;
+    silenceCount = 0;
+    throttleMillivolts = static_cast<std::uint16_t>(rawToMillivolts(monitor.tpsRaw));
+    const bool ext = child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked();
+    const MonitorDisplay d = buildMonitorDisplay(monitor, image[Byte::LIMITER2], ext);
+    monitorView_->show(d, child<QCheckBox>(this, "CheckBoxGas")->isChecked(),
+                       !child<QWidget>(this, "GroupBoxPrivera")->isHidden(), ext);
+}
+
+void TFormHlav::UpdateMapCursor() {
+    cursor = computeMapCursor(monitor.rpm, monitor.tpsPercent, image);
+    monitorView_->mark(cursor);
+}
+
+void TFormHlav::CheckBoxExtMonitorClick() {
+    monitorView_->showProgrammingsLabel(child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked());
+}
+
+// ---- language ------------------------------------------------------------------------
+
+void TFormHlav::applyLanguage(int lang) {
+    language = static_cast<std::uint8_t>(lang);
+    languageView_->apply(lang);
+}
+
+void TFormHlav::MenuEnglishClick() {
+    applyLanguage(English);
+}
+void TFormHlav::MenuCzechClick() {
+    applyLanguage(Czech);
+}
+void TFormHlav::MenuGermanClick() {
+    applyLanguage(German);
+}
+
+void TFormHlav::MenuExitClick() {
+    close();
+}

@@ -1,0 +1,163 @@
+#pragma once
+// The main window: the view of the parameter set, the live monitor and the link to the unit.
+// It owns the device image, the device operations, the serial link and the timer loop, and
+// wires the widgets to them.
+
+#include "app/IniFile.h"
+#include "link/DeviceOperations.h"
+#include "link/SerialLink.h"
+#include "monitor/MapCursor.h"
+#include "monitor/MonitorPacket.h"
+#include "params/DeviceImage.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QPagedPaintDevice;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+
+namespace vortan {
+class ParamSpinBox;
+class TCGauge;
+class TCSpinButton;
+class ParamView;
+class MonitorView;
+class LanguageView;
+class SimUnit;
+} // namespace vortan
+
+class TFormHlav : public QMainWindow, private vortan::OperationHost {
+    Q_OBJECT
+public:
+    // `arguments` are the program's command-line arguments without the program name.
+    explicit TFormHlav(const QStringList& arguments, QWidget* parent = nullptr);
+    ~TFormHlav() override;
+
+    // Runs the start-up steps; called once after construction.
+    void FormCreate();
+    // The shut-down steps; run by the close event.
+    void FormClose();
+
+    // One 55 ms tick: drain, operation, countdown, connection indicator, map cursor.
+    void Timer1Timer();
+
+    // Parameter set view.
+    void ReadControls();
+    void ShowImage();
+    void ChangeHandler();
+    void CommitControls(); // read controls, then the change handler
+
+    // Commands.
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+    void MenuCom1Click(int port);
+    void MenuNewClick();
+    void MenuOpenClick();
+    void MenuSaveClick();
+    void MenuExitClick();
+    void MenuAboutClick();
+    void MenuContensClick();
+    void MenuEnglishClick();
+    void MenuCzechClick();
+    void MenuGermanClick();
+    void SpeedButtonPrintClick();
+    void MenuPrintClick();
+    void BitBtnAdvMinusClick();
+    void BitBtnAdvPlusClick();
+    void CSpinButtonUpClick(int column);
+    void CSpinButtonDownClick(int column);
+    void BitBtnTps0Click();
+    void BitBtnTps100Click();
+    void BitBtnServoMinusClick();
+    void BitBtnServoPlusClick();
+    void ComboBox1Change();
+    void CheckBoxExtMonitorClick();
+
+    // Live monitor.
+    void ShowMonitorPacket(const std::uint8_t* frame);
+    void UpdateMapCursor();
+
+    // Parameter file commands with the path chosen (the menu commands ask a dialog first).
+    bool saveParamFile(const QString& path);
+    bool openParamFile(const QString& path);
+    // Applies the language index 0 Czech, 1 English, 2 German.
+    void applyLanguage(int language);
+
+    // Uses this device instead of the port's configured one (the demo and tests).
+    void setPortOverride(const QString& devicePath);
+    void openPort();
+    void closePort();
+
+    // Tests answer modal boxes here instead of showing them.
+    std::function<void(const QString&)> messageBoxHook;
+
+    vortan::DeviceImage image;
+    vortan::DeviceOperations ops;
+    vortan::MonitorPacket monitor;
+    vortan::MapCursor cursor;
+    std::uint16_t throttleMillivolts = 0; // measured throttle-sensor voltage
+    vortan::SerialLink& link() { return *link_; }
+
+    std::uint8_t messageCountdown = 0;
+    std::uint8_t silenceCount = 0;
+    std::uint8_t comPort = 1;
+    std::uint8_t language = 0;
+    QString lastFilePath;
+    QTimer* Timer1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // OperationHost
+    void sendFrame(const vortan::Frame& frame, bool waitForTransmit) override;
+    void showMessage(vortan::Message message) override;
+    void showMessageBox(vortan::Message message) override;
+    void setGauge(int value) override;
+    void addGauge(int delta) override;
+    void setGaugeVisible(bool visible) override;
+    void clearFileLabel() override;
+    void takeControls() override;
+    void normaliseAndShow() override;
+    void showIdentification() override;
+    void linkAlive() override;
+
+    void buildForm();
+    void buildMenus();
+    void connectControls();
+    void showBox(const QString& text);
+    void stepMapCell(int delta);
+    void stepServo(int delta);
+    void shiftColumn(int column, int delta);
+    void setMessageColour(const QColor& colour);
+    void installSignalHandlers();
+    void printSheet(QPagedPaintDevice& device);
+    QString manualPath() const;
+    void readSettingsFiles();
+    void writeSettingsFiles();
+
+    std::unique_ptr<vortan::SerialLink> link_;
+    std::unique_ptr<vortan::ParamView> params_;
+    std::unique_ptr<vortan::MonitorView> monitorView_;
+    std::unique_ptr<vortan::LanguageView> languageView_;
+    std::unique_ptr<vortan::SimUnit> demoUnit_;
+    vortan::IniFile ini_;
+    QStringList arguments_;
+    QString portOverride_;
+    bool closed_ = false;
+    vortan::MapCursor shownCursor_;
+    bool cursorShown_ = false;
+};

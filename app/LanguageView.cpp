@@ -1,0 +1,81 @@
+#include "app/LanguageView.h"
+
+#include "lang/Texts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+#include <QWidget>
+
+namespace vortan {
+
+LanguageView::LanguageView(QWidget* window) : window_(window) {
+    for (const UiText& t : uiTexts()) {
+        const QString name = QString::fromStdString(t.objectName);
+        QObject* target =
+            name == QLatin1String("FormHlav") ? window : window->findChild<QObject*>(name);
+        targets_.push_back(target);
+    }
+}
+
+void LanguageView::setHint(QObject* target, const QString& hint) {
+    const int bar = hint.indexOf('|');
+    const QString shortHint = bar < 0 ? hint : hint.left(bar);
+    const QString longHint = bar < 0 ? hint : hint.mid(bar + 1);
+    if (auto* a = qobject_cast<QAction*>(target)) {
+        a->setToolTip(shortHint);
+        a->setStatusTip(longHint);
+    } else if (auto* m = qobject_cast<QMenu*>(target)) {
+        m->menuAction()->setToolTip(shortHint);
+        m->menuAction()->setStatusTip(longHint);
+    } else if (auto* w = qobject_cast<QWidget*>(target)) {
+        w->setToolTip(shortHint);
+        w->setStatusTip(longHint);
+    }
+}
+
+void LanguageView::setCaption(QObject* target, const QString& caption) {
+    if (auto* a = qobject_cast<QAction*>(target))
+        a->setText(caption);
+    else if (auto* m = qobject_cast<QMenu*>(target))
+        m->setTitle(caption);
+    else if (auto* b = qobject_cast<QAbstractButton*>(target))
+        b->setText(caption);
+    else if (auto* l = qobject_cast<QLabel*>(target))
+        l->setText(caption);
+    else if (auto* g = qobject_cast<QGroupBox*>(target))
+        g->setTitle(caption);
+    else if (auto* w = qobject_cast<QWidget*>(target)) {
+        // A tab page's caption is its tab's text; the window's is its title.
+        auto* tabs = w->parentWidget()
+                         ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget())
+                         : nullptr;
+        if (tabs && tabs->indexOf(w) >= 0)
+            tabs->setTabText(tabs->indexOf(w), caption);
+        else if (w->isWindow())
+            w->setWindowTitle(caption);
+    }
+}
+
+void LanguageView::apply(int language) {
+    static const char* const kItems[3] = {"MenuCzech", "MenuEnglish", "MenuGerman"};
+    for (int i = 0; i < 3; ++i)
+        if (auto* a = window_->findChild<QAction*>(kItems[i]))
+            a->setChecked(i == language);
+    const auto& texts = uiTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        QObject* target = targets_[i];
+        if (!target)
+            continue;
+        const QString text = QString::fromStdString(texts[i].in(language));
+        if (texts[i].property == TextProperty::Caption)
+            setCaption(target, text);
+        else
+            setHint(target, text);
+    }
+}
+
+} // namespace vortan

@@ -1,0 +1,28 @@
+#pragma once
+// Puts the texts of one language on the window's controls and menu items.
+
+#include <QHash>
+#include <QPointer>
+#include <vector>
+
+class QObject;
+class QWidget;
+
+namespace vortan {
+
+class LanguageView {
+public:
+    // Looks up every control the text table names, once.
+    explicit LanguageView(QWidget* window);
+    // Ticks the language's menu item, then sets every text of the table in its order.
+    void apply(int language);
+    // A hint "short|long": tool tip and status tip.
+    static void setHint(QObject* target, const QString& hint);
+    static void setCaption(QObject* target, const QString& caption);
+
+private:
+    QWidget* window_;
+    std::vector<QObject*> targets_; // one per table row, null when the window lacks it
+};
+
+} // namespace vortan

@@ -1,0 +1,113 @@
+// The menu bar of the main window: every item with its caption, shortcut, hint and handler.
+
+#include "app/Hlav.h"
+#include "app/LanguageView.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& title, const QString& hint = {}) {
+    QMenu* m = bar->addMenu(title);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(QString(name) + "Action");
+    if (!hint.isEmpty())
+        vortan::LanguageView::setHint(m, hint);
+    return m;
+}
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
+                 const QString& hint) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!key.isEmpty())
+        a->setShortcut(key);
+    if (!hint.isEmpty())
+        vortan::LanguageView::setHint(a, hint);
+    return a;
+}
+
+void addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
+} // namespace
+
+void TFormHlav::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu1");
+
+    QMenu* file = addMenu(bar, "MenuFile", "&File");
+    connect(addItem(file, "MenuNew", "&New", QKeySequence("Ctrl+N"), "New|Set default parametrs"),
+            &QAction::triggered, this, &TFormHlav::MenuNewClick);
+    addSeparator(file, "N3");
+    connect(addItem(file, "MenuOpen", "&Open", QKeySequence(Qt::Key_F3),
+                    "Open|Open file with parametrs"),
+            &QAction::triggered, this, &TFormHlav::MenuOpenClick);
+    addSeparator(file, "N1");
+    connect(
+        addItem(file, "MenuSave", "&Save", QKeySequence(Qt::Key_F2), "Save|Save parametrs to file"),
+        &QAction::triggered, this, &TFormHlav::MenuSaveClick);
+    addSeparator(file, "N2");
+    connect(addItem(file, "MenuPrint", "&Print", QKeySequence("Ctrl+P"), "Print|Print parametrs"),
+            &QAction::triggered, this, &TFormHlav::MenuPrintClick);
+    addSeparator(file, "N4");
+    connect(addItem(file, "MenuExit", "E&xit", {}, "Exit|End of program"), &QAction::triggered,
+            this, &TFormHlav::MenuExitClick);
+
+    QMenu* com = addMenu(bar, "MenuCom", "&Com", "Com|Set number of com ");
+    static const char* const kComHints[5] = {"Com1|Set com 1", "Com2| Set com 2", "Com3|Set com 3",
+                                             "Com4|Set com 4", "Com5|Set com 5"};
+    auto* ports = new QActionGroup(this);
+    for (int n = 1; n <= 10; ++n) {
+        const QString caption = n < 10 ? QString("Com &%1").arg(n) : QString("Com 1&0");
+        QAction* a = addItem(com, qPrintable(QString("MenuCom%1").arg(n)), caption, {},
+                             n <= 5 ? kComHints[n - 1] : "");
+        a->setCheckable(true);
+        a->setChecked(n == 2);
+        ports->addAction(a);
+        connect(a, &QAction::triggered, this, [this, n] { MenuCom1Click(n); });
+    }
+
+    QMenu* device = addMenu(bar, "MenuDevice", "&Device");
+    connect(addItem(device, "MenuRead", "&Read", QKeySequence(Qt::Key_F7),
+                    "Read|Reading parametrs from ignition"),
+            &QAction::triggered, this, &TFormHlav::MenuReadClick);
+    connect(addItem(device, "MenuVerify", "&Verify", QKeySequence(Qt::Key_F8),
+                    "Verify|Compare set parametrs  with parametrs of ignition"),
+            &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
+    connect(addItem(device, "MenuProgram", "&Program", QKeySequence(Qt::Key_F9),
+                    "Programing|Programing  set parametrs to ignition"),
+            &QAction::triggered, this, &TFormHlav::MenuProgramClick);
+
+    QMenu* tools = addMenu(bar, "MenuTools", "&Tools");
+    connect(addItem(tools, "AdvanceMinus", "Advance -", QKeySequence(Qt::Key_F4),
+                    "Curve A minus|Take off 1 degree of curve A"),
+            &QAction::triggered, this, &TFormHlav::BitBtnAdvMinusClick);
+    connect(addItem(tools, "AdvancePlus", "Advance +", QKeySequence(Qt::Key_F5),
+                    "Curve A plus|Add 1 degree of curve A"),
+            &QAction::triggered, this, &TFormHlav::BitBtnAdvPlusClick);
+
+    QMenu* lang = addMenu(bar, "MenuLanguage", "&Language", "Language|Set English or Czech");
+    auto* languages = new QActionGroup(this);
+    QAction* en = addItem(lang, "MenuEnglish", "&English", {}, "|Set Englich menu");
+    QAction* cz = addItem(lang, "MenuCzech", "&Czech", {}, "|Set Czech menu");
+    QAction* de = addItem(lang, "MenuGerman", "&German", {}, "");
+    for (QAction* a : {en, cz, de}) {
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
+    en->setChecked(true);
+    connect(en, &QAction::triggered, this, &TFormHlav::MenuEnglishClick);
+    connect(cz, &QAction::triggered, this, &TFormHlav::MenuCzechClick);
+    connect(de, &QAction::triggered, this, &TFormHlav::MenuGermanClick);
+
+    QMenu* help = addMenu(bar, "MenuHelp", "&Help", "Not available jet");
+    connect(addItem(help, "MenuContens", "&Contens", QKeySequence(Qt::Key_F1), ""),
+            &QAction::triggered, this, &TFormHlav::MenuContensClick);
+    connect(addItem(help, "MenuAbout", "&About...", {}, ""), &QAction::triggered, this,
+            &TFormHlav::MenuAboutClick);
+}

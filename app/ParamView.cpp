@@ -1,0 +1,117 @@
+#include "app/ParamView.h"
+
+#include "controls/ParamSpinBox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+
+namespace vortan {
+
+namespace {
+template <typename T> T* find(QWidget* root, const QString& name) {
+    T* w = root->findChild<T*>(name);
+    Q_ASSERT_X(w, "ParamView", qPrintable(name));
+    return w;
+}
+
+void setBackground(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    if (p.color(QPalette::Button) == colour && w->autoFillBackground())
+        return;
+    p.setColor(QPalette::Button, colour);
+    p.setColor(QPalette::Window, colour);
+    w->setAutoFillBackground(true);
+    w->setPalette(p);
+}
+} // namespace
+
+ParamView::ParamView(QWidget* root) : root_(root) {
+    for (const NumberParam& p : singleNumberParams())
+        numbers_.push_back({p, find<ParamSpinBox>(root, p.editName)});
+    for (std::size_t i = 0; i < table_.size(); ++i) {
+        const NumberParam& p = tableParams()[i];
+        table_[i] = find<ParamSpinBox>(root, p.editName);
+        numbers_.push_back({p, table_[i]});
+    }
+    for (const Number& n : numbers_)
+        allEdits_.push_back(n.edit);
+    for (int r = 0; r < 10; ++r)
+        rowLabels_[static_cast<std::size_t>(r)] =
+            find<QLabel>(root, QString("LabelTps%1").arg(r + 1));
+    for (const FlagParam& f : flagParams())
+        flagBoxes_.push_back(find<QCheckBox>(root, f.checkBoxName));
+    bike_ = find<QComboBox>(root, "ComboBox1");
+
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 10; ++c)
+            mapOnly_.push_back(mapCell(r, c));
+    for (QLabel* l : rowLabels_)
+        mapOnly_.push_back(l);
+    for (int c = 1; c <= 10; ++c)
+        mapOnly_.push_back(find<QWidget>(root, QString("CSpinButton%1").arg(c)));
+    mapOnly_.push_back(find<QWidget>(root, "LabelTpsMon"));
+    mapOnly_.push_back(find<QWidget>(root, "CGaugeTps"));
+    mapOnly_.push_back(find<QWidget>(root, "LabelTpsAxis"));
+
+    progHned_ = find<QCheckBox>(root, "CheckBoxProgHned");
+    excitation_ = find<QCheckBox>(root, "CheckBoxBuzDlouhe");
+    for (const char* n : {"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"})
+        servoOnly_.push_back(find<QWidget>(root, n));
+    for (const char* n : {"CheckBoxAktN2o", "GroupBoxGas", "GroupBoxRetard", "LabelN2oEnable"})
+        n2oOnly_.push_back(find<QWidget>(root, n));
+}
+
+void ParamView::read(DeviceImage& image) const {
+    for (const Number& n : numbers_) {
+        // The spin box keeps its previous value for a text that is not a number in range.
+        n.edit->interpretText();
+        image[n.param.byte] = n.param.stored(n.edit->value());
+    }
+    const auto& flags = flagParams();
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        image[flags[i].byte] = flagBoxes_[i]->isChecked() ? 1 : 0;
+    if (bike_->currentIndex() >= 0)
+        image[Byte::BIKE] = static_cast<std::uint8_t>(bike_->currentIndex());
+    applyLayout(image);
+}
+
+void ParamView::show(const DeviceImage& image) {
+    for (const Number& n : numbers_) {
+        const QSignalBlocker block(n.edit);
+        n.edit->setValue(n.param.shown(image[n.param.byte]));
+    }
+    const auto& flags = flagParams();
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        const QSignalBlocker block(flagBoxes_[i]);
+        flagBoxes_[i]->setChecked(image[flags[i].byte] != 0);
+    }
+    {
+        const QSignalBlocker block(bike_);
+        bike_->setCurrentIndex(image[Byte::BIKE] < bike_->count() ? image[Byte::BIKE] : -1);
+    }
+    applyLayout(image);
+}
+
+void ParamView::applyLayout(const DeviceImage& image) const {
+    const bool throttleMap = image[Byte::TPS_MAPA] != 0;
+    for (QWidget* w : mapOnly_)
+        w->setVisible(throttleMap);
+    // The 100 % row stands beside the 100 % label, or alone at the top of the map.
+    const int top = (throttleMap ? rowLabel(9) : rowLabel(0))->y() - 4;
+    for (int c = 0; c < 10; ++c) {
+        ParamSpinBox* cell = mapCell(9, c);
+        if (cell->y() != top)
+            cell->move(cell->x(), top);
+    }
+    const QColor face = root_->palette().color(QPalette::Button);
+    setBackground(progHned_, progHned_->isChecked() ? QColor(255, 0, 0) : face);
+    setBackground(excitation_, excitation_->isChecked() ? QColor(255, 0, 0) : face);
+    for (QWidget* w : servoOnly_)
+        w->setVisible(image[Byte::PRIV_ENABLE] != 0);
+    for (QWidget* w : n2oOnly_)
+        w->setVisible(image[Byte::N2O_ENABLE] != 0);
+}
+
+} // namespace vortan

@@ -25,7 +25,7 @@ using namespace vortan;
 namespace {
 
 // Geometry of the advance map page.
-constexpr int kMapLeft = 64;
+constexpr int kMapLeft = 84;
 constexpr int kCellWidth = 66;
 constexpr int kCellHeight = 24;
 constexpr int kRowPitch = 27;
@@ -157,7 +157,7 @@ QWidget* buildMapPage() {
             s->setGeometry(kMapLeft + c * kCellWidth, y, kCellWidth - 2, kCellHeight);
         }
     }
-    makeLabel(page, "LabelTpsAxis", "TPS")->setGeometry(6, kMapTop + 4 * kRowPitch, 30, 18);
+    makeLabel(page, "LabelTpsAxis", "TPS")->setGeometry(4, kMapTop + 4 * kRowPitch + 14, 30, 18);
 
     const int shiftTop = kMapTop + 10 * kRowPitch;
     for (int c = 0; c < 10; ++c) {

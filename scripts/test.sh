@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds vortan2 and runs every test through CTest, headless. Exits non-zero when a test fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@"

@@ -23,6 +23,8 @@ public:
     QString readString(const QString& section, const QString& key, const QString& def) const;
     // Leading decimal number of the value (as the private-profile functions read it), else def.
     int readInteger(const QString& section, const QString& key, int def) const;
+    // True when the section holds the key (whatever its value).
+    bool hasKey(const QString& section, const QString& key) const;
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInteger(const QString& section, const QString& key, int value);
 

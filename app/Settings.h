@@ -16,8 +16,8 @@ struct FormSettings {
     std::optional<int> top;
     std::uint8_t comPort = 1;
     std::uint8_t language = 0;
-    QString file;   // caption of LabelFile2
-    QString iniDir; // last parameter-file path
+    QString file;       // caption of LabelFile2
+    QString iniDir;     // last parameter-file path
     int activePage = 1; // 1..4
     bool extMonitor = false;
 };

@@ -1,1 +1,262 @@
-// placeholder
+#include "lang/Texts.h"
+
+#include <array>
+
+namespace vortan {
+namespace {
+
+constexpr TextProperty C = TextProperty::Caption;
+constexpr TextProperty H = TextProperty::Hint;
+
+// Rows are written English, Czech, German, the order in which the texts were first drafted.
+UiText row(const char* name, TextProperty p, const char* en, const char* cz, const char* de) {
+    return UiText{name, p, cz, en, de};
+}
+
+std::vector<UiText> buildUiTexts() {
+    std::vector<UiText> t = {
+        row("FormHlav", C, "Programming of Vortan 2 unit", "Programování jednotky Vortan 2",
+            "Programmierung der Vortan 2 Zündbox"),
+        row("MenuFile", C, "&File", "&Soubor", "&Datei"),
+        row("MenuNew", C, "&New", "&Nový", "&Neu"),
+        row("MenuOpen", C, "&Open", "&Otevřít", "&Öffnen"),
+        row("MenuSave", C, "&Save", "&Uložit", "&Speichern"),
+        row("MenuPrint", C, "&Print", "&Tisk", "&Drucken"),
+        row("MenuExit", C, "E&xit", "&Konec", "&Beenden"),
+        row("MenuCom", C, "&Com", "&Port", "&ComPort"),
+        row("MenuDevice", C, "&Device", "&Zapalování", "&Zündbox"),
+        row("MenuRead", C, "&Read", "Čí&st", "&Lesen"),
+        row("MenuVerify", C, "&Verify", "&Verifikace", "&Vergleichen"),
+        row("MenuProgram", C, "&Program", "&Programovat", "&Programmieren"),
+        row("MenuLanguage", C, "&Language", "&Jazyk", "&Sprache"),
+        row("MenuEnglish", C, "&English", "&Anglicky", "Englisch"),
+        row("MenuCzech", C, "&Czech", "Če&sky", "&Tschechisch"),
+        row("MenuGerman", C, "&German", "&Německy", "&Deutsch"),
+        row("MenuHelp", C, "&Help", "&Nápověda", "&Hilfe"),
+        row("MenuContens", C, "&Contents...", "&Obsah...", "&Inhalt..."),
+        row("MenuAbout", C, "&About...", "&O programu...", "&Über Programm..."),
+        row("TabSheet1", C, "Miscellaneous", "Různé", "Verschiedene"),
+        row("TabSheet2", C, "Advance Map", "Mapa předstihu", "Vorzündung Karte"),
+        row("TabSheet3", C, "N2O Controller", "N2O kontrolér", "N2O Kontroller"),
+        row("TabSheet4", C, "Servo", "Servo", "Servo"),
+        row("CheckBoxIgnAll", C, "All", "Vše", "Alles"),
+        row("CheckBoxProgHned", C, "Programming after change", "Programování po změně",
+            "Programmieren nach Änderung"),
+        row("Button1", C, "&Read", "Čí&st", "&Lesen"),
+        row("BitBtn1", C, "&Program", "&Programovat", "&Programmieren"),
+        row("BitBtn2", C, "&Verify", "&Verifikovat", "&Vergleichen"),
+        row("ComboBox1", H, "Motorbike Type", "Typ motocyklu", "Mottorad Type"),
+        // The Czech set never had a caption here; "Ostatní" is the plain Czech for "Other".
+        row("GroupBox1", C, "Other", "Ostatní", "Vorzündung"),
+        row("GroupBox4", C, "Activation by Switch on", "Aktivace sepnutím",
+            "Aktivation durch Schaltung"),
+        row("LabelOmez1", C, "Start Limiter [rpm]", "Startovací omezovač [rpm]",
+            "Start Begrenzer [rpm]"),
+        row("LabelOmez2", C, "Limiter [rpm]", "Omezovač [rpm]", "Begrenzer [rpm]"),
+        row("LabelLedRazeni", C, "Gear Shift Light [rpm]", "Kontrolka řazení [rpm]",
+            "Schaltblitz [rpm]"),
+        row("CheckBoxGas", C, "N2O Enable", "N2O povolen", "N2O zugelast"),
+        row("GroupBoxGas", C, "N2O", "N2O", "N2O"),
+        row("LabelGas1", C, "N2O 1 [%]", "N2O 1 [%]", "N2O 1 [%]"),
+        row("LabelGas2", C, "N2O 2 [%]", "N2O 2 [%]", "N2O 2 [%]"),
+        row("LabelGasD", C, "Delay [ms]", "Zpoždění [ms]", "Verspätung [ms]"),
+        row("LabelGasT", C, "Build up Time [ms]", "Náběh [ms]", "Anlauf [ms]"),
+        row("GroupBoxRetard", C, "Retard", "Snížení předstihu", "Spätzündung"),
+        row("LabelRetard1", C, "Retard 1 [°]", "Snížení předstihu 1 [°]", "Spätzündung 1 [°]"),
+        row("LabelRetard2", C, "Retard 2 [°]", "Snížení předstihu 2 [°]", "Spätzündung 2 [°]"),
+        row("LabelRetardD", C, "Delay [ms]", "Zpoždění [ms]", "Verspätung [ms]"),
+        row("LabelRetardT", C, "Build up Time [ms]", "Náběh [ms]", "Anlauf [ms]"),
+        row("CheckBoxAktLimiter1", C, "Start Limiter", "Startovací omezovač", "Start Begrenzer"),
+        row("CheckBoxAktBlok1", C, "Blocking 1", "Blokování 1", "Blockierung 1"),
+        row("CheckBoxAktBlok2", C, "Blocking 2", "Blokování 2", "Blockierung 2"),
+        row("CheckBoxBuzDlouhe", C, "Excitation Long", "Buzení dlouhé", "Anfachung lange"),
+        row("CheckBoxRpm2Krat", C, "Tachometer 2x", "Otáčkoměr 2x", "Drehzahl verdoppeln"),
+        row("CheckBoxAktN2o", C, "Activation N2O", "Aktivace N2O", "Aktivierung N2O"),
+        row("LabelFile1", C, "File:", "Soubor:", "Datei:"),
+        row("CheckBoxPrivEnable", C, "Servo Enable", "Servo povoleno", "Servo zugelast"),
+        row("GroupBoxPrivera", C, "Servo", "Servo", "Servo"),
+        row("LabelPrivHyster", C, "Sevro Hysteresis [mV]", "Hystereze [mV]",
+            "Servo Hysteresis [mV]"),
+        row("CheckBoxPrivAll", C, "All", "Vše", "Alles"),
+        row("Label26", H, "Round per Minute|Speed - Round per Minute",
+            "Otáčky za minutu|Rychlost - Otáčky za minutu", "Umdrehungen pro Minute"),
+        row("LabelVerze1", H, "Version of program in ignition", "Verze programu v zapalování",
+            "Version des Programms der Zündung"),
+        row("LabelVerze2", H, "Date of program in ignition",
+            "Datum zhotovení programu v zapalování", "Datum des Programms der Zündung"),
+        row("LabelVerze3", H, "Time of program in ignition", "Čas zhotovení programu v zapalování",
+            "Zeit des Programms der Zündung"),
+        row("SpeedButton5", H, "Open file with parametrs", "Otevření souboru s parametry",
+            "öffnen Datei mit Kenndaten"),
+        row("SpeedButton6", H, "Set default parametrs", "Nastavení výchozích parametrů",
+            "neue Kenndatendatei erstellen"),
+        row("SpeedButton7", H, "Save parametrs to file", "Uložení parametrů do souboru",
+            "Kenndaten in Datei speichern"),
+        row("SpeedButtonPrint", H, "Print parametrs", "Tisk parametrů", "Druck der Kenndaten"),
+        row("BitBtn1", H, "Programing  set parametrs to ignition",
+            "Programování nastavených parametrů do zapalování",
+            "Programmieren der Kenndaten auf die Zündbox"),
+        row("BitBtn2", H, "Compare set parametrs  with parametrs of ignition",
+            "Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do "
+            "zapalování",
+            "Vergleich der Kenndaten mit Zündboxkenndaten"),
+        row("BitBtnAdvMinus", H, "Take off 1 degree of Advance", "Zmenšení předstihu o 1 stupeň",
+            "Vorzündung minus 1 Grad"),
+        row("BitBtnAdvPlus", H, "Add 1 degree of Advance", "Zvětšení předstihu o 1 stupeň",
+            "Vorzündung plus 1 Grad"),
+        row("Button1", H, "Reading parametrs from ignition", "Čtení parametrů ze zapalování",
+            "Lesen Kenndaten aus Zündbox"),
+        row("MenuNew", H, "Set default parameters ", "Nastavení výchozích parametrů",
+            "Neue Kenndatendatei erstellen"),
+        row("MenuOpen", H, "Open file with parameters ", "Otevření souboru s parametry",
+            "öffnen Datei mit Kenndaten"),
+        row("MenuSave", H, "Save parameters to file", "Uložení parametrů do souboru",
+            "Kenndaten in Datei speichern"),
+        row("MenuPrint", H, "Print parameters", "Tisk parametrů", "Druck der Kenndaten"),
+        row("MenuExit", H, "End of program", "Ukončení programu", "Speichern"),
+        row("MenuCom", H, "Com|Set number of com", "Nastavení čísla serivého portu (Com) ",
+            "Com Port festlegen"),
+    };
+    for (int n = 1; n <= 10; ++n) {
+        const std::string num = std::to_string(n);
+        t.push_back(UiText{"MenuCom" + num, H, "Nastavení komunikace na port com " + num,
+                           "Set com " + num, "Com " + num + " festzustellen"});
+    }
+    const std::vector<UiText> rest = {
+        row("MenuRead", H, "Reading parameters from unit", "Čtení|Čtení parametrů z jednotky",
+            "Lesen Kenndaten aus Zündbox"),
+        row("MenuVerify", H, "Compare set parameters  with parameters of unit",
+            "Ověření|Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do "
+            "zapalování",
+            "Vergleich der Kenndaten Programm mit Kenndaten der Zündbox"),
+        row("MenuProgram", H, "Programing  set parameters to unit",
+            "Programování jednotky|Programování nastavených parametrů do jednotky",
+            "Programmieren der Kenndaten auf die Zündbox"),
+        row("MenuLanguage", H, "Language|Set English or Czech or German",
+            "Nastavení jazyka na angličtinu, češtinu nebo němčinu", "Sprache"),
+        row("MenuEnglish", H, "Set Englich menu", "Set Englich menu", "Set Englich menu"),
+        row("MenuCzech", H, "Nastavit české menu", "Nastavit české menu", "Nastavit české menu"),
+        row("MenuGerman", H, "Deutche Menü", "Deutche Menü", "Deutche Menü"),
+        row("MenuHelp", H, "Not available jet", "Není k dispozici", "Noch nicht verfügbar"),
+        row("CheckBoxProgHned", H, "Programing at once after change", "Programování ihned po změně",
+            "Programmmieren gleich after die Umänderung"),
+        row("GroupBox4", H, "Checked items means activation by closing to ground",
+            "Zaškrtnutí znamená aktivaci připojením na zem",
+            "Gezeichnete Punkt bedeutet Aktivierung durch Schaltverbindung zu Grund"),
+    };
+    t.insert(t.end(), rest.begin(), rest.end());
+    return t;
+}
+
+struct Triple {
+    const char* czech;
+    const char* english;
+    const char* german;
+};
+
+Triple messageTriple(Message m) {
+    switch (m) {
+    case Message::ReadStarted:
+        return {"Čtení:", "Read device:", "Lesen:"};
+    case Message::ProgramStarted:
+        return {"Programování:", "Program device:", "Programmieren:"};
+    case Message::VerifyStartedByUser:
+        return {"Verifikace:", "Verify device:", "Vergleichen:"};
+    case Message::VerifyStartedAuto:
+        return {"Verifikace:", "Verify device:", "Verifikation:"};
+    case Message::VerifyOk:
+        return {"Verifikace OK", "Verify OK", "Vergleich OK"};
+    case Message::ReadFailed:
+        return {"Chyba čtení!", "Read error!", "Lesefehler"};
+    case Message::VerifyFailed:
+        return {"Chyba verifikace!", "Verify error!", "Vergleichsfehler"};
+    case Message::ProgramFailed:
+        return {"Chyba programování", "Program error!", "Programmier. Fehler"};
+    case Message::IncompatibleUnit:
+        return {"Neshodné verze proramu v PC a zapalování!",
+                "Unmatched version of PC and Ignition programs!",
+                "Uneinig Version von den PC and Zündung Programme!"};
+    case Message::UnsupportedBike:
+        return {"Toto zapalování není pro zvolený typ motocyklu!",
+                "These Ignition is not for this type of motorbikes!",
+                "Diese Zündung ist nicht for gestellte Motorrad!"};
+    case Message::FileVersion:
+        return {"Neshodná verze souboru *.ign!", "Unmatched version of *.ign file!",
+                "Uneinig Version der Datendatei *.ign!"};
+    case Message::PrintHeading:
+        return {
+            "Datum a čas tisku:  ", "Date and Time of printing:  ", "Date and Time of printing:  "};
+    case Message::NoPrinter:
+        return {"Není nainstalována žádná tiskárna.", "No printer is installed.",
+                "Es ist kein Drucker installiert."};
+    }
+    return {"", "", ""};
+}
+
+const char* pick(const Triple& t, int language) {
+    switch (language) {
+    case Czech:
+        return t.czech;
+    case English:
+        return t.english;
+    case German:
+        return t.german;
+    default:
+        return "";
+    }
+}
+
+} // namespace
+
+bool isFailure(Message m) {
+    return m == Message::ReadFailed || m == Message::VerifyFailed || m == Message::ProgramFailed;
+}
+
+bool isStart(Message m) {
+    return m == Message::ReadStarted || m == Message::ProgramStarted ||
+           m == Message::VerifyStartedByUser || m == Message::VerifyStartedAuto;
+}
+
+std::string messageText(Message m, int language) {
+    return pick(messageTriple(m), language);
+}
+
+const std::vector<UiText>& uiTexts() {
+    static const std::vector<UiText> texts = buildUiTexts();
+    return texts;
+}
+
+std::string aboutText(int language, const std::string& buildDate, const std::string& buildTime) {
+    // Title, its trailing spaces and the break after it (the German has only one), version.
+    static const std::array<std::string, 3> head = {
+        "Program pro nastavování zapalování" + std::string(11, ' ') + "\n\nverze 2.0",
+        "Programm for setting of ignition" + std::string(12, ' ') + "\n\nversion 2.0",
+        "Program für der Adjustierung der Zündung" + std::string(8, ' ') + "\nVersion 2.0"};
+    static const Triple maker = {"Výrobce: vývojáři projektu vortan2",
+                                 "Maker: the vortan2 developers",
+                                 "Hersteller: die Entwickler von vortan2"};
+    static const Triple contact = {"Kontakt:\n"
+                                   "Web: https://example.org/vortan2\n"
+                                   "E-mail: vortan2@example.org\n"
+                                   "Telefon: není k dispozici\n",
+                                   "Contact:\n"
+                                   "Web: https://example.org/vortan2\n"
+                                   "E-mail: vortan2@example.org\n"
+                                   "Phone: not available\n",
+                                   "Kontakt:\n"
+                                   "Web: https://example.org/vortan2\n"
+                                   "E-Mail: vortan2@example.org\n"
+                                   "Telefon: nicht verfügbar\n"};
+    if (language < Czech || language > German)
+        return std::string();
+    return head[static_cast<std::size_t>(language)] + "\n\n" + buildDate + "\n\n" + buildTime +
+           "\n\n" + pick(maker, language) + "\n\n" + pick(contact, language);
+}
+
+std::string manualFileName(int language) {
+    static const Triple names = {"Manual_Vortan15_cz.doc", "Manual_Vortan15_en.doc",
+                                 "Manual_Vortan15_de.doc"};
+    return pick(names, language);
+}
+
+} // namespace vortan

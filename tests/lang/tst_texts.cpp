@@ -1,0 +1,270 @@
+// The three text sets: the window's table, the messages, the About box and manual names.
+
+#include "lang/Texts.h"
+
+#include <QTest>
+
+#include <set>
+
+using namespace vortan;
+
+Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(vortan::Message)
+Q_DECLARE_METATYPE(vortan::TextProperty)
+
+namespace {
+
+int indexOf(const std::string& name, TextProperty p) {
+    const auto& t = uiTexts();
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (t[i].objectName == name && t[i].property == p)
+            return int(i);
+    return -1;
+}
+
+} // namespace
+
+class TestTexts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRowHasThreeTexts();
+    void tableOrder();
+    void pinnedTexts_data();
+    void pinnedTexts();
+    void messages_data();
+    void messages();
+    void messageKinds();
+    void aboutText_data();
+    void aboutText();
+    void manualFileNames();
+    void otherLanguageIndexesGiveNothing();
+};
+
+void TestTexts::everyRowHasThreeTexts() {
+    const auto& t = uiTexts();
+    QCOMPARE(int(t.size()), 95);
+    std::set<std::pair<std::string, TextProperty>> seen;
+    for (const UiText& row : t) {
+        QVERIFY(!row.objectName.empty());
+        QVERIFY2(!row.czech.empty() && !row.english.empty() && !row.german.empty(),
+                 row.objectName.c_str());
+        QVERIFY2(seen.insert({row.objectName, row.property}).second, row.objectName.c_str());
+        QCOMPARE(row.in(Czech), row.czech);
+        QCOMPARE(row.in(English), row.english);
+        QCOMPARE(row.in(German), row.german);
+    }
+}
+
+void TestTexts::tableOrder() {
+    const auto& t = uiTexts();
+    QCOMPARE(t.front().objectName, std::string("FormHlav"));
+    QCOMPARE(t.back().objectName, std::string("GroupBox4"));
+    QCOMPARE(t.back().property, TextProperty::Hint);
+
+    const int label26 = indexOf("Label26", TextProperty::Hint);
+    QCOMPARE(label26, indexOf("CheckBoxPrivAll", TextProperty::Caption) + 1);
+    QCOMPARE(label26 + 1, indexOf("LabelVerze1", TextProperty::Hint));
+
+    const int menuCom = indexOf("MenuCom", TextProperty::Hint);
+    QCOMPARE(menuCom, indexOf("MenuExit", TextProperty::Hint) + 1);
+    for (int n = 1; n <= 10; ++n) {
+        const UiText& row = t[std::size_t(menuCom + n)];
+        QCOMPARE(row.objectName, "MenuCom" + std::to_string(n));
+        QCOMPARE(row.property, TextProperty::Hint);
+        QCOMPARE(row.english, "Set com " + std::to_string(n));
+        QCOMPARE(row.czech, "Nastavení komunikace na port com " + std::to_string(n));
+        QCOMPARE(row.german, "Com " + std::to_string(n) + " festzustellen");
+    }
+    const char* after[] = {"MenuRead", "MenuVerify", "MenuProgram", "MenuLanguage", "MenuEnglish"};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(t[std::size_t(menuCom + 11 + i)].objectName, std::string(after[i]));
+}
+
+void TestTexts::pinnedTexts_data() {
+    QTest::addColumn<std::string>("name");
+    QTest::addColumn<TextProperty>("property");
+    QTest::addColumn<std::string>("czech");
+    QTest::addColumn<std::string>("english");
+    QTest::addColumn<std::string>("german");
+    const auto C = TextProperty::Caption;
+    const auto H = TextProperty::Hint;
+
+    QTest::newRow("window") << std::string("FormHlav") << C
+                            << std::string("Programování jednotky Vortan 2")
+                            << std::string("Programming of Vortan 2 unit")
+                            << std::string("Programmierung der Vortan 2 Zündbox");
+    QTest::newRow("accelerator inside") << std::string("MenuRead") << C << std::string("Čí&st")
+                                        << std::string("&Read") << std::string("&Lesen");
+    QTest::newRow("German without accelerator")
+        << std::string("MenuEnglish") << C << std::string("&Anglicky") << std::string("&English")
+        << std::string("Englisch");
+    QTest::newRow("GroupBox1") << std::string("GroupBox1") << C << std::string("Ostatní")
+                               << std::string("Other") << std::string("Vorzündung");
+    QTest::newRow("misspelt") << std::string("LabelPrivHyster") << C
+                              << std::string("Hystereze [mV]")
+                              << std::string("Sevro Hysteresis [mV]")
+                              << std::string("Servo Hysteresis [mV]");
+    QTest::newRow("degree sign") << std::string("LabelRetard2") << C
+                                 << std::string("Snížení předstihu 2 [°]")
+                                 << std::string("Retard 2 [°]") << std::string("Spätzündung 2 [°]");
+    QTest::newRow("trailing space English")
+        << std::string("MenuNew") << H << std::string("Nastavení výchozích parametrů")
+        << std::string("Set default parameters ") << std::string("Neue Kenndatendatei erstellen");
+    QTest::newRow("trailing space Czech")
+        << std::string("MenuCom") << H << std::string("Nastavení čísla serivého portu (Com) ")
+        << std::string("Com|Set number of com") << std::string("Com Port festlegen");
+    QTest::newRow("double blanks")
+        << std::string("BitBtn2") << H
+        << std::string("Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými "
+                       "do zapalování")
+        << std::string("Compare set parametrs  with parametrs of ignition")
+        << std::string("Vergleich der Kenndaten mit Zündboxkenndaten");
+    QTest::newRow("short and long") << std::string("MenuProgram") << H
+                                    << std::string("Programování jednotky|Programování "
+                                                   "nastavených parametrů do jednotky")
+                                    << std::string("Programing  set parameters to unit")
+                                    << std::string("Programmieren der Kenndaten auf die Zündbox");
+    QTest::newRow("Label26") << std::string("Label26") << H
+                             << std::string("Otáčky za minutu|Rychlost - Otáčky za minutu")
+                             << std::string("Round per Minute|Speed - Round per Minute")
+                             << std::string("Umdrehungen pro Minute");
+    QTest::newRow("same in every language")
+        << std::string("MenuGerman") << H << std::string("Deutche Menü")
+        << std::string("Deutche Menü") << std::string("Deutche Menü");
+    QTest::newRow("German Exit hint")
+        << std::string("MenuExit") << H << std::string("Ukončení programu")
+        << std::string("End of program") << std::string("Speichern");
+    QTest::newRow("lower-case German")
+        << std::string("SpeedButton5") << H << std::string("Otevření souboru s parametry")
+        << std::string("Open file with parametrs") << std::string("öffnen Datei mit Kenndaten");
+    QTest::newRow("ProgHned hint")
+        << std::string("CheckBoxProgHned") << H << std::string("Programování ihned po změně")
+        << std::string("Programing at once after change")
+        << std::string("Programmmieren gleich after die Umänderung");
+}
+
+void TestTexts::pinnedTexts() {
+    QFETCH(std::string, name);
+    QFETCH(TextProperty, property);
+    QFETCH(std::string, czech);
+    QFETCH(std::string, english);
+    QFETCH(std::string, german);
+    const int i = indexOf(name, property);
+    QVERIFY(i >= 0);
+    const UiText& row = uiTexts()[std::size_t(i)];
+    QCOMPARE(row.czech, czech);
+    QCOMPARE(row.english, english);
+    QCOMPARE(row.german, german);
+}
+
+void TestTexts::messages_data() {
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<std::string>("czech");
+    QTest::addColumn<std::string>("english");
+    QTest::addColumn<std::string>("german");
+    const auto add = [](const char* tag, Message m, const char* cz, const char* en,
+                        const char* de) {
+        QTest::newRow(tag) << m << std::string(cz) << std::string(en) << std::string(de);
+    };
+    add("read started", Message::ReadStarted, "Čtení:", "Read device:", "Lesen:");
+    add("program started", Message::ProgramStarted,
+        "Programování:", "Program device:", "Programmieren:");
+    add("verify by user", Message::VerifyStartedByUser,
+        "Verifikace:", "Verify device:", "Vergleichen:");
+    add("verify after", Message::VerifyStartedAuto,
+        "Verifikace:", "Verify device:", "Verifikation:");
+    add("verify ok", Message::VerifyOk, "Verifikace OK", "Verify OK", "Vergleich OK");
+    add("read failed", Message::ReadFailed, "Chyba čtení!", "Read error!", "Lesefehler");
+    add("verify failed", Message::VerifyFailed, "Chyba verifikace!", "Verify error!",
+        "Vergleichsfehler");
+    add("program failed", Message::ProgramFailed, "Chyba programování", "Program error!",
+        "Programmier. Fehler");
+    add("incompatible", Message::IncompatibleUnit, "Neshodné verze proramu v PC a zapalování!",
+        "Unmatched version of PC and Ignition programs!",
+        "Uneinig Version von den PC and Zündung Programme!");
+    add("bike", Message::UnsupportedBike, "Toto zapalování není pro zvolený typ motocyklu!",
+        "These Ignition is not for this type of motorbikes!",
+        "Diese Zündung ist nicht for gestellte Motorrad!");
+    add("file version", Message::FileVersion, "Neshodná verze souboru *.ign!",
+        "Unmatched version of *.ign file!", "Uneinig Version der Datendatei *.ign!");
+    add("print heading", Message::PrintHeading,
+        "Datum a čas tisku:  ", "Date and Time of printing:  ", "Date and Time of printing:  ");
+    add("no printer", Message::NoPrinter, "Není nainstalována žádná tiskárna.",
+        "No printer is installed.", "Es ist kein Drucker installiert.");
+}
+
+void TestTexts::messages() {
+    QFETCH(Message, message);
+    QFETCH(std::string, czech);
+    QFETCH(std::string, english);
+    QFETCH(std::string, german);
+    QCOMPARE(messageText(message, Czech), czech);
+    QCOMPARE(messageText(message, English), english);
+    QCOMPARE(messageText(message, German), german);
+}
+
+void TestTexts::messageKinds() {
+    const std::set<Message> failures = {Message::ReadFailed, Message::VerifyFailed,
+                                        Message::ProgramFailed};
+    const std::set<Message> starts = {Message::ReadStarted, Message::ProgramStarted,
+                                      Message::VerifyStartedByUser, Message::VerifyStartedAuto};
+    for (int i = 0; i <= int(Message::NoPrinter); ++i) {
+        const auto m = Message(i);
+        QCOMPARE(isFailure(m), failures.count(m) == 1);
+        QCOMPARE(isStart(m), starts.count(m) == 1);
+    }
+}
+
+void TestTexts::aboutText_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<std::string>("head");
+    QTest::addColumn<std::string>("heading");
+    QTest::newRow("Czech") << int(Czech)
+                           << std::string("Program pro nastavování zapalování           \n\n"
+                                          "verze 2.0\n\nSep 11 2004\n\n09:07:51\n\n")
+                           << std::string("\n\nKontakt:\n");
+    QTest::newRow("English") << int(English)
+                             << std::string("Programm for setting of ignition            \n\n"
+                                            "version 2.0\n\nSep 11 2004\n\n09:07:51\n\n")
+                             << std::string("\n\nContact:\n");
+    QTest::newRow("German") << int(German)
+                            << std::string("Program für der Adjustierung der Zündung        \n"
+                                           "Version 2.0\n\nSep 11 2004\n\n09:07:51\n\n")
+                            << std::string("\n\nKontakt:\n");
+}
+
+void TestTexts::aboutText() {
+    QFETCH(int, language);
+    QFETCH(std::string, head);
+    QFETCH(std::string, heading);
+    const std::string text = vortan::aboutText(language, "Sep 11 2004", "09:07:51");
+    QCOMPARE(text.substr(0, head.size()), head);
+    // Maker line, blank line, heading, then three contact lines each ending in a break.
+    const std::string block = text.substr(head.size());
+    const std::size_t h = block.find(heading);
+    QVERIFY(h != std::string::npos && h > 0);
+    QCOMPARE(block.find('\n'), h); // the maker is one line
+    const std::string lines = block.substr(h + heading.size());
+    QCOMPARE(std::count(lines.begin(), lines.end(), '\n'), std::ptrdiff_t(3));
+    QCOMPARE(lines.back(), '\n');
+    QVERIFY(lines.find("\n\n") == std::string::npos);
+}
+
+void TestTexts::manualFileNames() {
+    QCOMPARE(manualFileName(Czech), std::string("Manual_Vortan15_cz.doc"));
+    QCOMPARE(manualFileName(English), std::string("Manual_Vortan15_en.doc"));
+    QCOMPARE(manualFileName(German), std::string("Manual_Vortan15_de.doc"));
+}
+
+void TestTexts::otherLanguageIndexesGiveNothing() {
+    for (int language : {3, -1, 255}) {
+        QCOMPARE(messageText(Message::VerifyOk, language), std::string());
+        QCOMPARE(messageText(Message::PrintHeading, language), std::string());
+        QCOMPARE(vortan::aboutText(language, "d", "t"), std::string());
+        QCOMPARE(manualFileName(language), std::string());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestTexts)
+#include "tst_texts.moc"

@@ -1,0 +1,367 @@
+// The serial link on a real pseudo-terminal: the drain rules, and complete device operations
+// against the simulated unit, including its failure switches and a vanishing device.
+
+#include "link/DeviceOperations.h"
+#include "link/SerialLink.h"
+#include "sim/SimUnit.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(vortan::SimSwitches)
+
+using namespace vortan;
+
+namespace {
+
+// Forwards frames to the link and records what the window would show.
+class LinkHost : public OperationHost {
+public:
+    LinkHost(SerialLink& link, DeviceImage& image) : link_(link), image_(image) {}
+    void sendFrame(const Frame& f, bool wait) override { link_.write(f, wait); }
+    void showMessage(Message m) override { messages.push_back(m); }
+    void showMessageBox(Message m) override { boxes.push_back(m); }
+    void setGauge(int) override {}
+    void addGauge(int) override {}
+    void setGaugeVisible(bool) override {}
+    void clearFileLabel() override {}
+    void takeControls() override { normalise(image_); }
+    void normaliseAndShow() override { normalise(image_); }
+    void showIdentification() override {}
+    void linkAlive() override { ++alive; }
+
+    std::vector<Message> messages;
+    std::vector<Message> boxes;
+    int alive = 0;
+
+private:
+    SerialLink& link_;
+    DeviceImage& image_;
+};
+
+// The window's tick loop with the unit pumped once per tick.
+struct Bench {
+    SimUnit sim;
+    SerialLink link;
+    DeviceImage image;
+    LinkHost host{link, image};
+    DeviceOperations ops{image, host};
+    int ticks = 0;
+    int monitorPackets = 0;
+
+    explicit Bench(const SimSwitches& sw = {}) {
+        sim.setSwitches(sw);
+        setDefaults(image);
+    }
+    bool start() { return sim.start() && link.open(QString::fromStdString(sim.devicePath())); }
+
+    void tick() {
+        ++ticks;
+        const QByteArray got = link.drain();
+        if (got.size() >= kFrameSize) {
+            const auto* frame = reinterpret_cast<const std::uint8_t*>(got.constData());
+            if (frame[0] == Command::MonitorReply) {
+                if (frameValid(frame))
+                    ++monitorPackets;
+            } else {
+                ops.handleReply(frame);
+            }
+        }
+        ops.tick();
+        QCoreApplication::processEvents(); // hands a queued monitor request to the line
+        const int before = link.bytesWaiting();
+        const int written = sim.pump();
+        if (written > 0)
+            link.waitForBytes(std::min(before + written, SerialLink::kQueueLimit), 2000);
+    }
+    // Ticks until the operation has ended.
+    void run(int limit = 300) {
+        for (int i = 0; i < limit && ops.operation != DeviceOperations::Idle; ++i)
+            tick();
+    }
+    std::vector<std::uint8_t> operationRequests() const {
+        std::vector<std::uint8_t> out;
+        for (const SimReceived& r : sim.received())
+            if (r.command != Command::Monitor)
+                out.push_back(r.command);
+        return out;
+    }
+};
+
+bool samePages12(const DeviceImage& a, const DeviceImage& b) {
+    return std::equal(a.page(1), a.page(1) + 2 * kPageSize, b.page(1));
+}
+
+DeviceImage editedImage() {
+    DeviceImage im;
+    setDefaults(im);
+    im.map(5, 6) = 37;
+    im.map(0, 9) = 4;
+    im[Byte::LIMITER1] = 80;
+    im[Byte::LIMITER2] = 95;
+    return im;
+}
+
+// A pseudo-terminal without a unit: the test writes raw bytes into the program's line.
+struct RawLine {
+    int master = -1;
+    int slave = -1;
+    std::string path;
+    RawLine() {
+        char name[256] = {};
+        if (::openpty(&master, &slave, name, nullptr, nullptr) == 0) {
+            path = name;
+            termios tio{};
+            ::tcgetattr(slave, &tio);
+            ::cfmakeraw(&tio);
+            ::tcsetattr(slave, TCSANOW, &tio);
+            ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+        }
+    }
+    ~RawLine() {
+        ::close(master);
+        ::close(slave);
+    }
+};
+
+QByteArray pattern(int n) {
+    QByteArray out(n, 0);
+    for (int i = 0; i < n; ++i)
+        out[i] = static_cast<char>(i % 251);
+    return out;
+}
+
+using Commands = std::vector<std::uint8_t>;
+
+} // namespace
+
+class tst_SerialLink : public QObject {
+    Q_OBJECT
+private slots:
+    void openFailsOnMissingDevice();
+    void drain_data();
+    void drain();
+    void queueBounded();
+    void programThenVerify();
+    void readThenVerify();
+    void faults_data();
+    void faults();
+    void monitorPacketsArrive();
+    void vanishAndComeBack();
+    void closeStopsReopening();
+};
+
+void tst_SerialLink::openFailsOnMissingDevice() {
+    SerialLink link;
+    QVERIFY(!link.open("/nonexistent/vortan-port"));
+    QVERIFY(!link.isOpen());
+    QVERIFY(link.drain().isEmpty());
+    link.write(monitorRequest(), true); // harmless on a closed link
+}
+
+void tst_SerialLink::drain_data() {
+    QTest::addColumn<int>("waiting");
+    QTest::addColumn<QList<int>>("drains"); // sizes returned by successive drains
+    QTest::newRow("101: nothing yet") << 101 << QList<int>{0, 0};
+    QTest::newRow("102: one frame") << 102 << QList<int>{102, 0};
+    QTest::newRow("1024: all") << 1024 << QList<int>{1024, 0};
+    QTest::newRow("1025: 1000, then 25 stay") << 1025 << QList<int>{1000, 0};
+    QTest::newRow("2000: 1000 and 1000") << 2000 << QList<int>{1000, 1000, 0};
+    QTest::newRow("1101: 1000, then 101 stay") << 1101 << QList<int>{1000, 0};
+}
+
+void tst_SerialLink::drain() {
+    QFETCH(int, waiting);
+    QFETCH(QList<int>, drains);
+    RawLine line;
+    QVERIFY(!line.path.empty());
+    SerialLink link;
+    QVERIFY(link.open(QString::fromStdString(line.path)));
+    const QByteArray sent = pattern(waiting);
+    QCOMPARE(::write(line.master, sent.constData(), static_cast<size_t>(sent.size())),
+             ssize_t(waiting));
+    QVERIFY(link.waitForBytes(waiting, 3000));
+    QByteArray all;
+    for (int expected : drains) {
+        const QByteArray got = link.drain();
+        QCOMPARE(int(got.size()), expected);
+        all += got;
+    }
+    QCOMPARE(link.bytesWaiting(), waiting - int(all.size()));
+    QCOMPARE(all, sent.left(all.size())); // in order, nothing lost or repeated
+}
+
+void tst_SerialLink::queueBounded() {
+    RawLine line;
+    SerialLink link;
+    QVERIFY(link.open(QString::fromStdString(line.path)));
+    const int total = 14000;
+    const QByteArray sent = pattern(total);
+    int written = 0;
+    while (written < total) {
+        const ssize_t n =
+            ::write(line.master, sent.constData() + written, static_cast<size_t>(total - written));
+        if (n > 0)
+            written += int(n);
+        link.waitForBytes(std::min(written, SerialLink::kQueueLimit), 1000);
+    }
+    QVERIFY(link.waitForBytes(SerialLink::kQueueLimit, 3000));
+    // Let the line run dry: the last bytes still arriving must be dropped, not queued.
+    while (link.waitForBytes(SerialLink::kQueueLimit + 1, 100)) {
+    }
+    QCOMPARE(link.bytesWaiting(), SerialLink::kQueueLimit);
+    QByteArray all;
+    for (int i = 0; i < 10; ++i) {
+        const QByteArray got = link.drain();
+        QCOMPARE(int(got.size()), 1000);
+        all += got;
+    }
+    QCOMPARE(all, sent.left(SerialLink::kQueueLimit)); // the oldest bytes are kept
+    QCOMPARE(link.bytesWaiting(), 0);
+}
+
+void tst_SerialLink::programThenVerify() {
+    Bench b;
+    QVERIFY(b.start());
+    b.image = editedImage();
+    const DeviceImage unitBefore = b.sim.image();
+    b.ops.startProgram();
+    b.run();
+    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
+    QVERIFY(samePages12(b.sim.image(), b.image));
+    QVERIFY(std::equal(b.image.page(0), b.image.page(0) + kPageSize, unitBefore.page(0)));
+    QCOMPARE(b.operationRequests(), (Commands{0x00, 0x01, 0x02, 0x41, 0x42}));
+    QCOMPARE(b.sim.programmings(), 1);
+    QVERIFY(b.host.boxes.empty());
+}
+
+void tst_SerialLink::readThenVerify() {
+    Bench b;
+    QVERIFY(b.start());
+    b.sim.setImage([&] {
+        DeviceImage u = b.sim.image();
+        u.map(7, 2) = 41;
+        u[Byte::CLUTCH] = 33;
+        return u;
+    }());
+    b.ops.startRead();
+    b.run();
+    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
+    QVERIFY(b.image == b.sim.image());
+    QCOMPARE(b.operationRequests(), (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
+    for (const SimReceived& r : b.sim.received())
+        if (r.command == 0x40 || r.command == 0x42) {
+            QCOMPARE(r.data, (std::array<std::uint8_t, kFrameData>{}));
+            break; // the first request is a read, which carries zeros
+        }
+}
+
+void tst_SerialLink::faults_data() {
+    QTest::addColumn<SimSwitches>("switches");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("retried"); // more requests than the five of a clean run
+    auto with = [](auto set) {
+        SimSwitches s;
+        s.seed = 7;
+        set(s);
+        return s;
+    };
+    QTest::newRow("clean") << SimSwitches{} << true << false;
+    QTest::newRow("drop 30%") << with([](SimSwitches& s) { s.dropShare = 0.3; }) << true << true;
+    QTest::newRow("corrupt 30%") << with([](SimSwitches& s) { s.corruptShare = 0.3; }) << true
+                                 << true;
+    QTest::newRow("garbage 30%") << with([](SimSwitches& s) { s.garbageShare = 0.3; }) << true
+                                 << true;
+    QTest::newRow("late 2") << with([](SimSwitches& s) { s.lateSteps = 2; }) << true << false;
+    QTest::newRow("split") << with([](SimSwitches& s) { s.splitFrames = true; }) << true << false;
+    QTest::newRow("RPM2 changed") << with([](SimSwitches& s) { s.changeRpm2 = true; }) << true
+                                  << false;
+    QTest::newRow("wrong command")
+        << with([](SimSwitches& s) { s.wrongCommand = true; }) << false << true;
+    QTest::newRow("silent") << with([](SimSwitches& s) { s.silent = true; }) << false << true;
+    // Later than a resend: the late answer still matches the repeated request.
+    QTest::newRow("late 5") << with([](SimSwitches& s) { s.lateSteps = 5; }) << true << true;
+    QTest::newRow("late 25") << with([](SimSwitches& s) { s.lateSteps = 25; }) << false << true;
+}
+
+void tst_SerialLink::faults() {
+    QFETCH(SimSwitches, switches);
+    QFETCH(bool, ok);
+    QFETCH(bool, retried);
+    Bench b(switches);
+    QVERIFY(b.start());
+    b.image = editedImage();
+    b.ops.startProgram();
+    b.run();
+    QCOMPARE(b.host.messages.back(), ok ? Message::VerifyOk : Message::ProgramFailed);
+    if (ok)
+        QCOMPARE(b.operationRequests().size() > 5, retried);
+    else // page 0 five times, nothing else
+        QCOMPARE(b.operationRequests(), Commands(5, 0x00));
+    if (ok)
+        QVERIFY(samePages12(b.sim.image(), b.image) != switches.changeRpm2);
+    if (switches.wrongCommand)
+        QVERIFY(b.host.alive > 0); // valid replies keep the link alive all the same
+}
+
+void tst_SerialLink::monitorPacketsArrive() {
+    Bench b;
+    QVERIFY(b.start());
+    for (int i = 0; i < 60; ++i)
+        b.tick();
+    QCOMPARE(b.monitorPackets, 9); // requests at ticks 6..54, answered one tick later
+}
+
+void tst_SerialLink::vanishAndComeBack() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("vortan-unit").toStdString();
+    Bench b;
+    QVERIFY(b.sim.start());
+    QVERIFY(b.sim.setLinkPath(path));
+    QVERIFY(b.link.open(QString::fromStdString(path)));
+    QSignalSpy lost(&b.link, &SerialLink::linkLost);
+    QSignalSpy restored(&b.link, &SerialLink::linkRestored);
+
+    b.sim.vanish();
+    QTRY_COMPARE(lost.count(), 1);
+    QTRY_VERIFY(!b.link.isOpen());
+    QVERIFY(b.link.reopening());
+    QTest::qWait(50); // a flood of errors must not give a second signal
+    QCOMPARE(lost.count(), 1);
+    QVERIFY(b.link.drain().isEmpty());
+
+    QVERIFY(b.sim.comeBack());
+    QTRY_COMPARE_WITH_TIMEOUT(restored.count(), 1, 5000);
+    QVERIFY(b.link.isOpen());
+    QVERIFY(!b.link.reopening());
+
+    b.image = editedImage();
+    b.ops.startProgram();
+    b.run();
+    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
+    QVERIFY(samePages12(b.sim.image(), b.image));
+}
+
+void tst_SerialLink::closeStopsReopening() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("vortan-unit").toStdString();
+    Bench b;
+    QVERIFY(b.sim.start());
+    QVERIFY(b.sim.setLinkPath(path));
+    QVERIFY(b.link.open(QString::fromStdString(path)));
+    QSignalSpy lost(&b.link, &SerialLink::linkLost);
+    b.sim.vanish();
+    QTRY_COMPARE(lost.count(), 1);
+    QTRY_VERIFY(b.link.reopening());
+    b.link.close();
+    QVERIFY(!b.link.reopening());
+    QVERIFY(!b.link.isLost());
+}
+
+QTEST_MAIN(tst_SerialLink)
+#include "tst_seriallink.moc"

@@ -1,0 +1,131 @@
+// Costs of the main window's hot paths on the offscreen platform: show, read controls, and
+// one Timer1Timer idle, with a monitor packet that moves the map cursor, and with a packet
+// that leaves it where it was. Prints median and 99th percentile in milliseconds.
+
+#include "app/Hlav.h"
+#include "monitor/MonitorPacket.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <pty.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Figures {
+    double median;
+    double p99;
+};
+
+Figures measure(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
+    std::vector<double> ms;
+    ms.reserve(static_cast<std::size_t>(runs));
+    QElapsedTimer t;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        t.start();
+        work();
+        ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms[std::min(ms.size() - 1, ms.size() * 99 / 100)]};
+}
+
+void print(const char* what, const Figures& f, double target) {
+    std::printf("%-44s median %8.4f ms   p99 %8.4f ms   target < %.2f ms\n", what, f.median, f.p99,
+                target);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+
+    // A pseudo-terminal plays the unit: packets written to its master wait in the port.
+    int master = -1;
+    int slave = -1;
+    char slaveName[256] = {};
+    if (openpty(&master, &slave, slaveName, nullptr, nullptr) != 0) {
+        std::perror("openpty");
+        return 1;
+    }
+    TFormHlav w({"ENGLISH"});
+    w.messageBoxHook = [](const QString&) {};
+    w.setPortOverride(QString::fromLocal8Bit(slaveName));
+    w.FormCreate();
+    w.Timer1->stop();
+    w.show();
+    QApplication::processEvents();
+    // Throttle-dependent map on, so the cursor moves over rows as well.
+    w.image[vortan::Byte::TPS_MAPA] = 1;
+    w.ShowImage();
+
+    const int runs = 2000;
+    // Show alternates between two images that differ in every map cell and in the map layout.
+    const vortan::DeviceImage a = w.image;
+    vortan::DeviceImage b = a;
+    for (int i = vortan::Byte::ADVANCE; i < vortan::kImageSize; ++i)
+        b[i] = static_cast<std::uint8_t>((b[i] + 7) % 61);
+    b[vortan::Byte::TPS_MAPA] = 0;
+    int flip = 0;
+    print("show (image -> controls), every cell changed",
+          measure(
+              200, [&] { w.image = (flip++ % 2) ? b : a; }, [&] { w.ShowImage(); }),
+          3.0);
+    w.image = a;
+    w.ShowImage();
+    print("read controls (controls -> image)",
+          measure(
+              500, [] {}, [&] { w.ReadControls(); }),
+          1.0);
+
+    // Idle: nothing waits; monitor requests go out every sixth tick as in the program.
+    print("tick (a) idle",
+          measure(
+              runs, [] {}, [&] { w.Timer1Timer(); }),
+          0.05);
+
+    vortan::MonitorPacket p;
+    p.tpsPercent = 30;
+    int n = 0;
+    auto feed = [&](bool move) {
+        p.rpm = static_cast<std::uint16_t>(move ? 1000 + (n++ % 9) * 1000 : 4000);
+        p.tpsPercent = static_cast<std::uint8_t>(move ? (n % 2 ? 5 : 60) : 30);
+        const vortan::Frame f = vortan::encodeMonitorPacket(p);
+        [[maybe_unused]] auto written = ::write(master, f.data(), f.size());
+        QElapsedTimer wait;
+        wait.start();
+        while (w.link().bytesWaiting() < vortan::kFrameSize && wait.elapsed() < 1000)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        // Drain what the program sent towards the unit, so the pty never fills.
+        char sink[4096];
+        while (::read(master, sink, sizeof sink) > 0) {
+        }
+    };
+    ::fcntl(master, F_SETFL, O_NONBLOCK);
+    print("tick (b) packet waiting, cursor moves",
+          measure(
+              500, [&] { feed(true); }, [&] { w.Timer1Timer(); }),
+          0.5);
+    print("tick (c) packet waiting, cursor unchanged",
+          measure(
+              500, [&] { feed(false); }, [&] { w.Timer1Timer(); }),
+          0.1);
+    print("tick (c') idle, cursor unchanged",
+          measure(
+              runs, [] {}, [&] { w.Timer1Timer(); }),
+          0.1);
+    w.close();
+    ::close(master);
+    ::close(slave);
+    return 0;
+}

@@ -152,6 +152,7 @@ private slots:
     void faults_data();
     void faults();
     void monitorPacketsArrive();
+    void threadMode();
     void vanishAndComeBack();
     void closeStopsReopening();
 };
@@ -315,6 +316,33 @@ void tst_SerialLink::monitorPacketsArrive() {
     for (int i = 0; i < 60; ++i)
         b.tick();
     QCOMPARE(b.monitorPackets, 9); // requests at ticks 6..54, answered one tick later
+}
+
+void tst_SerialLink::threadMode() {
+    // The unit serves on its own thread, as in the demo: replies come without pumping.
+    Bench b;
+    QVERIFY(b.sim.start());
+    QVERIFY(b.link.open(QString::fromStdString(b.sim.devicePath())));
+    b.sim.startThread();
+    b.link.write(monitorRequest(), false);
+    QVERIFY(b.link.waitForBytes(kFrameSize, 3000));
+    const QByteArray packet = b.link.drain();
+    QCOMPARE(packet.size(), kFrameSize);
+    QCOMPARE(std::uint8_t(packet[0]), Command::MonitorReply);
+    QVERIFY(frameValid(reinterpret_cast<const std::uint8_t*>(packet.constData())));
+
+    b.image = editedImage();
+    b.ops.startProgram();
+    for (int i = 0; i < 200 && b.ops.operation != DeviceOperations::Idle; ++i) {
+        const QByteArray got = b.link.drain();
+        if (got.size() >= kFrameSize)
+            b.ops.handleReply(reinterpret_cast<const std::uint8_t*>(got.constData()));
+        b.ops.tick();
+        b.link.waitForBytes(kFrameSize, 200);
+    }
+    b.sim.stopThread();
+    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
+    QVERIFY(samePages12(b.sim.image(), b.image));
 }
 
 void tst_SerialLink::vanishAndComeBack() {

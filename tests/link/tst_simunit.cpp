@@ -2,6 +2,8 @@
 
 #include "sim/SimUnit.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vortan;
@@ -18,6 +20,7 @@ private slots:
     void identification();
     void monitorModel();
     void switchesReachPage0();
+    void scheduledVanish();
 };
 
 void tst_SimUnit::identification() {
@@ -85,6 +88,32 @@ void tst_SimUnit::switchesReachPage0() {
     QCOMPARE(sim.image()[Byte::BikeMask0], 0x05);
     QVERIFY(!bikeSupported(sim.image(), 1));
     QVERIFY(bikeSupported(sim.image(), 2));
+}
+
+void tst_SimUnit::scheduledVanish() {
+    QTemporaryDir dir;
+    const std::string link = dir.filePath("unit").toStdString();
+    SimUnit sim;
+    SimSwitches sw;
+    sw.vanishAfterSteps = 3;
+    sw.vanishForSteps = 2;
+    sim.setSwitches(sw);
+    QVERIFY(sim.start());
+    QVERIFY(sim.setLinkPath(link));
+    QCOMPARE(QFileInfo(QString::fromStdString(link)).symLinkTarget(),
+             QString::fromStdString(sim.slavePath()));
+    sim.pump();
+    sim.pump();
+    QVERIFY(sim.present());
+    sim.pump();
+    QVERIFY(!sim.present());
+    QVERIFY(!QFileInfo::exists(QString::fromStdString(link))); // no link to a freed terminal
+    sim.pump();
+    QVERIFY(!sim.present());
+    sim.pump();
+    QVERIFY(sim.present());
+    QCOMPARE(QFileInfo(QString::fromStdString(link)).symLinkTarget(),
+             QString::fromStdString(sim.slavePath()));
 }
 
 QTEST_APPLESS_MAIN(tst_SimUnit)

@@ -1,0 +1,163 @@
+// Program + verify and read + verify against the simulated unit over a pseudo-terminal:
+// ticks used against the floor the protocol allows, and wall time, once at the real 55 ms
+// tick with the unit on its own thread, and once with ticks driven back to back.
+// usage: bench_operations [REPEATS]
+
+#include "link/DeviceOperations.h"
+#include "link/SerialLink.h"
+#include "sim/SimUnit.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace vortan;
+
+namespace {
+
+// Ticks up to and including the one whose drain brings the last reply. A reply answered
+// before the next tick moves one page per tick: five pages in all.
+constexpr int kProgramFloor = 5;
+// A read sends its first page from a tick (1 to 4 ticks after the command, by where the idle
+// monitor cycle stood), then five pages: 6 at best, 9 at worst.
+constexpr int kReadFloor = 6;
+
+class Host : public OperationHost {
+public:
+    Host(SerialLink& link, DeviceImage& image) : link_(link), image_(image) {}
+    void sendFrame(const Frame& f, bool wait) override { link_.write(f, wait); }
+    void showMessage(Message m) override { last = m; }
+    void showMessageBox(Message m) override { last = m; }
+    void setGauge(int) override {}
+    void addGauge(int) override {}
+    void setGaugeVisible(bool) override {}
+    void clearFileLabel() override {}
+    void takeControls() override { normalise(image_); }
+    void normaliseAndShow() override { normalise(image_); }
+    void showIdentification() override {}
+    void linkAlive() override {}
+    Message last = Message::ReadStarted;
+
+private:
+    SerialLink& link_;
+    DeviceImage& image_;
+};
+
+struct Rig {
+    SimUnit sim;
+    SerialLink link;
+    DeviceImage image;
+    Host host{link, image};
+    DeviceOperations ops{image, host};
+
+    bool start() {
+        setDefaults(image);
+        image.map(4, 4) = 30;
+        return sim.start() && link.open(QString::fromStdString(sim.devicePath()));
+    }
+    void handleDrain() {
+        const QByteArray got = link.drain();
+        if (got.size() >= kFrameSize && std::uint8_t(got[0]) != Command::MonitorReply)
+            ops.handleReply(reinterpret_cast<const std::uint8_t*>(got.constData()));
+    }
+};
+
+struct Result {
+    int ticks = 0;
+    double ms = 0;
+    bool ok = false;
+};
+
+// The window's loop: a 55 ms timer, the unit on its own thread.
+Result realTime(Rig& rig, bool read) {
+    Result r;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setInterval(55);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++r.ticks;
+        rig.handleDrain();
+        if (rig.ops.operation == DeviceOperations::Idle) {
+            loop.quit();
+            return;
+        }
+        rig.ops.tick();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    read ? rig.ops.startRead() : rig.ops.startProgram();
+    timer.start();
+    loop.exec();
+    r.ms = clock.nsecsElapsed() / 1e6;
+    r.ok = rig.host.last == Message::VerifyOk;
+    return r;
+}
+
+// Ticks back to back with the unit pumped in between: the cost of the machinery itself.
+Result backToBack(Rig& rig, bool read) {
+    Result r;
+    QElapsedTimer clock;
+    clock.start();
+    read ? rig.ops.startRead() : rig.ops.startProgram();
+    for (;;) {
+        const int before = rig.link.bytesWaiting();
+        const int written = rig.sim.pump();
+        if (written > 0)
+            rig.link.waitForBytes(before + written, 1000);
+        ++r.ticks;
+        rig.handleDrain();
+        if (rig.ops.operation == DeviceOperations::Idle || r.ticks > 200)
+            break;
+        rig.ops.tick();
+        QCoreApplication::processEvents();
+    }
+    r.ms = clock.nsecsElapsed() / 1e6;
+    r.ok = rig.host.last == Message::VerifyOk;
+    return r;
+}
+
+void report(const char* what, const Result& r, int floor, int repeats) {
+    std::printf("%-34s ticks %3d (floor %d, %5.0f ms)  wall %6.1f ms  %s\n", what, r.ticks, floor,
+                floor * 55.0, r.ms / repeats, r.ok ? "Verify OK" : "FAILED");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+
+    {
+        Rig rig;
+        if (!rig.start()) {
+            std::fputs("bench_operations: cannot open a pseudo-terminal\n", stderr);
+            return 1;
+        }
+        rig.sim.startThread();
+        report("program + verify, 55 ms ticks", realTime(rig, false), kProgramFloor, 1);
+        report("read + verify, 55 ms ticks", realTime(rig, true), kReadFloor, 1);
+        rig.sim.stopThread();
+    }
+    for (bool read : {false, true}) {
+        Rig rig;
+        if (!rig.start())
+            return 1;
+        Result total;
+        total.ok = true;
+        for (int i = 0; i < repeats; ++i) {
+            const Result r = backToBack(rig, read);
+            total.ticks = r.ticks;
+            total.ms += r.ms;
+            total.ok = total.ok && r.ok;
+        }
+        char what[64];
+        std::snprintf(what, sizeof what, "%s, back to back (mean of %d)",
+                      read ? "read + verify" : "program + verify", repeats);
+        report(what, total, read ? kReadFloor : kProgramFloor, repeats);
+    }
+    return 0;
+}

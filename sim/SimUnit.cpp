@@ -17,6 +17,8 @@ namespace {
 
 constexpr auto kStep = std::chrono::milliseconds(55);
 constexpr int kSplitAt = 41; // first part of a split reply
+// The log of received requests keeps the latest ones only: a demo may run for hours.
+constexpr std::size_t kReceivedLimit = 20000;
 
 // Millivolts to the raw reading of the unit's converter (raw * 5000 / 8184 = mV).
 int rawFromMillivolts(int mv) {
@@ -271,6 +273,8 @@ void SimUnit::handleFrame(const std::uint8_t* frame) {
     SimReceived r;
     r.command = frame[0];
     std::memcpy(r.data.data(), frame + 1, kFrameData);
+    if (received_.size() >= kReceivedLimit)
+        received_.erase(received_.begin(), received_.begin() + kReceivedLimit / 2);
     received_.push_back(r);
     if (switches_.silent)
         return;

@@ -74,6 +74,7 @@ public:
 
     DeviceImage image() const;
     void setImage(const DeviceImage& image);
+    // The requests received, oldest first (the latest 10000 at least).
     std::vector<SimReceived> received() const;
     void clearReceived();
     int programmings() const;

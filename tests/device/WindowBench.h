@@ -1,0 +1,138 @@
+#pragma once
+// The main window wired to a simulated unit on a pseudo-terminal. The window's timer is
+// stopped; each tick() runs one timer step, lets the unit answer and waits (on the port, not
+// by sleeping) for the answer to arrive, so a run is the same on every machine.
+
+#include "app/Hlav.h"
+#include "controls/CGauge.h"
+#include "controls/ParamSpinBox.h"
+#include "monitor/MonitorPacket.h"
+#include "sim/SimUnit.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+namespace devtest {
+
+using namespace vortan;
+
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kLime(0x00, 0xFF, 0x00);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+
+struct WindowBench {
+    QTemporaryDir config; // settings and last-image files of this run only
+    SimUnit sim;
+    std::unique_ptr<TFormHlav> w;
+    QStringList boxes; // texts of the modal boxes, in order
+    int ticks = 0;
+
+    explicit WindowBench(const SimSwitches& switches = {}, const QStringList& args = {"ENGLISH"}) {
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        sim.setSwitches(switches);
+        if (!sim.start())
+            return;
+        w = std::make_unique<TFormHlav>(args);
+        w->setPortOverride(QString::fromStdString(sim.devicePath()));
+        w->messageBoxHook = [this](const QString& text) { boxes << text; };
+        w->FormCreate();
+        w->Timer1->stop();
+    }
+    bool ok() const { return w && w->link().isOpen() && boxes.isEmpty(); }
+
+    // Lets the unit read what the window wrote and waits for its answer.
+    void settle() {
+        QCoreApplication::processEvents(); // hands a queued monitor request to the line
+        const int before = w->link().bytesWaiting();
+        const int written = sim.pump();
+        if (written <= 0)
+            return;
+        const int target = before + written;
+        const QDeadlineTimer deadline(3000);
+        while (!deadline.hasExpired()) {
+            QCoreApplication::processEvents();
+            if (w->link().bytesWaiting() >= target || w->link().waitForBytes(target, 20))
+                break;
+        }
+    }
+    void tick() {
+        ++ticks;
+        w->Timer1Timer();
+        settle();
+    }
+    // Ticks until the running operation has ended; false if it never does.
+    bool run(int limit = 200) {
+        for (int i = 0; i < limit; ++i) {
+            if (w->ops.operation == DeviceOperations::Idle)
+                return true;
+            tick();
+        }
+        return w->ops.operation == DeviceOperations::Idle;
+    }
+
+    // Requests other than monitor requests, as the unit received them.
+    std::vector<std::uint8_t> operationRequests() const {
+        std::vector<std::uint8_t> out;
+        for (const SimReceived& r : sim.received())
+            if (r.command != Command::Monitor)
+                out.push_back(r.command);
+        return out;
+    }
+    int requestsOf(std::uint8_t command) const {
+        int n = 0;
+        for (const SimReceived& r : sim.received())
+            n += r.command == command;
+        return n;
+    }
+
+    template <typename T> T* find(const QString& name) const { return w->findChild<T*>(name); }
+    QLabel* label(const QString& name) const { return find<QLabel>(name); }
+    ParamSpinBox* edit(const QString& name) const { return find<ParamSpinBox>(name); }
+    QCheckBox* check(const QString& name) const { return find<QCheckBox>(name); }
+    TCGauge* gauge(const QString& name) const { return find<TCGauge>(name); }
+    QString message() const { return label("LabelHlaseni")->text(); }
+    QColor messageColour() const {
+        return label("LabelHlaseni")->palette().color(QPalette::Window);
+    }
+    bool shown(const QString& name) const {
+        const QWidget* widget = find<QWidget>(name);
+        return widget && widget->isVisibleTo(w.get());
+    }
+
+    // Feeds a monitor packet to the window as the drain would, then marks the map cursor.
+    void feed(const MonitorPacket& p) {
+        const Frame f = encodeMonitorPacket(p);
+        w->ShowMonitorPacket(f.data());
+        w->UpdateMapCursor();
+    }
+};
+
+// A monitor packet at `rpm` and `percent` throttle, everything else quiet.
+inline MonitorPacket packet(int rpm, int percent) {
+    MonitorPacket p;
+    p.rpm = static_cast<std::uint16_t>(rpm);
+    p.tpsPercent = static_cast<std::uint8_t>(percent);
+    return p;
+}
+
+// The smallest raw throttle reading that converts to `millivolts`.
+inline std::uint16_t rawFor(int millivolts) {
+    return static_cast<std::uint16_t>((millivolts * 8184 + 4999) / 5000);
+}
+
+inline bool samePages12(const DeviceImage& a, const DeviceImage& b) {
+    return std::equal(a.page(1), a.page(1) + 2 * kPageSize, b.page(1));
+}
+
+inline QString mapCellName(int row, int column) {
+    return QString("Edit%1").arg(50 + 10 * row + column);
+}
+
+} // namespace devtest

@@ -1,0 +1,353 @@
+// Read, verify and program through the main window against the simulated unit: messages in
+// every language, progress bar, the image on both sides, silent and incompatible units, and
+// programming after a change.
+
+#include "WindowBench.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(vortan::SimSwitches)
+
+using namespace devtest;
+
+namespace {
+
+enum Op { ProgramOp, ReadOp, VerifyOp };
+
+void start(WindowBench& b, int op) {
+    if (op == ProgramOp)
+        b.w->MenuProgramClick();
+    else if (op == ReadOp)
+        b.w->MenuReadClick();
+    else
+        b.w->MenuVerifyClick();
+}
+
+// A unit holding a parameter set that differs from the defaults in all three kinds of value.
+DeviceImage distinctUnitImage(const DeviceImage& unit) {
+    DeviceImage u = unit;
+    u[Byte::LIMITER1] = 87;
+    u[Byte::LIMITER2] = 123;
+    u[Byte::CLUTCH] = 33;
+    u.map(9, 4) = 51; // the row shown while the throttle map is off
+    u.map(3, 7) = 17;
+    u[Byte::NAP_PRIV + 2] = 140;
+    return u;
+}
+
+// Puts the window's pages 1 and 2 into the unit, so a verify has something to agree with.
+void unitHoldsWindowImage(WindowBench& b) {
+    DeviceImage u = b.sim.image();
+    std::copy(b.w->image.page(1), b.w->image.page(1) + 2 * kPageSize, u.page(1));
+    b.sim.setImage(u);
+}
+
+using Commands = std::vector<std::uint8_t>;
+
+} // namespace
+
+class tst_WindowOperations : public QObject {
+    Q_OBJECT
+private slots:
+    void programThenVerify();
+    void readShowsUnitValues();
+    void messages_data();
+    void messages();
+    void silentProgram();
+    void silentRead();
+    void incompatibleUnit_data();
+    void incompatibleUnit();
+    void unsupportedBike();
+    void rpm2ChangedByUnit();
+    void readOutOfRange();
+    void programAfterChange();
+};
+
+void tst_WindowOperations::programThenVerify() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.w->image.map(4, 4) = 29;
+    b.w->image[Byte::LIMITER1] = 77;
+    b.w->ShowImage();
+    b.sim.clearReceived();
+    b.w->MenuProgramClick();
+    QCOMPARE(b.message(), QString("Program device:"));
+    QVERIFY(b.shown("LabelHlaseni"));
+    QVERIFY(b.shown("CGauge"));
+    QCOMPARE(b.gauge("CGauge")->progress(), 0);
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    QVERIFY(b.messageColour() != kRed);
+    QVERIFY(!b.shown("CGauge"));
+    QCOMPARE(b.operationRequests(), (Commands{0x00, 0x01, 0x02, 0x41, 0x42}));
+    QVERIFY(samePages12(b.sim.image(), b.w->image));
+    QCOMPARE(b.sim.image().map(4, 4), std::uint8_t(29));
+    QCOMPARE(b.sim.image()[Byte::LIMITER1], std::uint8_t(77));
+    QVERIFY(b.boxes.isEmpty());
+}
+
+void tst_WindowOperations::readShowsUnitValues() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.sim.setImage(distinctUnitImage(b.sim.image()));
+    b.label("LabelFile2")->setText("old.ign");
+    b.w->MenuReadClick();
+    QCOMPARE(b.message(), QString("Read device:"));
+    QVERIFY(b.label("LabelFile2")->text().isEmpty());
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    QVERIFY(!b.shown("CGauge"));
+    QVERIFY(b.w->image == b.sim.image());
+    QCOMPARE(b.edit("EditOmez1")->value(), 8700);
+    QCOMPARE(b.edit("EditOmez2")->value(), 12300);
+    QCOMPARE(b.edit("EditClutch")->value(), 330);
+    QCOMPARE(b.edit(mapCellName(9, 4))->value(), 51);
+    QCOMPARE(b.edit(mapCellName(3, 7))->value(), 17);
+    QCOMPARE(b.edit("EditNapPriv3")->value(), 2800);
+    QCOMPARE(b.operationRequests(), (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
+}
+
+void tst_WindowOperations::messages_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("op");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QString>("startText");
+    QTest::addColumn<QString>("endText");
+
+    const QString ok[] = {"Verifikace OK", "Verify OK", "Vergleich OK"};
+    const QString names[] = {"cs", "en", "de"};
+    const QString program[] = {"Programování:", "Program device:", "Programmieren:"};
+    const QString read[] = {"Čtení:", "Read device:", "Lesen:"};
+    const QString verify[] = {"Verifikace:", "Verify device:", "Vergleichen:"};
+    const QString programFail[] = {"Chyba programování", "Program error!", "Programmier. Fehler"};
+    const QString readFail[] = {"Chyba čtení!", "Read error!", "Lesefehler"};
+    const QString verifyFail[] = {"Chyba verifikace!", "Verify error!", "Vergleichsfehler"};
+    for (int l = 0; l < 3; ++l) {
+        const QByteArray n = names[l].toLatin1();
+        QTest::newRow(n + " program ok") << l << int(ProgramOp) << false << program[l] << ok[l];
+        QTest::newRow(n + " read ok") << l << int(ReadOp) << false << read[l] << ok[l];
+        QTest::newRow(n + " verify ok") << l << int(VerifyOp) << false << verify[l] << ok[l];
+        QTest::newRow(n + " program fails")
+            << l << int(ProgramOp) << true << program[l] << programFail[l];
+        QTest::newRow(n + " read fails") << l << int(ReadOp) << true << read[l] << readFail[l];
+        QTest::newRow(n + " verify fails")
+            << l << int(VerifyOp) << true << verify[l] << verifyFail[l];
+    }
+}
+
+void tst_WindowOperations::messages() {
+    QFETCH(int, language);
+    QFETCH(int, op);
+    QFETCH(bool, silent);
+    QFETCH(QString, startText);
+    QFETCH(QString, endText);
+    SimSwitches sw;
+    sw.silent = silent;
+    WindowBench b(sw);
+    QVERIFY(b.ok());
+    b.w->applyLanguage(language);
+    unitHoldsWindowImage(b);
+    start(b, op);
+    QCOMPARE(b.message(), startText);
+    QVERIFY(b.messageColour() != kRed);
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), endText);
+    if (silent) {
+        QCOMPARE(b.messageColour(), kRed);
+        QVERIFY(b.shown("CGauge")); // stays until the countdown ends
+    } else {
+        QVERIFY(b.messageColour() != kRed);
+        QVERIFY(!b.shown("CGauge"));
+    }
+    QVERIFY(b.shown("LabelHlaseni"));
+    QVERIFY(b.boxes.isEmpty());
+}
+
+void tst_WindowOperations::silentProgram() {
+    SimSwitches sw;
+    sw.silent = true;
+    WindowBench b(sw);
+    QVERIFY(b.ok());
+    b.sim.clearReceived();
+    b.w->MenuProgramClick();
+    b.settle(); // the first page went out with the command
+    std::vector<int> sentAt{b.ticks};
+    QCOMPARE(b.requestsOf(0x00), 1);
+    while (b.w->ops.operation != DeviceOperations::Idle && b.ticks < 100) {
+        QCOMPARE(b.message(), QString("Program device:"));
+        const int before = b.requestsOf(0x00);
+        b.tick();
+        if (b.requestsOf(0x00) > before)
+            sentAt.push_back(b.ticks);
+    }
+    QCOMPARE(b.message(), QString("Program error!"));
+    QCOMPARE(b.messageColour(), kRed);
+    QCOMPARE(b.operationRequests(), Commands(5, 0x00));
+    QCOMPARE(sentAt, (std::vector<int>{0, 4, 8, 12, 16}));
+    QCOMPARE(b.ticks, 20); // 5 x 4 ticks after the start
+    // Idle again: monitor requests resume.
+    const int monitorBefore = b.requestsOf(Command::Monitor);
+    for (int i = 0; i < 6; ++i)
+        b.tick();
+    QCOMPARE(b.requestsOf(Command::Monitor), monitorBefore + 1);
+}
+
+void tst_WindowOperations::silentRead() {
+    SimSwitches sw;
+    sw.silent = true;
+    WindowBench b(sw);
+    QVERIFY(b.ok());
+    b.tick(); // leave the idle monitor cycle somewhere in its middle
+    b.sim.clearReceived();
+    b.w->MenuReadClick();
+    std::vector<int> sentAt;
+    while (b.w->ops.operation != DeviceOperations::Idle && b.ticks < 100) {
+        QCOMPARE(b.message(), QString("Read device:"));
+        const int before = b.requestsOf(0x40);
+        b.tick();
+        if (b.requestsOf(0x40) > before)
+            sentAt.push_back(b.ticks);
+    }
+    QCOMPARE(b.message(), QString("Read error!"));
+    QCOMPARE(b.messageColour(), kRed);
+    QCOMPARE(b.operationRequests(), Commands(4, 0x40));
+    QCOMPARE(int(sentAt.size()), 4);
+    QVERIFY(sentAt[0] - 1 >= 1 && sentAt[0] - 1 <= 4); // 1 to 4 ticks after the command
+    for (std::size_t i = 1; i < sentAt.size(); ++i)
+        QCOMPARE(sentAt[i] - sentAt[i - 1], 4);
+    QCOMPARE(b.ticks - sentAt.back(), 4);
+    for (const SimReceived& r : b.sim.received())
+        QCOMPARE(r.data, (std::array<std::uint8_t, kFrameData>{})); // a read carries zeros
+}
+
+void tst_WindowOperations::incompatibleUnit_data() {
+    QTest::addColumn<int>("op");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("box");
+    const QString cs = "Neshodné verze proramu v PC a zapalování!";
+    const QString en = "Unmatched version of PC and Ignition programs!";
+    QTest::newRow("program, Czech") << int(ProgramOp) << 0 << cs;
+    QTest::newRow("read, Czech") << int(ReadOp) << 0 << cs;
+    QTest::newRow("program, English") << int(ProgramOp) << 1 << en;
+    QTest::newRow("read, English") << int(ReadOp) << 1 << en;
+}
+
+void tst_WindowOperations::incompatibleUnit() {
+    QFETCH(int, op);
+    QFETCH(int, language);
+    QFETCH(QString, box);
+    SimSwitches sw;
+    sw.compatibilityCode = 14;
+    WindowBench b(sw);
+    QVERIFY(b.ok());
+    b.w->applyLanguage(language);
+    b.sim.setImage(distinctUnitImage(b.sim.image()));
+    const DeviceImage unitBefore = b.sim.image();
+    const DeviceImage windowBefore = b.w->image;
+    b.sim.clearReceived();
+    start(b, op);
+    const QString startText = b.message();
+    QVERIFY(b.run());
+    QCOMPARE(b.boxes, QStringList{box});
+    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.message(), startText); // the label keeps its start text
+    QCOMPARE(b.operationRequests(), Commands{std::uint8_t(op == ProgramOp ? 0x00 : 0x40)});
+    QVERIFY(b.sim.image() == unitBefore);
+    QCOMPARE(b.w->image[Byte::CompatibilityCode], std::uint8_t(14));
+    QVERIFY(samePages12(b.w->image, windowBefore)); // pages 1 and 2 as before
+}
+
+void tst_WindowOperations::unsupportedBike() {
+    SimSwitches sw;
+    sw.bikeMask = 0x3E; // type 0, the window's, is not supported
+    WindowBench b(sw);
+    QVERIFY(b.ok());
+    QCOMPARE(b.w->image[Byte::BIKE], std::uint8_t(0));
+    b.w->image.map(2, 2) = 11;
+    b.w->ShowImage();
+    const DeviceImage unitBefore = b.sim.image();
+    b.sim.clearReceived();
+    b.w->MenuProgramClick();
+    QVERIFY(b.run());
+    QCOMPARE(b.boxes, QStringList{"These Ignition is not for this type of motorbikes!"});
+    QCOMPARE(b.operationRequests(), Commands{0x00});
+    QVERIFY(samePages12(b.sim.image(), unitBefore));
+    QCOMPARE(b.sim.programmings(), 0);
+    QCOMPARE(b.message(), QString("Program device:"));
+}
+
+void tst_WindowOperations::rpm2ChangedByUnit() {
+    SimSwitches sw;
+    sw.changeRpm2 = true;
+    WindowBench b(sw);
+    QVERIFY(b.ok());
+    b.w->MenuProgramClick();
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    QVERIFY(b.sim.image()[Byte::RPM2] != b.w->image[Byte::RPM2]);
+    // A verify alone ignores the byte as well.
+    b.w->MenuVerifyClick();
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+}
+
+void tst_WindowOperations::readOutOfRange() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    DeviceImage u = distinctUnitImage(b.sim.image());
+    u[Byte::LIMITER2] = 255; // above 250
+    u[Byte::GAS1] = 90;      // above GAS2 (60)
+    b.sim.setImage(u);
+    b.w->MenuReadClick();
+    QVERIFY(b.run());
+    QCOMPARE(b.w->image[Byte::LIMITER2], std::uint8_t(250));
+    QCOMPARE(b.w->image[Byte::GAS1], std::uint8_t(60));
+    QCOMPARE(b.edit("EditOmez2")->value(), 25000);
+    QCOMPARE(b.edit("EditGas1")->value(), 60);
+    QCOMPARE(b.message(), QString("Verify error!"));
+    QCOMPARE(b.messageColour(), kRed);
+    QVERIFY(b.boxes.isEmpty());
+}
+
+void tst_WindowOperations::programAfterChange() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    QCheckBox* box = b.check("CheckBoxProgHned");
+    QVERIFY(!box->isChecked());
+    b.sim.clearReceived();
+
+    box->click(); // first change since ticked: programs the whole set at once
+    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Program));
+    QCOMPARE(b.w->ops.currentCommand, std::uint8_t(0x00));
+    QCOMPARE(b.message(), QString("Program device:"));
+    QCOMPARE(b.gauge("CGauge")->progress(), 0);
+    QVERIFY(b.operationRequests().empty()); // the first page goes out from the tick
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    QCOMPARE(b.sim.programmings(), 1);
+
+    b.w->CommitControls(); // nothing changed
+    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+
+    box->click(); // untick
+    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+    box->click(); // tick again: a first change once more
+    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Program));
+    QVERIFY(b.run());
+    QCOMPARE(b.sim.programmings(), 2);
+
+    b.edit("EditOmez1")->setValue(9300);
+    b.w->CommitControls();
+    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Program));
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    QCOMPARE(b.sim.programmings(), 3);
+    QCOMPARE(b.sim.image()[Byte::LIMITER1], std::uint8_t(93));
+
+    b.edit("EditOmez1")->setValue(9300); // the same value again
+    b.w->CommitControls();
+    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+}
+
+QTEST_MAIN(tst_WindowOperations)
+#include "tst_windowoperations.moc"

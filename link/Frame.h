@@ -24,7 +24,9 @@ constexpr std::uint8_t PageMask = 0x3F;
 Frame makeFrame(std::uint8_t command, const std::uint8_t* data);
 // 0xFF XOR all 102 bytes is 0.
 bool frameValid(const std::uint8_t* frame);
-inline bool frameValid(const Frame& f) { return frameValid(f.data()); }
+inline bool frameValid(const Frame& f) {
+    return frameValid(f.data());
+}
 // 0x30, 100 zeros, 0xCF.
 const Frame& monitorRequest();
 

@@ -4,10 +4,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QWidget>
 
 namespace vortan {
@@ -60,7 +63,38 @@ void LanguageView::setCaption(QObject* target, const QString& caption) {
     }
 }
 
+void LanguageView::installQtTranslation(int language) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    // Loaded on first use and kept by the application; switching only swaps them.
+    static QPointer<QTranslator> loaded[3];
+    static QPointer<QTranslator> installed;
+    static bool tried[3] = {false, false, false};
+    static const char* const kFiles[3] = {"qtbase_cs", nullptr, "qtbase_de"};
+    QTranslator* wanted = nullptr;
+    if (language >= 0 && language < 3 && kFiles[language]) {
+        if (!tried[language]) {
+            tried[language] = true;
+            auto* t = new QTranslator(app);
+            if (t->load(kFiles[language], QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                loaded[language] = t;
+            else
+                delete t;
+        }
+        wanted = loaded[language];
+    }
+    if (installed == wanted)
+        return;
+    if (installed)
+        QCoreApplication::removeTranslator(installed);
+    installed = wanted;
+    if (wanted)
+        QCoreApplication::installTranslator(wanted);
+}
+
 void LanguageView::apply(int language) {
+    installQtTranslation(language);
     static const char* const kItems[3] = {"MenuCzech", "MenuEnglish", "MenuGerman"};
     for (int i = 0; i < 3; ++i)
         if (auto* a = window_->findChild<QAction*>(kItems[i]))

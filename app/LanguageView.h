@@ -19,6 +19,9 @@ public:
     // A hint "short|long": tool tip and status tip.
     static void setHint(QObject* target, const QString& hint);
     static void setCaption(QObject* target, const QString& caption);
+    // Installs Qt's own translation of standard dialogs and buttons for the language
+    // (qtbase_cs, qtbase_de when present); English removes it. Each file loads once.
+    static void installQtTranslation(int language);
 
 private:
     QWidget* window_;

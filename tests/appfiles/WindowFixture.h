@@ -1,0 +1,86 @@
+#pragma once
+// A main window started in a settings folder of its own, with its message boxes recorded
+// instead of shown, and a pseudo-terminal to stand for a serial port.
+
+#include "app/Hlav.h"
+#include "lang/Texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <memory>
+#include <stdlib.h>
+#include <unistd.h>
+
+// $XDG_CONFIG_HOME points at a fresh folder while this lives.
+struct ConfigHome {
+    QTemporaryDir dir;
+    ConfigHome() {
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        QDir().mkpath(folder());
+    }
+    QString folder() const { return dir.path() + "/Vortan2"; }
+    QString iniPath() const { return folder() + "/Vortan2.ini"; }
+    QString imagePath() const { return folder() + "/_Vortan2.ini"; }
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+// A pseudo-terminal whose slave side opens like a serial port.
+struct Pty {
+    int master = -1;
+    QString slave;
+    Pty() {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0)
+            slave = QString::fromLocal8Bit(::ptsname(master));
+    }
+    ~Pty() {
+        if (master >= 0)
+            ::close(master);
+    }
+};
+
+inline QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A created window with the timer stopped, so that tests drive it by direct calls.
+struct Window {
+    QStringList boxes;
+    std::unique_ptr<TFormHlav> w;
+
+    explicit Window(const QStringList& arguments = {}, bool create = true) {
+        w = std::make_unique<TFormHlav>(arguments);
+        w->messageBoxHook = [this](const QString& text) { boxes << text; };
+        if (create) {
+            w->FormCreate();
+            w->Timer1->stop();
+        }
+    }
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    TFormHlav* operator->() const { return w.get(); }
+    template <typename T> T* get(const char* name) const {
+        T* c = w->findChild<T*>(name);
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+    // The boxes other than the port's, which depends on the machine's serial ports.
+    QStringList fileBoxes() const {
+        QStringList r = boxes;
+        r.removeAll(QString::fromLatin1(vortan::kComOpeningError));
+        return r;
+    }
+};

@@ -1,0 +1,203 @@
+// Settings and the last image kept from one run of the window to the next.
+
+#include "WindowFixture.h"
+#include "app/Settings.h"
+#include "controls/ParamSpinBox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTabWidget>
+
+using namespace vortan;
+
+namespace {
+
+// Every parameter edit set to a value of its own, spread over its range.
+void setEveryEdit(const Window& w) {
+    int k = 0;
+    for (ParamSpinBox* e : w->findChildren<ParamSpinBox*>()) {
+        const int steps = (e->maximum() - e->minimum()) / e->singleStep() + 1;
+        e->setValue(e->minimum() + ((k * 37 + 5) % steps) * e->singleStep());
+        ++k;
+    }
+}
+
+QMap<QString, int> editValues(const Window& w) {
+    QMap<QString, int> r;
+    for (ParamSpinBox* e : w->findChildren<ParamSpinBox*>())
+        r[e->objectName()] = e->value();
+    return r;
+}
+
+QStringList lines(const QString& path) {
+    return QString::fromUtf8(readAll(path)).split('\n');
+}
+
+} // namespace
+
+class TestAppSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunDefaults();
+    void roundTripThroughClose();
+    void writtenSettingsText();
+    void shortLastImage();
+    void languageOutOfRangeStartsEnglish();
+    void languageArgument_data();
+    void languageArgument();
+};
+
+void TestAppSettings::firstRunDefaults() {
+    ConfigHome home;
+    Window w;
+    QCOMPARE(int(w->language), int(Czech));
+    QCOMPARE(int(w->comPort), 1);
+    QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
+    QCOMPARE(w.get<QTabWidget>("PageControl1")->currentIndex(), 0);
+    QVERIFY(w.fileBoxes().isEmpty());
+}
+
+void TestAppSettings::roundTripThroughClose() {
+    ConfigHome home;
+    Pty pty;
+    QVERIFY(!pty.slave.isEmpty());
+    QVERIFY(writeAll(home.iniPath(), "[PORTS]\nCOM1=" + pty.slave.toUtf8() +
+                                         "\nCOM7=" + pty.slave.toUtf8() + "\n"));
+    const QString saved = home.path("R6 závod.ign");
+
+    Window a;
+    QVERIFY(a.boxes.isEmpty()); // COM1 opened through the PORTS entry
+    a->move(123, 234);
+    a->MenuCom1Click(7);
+    a->MenuGermanClick();
+    a.get<QComboBox>("ComboBox1")->setCurrentIndex(4);
+    a->ComboBox1Change();
+    // Page 0 has no controls: its bytes come straight from the image.
+    for (int i = 0; i < kPageSize; ++i)
+        a->image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    setEveryEdit(a);
+    a.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
+    a->CommitControls();
+    QVERIFY(a->saveParamFile(saved));
+    a.get<QLabel>("LabelFile2")->setText("tuned for the track");
+    a.get<QTabWidget>("PageControl1")->setCurrentIndex(2);
+    a.get<QCheckBox>("CheckBoxExtMonitor")->click();
+    QVERIFY(a.get<QCheckBox>("CheckBoxExtMonitor")->isChecked());
+    a->close();
+    a->ShowImage();
+    const DeviceImage closed = a->image;
+    const QMap<QString, int> shown = editValues(a);
+    DeviceImage defaults;
+    setDefaults(defaults);
+    int changed = 0;
+    for (int i = 0; i < kImageSize; ++i)
+        changed += closed[i] != defaults[i];
+    QVERIFY2(changed > 200, qPrintable(QString::number(changed)));
+
+    Window b;
+    QVERIFY(b.boxes.isEmpty()); // COM7 opened: the PORTS section survived the close
+    QCOMPARE(b->pos(), QPoint(123, 234));
+    QCOMPARE(int(b->comPort), 7);
+    QVERIFY(b.get<QAction>("MenuCom7")->isChecked());
+    QVERIFY(!b.get<QAction>("MenuCom1")->isChecked());
+    QCOMPARE(int(b->language), int(German));
+    QVERIFY(b.get<QAction>("MenuGerman")->isChecked());
+    QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("tuned for the track"));
+    QCOMPARE(b->lastFilePath, QFileInfo(saved).absoluteFilePath());
+    QCOMPARE(b.get<QTabWidget>("PageControl1")->currentIndex(), 2);
+    QVERIFY(b.get<QCheckBox>("CheckBoxExtMonitor")->isChecked());
+    QVERIFY(b.get<QWidget>("LabelPocetProgramovani")->isVisibleTo(b.w.get()));
+    for (int i = 0; i < kImageSize; ++i)
+        QVERIFY2(b->image[i] == closed[i], qPrintable(QString("byte %1").arg(i)));
+    QCOMPARE(editValues(b), shown);
+    QCOMPARE(b.get<QComboBox>("ComboBox1")->currentIndex(), 4);
+}
+
+void TestAppSettings::writtenSettingsText() {
+    ConfigHome home;
+    QVERIFY(writeAll(home.iniPath(), "[PORTS]\nCOM3=/dev/ttyUSB0\n\n; kept\n[OTHER]\nX=1\n"));
+    {
+        Window w;
+        w->move(-40, 17);
+        w->MenuCom1Click(3);
+        w->MenuEnglishClick();
+        QVERIFY(w->saveParamFile(home.path("a.ign")));
+        w.get<QTabWidget>("PageControl1")->setCurrentIndex(2);
+        w.get<QCheckBox>("CheckBoxExtMonitor")->click();
+        w->close();
+    }
+    const QString file = QFileInfo(home.path("a.ign")).absoluteFilePath();
+    const QStringList text = lines(home.iniPath());
+    QCOMPARE(text.mid(0, 6),
+             QStringList({"[PORTS]", "COM3=/dev/ttyUSB0", "", "; kept", "[OTHER]", "X=1"}));
+    const int form = text.indexOf("[FORM_HLAV]");
+    QVERIFY(form >= 0);
+    QCOMPARE(text.mid(form, 10),
+             QStringList({"[FORM_HLAV]", "Left=-40", "Top=17", "ComPort=3", "Language=1",
+                          "File=" + file, "IniDir=" + file, "ActivePage =3", "[IGNITION]",
+                          "CheckBoxExtMonitor->Checked=1"}));
+
+    // The image file: 30 lines of ten "%5u " numbers.
+    const QStringList image = lines(home.imagePath());
+    QCOMPARE(image.size(), 31);
+    QVERIFY(image.last().isEmpty());
+    for (int i = 0; i < 30; ++i)
+        QCOMPARE(image[i].size(), 60);
+}
+
+void TestAppSettings::shortLastImage() {
+    DeviceImage plain;
+    {
+        ConfigHome home;
+        Window w;
+        plain = w->image;
+    }
+    ConfigHome home;
+    QByteArray twelve;
+    for (int i = 0; i < 12; ++i)
+        twelve += QByteArray::number(200 + i) + (i % 5 == 4 ? "\n" : "  ");
+    twelve += "\n";
+    QVERIFY(writeAll(home.imagePath(), twelve));
+    Window w;
+    for (int i = 0; i < kImageSize; ++i)
+        QCOMPARE(int(w->image[i]), i < 12 ? 200 + i : int(plain[i]));
+}
+
+void TestAppSettings::languageOutOfRangeStartsEnglish() {
+    ConfigHome home;
+    QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nLanguage=7\n"));
+    Window w;
+    QCOMPARE(int(w->language), int(English));
+    QCOMPARE(w->windowTitle(), QString("Programming of Vortan 2 unit"));
+    QVERIFY(w.get<QAction>("MenuEnglish")->isChecked());
+}
+
+void TestAppSettings::languageArgument_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("ENGLISH over German") << "ENGLISH" << 2 << 1;
+    QTest::newRow("CESKY over English") << "CESKY" << 1 << 0;
+    QTest::newRow("DEUTSCH over Czech") << "DEUTSCH" << 0 << 2;
+    QTest::newRow("english ignored") << "english" << 2 << 2;
+    QTest::newRow("second argument ignored") << "x ENGLISH" << 2 << 2;
+}
+
+void TestAppSettings::languageArgument() {
+    QFETCH(QString, argument);
+    QFETCH(int, stored);
+    QFETCH(int, expected);
+    ConfigHome home;
+    QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nLanguage=" + QByteArray::number(stored) + "\n"));
+    {
+        Window w(argument.split(' '));
+        QCOMPARE(int(w->language), expected);
+        w->close();
+    }
+    QVERIFY(lines(home.iniPath()).contains(QString("Language=%1").arg(expected)));
+}
+
+QTEST_MAIN(TestAppSettings)
+#include "tst_appsettings.moc"

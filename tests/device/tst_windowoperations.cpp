@@ -61,6 +61,7 @@ private slots:
     void rpm2ChangedByUnit();
     void readOutOfRange();
     void programAfterChange();
+    void verifyAbandonsRead();
 };
 
 void tst_WindowOperations::programThenVerify() {
@@ -75,7 +76,13 @@ void tst_WindowOperations::programThenVerify() {
     QVERIFY(b.shown("LabelHlaseni"));
     QVERIFY(b.shown("CGauge"));
     QCOMPARE(b.gauge("CGauge")->progress(), 0);
-    QVERIFY(b.run());
+    std::vector<int> progress{0};
+    while (b.w->ops.operation != DeviceOperations::Idle && b.ticks < 100) {
+        b.tick();
+        if (b.shown("CGauge") && b.gauge("CGauge")->progress() != progress.back())
+            progress.push_back(b.gauge("CGauge")->progress());
+    }
+    QCOMPARE(progress, (std::vector<int>{0, 1, 2, 1, 2}));
     QCOMPARE(b.message(), QString("Verify OK"));
     QVERIFY(b.messageColour() != kRed);
     QVERIFY(!b.shown("CGauge"));
@@ -185,11 +192,21 @@ void tst_WindowOperations::silentProgram() {
     QCOMPARE(b.operationRequests(), Commands(5, 0x00));
     QCOMPARE(sentAt, (std::vector<int>{0, 4, 8, 12, 16}));
     QCOMPARE(b.ticks, 20); // 5 x 4 ticks after the start
+    QVERIFY(b.shown("CGauge"));
     // Idle again: monitor requests resume.
     const int monitorBefore = b.requestsOf(Command::Monitor);
     for (int i = 0; i < 6; ++i)
         b.tick();
     QCOMPARE(b.requestsOf(Command::Monitor), monitorBefore + 1);
+    // Label and progress bar go with the 200th countdown step; the first is taken in the
+    // tick that showed the failure.
+    while (b.ticks < 20 + 198)
+        b.tick();
+    QVERIFY(b.shown("LabelHlaseni"));
+    QVERIFY(b.shown("CGauge"));
+    b.tick();
+    QVERIFY(!b.shown("LabelHlaseni"));
+    QVERIFY(!b.shown("CGauge"));
 }
 
 void tst_WindowOperations::silentRead() {
@@ -347,6 +364,22 @@ void tst_WindowOperations::programAfterChange() {
     b.edit("EditOmez1")->setValue(9300); // the same value again
     b.w->CommitControls();
     QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+}
+
+void tst_WindowOperations::verifyAbandonsRead() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    unitHoldsWindowImage(b);
+    b.sim.clearReceived();
+    b.w->MenuReadClick();
+    while (b.operationRequests().empty() && b.ticks < 10)
+        b.tick(); // the read's first request is out and answered
+    QCOMPARE(b.operationRequests(), Commands{0x40});
+    b.w->MenuVerifyClick(); // before the read's reply is taken
+    QCOMPARE(b.message(), QString("Verify device:"));
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    QCOMPARE(b.operationRequests(), (Commands{0x40, 0x41, 0x42}));
 }
 
 QTEST_MAIN(tst_WindowOperations)

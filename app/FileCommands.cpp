@@ -66,8 +66,10 @@ void TFormHlav::MenuSaveClick() {
 bool TFormHlav::saveParamFile(const QString& path) {
     // Written to a temporary file beside the old one, which is replaced only when all
     // was written: a failed save never loses the tuner's previous file.
+    // Unbuffered, so that a short write (disk full, size limit) shows in write()'s count:
+    // QSaveFile's commit does not notice a failed flush of its buffer.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         showBox(kOpenFileError);
         return false;
     }
@@ -77,6 +79,7 @@ bool TFormHlav::saveParamFile(const QString& path) {
     if (file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
         !file.commit()) {
+        file.cancelWriting();
         showBox(kOpenFileError);
         return false;
     }
@@ -195,14 +198,17 @@ void TFormHlav::printSheet(QPagedPaintDevice& device) {
     label->show();
     child<TCGauge>(this, "CGauge")->hide();
 
+    // No window background: only the controls go on paper.
     QWidget* client = centralWidget();
-    QPainter painter(&device);
-    const QRect page = painter.viewport();
-    const QSize size = client->size().scaled(page.size(), Qt::KeepAspectRatio);
-    const double scale = double(size.width()) / client->width();
-    painter.scale(scale, scale);
-    client->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    painter.end();
+    QPainter painter;
+    if (painter.begin(&device) && client->width() > 0) {
+        const QRect page = painter.viewport();
+        const QSize size = client->size().scaled(page.size(), Qt::KeepAspectRatio);
+        const double scale = double(size.width()) / client->width();
+        painter.scale(scale, scale);
+        client->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        painter.end();
+    }
 
     label->hide();
     QPalette p = palette();

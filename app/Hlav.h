@@ -93,6 +93,9 @@ public:
     // Parameter file commands with the path chosen (the menu commands ask a dialog first).
     bool saveParamFile(const QString& path);
     bool openParamFile(const QString& path);
+    // The print command's work on a chosen device (a printer or a PDF file): heading in the
+    // message label, the window rendered to fit the page, the label and colour restored.
+    void printSheet(QPagedPaintDevice& device);
     // Applies the language index 0 Czech, 1 English, 2 German.
     void applyLanguage(int language);
 
@@ -144,7 +147,6 @@ private:
     void shiftColumn(int column, int delta);
     void setMessageColour(const QColor& colour);
     void installSignalHandlers();
-    void printSheet(QPagedPaintDevice& device);
     QString manualPath() const;
     void readSettingsFiles();
     void writeSettingsFiles();
@@ -158,6 +160,13 @@ private:
     QStringList arguments_;
     QString portOverride_;
     bool closed_ = false;
-    vortan::MapCursor shownCursor_;
-    bool cursorShown_ = false;
+    // Controls the tick and the link touch, looked up once.
+    QLabel* labelHlaseni_ = nullptr;
+    QLabel* labelSpojeni_ = nullptr;
+    QLabel* labelFile2_ = nullptr;
+    vortan::TCGauge* cGauge_ = nullptr;
+    QCheckBox* checkProgHned_ = nullptr;
+    QCheckBox* checkExtMonitor_ = nullptr;
+    QCheckBox* checkGas_ = nullptr;
+    QWidget* groupPrivera_ = nullptr;
 };

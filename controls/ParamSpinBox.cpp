@@ -22,7 +22,12 @@ void ParamSpinBox::stepBy(int steps) {
 
 void ParamSpinBox::focusOutEvent(QFocusEvent* event) {
     QSpinBox::focusOutEvent(event); // interprets the text or restores the previous value
-    emit committed();
+    // Only leaving the field for another control commits. Losing focus because the window
+    // is deactivated, closed or destroyed, or a popup opens, is no edit: the focus comes
+    // back here, and a window being torn down must not run its change handler.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        emit committed();
 }
 
 void ParamSpinBox::keyPressEvent(QKeyEvent* event) {

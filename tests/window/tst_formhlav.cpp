@@ -1,0 +1,243 @@
+// Start-up, shut-down and the per-tick counters of the main window.
+
+#include "TestWindow.h"
+#include "app/Settings.h"
+#include "controls/CGauge.h"
+#include "controls/ParamSpinBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QScreen>
+#include <QtTest>
+
+using namespace vortan;
+
+namespace {
+const char* const kTitles[3] = {"Programování jednotky Vortan 2", "Programming of Vortan 2 unit",
+                                "Programmierung der Vortan 2 Zündbox"};
+
+template <typename T> T* find(TFormHlav& w, const QString& name) {
+    T* c = w.findChild<T*>(name);
+    if (!c)
+        qFatal("no control %s", qPrintable(name));
+    return c;
+}
+} // namespace
+
+class TstFormHlav : public QObject {
+    Q_OBJECT
+private slots:
+    void startWithoutSettings();
+    void startLanguage_data();
+    void startLanguage();
+    void startPort_data();
+    void startPort();
+    void startRestoresLastImage();
+    void closeWritesLastImage();
+    void messageCountdown();
+    void messageCountdownRestarts();
+    void connectionIndicator();
+};
+
+void TstFormHlav::startWithoutSettings() {
+    TestWindow t({}, nullptr);
+    TFormHlav& w = t.start();
+    QCOMPARE(w.language, 0);
+    QCOMPARE(w.windowTitle(), QString(kTitles[0]));
+    QCOMPARE(w.comPort, 1);
+    QVERIFY(find<QAction>(w, "MenuCom1")->isChecked());
+    for (int n = 2; n <= 10; ++n)
+        QVERIFY(!find<QAction>(w, QString("MenuCom%1").arg(n))->isChecked());
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = w.frameGeometry();
+    QCOMPARE(frame.left() - screen.left(), (screen.width() - frame.width()) / 2);
+    QCOMPARE(frame.top() - screen.top(), (screen.height() - frame.height()) / 2);
+
+    // Only the port may complain; the window runs on either way.
+    for (const QString& box : t.boxes)
+        QCOMPARE(box, QString("Com opening error"));
+    QVERIFY(find<QLabel>(w, "LabelHlaseni")->isHidden());
+    QVERIFY(find<TCGauge>(w, "CGauge")->isHidden());
+    QCOMPARE(find<ParamSpinBox>(w, "EditOmez1")->value(), 5000); // the default set
+}
+
+void TstFormHlav::startLanguage_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("language");
+
+    const QByteArray german = "[FORM_HLAV]\nLanguage=2\n";
+    QTest::newRow("from settings") << german << QStringList{} << 2;
+    QTest::newRow("ENGLISH") << german << QStringList{"ENGLISH"} << 1;
+    QTest::newRow("english ignored") << german << QStringList{"english"} << 2;
+    QTest::newRow("CESKY") << german << QStringList{"CESKY"} << 0;
+    QTest::newRow("DEUTSCH") << QByteArray("[FORM_HLAV]\nLanguage=1\n") << QStringList{"DEUTSCH"}
+                             << 2;
+    QTest::newRow("only the first argument") << german << QStringList{"--demo2", "ENGLISH"} << 2;
+    QTest::newRow("ENGLISH with more") << german << QStringList{"ENGLISH", "CESKY"} << 1;
+    QTest::newRow("settings language 3")
+        << QByteArray("[FORM_HLAV]\nLanguage=3\n") << QStringList{} << 1;
+}
+
+void TstFormHlav::startLanguage() {
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, language);
+    TestWindow t(arguments, settings.constData());
+    TFormHlav& w = t.start();
+    QCOMPARE(int(w.language), language);
+    QCOMPARE(w.windowTitle(), QString(kTitles[language]));
+}
+
+void TstFormHlav::startPort_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<int>("comPort");
+    QTest::newRow("COM4") << QByteArray("[FORM_HLAV]\nComPort=4\n") << 4;
+    QTest::newRow("COM10") << QByteArray("[FORM_HLAV]\nComPort=10\n") << 10;
+    QTest::newRow("COM11 becomes COM1") << QByteArray("[FORM_HLAV]\nComPort=11\n") << 1;
+}
+
+void TstFormHlav::startPort() {
+    QFETCH(QByteArray, settings);
+    QFETCH(int, comPort);
+    // Every port points at a missing device, so each start reports the same error.
+    QByteArray text = settings + "[PORTS]\n";
+    for (int n = 1; n <= 10; ++n)
+        text += QByteArray("COM") + QByteArray::number(n) + "=/nonexistent/vortan-port\n";
+    TestWindow t({}, text.constData());
+    TFormHlav& w = t.start();
+    QCOMPARE(int(w.comPort), comPort);
+    for (int n = 1; n <= 10; ++n)
+        QCOMPARE(find<QAction>(w, QString("MenuCom%1").arg(n))->isChecked(), n == comPort);
+    QCOMPARE(t.boxes, QStringList{"Com opening error"});
+}
+
+void TstFormHlav::startRestoresLastImage() {
+    TestWindow t;
+    DeviceImage last;
+    last[Byte::BIKE] = 0;
+    setDefaults(last);
+    last[0] = 'V';
+    last[16] = 'X'; // a unit name from the last run
+    last[Byte::LIMITER1] = 77;
+    last[Byte::LIMITER2] = 60; // below limiter 1: normalised at start-up
+    last[Byte::ADVANCE + 42] = 59;
+    last[150] = 201; // unused byte, kept as it stands
+    QVERIFY(writeLastImage(t.folder() + "/_Vortan2.ini", last));
+    TFormHlav& w = t.start();
+
+    QCOMPARE(w.image[Byte::LIMITER1], 77);
+    QCOMPARE(w.image[Byte::LIMITER2], 77);
+    QCOMPARE(w.image[150], 201);
+    QCOMPARE(w.image[16], 'X');
+    QCOMPARE(find<ParamSpinBox>(w, "EditOmez1")->value(), 7700);
+    QCOMPARE(find<ParamSpinBox>(w, "EditOmez2")->value(), 7700);
+    QCOMPARE(find<ParamSpinBox>(w, "Edit92")->value(), 59);
+    // Identification texts stay blank until the unit itself has sent page 0.
+    for (int i = 1; i <= 3; ++i)
+        QVERIFY(find<QLabel>(w, QString("LabelVerze%1").arg(i))->text().isEmpty());
+}
+
+void TstFormHlav::closeWritesLastImage() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    // Values edited but never committed nor programmed.
+    find<ParamSpinBox>(w, "EditOmez1")->setValue(12000);
+    find<ParamSpinBox>(w, "EditOmez2")->setValue(8000);
+    find<ParamSpinBox>(w, "EditGas1")->setValue(80);
+    find<ParamSpinBox>(w, "EditGas2")->setValue(50);
+    find<ParamSpinBox>(w, "Edit123")->setValue(41);
+    find<QCheckBox>(w, "CheckBoxTpsMapa")->setChecked(true);
+    QVERIFY(w.image[Byte::LIMITER1] != 120);
+
+    w.close(); // the close event runs FormClose
+    const QString path = t.folder() + "/_Vortan2.ini";
+    QCOMPARE(path, lastImageFilePath());
+    DeviceImage saved;
+    saved.bytes.fill(0xEE);
+    QVERIFY(readLastImage(path, saved));
+    QCOMPARE(saved[Byte::LIMITER1], 120);
+    QCOMPARE(saved[Byte::LIMITER2], 120); // validated
+    QCOMPARE(saved[Byte::GAS1], 50);
+    QCOMPARE(saved[Byte::GAS2], 50);
+    QCOMPARE(saved[Byte::ADVANCE + 73], 41);
+    QCOMPARE(saved[Byte::TPS_MAPA], 1);
+    QVERIFY(saved == w.image);
+
+    QFile settings(t.folder() + "/Vortan2.ini");
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray text = settings.readAll();
+    QVERIFY(text.contains("ComPort=1"));
+    QVERIFY(text.contains("Language=0"));
+}
+
+void TstFormHlav::messageCountdown() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    auto* message = find<QLabel>(w, "LabelHlaseni");
+    auto* gauge = find<TCGauge>(w, "CGauge");
+    message->show();
+    gauge->show();
+    w.messageCountdown = 200;
+    for (int tick = 1; tick < 200; ++tick) {
+        w.Timer1Timer();
+        if (message->isHidden() || gauge->isHidden())
+            QFAIL(qPrintable(QString("hidden after %1 ticks").arg(tick)));
+    }
+    QCOMPARE(int(w.messageCountdown), 1);
+    w.Timer1Timer();
+    QVERIFY(message->isHidden());
+    QVERIFY(gauge->isHidden());
+    QCOMPARE(int(w.messageCountdown), 0);
+
+    // A zero countdown leaves a message shown by someone else alone.
+    message->show();
+    w.Timer1Timer();
+    QVERIFY(!message->isHidden());
+}
+
+void TstFormHlav::messageCountdownRestarts() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    auto* message = find<QLabel>(w, "LabelHlaseni");
+    message->show();
+    w.messageCountdown = 200;
+    for (int tick = 0; tick < 150; ++tick)
+        w.Timer1Timer();
+    w.messageCountdown = 200; // a new start or result
+    for (int tick = 0; tick < 199; ++tick)
+        w.Timer1Timer();
+    QVERIFY(!message->isHidden());
+    w.Timer1Timer();
+    QVERIFY(message->isHidden());
+}
+
+void TstFormHlav::connectionIndicator() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    auto* noLink = find<QLabel>(w, "LabelSpojeni");
+    w.silenceCount = 0;
+    for (int tick = 1; tick <= 18; ++tick) {
+        w.Timer1Timer();
+        QCOMPARE(int(w.silenceCount), tick);
+        if (!noLink->isHidden())
+            QFAIL(qPrintable(QString("shown on silent tick %1").arg(tick)));
+    }
+    w.Timer1Timer();
+    QVERIFY(!noLink->isHidden());
+    QCOMPARE(int(w.silenceCount), 18); // saturates
+    for (int tick = 0; tick < 300; ++tick)
+        w.Timer1Timer();
+    QVERIFY(!noLink->isHidden());
+    QCOMPARE(int(w.silenceCount), 18);
+
+    w.silenceCount = 0; // a valid frame arrived
+    w.Timer1Timer();
+    QVERIFY(noLink->isHidden());
+    QCOMPARE(int(w.silenceCount), 1);
+}
+
+QTEST_MAIN(TstFormHlav)
+#include "tst_formhlav.moc"

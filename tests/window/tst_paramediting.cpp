@@ -1,0 +1,455 @@
+// The parameter controls as a view of the device image: show and read, typed values,
+// thousands grouping, the map layout, colouring and visibility, and the commit triggers.
+
+#include "TestWindow.h"
+#include "controls/ParamSpinBox.h"
+#include "params/ParamTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+#include <random>
+
+using namespace vortan;
+
+using Bytes = QList<QPair<int, int>>; // (image position, value)
+
+namespace {
+
+template <typename T> T* find(TFormHlav& w, const QString& name) {
+    T* c = w.findChild<T*>(name);
+    if (!c)
+        qFatal("no control %s", qPrintable(name));
+    return c;
+}
+
+ParamSpinBox* spin(TFormHlav& w, const QString& name) {
+    return find<ParamSpinBox>(w, name);
+}
+
+void type(ParamSpinBox* edit, const QString& text) {
+    edit->findChild<QLineEdit*>()->setText(text);
+}
+
+// The text a grouped spin box shows for `value` in the current default locale.
+QString grouped(int value) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(value);
+}
+
+void showBytes(TFormHlav& w, const Bytes& bytes) {
+    for (const auto& [pos, value] : bytes)
+        w.image[pos] = static_cast<std::uint8_t>(value);
+    w.ShowImage();
+}
+
+QStringList mapOnlyWidgets() {
+    QStringList names;
+    for (int n = 50; n < 140; ++n)
+        names << QString("Edit%1").arg(n);
+    for (int i = 1; i <= 10; ++i)
+        names << QString("LabelTps%1").arg(i) << QString("CSpinButton%1").arg(i);
+    names << "LabelTpsMon"
+          << "CGaugeTps";
+    return names;
+}
+
+} // namespace
+
+class TstParamEditing : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void showThenRead();
+    void typedValue_data();
+    void typedValue();
+    void enterCommitsAndMovesOn();
+    void deactivationDoesNotCommit();
+    void thousandsGrouping_data();
+    void thousandsGrouping();
+    void mapLayout();
+    void hiddenRowsKeepValues();
+    void redWhileChecked_data();
+    void redWhileChecked();
+    void groupsFollowFlags_data();
+    void groupsFollowFlags();
+    void arrowCommits_data();
+    void arrowCommits();
+    void checkBoxClickCommits();
+};
+
+void TstParamEditing::initTestCase() {
+    // A locale that groups thousands, the same on every machine.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+// Every in-range byte of every control comes back from show and read unchanged.
+void TstParamEditing::showThenRead() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    std::mt19937 random(1234);
+    auto pick = [&random](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
+    for (int round = 0; round < 25; ++round) {
+        for (auto& b : w.image.bytes)
+            b = static_cast<std::uint8_t>(random());
+        for (const NumberParam& p : allNumberParams()) {
+            std::vector<int> inRange;
+            for (int b = 0; b < 256; ++b) {
+                const int shown = p.shown(static_cast<std::uint8_t>(b));
+                if (shown >= p.minimum && shown <= p.maximum)
+                    inRange.push_back(b);
+            }
+            const int end = static_cast<int>(inRange.size()) - 1;
+            const int b = round == 0   ? inRange.front()
+                          : round == 1 ? inRange.back()
+                                       : inRange[pick(0, end)];
+            w.image[p.byte] = static_cast<std::uint8_t>(b);
+        }
+        for (const FlagParam& f : flagParams())
+            w.image[f.byte] = static_cast<std::uint8_t>(pick(0, 1));
+        w.image[Byte::BIKE] = static_cast<std::uint8_t>(pick(0, 5));
+
+        const DeviceImage shown = w.image;
+        w.ShowImage();
+        w.ReadControls();
+        for (int i = 0; i < kImageSize; ++i)
+            if (w.image[i] != shown[i])
+                QFAIL(qPrintable(QString("round %1, byte %2: shown %3, read %4")
+                                     .arg(round)
+                                     .arg(i)
+                                     .arg(shown[i])
+                                     .arg(w.image[i])));
+    }
+}
+
+void TstParamEditing::typedValue_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("stored");
+
+    QTest::newRow("12345 rpm") << "EditOmez1"
+                               << "12345" << 12300 << 103 << 123;
+    QTest::newRow("15050 rpm") << "EditOmez1"
+                               << "15050" << 15000 << 103 << 150;
+    QTest::newRow("grouped 15,050 rpm") << "EditOmez1"
+                                        << "15,050" << 15000 << 103 << 150;
+    QTest::newRow("not a number") << "EditOmez1"
+                                  << "abc" << 5000 << 103 << 50;
+    QTest::newRow("empty") << "EditOmez1"
+                           << "" << 5000 << 103 << 50;
+    QTest::newRow("above range") << "EditOmez1"
+                                 << "25100" << 5000 << 103 << 50;
+    QTest::newRow("below range") << "EditOmez1"
+                                 << "900" << 5000 << 103 << 50;
+    QTest::newRow("negative") << "EditBaseAdv"
+                              << "-5" << 10 << 107 << 10;
+    QTest::newRow("exponent") << "EditBaseAdv"
+                              << "1e1" << 10 << 107 << 10;
+    QTest::newRow("hysteresis 7 mV") << "EditPrivHyster"
+                                     << "7" << 5 << 110 << 1;
+    QTest::newRow("TPS 100 % 2509 mV") << "EditTps100"
+                                       << "2509" << 2500 << 119 << 0;
+    QTest::newRow("TPS 100 % 4750 mV") << "EditTps100"
+                                       << "4,750" << 4750 << 119 << 225;
+    QTest::newRow("map cell 60") << "Edit77"
+                                 << "60" << 60 << 227 << 60;
+    QTest::newRow("map cell 61") << "Edit77"
+                                 << "61" << 41 << 227 << 41;
+    QTest::newRow("servo 39 mV") << "EditNapPriv4"
+                                 << "39" << 20 << 193 << 1;
+}
+
+void TstParamEditing::typedValue() {
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QFETCH(int, byte);
+    TestWindow t;
+    TFormHlav& w = t.start();
+    ParamSpinBox* e = spin(w, edit);
+    type(e, text);
+    w.CommitControls();
+    QCOMPARE(e->value(), value);
+    QTEST(int(w.image[byte]), "stored");
+    QCOMPARE(e->text(), grouped(value)); // show rewrote the text
+}
+
+void TstParamEditing::enterCommitsAndMovesOn() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    w.show();
+    if (!QTest::qWaitForWindowActive(&w))
+        QSKIP("the platform does not activate windows");
+    ParamSpinBox* edit = spin(w, "EditOmez1");
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    edit->selectAll();
+    QTest::keyClicks(edit, "12345");
+    QCOMPARE(w.image[Byte::LIMITER1], 50); // nothing taken while typing
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(w.image[Byte::LIMITER1], 123);
+    QCOMPARE(edit->text(), grouped(12300));
+
+    // Leaving the field by focus alone commits too.
+    ParamSpinBox* clutch = spin(w, "EditClutch");
+    clutch->setFocus();
+    QTRY_VERIFY(clutch->hasFocus());
+    clutch->selectAll();
+    QTest::keyClicks(clutch, "333");
+    spin(w, "EditBaseAdv")->setFocus();
+    QTRY_COMPARE(int(w.image[Byte::CLUTCH]), 33);
+    QCOMPARE(clutch->text(), QString("330"));
+}
+
+// Switching to another window is not leaving the field, and a window destroyed with the
+// focus in a field must not run its change handler on the way down.
+void TstParamEditing::deactivationDoesNotCommit() {
+    auto t = std::make_unique<TestWindow>();
+    TFormHlav& w = t->start();
+    w.show();
+    if (!QTest::qWaitForWindowActive(&w))
+        QSKIP("the platform does not activate windows");
+    ParamSpinBox* edit = spin(w, "EditGas2");
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    edit->selectAll();
+    QTest::keyClicks(edit, "90");
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(w.image[Byte::GAS2], 60);
+
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    spin(w, "EditGas1")->setFocus(); // now it is left
+    QTRY_COMPARE(int(w.image[Byte::GAS2]), 90);
+
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    t.reset(); // destroyed while shown, focus in a field
+}
+
+void TstParamEditing::thousandsGrouping_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
+    QTest::newRow("cs_CZ") << QLocale(QLocale::Czech, QLocale::CzechRepublic);
+}
+
+void TstParamEditing::thousandsGrouping() {
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
+    TestWindow t;
+    TFormHlav& w = t.start();
+    showBytes(w, {{Byte::LIMITER1, 150}, {Byte::LED_RAZENI, 10}, {Byte::CLUTCH, 50}});
+    QCOMPARE(spin(w, "EditOmez1")->text(), QLocale().toString(15000));
+    QCOMPARE(spin(w, "EditOmez1")->text(), QString("15") + locale.groupSeparator() + "000");
+    QCOMPARE(spin(w, "EditLedRazeni")->text(), QString("1") + locale.groupSeparator() + "000");
+    QCOMPARE(spin(w, "EditClutch")->text(), QString("500"));
+
+    // The grouped text reads back as the number it shows.
+    type(spin(w, "EditOmez1"), QLocale().toString(17000));
+    w.CommitControls();
+    QCOMPARE(w.image[Byte::LIMITER1], 170);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TstParamEditing::mapLayout() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    const QStringList mapOnly = mapOnlyWidgets();
+    QCOMPARE(w.image[Byte::TPS_MAPA], 0); // the default
+    for (const QString& name : mapOnly)
+        QVERIFY2(find<QWidget>(w, name)->isHidden(), qPrintable(name));
+    const int topRow = find<QLabel>(w, "LabelTps1")->y() - 4;
+    for (int n = 140; n < 150; ++n) {
+        QVERIFY(!spin(w, QString("Edit%1").arg(n))->isHidden());
+        QCOMPARE(spin(w, QString("Edit%1").arg(n))->y(), topRow);
+    }
+
+    showBytes(w, {{Byte::TPS_MAPA, 1}});
+    for (const QString& name : mapOnly)
+        QVERIFY2(!find<QWidget>(w, name)->isHidden(), qPrintable(name));
+    const int lastRow = find<QLabel>(w, "LabelTps10")->y() - 4;
+    QVERIFY(lastRow > topRow);
+    for (int n = 140; n < 150; ++n)
+        QCOMPARE(spin(w, QString("Edit%1").arg(n))->y(), lastRow);
+
+    // The rows stand in order with the 100 % row below the others.
+    QVERIFY(spin(w, "Edit130")->y() < lastRow);
+    QVERIFY(spin(w, "Edit50")->y() < spin(w, "Edit60")->y());
+
+    // Clearing the box by a click lays the map out again.
+    find<QCheckBox>(w, "CheckBoxTpsMapa")->click();
+    QCOMPARE(w.image[Byte::TPS_MAPA], 0);
+    QVERIFY(spin(w, "Edit50")->isHidden());
+    QCOMPARE(spin(w, "Edit145")->y(), topRow);
+}
+
+void TstParamEditing::hiddenRowsKeepValues() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    DeviceImage before = w.image;
+    for (int n = 0; n < 100; ++n)
+        before.map(n / 10, n % 10) = static_cast<std::uint8_t>((n * 7) % 61);
+    before[Byte::TPS_MAPA] = 1;
+    w.image = before;
+    w.ShowImage();
+
+    find<QCheckBox>(w, "CheckBoxTpsMapa")->click(); // hide rows 0..8
+    QVERIFY(spin(w, "Edit50")->isHidden());
+    for (int n = 0; n < 100; ++n)
+        QCOMPARE(w.image[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
+    w.CommitControls();
+    find<QCheckBox>(w, "CheckBoxTpsMapa")->click(); // back
+    QVERIFY(!spin(w, "Edit50")->isHidden());
+    for (int n = 0; n < 100; ++n) {
+        QCOMPARE(w.image[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
+        QCOMPARE(spin(w, QString("Edit%1").arg(50 + n))->value(), int(before[Byte::ADVANCE + n]));
+    }
+}
+
+void TstParamEditing::redWhileChecked_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("programming after change") << "CheckBoxProgHned";
+    QTest::newRow("excitation") << "CheckBoxBuzDlouhe";
+}
+
+void TstParamEditing::redWhileChecked() {
+    QFETCH(QString, box);
+    TestWindow t;
+    TFormHlav& w = t.start();
+    auto* check = find<QCheckBox>(w, box);
+    const QColor face = w.palette().color(QPalette::Button);
+    QVERIFY(face != QColor(255, 0, 0));
+    QCOMPARE(check->palette().color(check->backgroundRole()), face);
+
+    check->setChecked(true);
+    w.ReadControls();
+    QCOMPARE(check->palette().color(check->backgroundRole()), QColor(255, 0, 0));
+    QVERIFY(check->autoFillBackground());
+    w.ShowImage();
+    QCOMPARE(check->palette().color(check->backgroundRole()), QColor(255, 0, 0));
+
+    check->setChecked(false);
+    w.ReadControls();
+    QCOMPARE(check->palette().color(check->backgroundRole()), face);
+}
+
+void TstParamEditing::groupsFollowFlags_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<QStringList>("dependents");
+    QTest::newRow("servo") << "CheckBoxPrivEnable" << int(Byte::PRIV_ENABLE)
+                           << QStringList{"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"};
+    QTest::newRow("N2O") << "CheckBoxGas" << int(Byte::N2O_ENABLE)
+                         << QStringList{"CheckBoxAktN2o", "GroupBoxGas", "GroupBoxRetard",
+                                        "LabelN2oEnable"};
+}
+
+void TstParamEditing::groupsFollowFlags() {
+    QFETCH(QString, box);
+    QFETCH(int, byte);
+    QFETCH(QStringList, dependents);
+    TestWindow t;
+    TFormHlav& w = t.start();
+    auto* check = find<QCheckBox>(w, box);
+    QCOMPARE(w.image[byte], 1); // set by default
+    for (const QString& name : dependents)
+        QVERIFY2(!find<QWidget>(w, name)->isHidden(), qPrintable(name));
+
+    check->click();
+    QCOMPARE(w.image[byte], 0);
+    for (const QString& name : dependents)
+        QVERIFY2(find<QWidget>(w, name)->isHidden(), qPrintable(name));
+
+    showBytes(w, {{byte, 1}});
+    QVERIFY(check->isChecked());
+    for (const QString& name : dependents)
+        QVERIFY2(!find<QWidget>(w, name)->isHidden(), qPrintable(name));
+}
+
+void TstParamEditing::arrowCommits_data() {
+    QTest::addColumn<Bytes>("start");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<Bytes>("expected");
+    QTest::addColumn<QString>("otherEdit");
+    QTest::addColumn<int>("otherValue");
+
+    using namespace Byte;
+    QTest::newRow("limiter 1 pushes limiter 2")
+        << Bytes{{LIMITER1, 110}, {LIMITER2, 110}} << "EditOmez1" << 1
+        << Bytes{{LIMITER1, 111}, {LIMITER2, 111}} << "EditOmez2" << 11100;
+    QTest::newRow("limiter 2 down to limiter 1")
+        << Bytes{{LIMITER1, 110}, {LIMITER2, 110}} << "EditOmez2" << -1
+        << Bytes{{LIMITER1, 110}, {LIMITER2, 110}} << "EditOmez2" << 11000;
+    QTest::newRow("gas 1 above gas 2 falls back")
+        << Bytes{{GAS1, 60}, {GAS2, 60}} << "EditGas1" << 1 << Bytes{{GAS1, 60}, {GAS2, 60}}
+        << "EditGas1" << 60;
+    QTest::newRow("speed point runs into the next")
+        << Bytes{} << "EditRpmAdv3" << 10 << Bytes{{RPM_ADV + 2, 40}, {RPM_ADV + 3, 41}}
+        << "EditRpmAdv4" << 4100;
+    QTest::newRow("map cell") << Bytes{} << "Edit75" << -2 << Bytes{{ADVANCE + 25, 43}} << "Edit75"
+                              << 43;
+    QTest::newRow("clutch") << Bytes{} << "EditClutch" << 3 << Bytes{{CLUTCH, 23}} << "EditClutch"
+                            << 230;
+}
+
+void TstParamEditing::arrowCommits() {
+    QFETCH(Bytes, start);
+    QFETCH(QString, edit);
+    QFETCH(int, steps);
+    QFETCH(Bytes, expected);
+    QFETCH(QString, otherEdit);
+    QFETCH(int, otherValue);
+    TestWindow t;
+    TFormHlav& w = t.start();
+    showBytes(w, start);
+    ParamSpinBox* e = spin(w, edit);
+    QSignalSpy commits(e, &ParamSpinBox::committed);
+    const int direction = steps > 0 ? 1 : -1;
+    for (int i = 0; i < std::abs(steps); ++i)
+        e->stepBy(direction); // one arrow click each
+    QCOMPARE(commits.count(), std::abs(steps));
+    for (const auto& [pos, value] : expected)
+        QVERIFY2(
+            w.image[pos] == value,
+            qPrintable(QString("byte %1 is %2, want %3").arg(pos).arg(w.image[pos]).arg(value)));
+    QCOMPARE(spin(w, otherEdit)->value(), otherValue);
+}
+
+void TstParamEditing::checkBoxClickCommits() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    // A typed but uncommitted value elsewhere is taken by the same commit.
+    type(spin(w, "EditBaseAdv"), "17");
+    auto* box = find<QCheckBox>(w, "CheckBoxAktBlok2");
+    QCOMPARE(w.image[Byte::ACT_BLOK2], 1);
+    box->click();
+    QCOMPARE(w.image[Byte::ACT_BLOK2], 0);
+    QCOMPARE(w.image[Byte::BASE_ADV], 17);
+    box->click();
+    QCOMPARE(w.image[Byte::ACT_BLOK2], 1);
+
+    w.image[Byte::ACT_RPM] = 1; // the file-only byte is not the check box's
+    find<QCheckBox>(w, "CheckBoxAktRpm")->click();
+    QCOMPARE(w.image[Byte::ACT_TACHO], 0);
+    QCOMPARE(w.image[Byte::ACT_RPM], 1);
+}
+
+QTEST_MAIN(TstParamEditing)
+#include "tst_paramediting.moc"

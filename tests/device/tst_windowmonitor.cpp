@@ -49,6 +49,8 @@ class tst_WindowMonitor : public QObject {
 private slots:
     void labels_data();
     void labels();
+    void stateLabels_data();
+    void stateLabels();
     void checksumFailureChangesNothing();
     void extendedMonitor();
     void mapCursor_data();
@@ -114,6 +116,74 @@ void tst_WindowMonitor::labels() {
     QCOMPARE(windowColourOf(b.label("LabelTpsMon")), tpsRed ? kRed : face);
     QCOMPARE(b.gauge("CGaugeTps")->progress(), tpsGauge);
     QCOMPARE(b.shown("LabelPocetProgramovani"), extended);
+}
+
+void tst_WindowMonitor::stateLabels_data() {
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<bool>("enabled"); // servo and N2O enabled in the parameter set
+    QTest::newRow("all on") << true << true;
+    QTest::newRow("all off") << false << true;
+    QTest::newRow("servo and N2O disabled") << true << false;
+}
+
+// Each flag drives its own label, text and colour; the servo and N2O labels follow their
+// parameter switches.
+void tst_WindowMonitor::stateLabels() {
+    QFETCH(bool, on);
+    QFETCH(bool, enabled);
+    WindowBench b;
+    QVERIFY(b.ok());
+    const QColor face = b.w->palette().color(QPalette::Button);
+    b.w->image[Byte::PRIV_ENABLE] = enabled;
+    b.w->image[Byte::N2O_ENABLE] = enabled;
+    b.w->ShowImage();
+    const std::uint8_t f = on ? 1 : 0;
+    MonitorPacket p = packet(2000, 10);
+    p.blocking1 = f;
+    p.blocking2 = f;
+    p.clutchMaster = f;
+    p.startLimiter = f;
+    p.tachoSelected = f;
+    p.n2oActive = f;
+    p.servoOk = f;
+    p.advance = 200;
+    p.servoDesiredRaw = rawFor(2500);
+    p.servoMeasuredRaw = rawFor(2400);
+    p.lambdaRaw = rawFor(1000);
+    for (int i = 0; i < 8; ++i)
+        p.test[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(1000 * i + 7);
+    b.feed(p);
+
+    struct Expect {
+        const char* label;
+        QString text;
+        QColor colour;
+    };
+    const std::vector<Expect> expected{
+        {"LabelBlok1", on ? "Blocking1 = ON" : "Blocking1 = OFF", on ? kRed : face},
+        {"LabelBlok2", on ? "Blocking2 = ON" : "Blocking2 = OFF", on ? kRed : face},
+        {"LabelClutchMon", on ? "Clutch master = ON" : "Clutch master = OFF", on ? kLime : face},
+        {"LabelLimiter1", on ? "Start Limiter = ON" : "Start limiter = OFF",
+         on ? QColor(0xFF, 0xFF, 0xFF) : face},
+        {"LabelTacho_Lambda", on ? "Tacho/Lambda = Tacho" : "Tacho/Lambda = Lambda",
+         on ? face : QColor(0xFF, 0x00, 0xFF)},
+        {"LabelN2oEnable", on ? "Activation N2O = ON" : "Activation N2O = OFF", on ? kLime : face},
+        {"LabelPriveraPoz", "Servo desired= 2500 [mV]", on ? face : kRed},
+        {"LabelPriveraMer", "Servo measured= 2400 [mV]", on ? face : kRed},
+    };
+    for (const Expect& e : expected) {
+        QCOMPARE(b.label(e.label)->text(), e.text);
+        QCOMPARE(windowColourOf(b.label(e.label)), e.colour);
+    }
+    QCOMPARE(b.shown("LabelN2oEnable"), enabled);
+    QCOMPARE(b.shown("LabelPriveraPoz"), enabled);
+    QCOMPARE(b.shown("LabelPriveraMer"), enabled);
+    QCOMPARE(b.label("LabelAdvance")->text(), QString("ADVANCE = 200 [") + QChar(0xB0) + "]");
+    QCOMPARE(b.label("LabelLambda")->text(), QString("LAMBDA = 1000 [mV]"));
+    QCOMPARE(b.gauge("CGaugeLambda")->progress(), 100);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(b.label(QString("LabelTest%1").arg(i + 1))->text(),
+                 QString("Test%1 = %2 ").arg(i + 1).arg(1000 * i + 7));
 }
 
 void tst_WindowMonitor::checksumFailureChangesNothing() {

@@ -62,6 +62,7 @@ private slots:
     void readOutOfRange();
     void programAfterChange();
     void verifyAbandonsRead();
+    void programInRealTime();
 };
 
 void tst_WindowOperations::programThenVerify() {
@@ -118,27 +119,31 @@ void tst_WindowOperations::messages_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<int>("op");
     QTest::addColumn<bool>("silent");
-    QTest::addColumn<QString>("startText");
-    QTest::addColumn<QString>("endText");
+    QTest::addColumn<QStringList>("texts"); // every text the label shows, in order
 
     const QString ok[] = {"Verifikace OK", "Verify OK", "Vergleich OK"};
     const QString names[] = {"cs", "en", "de"};
     const QString program[] = {"Programování:", "Program device:", "Programmieren:"};
     const QString read[] = {"Čtení:", "Read device:", "Lesen:"};
     const QString verify[] = {"Verifikace:", "Verify device:", "Vergleichen:"};
+    const QString autoVerify[] = {"Verifikace:", "Verify device:", "Verifikation:"};
     const QString programFail[] = {"Chyba programování", "Program error!", "Programmier. Fehler"};
     const QString readFail[] = {"Chyba čtení!", "Read error!", "Lesefehler"};
     const QString verifyFail[] = {"Chyba verifikace!", "Verify error!", "Vergleichsfehler"};
     for (int l = 0; l < 3; ++l) {
         const QByteArray n = names[l].toLatin1();
-        QTest::newRow(n + " program ok") << l << int(ProgramOp) << false << program[l] << ok[l];
-        QTest::newRow(n + " read ok") << l << int(ReadOp) << false << read[l] << ok[l];
-        QTest::newRow(n + " verify ok") << l << int(VerifyOp) << false << verify[l] << ok[l];
+        QTest::newRow(n + " program ok")
+            << l << int(ProgramOp) << false << QStringList{program[l], autoVerify[l], ok[l]};
+        QTest::newRow(n + " read ok")
+            << l << int(ReadOp) << false << QStringList{read[l], autoVerify[l], ok[l]};
+        QTest::newRow(n + " verify ok")
+            << l << int(VerifyOp) << false << QStringList{verify[l], ok[l]};
         QTest::newRow(n + " program fails")
-            << l << int(ProgramOp) << true << program[l] << programFail[l];
-        QTest::newRow(n + " read fails") << l << int(ReadOp) << true << read[l] << readFail[l];
+            << l << int(ProgramOp) << true << QStringList{program[l], programFail[l]};
+        QTest::newRow(n + " read fails")
+            << l << int(ReadOp) << true << QStringList{read[l], readFail[l]};
         QTest::newRow(n + " verify fails")
-            << l << int(VerifyOp) << true << verify[l] << verifyFail[l];
+            << l << int(VerifyOp) << true << QStringList{verify[l], verifyFail[l]};
     }
 }
 
@@ -146,8 +151,7 @@ void tst_WindowOperations::messages() {
     QFETCH(int, language);
     QFETCH(int, op);
     QFETCH(bool, silent);
-    QFETCH(QString, startText);
-    QFETCH(QString, endText);
+    QFETCH(QStringList, texts);
     SimSwitches sw;
     sw.silent = silent;
     WindowBench b(sw);
@@ -155,10 +159,14 @@ void tst_WindowOperations::messages() {
     b.w->applyLanguage(language);
     unitHoldsWindowImage(b);
     start(b, op);
-    QCOMPARE(b.message(), startText);
-    QVERIFY(b.messageColour() != kRed);
-    QVERIFY(b.run());
-    QCOMPARE(b.message(), endText);
+    QStringList shown{b.message()};
+    while (b.w->ops.operation != DeviceOperations::Idle && b.ticks < 100) {
+        QVERIFY(b.messageColour() != kRed);
+        b.tick();
+        if (b.message() != shown.back())
+            shown << b.message();
+    }
+    QCOMPARE(shown, texts);
     if (silent) {
         QCOMPARE(b.messageColour(), kRed);
         QVERIFY(b.shown("CGauge")); // stays until the countdown ends
@@ -380,6 +388,23 @@ void tst_WindowOperations::verifyAbandonsRead() {
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
     QCOMPARE(b.operationRequests(), (Commands{0x40, 0x41, 0x42}));
+}
+
+// The window's own timer against a unit serving on its own thread, monitor packets and all.
+void tst_WindowOperations::programInRealTime() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.sim.startThread();
+    b.w->Timer1->start();
+    QTRY_VERIFY_WITH_TIMEOUT(b.label("LabelRpm")->text() != QString("RPM = ---"), 3000);
+    b.w->image.map(6, 6) = 12;
+    b.w->ShowImage();
+    b.w->MenuProgramClick();
+    QTRY_COMPARE_WITH_TIMEOUT(b.message(), QString("Verify OK"), 10000);
+    b.w->Timer1->stop();
+    b.sim.stopThread();
+    QVERIFY(samePages12(b.sim.image(), b.w->image));
+    QCOMPARE(b.sim.image().map(6, 6), std::uint8_t(12));
 }
 
 QTEST_MAIN(tst_WindowOperations)

@@ -105,6 +105,19 @@ void TFormHlav::buildMenus() {
     connect(cz, &QAction::triggered, this, &TFormHlav::MenuCzechClick);
     connect(de, &QAction::triggered, this, &TFormHlav::MenuGermanClick);
 
+    // Tool-bar buttons carry the hints of their menu items until a language replaces them.
+    static const char* const kButtonHints[][2] = {
+        {"SpeedButton6", "New|Set default parametrs"},
+        {"SpeedButton5", "Open|Open file with parametrs"},
+        {"SpeedButton7", "Save|Save parametrs to file"},
+        {"SpeedButtonPrint", "Print|Print parametrs"},
+        {"Button1", "Read|Reading parametrs from ignition"},
+        {"BitBtn2", "Verify|Compare set parametrs  with parametrs of ignition"},
+        {"BitBtn1", "Programing|Programing  set parametrs to ignition"}};
+    for (const auto& [name, hint] : kButtonHints)
+        if (QWidget* button = findChild<QWidget*>(name))
+            vortan::LanguageView::setHint(button, hint);
+
     QMenu* help = addMenu(bar, "MenuHelp", "&Help", "Not available jet");
     connect(addItem(help, "MenuContens", "&Contens", QKeySequence(Qt::Key_F1), ""),
             &QAction::triggered, this, &TFormHlav::MenuContensClick);

@@ -1,0 +1,291 @@
+// The menu tree of the main window: items, captions, shortcuts, hints, ticks, bindings.
+
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUrl>
+
+using namespace vortan;
+
+namespace {
+
+// Receives the URLs the window asks the desktop to open.
+class UrlSink : public QObject {
+    Q_OBJECT
+public:
+    UrlSink() { QDesktopServices::setUrlHandler("file", this, "open"); }
+    ~UrlSink() override { QDesktopServices::unsetUrlHandler("file"); }
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+QStringList itemNames(const QMenu* menu) {
+    QStringList r;
+    for (const QAction* a : menu->actions())
+        r << (a->isSeparator() ? "-" + a->objectName() : a->objectName());
+    return r;
+}
+
+} // namespace
+
+class TestAppMenus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuBarOrder();
+    void items_data();
+    void items();
+    void toolButtonHints_data();
+    void toolButtonHints();
+    void comTickFollowsPort();
+    void itemsRunTheirCommands();
+    void shortcutKeysRunCommands();
+    void helpWithoutManual();
+    void helpOpensManualOfLanguage_data();
+    void helpOpensManualOfLanguage();
+};
+
+void TestAppMenus::menuBarOrder() {
+    ConfigHome home;
+    Window w({}, false);
+    QStringList menus;
+    for (QAction* a : w->menuBar()->actions())
+        menus << a->menu()->objectName();
+    QCOMPARE(menus, QStringList({"MenuFile", "MenuCom", "MenuDevice", "MenuTools", "MenuLanguage",
+                                 "MenuHelp"}));
+    QCOMPARE(w->menuBar()->objectName(), QString("MainMenu1"));
+    QCOMPARE(itemNames(w.get<QMenu>("MenuFile")),
+             QStringList({"MenuNew", "-N3", "MenuOpen", "-N1", "MenuSave", "-N2", "MenuPrint",
+                          "-N4", "MenuExit"}));
+    QStringList com;
+    for (int n = 1; n <= 10; ++n)
+        com << QString("MenuCom%1").arg(n);
+    QCOMPARE(itemNames(w.get<QMenu>("MenuCom")), com);
+    QCOMPARE(itemNames(w.get<QMenu>("MenuDevice")),
+             QStringList({"MenuRead", "MenuVerify", "MenuProgram"}));
+    QCOMPARE(itemNames(w.get<QMenu>("MenuTools")), QStringList({"AdvanceMinus", "AdvancePlus"}));
+    QCOMPARE(itemNames(w.get<QMenu>("MenuLanguage")),
+             QStringList({"MenuEnglish", "MenuCzech", "MenuGerman"}));
+    QCOMPARE(itemNames(w.get<QMenu>("MenuHelp")), QStringList({"MenuContens", "MenuAbout"}));
+    // Design-time ticks, before the start-up sets them.
+    QVERIFY(w.get<QAction>("MenuCom2")->isChecked());
+    QVERIFY(w.get<QAction>("MenuEnglish")->isChecked());
+}
+
+void TestAppMenus::items_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<QString>("hint");
+    auto row = [](const char* n, const char* c, const char* k, const char* h) {
+        QTest::newRow(n) << QString(n) << QString::fromUtf8(c) << QString(k) << QString(h);
+    };
+    row("MenuFile", "&File", "", "");
+    row("MenuNew", "&New", "Ctrl+N", "New|Set default parametrs");
+    row("MenuOpen", "&Open", "F3", "Open|Open file with parametrs");
+    row("MenuSave", "&Save", "F2", "Save|Save parametrs to file");
+    row("MenuPrint", "&Print", "Ctrl+P", "Print|Print parametrs");
+    row("MenuExit", "E&xit", "", "Exit|End of program");
+    row("MenuCom", "&Com", "", "Com|Set number of com ");
+    row("MenuCom1", "Com &1", "", "Com1|Set com 1");
+    row("MenuCom2", "Com &2", "", "Com2| Set com 2");
+    row("MenuCom3", "Com &3", "", "Com3|Set com 3");
+    row("MenuCom4", "Com &4", "", "Com4|Set com 4");
+    row("MenuCom5", "Com &5", "", "Com5|Set com 5");
+    row("MenuCom6", "Com &6", "", "");
+    row("MenuCom7", "Com &7", "", "");
+    row("MenuCom8", "Com &8", "", "");
+    row("MenuCom9", "Com &9", "", "");
+    row("MenuCom10", "Com 1&0", "", "");
+    row("MenuDevice", "&Device", "", "");
+    row("MenuRead", "&Read", "F7", "Read|Reading parametrs from ignition");
+    row("MenuVerify", "&Verify", "F8", "Verify|Compare set parametrs  with parametrs of ignition");
+    row("MenuProgram", "&Program", "F9", "Programing|Programing  set parametrs to ignition");
+    row("MenuTools", "&Tools", "", "");
+    row("AdvanceMinus", "Advance -", "F4", "Curve A minus|Take off 1 degree of curve A");
+    row("AdvancePlus", "Advance +", "F5", "Curve A plus|Add 1 degree of curve A");
+    row("MenuLanguage", "&Language", "", "Language|Set English or Czech");
+    row("MenuEnglish", "&English", "", "|Set Englich menu");
+    row("MenuCzech", "&Czech", "", "|Set Czech menu");
+    row("MenuGerman", "&German", "", "");
+    row("MenuHelp", "&Help", "", "Not available jet");
+    row("MenuContens", "&Contens", "F1", "");
+    row("MenuAbout", "&About...", "", "");
+}
+
+void TestAppMenus::items() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    QFETCH(QString, hint);
+    ConfigHome home;
+    Window w({}, false); // design-time state: no language applied yet
+    QAction* a = nullptr;
+    if (auto* menu = w->findChild<QMenu*>(name)) {
+        a = menu->menuAction();
+        QCOMPARE(menu->title(), caption);
+    } else {
+        a = w.get<QAction>(qPrintable(name));
+    }
+    QCOMPARE(a->text(), caption);
+    QCOMPARE(a->shortcut(), QKeySequence(shortcut));
+    const int bar = hint.indexOf('|');
+    QCOMPARE(a->statusTip(), bar < 0 ? hint : hint.mid(bar + 1));
+    if (bar > 0 || (bar < 0 && !hint.isEmpty()))
+        QCOMPARE(a->toolTip(), bar < 0 ? hint : hint.left(bar));
+}
+
+void TestAppMenus::toolButtonHints_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("SpeedButton6") << "SpeedButton6"
+                                  << "New|Set default parametrs";
+    QTest::newRow("SpeedButton5") << "SpeedButton5"
+                                  << "Open|Open file with parametrs";
+    QTest::newRow("SpeedButton7") << "SpeedButton7"
+                                  << "Save|Save parametrs to file";
+    QTest::newRow("SpeedButtonPrint") << "SpeedButtonPrint"
+                                      << "Print|Print parametrs";
+    QTest::newRow("Button1") << "Button1"
+                             << "Read|Reading parametrs from ignition";
+    QTest::newRow("BitBtn2") << "BitBtn2"
+                             << "Verify|Compare set parametrs  with parametrs of ignition";
+    QTest::newRow("BitBtn1") << "BitBtn1"
+                             << "Programing|Programing  set parametrs to ignition";
+}
+
+void TestAppMenus::toolButtonHints() {
+    QFETCH(QString, name);
+    QFETCH(QString, hint);
+    ConfigHome home;
+    Window w({}, false);
+    auto* b = w.get<QAbstractButton>(qPrintable(name));
+    const int bar = hint.indexOf('|');
+    QCOMPARE(b->toolTip(), hint.left(bar));
+    QCOMPARE(b->statusTip(), hint.mid(bar + 1));
+}
+
+void TestAppMenus::comTickFollowsPort() {
+    ConfigHome home;
+    QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nComPort=4\nLanguage=2\n"));
+    Window w;
+    for (int n = 1; n <= 10; ++n)
+        QCOMPARE(w.get<QAction>(qPrintable(QString("MenuCom%1").arg(n)))->isChecked(), n == 4);
+    QVERIFY(w.get<QAction>("MenuGerman")->isChecked());
+    QVERIFY(!w.get<QAction>("MenuEnglish")->isChecked());
+    QVERIFY(!w.get<QAction>("MenuCzech")->isChecked());
+    // The port items keep their captions in every language.
+    QCOMPARE(w.get<QAction>("MenuCom10")->text(), QString("Com 1&0"));
+    w.get<QAction>("MenuCom10")->trigger();
+    QCOMPARE(int(w->comPort), 10);
+    for (int n = 1; n <= 10; ++n)
+        QCOMPARE(w.get<QAction>(qPrintable(QString("MenuCom%1").arg(n)))->isChecked(), n == 10);
+}
+
+void TestAppMenus::itemsRunTheirCommands() {
+    ConfigHome home;
+    Window w;
+    w.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
+    const DeviceImage start = w->image;
+    w.get<QAction>("AdvancePlus")->trigger();
+    for (int r = 0; r < kMapRows; ++r)
+        for (int c = 0; c < kMapColumns; ++c)
+            QCOMPARE(int(w->image.map(r, c)), std::min(60, start.map(r, c) + 1));
+    w.get<QAction>("AdvanceMinus")->trigger();
+    w.get<QAction>("AdvanceMinus")->trigger();
+    QCOMPARE(int(w->image.map(0, 0)), std::max(0, start.map(0, 0) - 1));
+
+    QVERIFY(w->saveParamFile(home.path("x.ign")));
+    w.get<QAction>("MenuNew")->trigger();
+    QVERIFY(w->image == start);
+    QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
+
+    w.get<QAction>("AdvancePlus")->trigger();
+    w.get<QAbstractButton>("SpeedButton6")->click(); // the tool button runs New too
+    QVERIFY(w->image == start);
+
+    w.boxes.clear();
+    w.get<QAction>("MenuAbout")->trigger();
+    QCOMPARE(w.boxes.size(), 1);
+    w.get<QAction>("MenuCzech")->trigger();
+    QCOMPARE(int(w->language), int(Czech));
+}
+
+void TestAppMenus::shortcutKeysRunCommands() {
+    ConfigHome home;
+    Window w;
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.w.get()))
+        QSKIP("the window cannot become active on this platform");
+    w.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
+    const DeviceImage start = w->image;
+    QVERIFY(start.map(9, 9) > 0 && start.map(9, 9) < 60);
+    QTest::keyClick(w.w.get(), Qt::Key_F5);
+    QCOMPARE(int(w->image.map(9, 9)), start.map(9, 9) + 1);
+    QTest::keyClick(w.w.get(), Qt::Key_F4);
+    QTest::keyClick(w.w.get(), Qt::Key_F4);
+    QCOMPARE(int(w->image.map(9, 9)), start.map(9, 9) - 1);
+    QTest::keyClick(w.w.get(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(w->image == start);
+    w.boxes.clear();
+    QTest::keyClick(w.w.get(), Qt::Key_F1); // no manual here: nothing happens
+    QVERIFY(w.boxes.isEmpty());
+    w->hide();
+}
+
+void TestAppMenus::helpWithoutManual() {
+    UrlSink sink;
+    ConfigHome home;
+    Window w;
+    for (const QString& dir : {QCoreApplication::applicationDirPath() + "/doc",
+                               QCoreApplication::applicationDirPath() + "/../share/vortan2/doc"})
+        if (QFileInfo::exists(dir))
+            QSKIP("a manual folder is installed beside the tests");
+    w.boxes.clear();
+    const DeviceImage image = w->image;
+    w.get<QAction>("MenuContens")->trigger();
+    QVERIFY(w.boxes.isEmpty());
+    QVERIFY(sink.urls.isEmpty());
+    QVERIFY(w->image == image);
+}
+
+void TestAppMenus::helpOpensManualOfLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("Czech") << int(Czech) << "Manual_Vortan15_cz.doc";
+    QTest::newRow("English") << int(English) << "Manual_Vortan15_en.doc";
+    QTest::newRow("German") << int(German) << "Manual_Vortan15_de.doc";
+}
+
+void TestAppMenus::helpOpensManualOfLanguage() {
+    QFETCH(int, language);
+    QFETCH(QString, file);
+    const QString dir = QCoreApplication::applicationDirPath() + "/doc";
+    if (QFileInfo::exists(dir))
+        QSKIP("a manual folder is installed beside the tests");
+    UrlSink sink;
+    ConfigHome home;
+    Window w;
+    QVERIFY(QDir().mkpath(dir));
+    for (const char* name :
+         {"Manual_Vortan15_cz.doc", "Manual_Vortan15_en.doc", "Manual_Vortan15_de.doc"})
+        QVERIFY(writeAll(dir + '/' + name, "manual"));
+    w->applyLanguage(language);
+    w.boxes.clear();
+    w->MenuContensClick();
+    QDir(dir).removeRecursively();
+    QCOMPARE(sink.urls.size(), 1);
+    QCOMPARE(sink.urls.front().toLocalFile(), QDir(dir).absoluteFilePath(file));
+    QVERIFY(w.boxes.isEmpty());
+}
+
+QTEST_MAIN(TestAppMenus)
+#include "tst_appmenus.moc"

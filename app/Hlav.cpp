@@ -47,6 +47,14 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     languageView_ = std::make_unique<LanguageView>(this);
+    labelHlaseni_ = child<QLabel>(this, "LabelHlaseni");
+    labelSpojeni_ = child<QLabel>(this, "LabelSpojeni");
+    labelFile2_ = child<QLabel>(this, "LabelFile2");
+    cGauge_ = child<TCGauge>(this, "CGauge");
+    checkProgHned_ = child<QCheckBox>(this, "CheckBoxProgHned");
+    checkExtMonitor_ = child<QCheckBox>(this, "CheckBoxExtMonitor");
+    checkGas_ = child<QCheckBox>(this, "CheckBoxGas");
+    groupPrivera_ = child<QWidget>(this, "GroupBoxPrivera");
     connectControls();
 
     Timer1 = new QTimer(this);
@@ -62,6 +70,10 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
 }
 
 TFormHlav::~TFormHlav() {
+    // The base destructor hides the children after our members are gone: nothing they
+    // signal from then on may reach this window.
+    for (QObject* c : findChildren<QObject*>())
+        QObject::disconnect(c, nullptr, this, nullptr);
     Timer1->stop();
     link_->close();
     if (demoUnit_)
@@ -73,10 +85,8 @@ void TFormHlav::connectControls() {
         connect(edit, &ParamSpinBox::committed, this, &TFormHlav::CommitControls);
     for (QCheckBox* box : params_->flagBoxes())
         connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
-    connect(child<QCheckBox>(this, "CheckBoxProgHned"), &QCheckBox::clicked, this,
-            &TFormHlav::CommitControls);
-    connect(child<QCheckBox>(this, "CheckBoxExtMonitor"), &QCheckBox::clicked, this,
-            &TFormHlav::CheckBoxExtMonitorClick);
+    connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
+    connect(checkExtMonitor_, &QCheckBox::clicked, this, &TFormHlav::CheckBoxExtMonitorClick);
     connect(child<QComboBox>(this, "ComboBox1"), qOverload<int>(&QComboBox::activated), this,
             &TFormHlav::ComboBox1Change);
 
@@ -133,8 +143,8 @@ void TFormHlav::FormCreate() {
     for (int n = 1; n <= 10; ++n)
         child<QAction>(this, qPrintable(QString("MenuCom%1").arg(n)))->setChecked(n == comPort);
     applyLanguage(language);
-    child<QLabel>(this, "LabelHlaseni")->hide();
-    child<TCGauge>(this, "CGauge")->hide();
+    labelHlaseni_->hide();
+    cGauge_->hide();
     installSignalHandlers();
     Timer1->start();
 }
@@ -168,10 +178,10 @@ void TFormHlav::Timer1Timer() {
     }
     ops.tick();
     if (messageCountdown != 0 && --messageCountdown == 0) {
-        child<QLabel>(this, "LabelHlaseni")->hide();
-        child<TCGauge>(this, "CGauge")->hide();
+        labelHlaseni_->hide();
+        cGauge_->hide();
     }
-    auto* noLink = child<QLabel>(this, "LabelSpojeni");
+    QLabel* noLink = labelSpojeni_;
     if (silenceCount < kSilentTicks) {
         ++silenceCount;
         if (!noLink->isHidden())
@@ -195,7 +205,7 @@ void TFormHlav::ShowImage() {
 void TFormHlav::ChangeHandler() {
     normalise(image, language, comPort);
     ShowImage();
-    ops.programAfterChange(child<QCheckBox>(this, "CheckBoxProgHned")->isChecked());
+    ops.programAfterChange(checkProgHned_->isChecked());
 }
 
 void TFormHlav::CommitControls() {
@@ -296,7 +306,7 @@ void TFormHlav::ComboBox1Change() {
 void TFormHlav::MenuNewClick() {
     setDefaults(image);
     ChangeHandler();
-    child<QLabel>(this, "LabelFile2")->clear();
+    labelFile2_->clear();
 }
 
 // ---- device operations -----------------------------------------------------------------
@@ -316,14 +326,14 @@ void TFormHlav::sendFrame(const Frame& frame, bool waitForTransmit) {
 }
 
 void TFormHlav::setMessageColour(const QColor& colour) {
-    auto* label = child<QLabel>(this, "LabelHlaseni");
+    auto* label = labelHlaseni_;
     QPalette p = label->palette();
     p.setColor(QPalette::Window, colour);
     label->setPalette(p);
 }
 
 void TFormHlav::showMessage(Message message) {
-    auto* label = child<QLabel>(this, "LabelHlaseni");
+    auto* label = labelHlaseni_;
     setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
     label->setText(QString::fromStdString(messageText(message, language)));
     messageCountdown = kMessageTicks;
@@ -346,16 +356,16 @@ void TFormHlav::showMessageBox(Message message) {
 }
 
 void TFormHlav::setGauge(int value) {
-    child<TCGauge>(this, "CGauge")->setProgress(value);
+    cGauge_->setProgress(value);
 }
 void TFormHlav::addGauge(int delta) {
-    child<TCGauge>(this, "CGauge")->addProgress(delta);
+    cGauge_->addProgress(delta);
 }
 void TFormHlav::setGaugeVisible(bool visible) {
-    child<TCGauge>(this, "CGauge")->setVisible(visible);
+    cGauge_->setVisible(visible);
 }
 void TFormHlav::clearFileLabel() {
-    child<QLabel>(this, "LabelFile2")->clear();
+    labelFile2_->clear();
 }
 void TFormHlav::takeControls() {
     ReadControls();
@@ -409,10 +419,9 @@ void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
         return;
     silenceCount = 0;
     throttleMillivolts = static_cast<std::uint16_t>(rawToMillivolts(monitor.tpsRaw));
-    const bool ext = child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked();
+    const bool ext = checkExtMonitor_->isChecked();
     const MonitorDisplay d = buildMonitorDisplay(monitor, image[Byte::LIMITER2], ext);
-    monitorView_->show(d, child<QCheckBox>(this, "CheckBoxGas")->isChecked(),
-                       !child<QWidget>(this, "GroupBoxPrivera")->isHidden(), ext);
+    monitorView_->show(d, checkGas_->isChecked(), !groupPrivera_->isHidden(), ext);
 }
 
 void TFormHlav::UpdateMapCursor() {
@@ -421,7 +430,7 @@ void TFormHlav::UpdateMapCursor() {
 }
 
 void TFormHlav::CheckBoxExtMonitorClick() {
-    monitorView_->showProgrammingsLabel(child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked());
+    monitorView_->showProgrammingsLabel(checkExtMonitor_->isChecked());
 }
 
 // ---- language ------------------------------------------------------------------------

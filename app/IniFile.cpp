@@ -84,8 +84,9 @@ bool IniFile::save() const {
     const QFileInfo info(path_);
     if (!QDir().mkpath(info.absolutePath()))
         return false;
+    // Unbuffered: a short write (full disk) shows in write()'s count, and the old file stays.
     QSaveFile f(path_);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     QByteArray data;
     for (const QString& line : lines_) {

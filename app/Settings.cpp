@@ -104,8 +104,9 @@ std::string lastImageText(const DeviceImage& image) {
 
 bool writeLastImage(const QString& path, const DeviceImage& image) {
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // Unbuffered: a short write (full disk) shows in write()'s count, and the old file stays.
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const std::string text = lastImageText(image);
     if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))

@@ -1,12 +1,16 @@
 #include "sim/SimUnit.h"
 
 #include <algorithm>
+#include <poll.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -439,16 +443,35 @@ void SimUnit::threadLoop() {
     using Clock = std::chrono::steady_clock;
     auto nextStep = Clock::now() + kStep;
     while (running_) {
+        int fd = -1;
+        bool onTime = false;
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            if (Clock::now() >= nextStep) {
+            // Steps missed while asleep are caught up, so the engine model keeps its pace.
+            for (int n = 0; Clock::now() >= nextStep && n < 200; ++n) {
                 stepLocked();
                 nextStep += kStep;
             }
+            if (Clock::now() >= nextStep)
+                nextStep = Clock::now() + kStep;
             serviceInputLocked();
+            fd = master_;
+            // Steps must run on time only while something waits for one: a held-back or
+            // split reply, or a scheduled vanish or return.
+            onTime = !pending_.empty() || fd < 0 || switches_.vanishAfterSteps > 0;
         }
-        // Short naps keep the answer latency at a few milliseconds without a busy loop.
-        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        // Otherwise sleep until a request arrives: a unit that is only asked for monitor
+        // values wakes a few times a second, not every step.
+        const auto untilStep =
+            std::chrono::duration_cast<std::chrono::milliseconds>(nextStep - Clock::now()).count();
+        const int timeout =
+            onTime ? static_cast<int>(std::clamp<long long>(untilStep, 0, 55)) : 250;
+        if (fd >= 0) {
+            pollfd p{fd, POLLIN, 0};
+            ::poll(&p, 1, timeout);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(timeout));
+        }
     }
 }
 

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace vortan;
 
 namespace {
@@ -68,6 +71,7 @@ private slots:
     void lastImageReads();
     void lastImageLargeFiles();
     void lastImageWriteFailureKeepsOldFile();
+    void shortWriteKeepsOldFiles();
 
 private:
     QString path(const QString& name) const { return dir_.filePath(name); }
@@ -322,6 +326,47 @@ void TestSettings::lastImageWriteFailureKeepsOldFile() {
     QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!written);
     QCOMPARE(readText(file), QByteArray("1 2 3\n"));
+}
+
+// A full disk: the write stops short. Neither file may be replaced by a truncated one.
+void TestSettings::shortWriteKeepsOldFiles() {
+    const QString imagePath = path("short_Vortan2.ini");
+    const QString iniPath = path("short.ini");
+    DeviceImage old = defaults();
+    old[Byte::BASE_ADV] = 33;
+    QVERIFY(writeLastImage(imagePath, old));
+    IniFile ini(iniPath);
+    ini.writeString("FORM_HLAV", "File", QString(400, 'a'));
+    QVERIFY(ini.save());
+    QFile imageFile(imagePath);
+    QVERIFY(imageFile.open(QIODevice::ReadOnly));
+    const QByteArray imageBefore = imageFile.readAll();
+    imageFile.close();
+    QFile iniFile(iniPath);
+    QVERIFY(iniFile.open(QIODevice::ReadOnly));
+    const QByteArray iniBefore = iniFile.readAll();
+    iniFile.close();
+
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit low = saved;
+    low.rlim_cur = 100;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &low), 0);
+    DeviceImage changed = defaults();
+    changed[Byte::BASE_ADV] = 7;
+    const bool imageWritten = writeLastImage(imagePath, changed);
+    ini.writeString("FORM_HLAV", "File", QString(500, 'b'));
+    const bool iniWritten = ini.save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!imageWritten);
+    QVERIFY(!iniWritten);
+    QVERIFY(imageFile.open(QIODevice::ReadOnly));
+    QCOMPARE(imageFile.readAll(), imageBefore);
+    QVERIFY(iniFile.open(QIODevice::ReadOnly));
+    QCOMPARE(iniFile.readAll(), iniBefore);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

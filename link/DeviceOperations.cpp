@@ -30,21 +30,31 @@ void DeviceOperations::startRead() {
 
 void DeviceOperations::startVerify() {
     host_.takeControls();
+    beginVerify(Message::VerifyStartedByUser);
+}
+
+// Verify starts at page 1: page 0 is the unit's own and never compared.
+void DeviceOperations::beginVerify(Message startMessage) {
     operation = Verify;
     currentCommand = Command::Read + 1;
     attemptCount = 1;
     sendRequest();
-    host_.showMessage(Message::VerifyStartedByUser);
+    host_.showMessage(startMessage);
     host_.setGauge(1);
     host_.setGaugeVisible(true);
 }
 
 void DeviceOperations::startProgram() {
     host_.takeControls();
+    beginProgram();
+    sendRequest();
+}
+
+// A program after a change leaves its first send to tick(), like a read.
+void DeviceOperations::beginProgram() {
     operation = Program;
     currentCommand = Command::Program;
     attemptCount = 1;
-    sendRequest();
     host_.showMessage(Message::ProgramStarted);
     host_.setGauge(0);
     host_.setGaugeVisible(true);
@@ -63,14 +73,8 @@ void DeviceOperations::programAfterChange(bool checkBoxTicked) {
             changeSnapshot_[i] = image_[i];
         }
     }
-    if (!changed)
-        return;
-    operation = Program;
-    currentCommand = Command::Program;
-    attemptCount = 1;
-    host_.showMessage(Message::ProgramStarted);
-    host_.setGauge(0);
-    host_.setGaugeVisible(true);
+    if (changed)
+        beginProgram();
 }
 
 void DeviceOperations::tick() {
@@ -105,16 +109,6 @@ void DeviceOperations::nextPage() {
     sendRequest();
 }
 
-void DeviceOperations::startAutoVerify() {
-    operation = Verify;
-    currentCommand = Command::Read + 1;
-    attemptCount = 1;
-    sendRequest();
-    host_.showMessage(Message::VerifyStartedAuto);
-    host_.setGauge(1);
-    host_.setGaugeVisible(true);
-}
-
 void DeviceOperations::handleReply(const std::uint8_t* frame) {
     if (!frameValid(frame))
         return;
@@ -144,7 +138,7 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
             return;
         }
         host_.normaliseAndShow();
-        startAutoVerify();
+        beginVerify(Message::VerifyStartedAuto);
         return;
 
     case Verify:
@@ -182,7 +176,7 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
             nextPage();
             return;
         }
-        startAutoVerify();
+        beginVerify(Message::VerifyStartedAuto);
         return;
     default:
         return;

@@ -61,7 +61,8 @@ public:
 
 private:
     void sendRequest();
-    void startAutoVerify();
+    void beginVerify(Message startMessage);
+    void beginProgram();
     void nextPage();
     void fail();
 

@@ -3,6 +3,7 @@
 // usage: bench_cpu PROGRAM [SECONDS] [ARGS...]
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -48,7 +49,13 @@ int main(int argc, char** argv) {
     if (args.isEmpty())
         args << "--demo";
 
+    // BENCH_SETTINGS names a settings file to start with (e.g. one with ComPort=0: no port).
     QTemporaryDir config;
+    const QString settings = qEnvironmentVariable("BENCH_SETTINGS");
+    if (!settings.isEmpty()) {
+        QDir().mkpath(config.path() + "/Vortan2");
+        QFile::copy(settings, config.path() + "/Vortan2/Vortan2.ini");
+    }
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");

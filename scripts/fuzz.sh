@@ -50,8 +50,9 @@ for t in "${targets[@]}"; do
     fi
     grep -E "^stat::number_of_executed_units|^Done [0-9]+ runs" "$build/$t.log" || true
 done
+passed=$((${#targets[@]} - ${#failed[@]}))
 if [ ${#failed[@]} -gt 0 ]; then
-    echo "fuzz: findings in ${failed[*]} (inputs in $findings)"
-    exit 1
+    echo "findings in ${failed[*]} (inputs in $findings)"
 fi
-echo "fuzz: ${#targets[@]} targets, no findings"
+echo "fuzz: $passed passed, ${#failed[@]} failed"
+[ ${#failed[@]} -eq 0 ]

@@ -102,13 +102,21 @@ void TFormHlav::MenuOpenClick() {
 }
 
 bool TFormHlav::openParamFile(const QString& path) {
+    // Regular files only: a named pipe would block the window in open(), and a device such
+    // as /dev/zero reports size 0 and never ends.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxParamFileSize) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) ||
+        file.size() > kMaxParamFileSize) {
         showBox(kOpenFileError);
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    // One byte beyond the limit at most, so a file that grew since the check is refused too.
+    const QByteArray bytes = file.read(kMaxParamFileSize + 1);
     file.close();
+    if (bytes.size() > kMaxParamFileSize) {
+        showBox(kOpenFileError);
+        return false;
+    }
     DeviceImage read = image;
     const ParamFileResult result = readParamFile(bytes.toStdString(), read);
     if (!result.headerFound) {
@@ -258,6 +266,9 @@ void TFormHlav::installSignalHandlers() {
         char c;
         [[maybe_unused]] auto n = ::read(signalPipe[1], &c, 1);
         close();
+        // A message box may be open in a nested event loop: end every loop, not only ours
+        // (exit() also works before the main loop has started).
+        QCoreApplication::exit(0);
     });
     struct sigaction action {};
     action.sa_handler = onSignal;

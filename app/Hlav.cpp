@@ -116,6 +116,8 @@ void TFormHlav::connectControls() {
 // ---- start-up and shut-down ------------------------------------------------------------
 
 void TFormHlav::FormCreate() {
+    // First, so that a logout during start-up (a message box may be open) still saves.
+    installSignalHandlers();
     image[Byte::BIKE] = 0;
     comPort = 1;
     setDefaults(image);
@@ -145,8 +147,8 @@ void TFormHlav::FormCreate() {
     applyLanguage(language);
     labelHlaseni_->hide();
     cGauge_->hide();
-    installSignalHandlers();
-    Timer1->start();
+    if (!closed_)
+        Timer1->start();
 }
 
 void TFormHlav::closeEvent(QCloseEvent* event) {

@@ -49,6 +49,8 @@ public:
     void FormCreate();
     // The shut-down steps; run by the close event.
     void FormClose();
+    // True once FormClose has run (a signal may close the window during start-up).
+    bool isClosed() const { return closed_; }
 
     // One 55 ms tick: drain, operation, countdown, connection indicator, map cursor.
     void Timer1Timer();

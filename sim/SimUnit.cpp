@@ -159,6 +159,7 @@ bool SimUnit::present() const {
 
 void SimUnit::vanish() {
     std::lock_guard<std::mutex> lock(mutex_);
+    ++faults_;
     closePty();
     vanishedAt_ = step_;
 }
@@ -208,6 +209,11 @@ int SimUnit::programmings() const {
     return programmings_;
 }
 
+long SimUnit::faultsInjected() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return faults_;
+}
+
 Frame SimUnit::monitorFrame() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return buildMonitorLocked();
@@ -221,9 +227,26 @@ bool SimUnit::chance(double share) {
 
 int SimUnit::pump() {
     std::lock_guard<std::mutex> lock(mutex_);
-    int written = stepLocked();
+    // The flood lands before or after the step's replies, so a reply sometimes still heads
+    // the bytes the program reads next.
+    const bool floodFirst = switches_.floodBytesPerStep > 0 && chance(0.5);
+    int written = floodFirst ? floodLocked() : 0;
+    written += stepLocked();
     written += serviceInputLocked();
+    if (!floodFirst)
+        written += floodLocked();
     return written;
+}
+
+int SimUnit::floodLocked() {
+    if (switches_.floodBytesPerStep <= 0 || master_ < 0)
+        return 0;
+    std::uniform_int_distribution<int> any(0, 255);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(switches_.floodBytesPerStep));
+    for (std::uint8_t& b : bytes)
+        b = static_cast<std::uint8_t>(any(rng_));
+    ++faults_;
+    return writeBytes(bytes);
 }
 
 int SimUnit::serviceInputLocked() {
@@ -260,6 +283,7 @@ int SimUnit::stepLocked() {
         step_ - switchStep_ == switches_.vanishAfterSteps) {
         closePty();
         vanishedAt_ = step_;
+        ++faults_;
         return 0;
     }
     if (master_ < 0 && vanishedAt_ >= 0 && switches_.vanishForSteps > 0 &&
@@ -280,8 +304,10 @@ void SimUnit::handleFrame(const std::uint8_t* frame) {
     if (received_.size() >= kReceivedLimit)
         received_.erase(received_.begin(), received_.begin() + kReceivedLimit / 2);
     received_.push_back(r);
-    if (switches_.silent)
+    if (switches_.silent) {
+        ++faults_;
         return;
+    }
 
     const std::uint8_t command = frame[0];
     const int page = command & Command::PageMask;
@@ -301,14 +327,21 @@ void SimUnit::handleFrame(const std::uint8_t* frame) {
     } else {
         return;
     }
+    if (page == 0 &&
+        (switches_.compatibilityCode != 15 || switches_.bikeMask != SimSwitches{}.bikeMask))
+        ++faults_; // an identification page the program should refuse or check
 
     if (switches_.wrongCommand) {
+        ++faults_;
         reply[0] ^= 0x01;
         reply[kFrameSize - 1] ^= 0x01; // still a valid frame
     }
-    if (chance(switches_.dropShare))
+    if (chance(switches_.dropShare)) {
+        ++faults_;
         return;
+    }
     if (chance(switches_.corruptShare)) {
+        ++faults_;
         const int byte = std::uniform_int_distribution<int>(0, kFrameSize - 1)(rng_);
         const int bit = std::uniform_int_distribution<int>(0, 7)(rng_);
         reply[static_cast<std::size_t>(byte)] ^= static_cast<std::uint8_t>(1u << bit);
@@ -319,7 +352,10 @@ void SimUnit::handleFrame(const std::uint8_t* frame) {
 void SimUnit::queueReply(const Frame& reply) {
     const int delay = std::max(0, switches_.lateSteps);
     std::vector<std::uint8_t> bytes;
+    faults_ += delay > 0;
+    faults_ += switches_.splitFrames;
     if (chance(switches_.garbageShare)) {
+        ++faults_;
         std::uniform_int_distribution<int> any(0, 255);
         for (int i = 0; i < switches_.garbageBytes; ++i)
             bytes.push_back(static_cast<std::uint8_t>(any(rng_)));
@@ -449,6 +485,7 @@ void SimUnit::threadLoop() {
             std::lock_guard<std::mutex> lock(mutex_);
             // Steps missed while asleep are caught up, so the engine model keeps its pace.
             for (int n = 0; Clock::now() >= nextStep && n < 200; ++n) {
+                floodLocked();
                 stepLocked();
                 nextStep += kStep;
             }
@@ -457,8 +494,9 @@ void SimUnit::threadLoop() {
             serviceInputLocked();
             fd = master_;
             // Steps must run on time only while something waits for one: a held-back or
-            // split reply, or a scheduled vanish or return.
-            onTime = !pending_.empty() || fd < 0 || switches_.vanishAfterSteps > 0;
+            // split reply, a scheduled vanish or return, or a flood.
+            onTime = !pending_.empty() || fd < 0 || switches_.vanishAfterSteps > 0 ||
+                     switches_.floodBytesPerStep > 0;
         }
         // Otherwise sleep until a request arrives: a unit that is only asked for monitor
         // values wakes a few times a second, not every step.

@@ -32,6 +32,7 @@ struct SimSwitches {
     bool changeRpm2 = false;      // after storing page 1 the unit alters its byte 102
     int vanishAfterSteps = 0;     // >0: vanish after this many steps ...
     int vanishForSteps = 0;       // ... and come back after this many more (0: stay away)
+    int floodBytesPerStep = 0;    // random bytes sent each step, before or after its replies
     unsigned seed = 1;            // PRNG seed (applied by setSwitches)
 };
 
@@ -78,6 +79,8 @@ public:
     std::vector<SimReceived> received() const;
     void clearReceived();
     int programmings() const;
+    // How often a switch has spoiled a reply or a step since construction.
+    long faultsInjected() const;
 
     // The monitor packet the engine model gives at the current step.
     Frame monitorFrame() const;
@@ -100,6 +103,7 @@ private:
     void queueReply(const Frame& reply);
     int writeDue();
     int writeBytes(const std::vector<std::uint8_t>& bytes);
+    int floodLocked();
     bool chance(double share);
     Frame buildMonitorLocked() const;
     void threadLoop();
@@ -112,6 +116,7 @@ private:
     std::vector<std::uint8_t> input_;
     std::vector<Pending> pending_;
     int programmings_ = 0;
+    long faults_ = 0;
     long step_ = 0;
     long vanishedAt_ = -1;
     long switchStep_ = 0;

@@ -1,0 +1,203 @@
+#pragma once
+// Runs complete device operations through the main window against a misbehaving simulated
+// unit and judges how each one ended: "Verify OK" only when the unit really holds the
+// window's pages 1 and 2, a red failure or a refusal box otherwise, never a hang.
+
+#include "../device/WindowBench.h"
+#include "lang/Texts.h"
+
+#include <QEventLoop>
+#include <QSignalSpy>
+
+#include <random>
+
+namespace faults {
+
+using namespace devtest;
+
+enum Op { ProgramOp, ReadOp, VerifyOp, ChangeOp };
+inline const char* opName(int op) {
+    static const char* names[] = {"program", "read", "verify", "program-after-change"};
+    return names[op];
+}
+
+// Counts over the whole suite.
+struct Tally {
+    long operations = 0;
+    long faults = 0;
+    long falseSuccesses = 0;
+    long hangs = 0;
+    long unexplained = 0; // ended with no result message and no box
+};
+
+enum class Ending { Success, Failure, Refusal, Hang, Unexplained };
+inline const char* endingName(Ending e) {
+    static const char* names[] = {"success", "failure", "refusal", "hang", "unexplained"};
+    return names[int(e)];
+}
+
+// Pages 1 and 2 of both images agree; byte 102 (RPM2) is the unit's own to change.
+inline bool unitHolds(const DeviceImage& unit, const DeviceImage& window) {
+    for (int i = kPageSize; i < kImageSize; ++i)
+        if (i != Byte::RPM2 && unit[i] != window[i])
+            return false;
+    return true;
+}
+
+inline bool writesPages12(const std::vector<SimReceived>& requests) {
+    for (const SimReceived& r : requests)
+        if (r.command == Command::Program + 1 || r.command == Command::Program + 2)
+            return true;
+    return false;
+}
+
+class FaultRun {
+public:
+    FaultRun(WindowBench& bench, unsigned seed) : b(bench), rng(seed) {}
+
+    // One timer step: the window ticks, the unit answers and the answer is awaited on the
+    // port. While the link is down a step takes its real 55 ms, so the link's own reopening
+    // timer runs as it does in the program.
+    void step() {
+        ++b.ticks;
+        b.w->Timer1Timer();
+        QCoreApplication::processEvents();
+        SerialLink& link = b.w->link();
+        const int before = link.bytesWaiting();
+        const int written = b.sim.pump();
+        const QDeadlineTimer deadline(1000);
+        while (written > 0 && link.isOpen() && !link.isLost() && !deadline.hasExpired() &&
+               !link.waitForBytes(before + written, 20))
+            QCoreApplication::processEvents();
+        if (link.isLost() || !link.isOpen()) {
+            QEventLoop loop;
+            QTimer::singleShot(55, &loop, &QEventLoop::quit);
+            QObject::connect(&link, &SerialLink::linkRestored, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    }
+
+    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+
+    // New values within their ranges in the window, taken through the controls as a user
+    // would leave them. The motorbike type stays.
+    void randomiseWindow() {
+        DeviceImage& im = b.w->image;
+        im[Byte::LIMITER1] = std::uint8_t(pick(10, 250));
+        im[Byte::LIMITER2] = std::uint8_t(pick(10, 250));
+        im[Byte::CLUTCH] = std::uint8_t(pick(0, 100));
+        im[Byte::LED_RAZENI] = std::uint8_t(pick(10, 250));
+        im[Byte::NAP_PRIV + pick(0, 9)] = std::uint8_t(pick(1, 249));
+        for (int i = 0; i < 12; ++i)
+            im.map(pick(0, 9), pick(0, 9)) = std::uint8_t(pick(0, 60));
+        normalise(im, b.w->language, b.w->comPort);
+        b.w->ShowImage();
+        b.w->ReadControls();
+        normalise(im, b.w->language, b.w->comPort);
+        b.w->ShowImage();
+    }
+
+    void copyWindowToUnit() {
+        DeviceImage u = b.sim.image();
+        std::copy(b.w->image.page(1), b.w->image.page(1) + 2 * kPageSize, u.page(1));
+        b.sim.setImage(u);
+    }
+
+    // Prepares and starts `op`; false if it did not start.
+    bool start(int op) {
+        switch (op) {
+        case ProgramOp:
+            randomiseWindow();
+            b.w->MenuProgramClick();
+            break;
+        case ReadOp: { // the unit holds a set of its own
+            const DeviceImage keep = b.w->image;
+            randomiseWindow();
+            copyWindowToUnit();
+            b.w->image = keep;
+            b.w->ShowImage();
+            b.w->MenuReadClick();
+            break;
+        }
+        case VerifyOp:
+            randomiseWindow();
+            if (pick(0, 1))
+                copyWindowToUnit();
+            b.w->MenuVerifyClick();
+            break;
+        case ChangeOp: {
+            QCheckBox* box = b.check("CheckBoxProgHned");
+            if (!box->isChecked()) {
+                box->click(); // ticking it programs at once
+                break;
+            }
+            const int row = pick(0, 9), column = pick(0, 9);
+            ParamSpinBox* cell = b.edit(mapCellName(row, column));
+            cell->setValue((cell->value() + pick(1, 60)) % 61);
+            b.w->CommitControls();
+            break;
+        }
+        }
+        return b.w->ops.operation != DeviceOperations::Idle;
+    }
+
+    Ending finish(int limit) {
+        for (int i = 0; i < limit && b.w->ops.operation != DeviceOperations::Idle; ++i)
+            step();
+        if (b.w->ops.operation != DeviceOperations::Idle)
+            return Ending::Hang;
+        if (b.boxes.size() > boxesAtStart)
+            return Ending::Refusal;
+        const int lang = b.w->language;
+        const QString text = b.message();
+        const bool red = b.messageColour() == kRed;
+        if (!red && text == QString::fromStdString(messageText(Message::VerifyOk, lang)))
+            return Ending::Success;
+        for (Message m : {Message::ReadFailed, Message::VerifyFailed, Message::ProgramFailed})
+            if (red && text == QString::fromStdString(messageText(m, lang)))
+                return Ending::Failure;
+        return Ending::Unexplained;
+    }
+
+    // Runs one operation to its end and checks what it says against what the unit holds.
+    // Returns an empty string when the ending is true, else what is wrong.
+    QString runChecked(int op, Tally& tally, Ending* ending = nullptr) {
+        boxesAtStart = b.boxes.size();
+        b.sim.clearReceived();
+        if (!start(op))
+            return QString("%1 did not start").arg(opName(op));
+        const DeviceImage unitBefore = b.sim.image(); // read and verify set the unit up
+        ++tally.operations;
+        const Ending e = finish(160);
+        if (ending)
+            *ending = e;
+        const bool holds = unitHolds(b.sim.image(), b.w->image);
+        switch (e) {
+        case Ending::Hang:
+            ++tally.hangs;
+            return QString("%1 still running after 160 ticks").arg(opName(op));
+        case Ending::Unexplained:
+            ++tally.unexplained;
+            return QString("%1 ended with \"%2\"").arg(opName(op), b.message());
+        case Ending::Success:
+            if (!holds) {
+                ++tally.falseSuccesses;
+                return QString("%1 said Verify OK but the unit differs").arg(opName(op));
+            }
+            return {};
+        case Ending::Refusal:
+            if (writesPages12(b.sim.received()) || !unitHolds(b.sim.image(), unitBefore))
+                return QString("%1 refused but pages 1/2 reached the unit").arg(opName(op));
+            return {};
+        case Ending::Failure:
+            return {};
+        }
+        return {};
+    }
+
+    WindowBench& b;
+    std::mt19937 rng;
+    qsizetype boxesAtStart = 0;
+};
+
+} // namespace faults

@@ -1,0 +1,51 @@
+# Installation in the usual Linux layout and a Debian package (cpack -G DEB).
+#
+#   bin/vortan2, bin/vortan2-sim
+#   share/applications/vortan2.desktop
+#   share/icons/hicolor/scalable/apps/vortan2.svg
+#   share/vortan2/doc/          the manuals; the help command looks here, beside bin/
+#
+# Qt's own translations (qtbase_cs, qtbase_de) are not shipped: the program loads them from
+# Qt's translations folder (QLibraryInfo), which Debian's qt6-translations-l10n fills.
+include(GNUInstallDirs)
+
+# --version prints the project version; main() reads it from here.
+target_compile_definitions(vortan2 PRIVATE VORTAN2_VERSION="${PROJECT_VERSION}")
+
+# Both programs link only static libraries of their own and system Qt: no run path needed.
+set_target_properties(vortan2 vortan2-sim PROPERTIES INSTALL_RPATH "")
+install(TARGETS vortan2 vortan2-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The manual folder is installed even when it holds only its README, so a packager or
+# user knows where the Manual_Vortan15_*.doc files belong.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/doc/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/vortan2/doc)
+
+set(CPACK_PACKAGE_NAME vortan2)
+set(CPACK_PACKAGE_VENDOR "vortan2 developers")
+set(CPACK_PACKAGE_CONTACT "vortan2 developers <vortan2@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "set up the Vortan 2 motorcycle ignition unit")
+set(CPACK_PACKAGE_DESCRIPTION "\
+A desktop program with which a motorcycle tuner sets up the Vortan 2 programmable
+ignition unit over a serial line: the ignition-advance map, limiters, nitrous
+controller, exhaust servo and trigger pattern. It reads, verifies and programs the
+unit, shows live engine values, and saves and prints parameter files, in Czech,
+English and German. Includes vortan2-sim, a simulated unit on a pseudo-terminal.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY vortan2)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "vortan2 developers <vortan2@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/vortan2")
+# Libraries come from dpkg-shlibdeps; the platform plugin (xcb, wayland) is loaded at run
+# time, so shlibdeps cannot see it. Without the translations the program still runs, only
+# Qt's own dialog buttons stay in English.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+include(CPack)

@@ -1,0 +1,89 @@
+// The program's --help and --version: answered on stdout before any window or display.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QtTest>
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+    struct Run {
+        int exitCode = -1;
+        QProcess::ExitStatus status = QProcess::CrashExit;
+        QString out;
+        QString err;
+    };
+
+    // No display at all and a platform that does not exist: creating the application
+    // object would abort the program, so a clean exit proves it was never created.
+    static Run run(const QStringList& arguments) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "no-such-platform");
+        p.setProcessEnvironment(env);
+        p.start(VORTAN2_PROGRAM, arguments);
+        Run r;
+        if (!p.waitForFinished(10000)) {
+            p.kill();
+            p.waitForFinished();
+            return r;
+        }
+        r.exitCode = p.exitCode();
+        r.status = p.exitStatus();
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+private slots:
+    void help_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("--help") << QStringList{"--help"};
+        QTest::newRow("-h") << QStringList{"-h"};
+        QTest::newRow("after a language") << QStringList{"DEUTSCH", "--help"};
+        QTest::newRow("after --demo") << QStringList{"--demo", "--help"};
+        QTest::newRow("unknown option first") << QStringList{"--frobnicate", "--help"};
+        QTest::newRow("before --version") << QStringList{"--help", "--version"};
+    }
+    void help() {
+        QFETCH(QStringList, arguments);
+        const Run r = run(arguments);
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith("Usage: vortan2 "), qPrintable(r.out));
+        for (const char* part : {"ENGLISH", "CESKY", "DEUTSCH", "--demo", "--help", "--version",
+                                 "$XDG_CONFIG_HOME/Vortan2", "~/.config/Vortan2", "[PORTS]",
+                                 "COM1=/dev/ttyUSB0", "/dev/ttyS<n-1>"})
+            QVERIFY2(r.out.contains(part), part);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    }
+
+    void version_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("--version") << QStringList{"--version"};
+        QTest::newRow("after a language") << QStringList{"CESKY", "--version"};
+        QTest::newRow("unknown options around")
+            << QStringList{"--frobnicate", "--version", "extra"};
+        QTest::newRow("before --help") << QStringList{"--version", "--help"};
+    }
+    void version() {
+        QFETCH(QStringList, arguments);
+        const Run r = run(arguments);
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("vortan2 " VORTAN2_VERSION "\n"));
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    }
+
+    // Without --help or --version the program does build its application object, which
+    // fails in this environment: the checks above would notice a window started too early.
+    void otherwiseTheWindowStarts() {
+        const Run r = run({"ENGLISH", "--frobnicate"});
+        QVERIFY(r.status == QProcess::CrashExit || r.exitCode != 0);
+        QVERIFY(!r.out.startsWith("Usage:"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

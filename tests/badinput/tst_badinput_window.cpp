@@ -1,0 +1,316 @@
+// The main window's file commands on hostile files: huge, long-worded, binary, vanished or
+// special files, folders it may not write and a full disk. Never a crash, never a
+// half-written file, and the message the window gives for it.
+
+#include "BigFile.h"
+#include "WindowFixture.h"
+#include "app/Settings.h"
+#include "files/ParamFile.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QRandomGenerator>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace vortan;
+
+namespace {
+
+const QString kOpenError = QString::fromLatin1(kOpenFileError);
+constexpr qint64 kMaxMs = 30000; // one pass over the file takes well under a second
+
+QString fileVersionText(const Window& w) {
+    return QString::fromStdString(messageText(Message::FileVersion, w->language));
+}
+
+QString label(const Window& w) {
+    return w.get<QLabel>("LabelFile2")->text();
+}
+
+// True when this user may still write into a folder without write permission (root).
+bool permissionsIgnored(const QString& folder) {
+    QFile probe(folder + "/probe");
+    if (!probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.remove();
+    return true;
+}
+
+// The files in the settings folder, sorted.
+QStringList settingsFiles(const ConfigHome& home) {
+    QStringList files = QDir(home.folder()).entryList(QDir::Files);
+    files.sort();
+    return files;
+}
+
+// Runs `f` with files limited to `bytes`: a write beyond it fails as on a full disk.
+template <typename F> void withFileSizeLimit(rlim_t bytes, F f) {
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit low = saved;
+    low.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &low);
+    f();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+} // namespace
+
+class TestBadInputWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hugeParamFile_data();
+    void hugeParamFile();
+    void longWords();
+    void binaryParamFile_data();
+    void binaryParamFile();
+    void garbageSettingsFiles();
+    void fileGoneBeforeOpen_data();
+    void fileGoneBeforeOpen();
+    void lockedFolders();
+    void fullDiskNewFile();
+    void fullDiskOnClose();
+};
+
+void TestBadInputWindow::hugeParamFile_data() {
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("refused");
+    // The first row runs first, while the process's peak memory is still low.
+    QTest::newRow("100 MB of digits") << 100LL * 1024 * 1024 << true;
+    QTest::newRow("one byte above 16 MB") << 16LL * 1024 * 1024 + 1 << true;
+    QTest::newRow("16 MB: read, no header") << 16LL * 1024 * 1024 << false;
+}
+
+void TestBadInputWindow::hugeParamFile() {
+    QFETCH(qint64, size);
+    QFETCH(bool, refused);
+    ConfigHome home;
+    const QString file = home.path("huge.ign");
+    QVERIFY(writeBigFile(file, size, "1234567890"));
+    Window w;
+    const DeviceImage image = w->image;
+
+    const long before = peakMemoryMiB();
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!w->openParamFile(file));
+    const qint64 ms = timer.elapsed();
+    QFile::remove(file);
+
+    QVERIFY2(ms < kMaxMs, qPrintable(QString("%1 ms").arg(ms)));
+    if (refused) // refused before reading: nothing of the file is held
+        QVERIFY2(peakMemoryMiB() - before < 32,
+                 qPrintable(QString("%1 MiB more").arg(peakMemoryMiB() - before)));
+    QCOMPARE(w.fileBoxes(), QStringList{refused ? kOpenError : fileVersionText(w)});
+    QVERIFY(w->image == image);
+    QVERIFY(label(w).isEmpty());
+}
+
+// Words of 100 000 characters in a parameter file and in the settings file.
+void TestBadInputWindow::longWords() {
+    ConfigHome home;
+    const QByteArray letters(100000, 'Q');
+    const QByteArray zeros(100000, '0');
+    QVERIFY(writeAll(home.iniPath(), "[" + letters + "]\n" + letters + "=" + letters +
+                                         "\n[FORM_HLAV]\nFile=" + letters + "\n"));
+    QVERIFY(writeAll(home.path("long.ign"), letters + " KALVORIN_KEY " + zeros + "15 " + letters +
+                                                " BIKE " + zeros + "3 " + letters + zeros +
+                                                " BASE_ADV " + letters));
+    Window w;
+    QCOMPARE(label(w), QString::fromLatin1(letters));
+    DeviceImage expected = w->image;
+    expected[Byte::BIKE] = 3;
+    normalise(expected);
+    QVERIFY(w->openParamFile(home.path("long.ign")));
+    QCOMPARE(w.fileBoxes(), QStringList());
+    QCOMPARE(int(w->image[Byte::BIKE]), 3);
+    QVERIFY(w->image == expected); // BASE_ADV followed by a word: left as it was
+
+    w->FormClose();
+    const QByteArray ini = readAll(home.iniPath());
+    QVERIFY(ini.startsWith("[" + letters + "]\n" + letters + "=" + letters + "\n[FORM_HLAV]\n"));
+}
+
+void TestBadInputWindow::binaryParamFile_data() {
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("random bytes") << QByteArray() << false;
+    QTest::newRow("header, then random bytes") << QByteArray("KALVORIN_KEY 15\n") << true;
+    QTest::newRow("header, zero bytes, keys")
+        << QByteArray("KALVORIN_KEY 15 \0\0\0 BIKE 4 LIMITER1 \x01 9 ", 40) << true;
+}
+
+// Whatever a binary file holds, the window refuses it or shows a valid parameter set.
+void TestBadInputWindow::binaryParamFile() {
+    QFETCH(QByteArray, head);
+    QFETCH(bool, accepted);
+    QRandomGenerator rng(7);
+    for (int run = 0; run < 10; ++run) {
+        ConfigHome home;
+        QByteArray body(65536, '\0');
+        rng.fillRange(reinterpret_cast<quint32*>(body.data()), body.size() / 4);
+        // Keys among the bytes, so that values are read from them too.
+        for (const char* key : {" TPS ", " MAPA ", " N2O ", " RPM_ADV ", " SERVO "})
+            body.insert(int(rng.bounded(body.size())), key);
+        QVERIFY(writeAll(home.path("bin.ign"), head + body));
+        Window w;
+        const DeviceImage image = w->image;
+        QCOMPARE(w->openParamFile(home.path("bin.ign")), accepted);
+        if (!accepted) {
+            QCOMPARE(w.fileBoxes(), QStringList{fileVersionText(w)});
+            QVERIFY(w->image == image);
+            continue;
+        }
+        QCOMPARE(w.fileBoxes(), QStringList());
+        DeviceImage normal = w->image;
+        normalise(normal);
+        QVERIFY(w->image == normal);
+        QCOMPARE(label(w), QFileInfo(home.path("bin.ign")).absoluteFilePath());
+    }
+}
+
+// Binary settings and last-image files: the window starts with values in their bounds and
+// replaces them with proper files when it closes.
+void TestBadInputWindow::garbageSettingsFiles() {
+    QRandomGenerator rng(99);
+    for (int run = 0; run < 5; ++run) {
+        ConfigHome home;
+        QByteArray bytes(8192, '\0');
+        rng.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
+        QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nComPort=300\nLanguage=77\n" + bytes));
+        QVERIFY(writeAll(home.imagePath(), "999 -1 12" + bytes));
+        Window w;
+        QVERIFY(w->comPort >= 1 && w->comPort <= 10);
+        QVERIFY(w->language <= 2);
+        DeviceImage normal = w->image;
+        normalise(normal);
+        QVERIFY(w->image == normal);
+        QCOMPARE(int(w->image[0]), 999 & 0xFF); // "-1" ends the list
+
+        w->FormClose();
+        DeviceImage back;
+        QVERIFY(readLastImage(home.imagePath(), back));
+        QVERIFY(back == w->image);
+        IniFile ini(home.iniPath());
+        QCOMPARE(ini.readInteger("FORM_HLAV", "ComPort", -1), int(w->comPort));
+    }
+}
+
+void TestBadInputWindow::fileGoneBeforeOpen_data() {
+    QTest::addColumn<QString>("what");
+    QTest::newRow("removed") << "removed";
+    QTest::newRow("replaced by a folder") << "folder";
+    QTest::newRow("replaced by a named pipe") << "fifo";
+    QTest::newRow("a device without end") << "device";
+}
+
+// The dialog returned a path, and before the open the file is gone or is no file any more.
+// A pipe without a writer would block the window, a device without end would fill memory.
+void TestBadInputWindow::fileGoneBeforeOpen() {
+    QFETCH(QString, what);
+    ConfigHome home;
+    Window w;
+    QVERIFY(w->saveParamFile(home.path("first.ign")));
+    QVERIFY(w->openParamFile(home.path("first.ign")));
+    const QString first = label(w);
+    const DeviceImage image = w->image;
+
+    QString path = home.path("picked.ign");
+    QVERIFY(w->saveParamFile(path));
+    QVERIFY(w->saveParamFile(home.path("first.ign"))); // the label back on the first file
+    QVERIFY(QFile::remove(path));
+    if (what == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (what == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (what == "device")
+        path = "/dev/zero";
+
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!w->openParamFile(path));
+    QVERIFY(timer.elapsed() < kMaxMs);
+    QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
+    QVERIFY(w->image == image);
+    QCOMPARE(label(w), first);
+    QCOMPARE(w->lastFilePath, first);
+}
+
+// Neither a parameter file nor the settings can be written: the old files stay whole and no
+// stray file is left.
+void TestBadInputWindow::lockedFolders() {
+    ConfigHome home;
+    const QString locked = home.path("locked");
+    QVERIFY(QDir().mkdir(locked));
+    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+    if (permissionsIgnored(locked)) {
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QSKIP("running as root: folder permissions are not enforced");
+    }
+    {
+        Window w;
+        QVERIFY(!w->saveParamFile(locked + "/new.ign"));
+        QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
+        QVERIFY(label(w).isEmpty());
+        QVERIFY(QDir(locked).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        w->FormClose();
+    }
+    // Settings folder locked after a first close wrote its files.
+    const QByteArray ini = readAll(home.iniPath());
+    const QByteArray image = readAll(home.imagePath());
+    QVERIFY(!ini.isEmpty() && !image.isEmpty());
+    QFile::setPermissions(home.folder(), QFile::ReadOwner | QFile::ExeOwner);
+    {
+        Window w;
+        w->image[Byte::BASE_ADV] ^= 1;
+        w->language = w->language == 2 ? 0 : 2;
+        w->FormClose();
+    }
+    QFile::setPermissions(home.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(readAll(home.iniPath()), ini);
+    QCOMPARE(readAll(home.imagePath()), image);
+    QCOMPARE(settingsFiles(home), QStringList({"Vortan2.ini", "_Vortan2.ini"}));
+}
+
+// A save to a new file on a full disk leaves no file at all, not a piece of one.
+void TestBadInputWindow::fullDiskNewFile() {
+    ConfigHome home;
+    Window w;
+    bool saved = true;
+    withFileSizeLimit(100, [&] { saved = w->saveParamFile(home.path("new.ign")); });
+    QVERIFY(!saved);
+    QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
+    QVERIFY(label(w).isEmpty());
+    QCOMPARE(QDir(home.dir.path()).entryList(QDir::Files), QStringList());
+}
+
+// The disk fills while the window closes: both settings files keep their old contents.
+void TestBadInputWindow::fullDiskOnClose() {
+    ConfigHome home;
+    {
+        Window w;
+        w->FormClose();
+    }
+    const QByteArray ini = readAll(home.iniPath());
+    const QByteArray image = readAll(home.imagePath());
+    QVERIFY(!ini.isEmpty() && !image.isEmpty());
+    {
+        Window w;
+        w->image[Byte::BASE_ADV] ^= 1;
+        w->language = w->language == 2 ? 0 : 2;
+        withFileSizeLimit(40, [&] { w->FormClose(); });
+    }
+    QCOMPARE(readAll(home.iniPath()), ini);
+    QCOMPARE(readAll(home.imagePath()), image);
+    QCOMPARE(settingsFiles(home), QStringList({"Vortan2.ini", "_Vortan2.ini"}));
+}
+
+QTEST_MAIN(TestBadInputWindow)
+#include "tst_badinput_window.moc"

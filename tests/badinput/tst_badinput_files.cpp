@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +52,7 @@ void TestBadInputFiles::hugeLastImageStreams() {
     QFETCH(int, second);
     const QString file = path("_Vortan2.ini");
     QVERIFY(writeBigFile(file, k100MB, pattern, tail));
+    QCOMPARE(QFileInfo(file).size(), k100MB + tail.size());
 
     DeviceImage image;
     image.bytes.fill(0x5A);

@@ -93,6 +93,7 @@ void TestBadInputWindow::hugeParamFile() {
     ConfigHome home;
     const QString file = home.path("huge.ign");
     QVERIFY(writeBigFile(file, size, "1234567890"));
+    QCOMPARE(QFileInfo(file).size(), size);
     Window w;
     const DeviceImage image = w->image;
 

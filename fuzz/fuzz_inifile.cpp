@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QString>
 
+#include <cstdlib>
 #include <unistd.h>
 
 using namespace vortan;
@@ -21,6 +22,7 @@ const QString& scratch() {
         const QString base = QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath();
         const QString d = base + QString("/vortan2-fuzz-ini-%1").arg(::getpid());
         QDir().mkpath(d);
+        std::atexit([] { QDir(scratch()).removeRecursively(); });
         return d;
     }();
     return dir;

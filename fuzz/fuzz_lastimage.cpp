@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QString>
 
+#include <cstdlib>
 #include <unistd.h>
 
 using namespace vortan;
@@ -42,6 +43,7 @@ const QString& scratch() {
         const QString base = QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath();
         const QString d = base + QString("/vortan2-fuzz-lastimage-%1").arg(::getpid());
         QDir().mkpath(d);
+        std::atexit([] { QDir(scratch()).removeRecursively(); });
         return d;
     }();
     return dir;

@@ -6,10 +6,12 @@
 //
 // Input: byte 0 picks the operation to start (idle, read, verify, program, program after a
 // change), byte 1 holds switches (extended monitor, image from the input), byte 2 the ticks
-// before the start. Then chunks: a byte c with bit 7 clear appends the next c bytes as they
-// are; with bit 7 set it appends a frame with a correct check byte (bit 6: the reply the
+// before the start. Then chunks: a byte c with bit 7 clear appends the next c & 0x3F bytes as
+// they are; with bit 7 set it appends a frame with a correct check byte (bit 6: the reply the
 // operation waits for, bit 5: echoing the image page, as a unit that agrees; else the next
-// 101 bytes). Bit 4 of such a byte starts another operation first. Each chunk ends in a tick.
+// 101 bytes). Bit 4 of such a byte starts another operation first. A chunk ends in a tick
+// unless bit 6 of a raw chunk or bit 3 of a frame says "more comes first", so that bursts
+// fill the queue up to its limit and are drained 1000 bytes a tick.
 
 #include "FuzzCheck.h"
 #include "link/DeviceOperations.h"
@@ -82,6 +84,7 @@ struct Harness {
     void receive(const std::uint8_t* p, std::size_t n) {
         const std::size_t room = SerialLink::kQueueLimit - queue.size();
         queue.insert(queue.end(), p, p + std::min(room, n));
+        FUZZ_CHECK(queue.size() <= std::size_t(SerialLink::kQueueLimit));
     }
 
     // One Timer1 tick, as the window runs it.
@@ -162,10 +165,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     while (!in.empty()) {
         const std::uint8_t c = in.next();
+        bool tick = true;
         if (!(c & 0x80)) {
-            const std::size_t n = std::min<std::size_t>(c, in.left());
+            const std::size_t n = std::min<std::size_t>(c & 0x3F, in.left());
             h.receive(in.take(n), n);
+            tick = !(c & 0x40);
         } else {
+            tick = !(c & 0x08);
             if (c & 0x10)
                 startOperation(h.ops, h.image, c & 0x0F);
             std::uint8_t body[kFrameSize - 1] = {};
@@ -183,7 +189,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const Frame f = makeFrame(body[0], body + 1);
             h.receive(f.data(), f.size());
         }
-        h.tick();
+        if (tick || in.empty())
+            h.tick();
     }
     return 0;
 }

@@ -99,9 +99,17 @@ int main(int argc, char** argv) {
     p.lambdaRaw = 1200;
     p.rpmYellow = 1;
     const std::string packet = frameBytes(encodeMonitorPacket(p));
-    ok &= put("fuzz_frames", "monitor.bin", lit("\0\1\0\x66") + packet);
+    // Raw chunks hold up to 63 bytes.
+    ok &= put("fuzz_frames", "monitor.bin",
+              lit("\0\1\0\x33") + packet.substr(0, 51) + char(51) + packet.substr(51));
     ok &= put("fuzz_frames", "monitor_split.bin",
               lit("\0\0\0\x3c") + packet.substr(0, 60) + char(42) + packet.substr(60));
+    // A burst of frames without ticks between them (bit 3), then ticks that drain it.
+    std::string burst = lit("\1\0\0");
+    for (int i = 0; i < 120; ++i)
+        burst += lit("\x88") + std::string(101, char(i));
+    burst += std::string(20, '\0');
+    ok &= put("fuzz_frames", "burst.bin", burst);
     // Read: the three pages from a unit that agrees, then the verify's three pages.
     ok &= put("fuzz_frames", "read_ok.bin", lit("\1\0\0\0\0\0\0\xC0\xE0\xE0\xE0\xE0\xE0"));
     ok &= put("fuzz_frames", "program_ok.bin", lit("\3\0\0\xC0\xE0\xE0\xE0\xE0\xE0"));
@@ -109,7 +117,7 @@ int main(int argc, char** argv) {
     ok &= put("fuzz_frames", "verify_timeout.bin", lit("\2\0\0") + std::string(30, '\0'));
     std::string noise = lit("\1\2\5") + std::string(200, '\x11');
     for (int i = 0; i < 12; ++i)
-        noise += char(127) + std::string(127, char(0x40 + i));
+        noise += char(63) + std::string(63, char(0x40 + i));
     ok &= put("fuzz_frames", "noise.bin", noise);
 
     if (!ok)

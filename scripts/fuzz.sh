@@ -13,17 +13,8 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_paramfile fuzz_lastimage fuzz_inifile fuzz_frames)
 
 # clang and its runtimes (libFuzzer, sanitizers) besides what the normal build needs.
-packages=(cmake make clang libclang-rt-dev qt6-base-dev qt6-serialport-dev libgl-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    SUDO=""
-    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
-fi
+. scripts/packages.sh
+install_missing "${build_packages[@]}" clang libclang-rt-dev
 
 build=build-fuzz
 [ -f "$build/CMakeCache.txt" ] ||

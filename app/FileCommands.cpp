@@ -1,6 +1,7 @@
 // File commands of the main window: parameter files, settings at start and close, printing,
 // about and help.
 
+#include "app/FindChild.h"
 #include "app/Hlav.h"
 #include "app/Settings.h"
 #include "controls/CGauge.h"
@@ -40,12 +41,6 @@ const char* const kEol = "\r\n";
 const char* const kEol = "\n";
 #endif
 
-template <typename T> T* child(QObject* root, const char* name) {
-    T* w = root->findChild<T*>(name);
-    Q_ASSERT_X(w, "TFormHlav", name);
-    return w;
-}
-
 // Largest parameter file we accept: far beyond any real one, small enough to never hurt.
 constexpr qint64 kMaxParamFileSize = 16 * 1024 * 1024;
 } // namespace
@@ -74,7 +69,7 @@ bool TFormHlav::saveParamFile(const QString& path) {
         return false;
     }
     takeControls();
-    const bool ext = child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked();
+    const bool ext = checkExtMonitor_->isChecked();
     const std::string text = writeParamFile(image, ext, kEol);
     if (file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
@@ -84,7 +79,7 @@ bool TFormHlav::saveParamFile(const QString& path) {
         return false;
     }
     const QString full = QFileInfo(path).absoluteFilePath();
-    child<QLabel>(this, "LabelFile2")->setText(full);
+    labelFile2_->setText(full);
     lastFilePath = full;
     return true;
 }
@@ -125,7 +120,7 @@ bool TFormHlav::openParamFile(const QString& path) {
     }
     image = read;
     if (result.extMonitor) {
-        auto* box = child<QCheckBox>(this, "CheckBoxExtMonitor");
+        auto* box = checkExtMonitor_;
         if (box->isChecked() != *result.extMonitor) {
             box->setChecked(*result.extMonitor);
             CheckBoxExtMonitorClick();
@@ -133,7 +128,7 @@ bool TFormHlav::openParamFile(const QString& path) {
     }
     ChangeHandler();
     const QString full = QFileInfo(path).absoluteFilePath();
-    child<QLabel>(this, "LabelFile2")->setText(full);
+    labelFile2_->setText(full);
     lastFilePath = full;
     return true;
 }
@@ -144,17 +139,17 @@ void TFormHlav::readSettingsFiles() {
     FormSettings current;
     current.comPort = comPort;
     current.language = language;
-    current.extMonitor = child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked();
+    current.extMonitor = checkExtMonitor_->isChecked();
     const FormSettings s = readSettings(ini_, current);
     if (s.left || s.top)
         move(s.left.value_or(x()), s.top.value_or(y()));
     comPort = s.comPort;
     language = s.language;
-    child<QLabel>(this, "LabelFile2")->setText(s.file);
+    labelFile2_->setText(s.file);
     lastFilePath = s.iniDir;
-    auto* pages = child<QTabWidget>(this, "PageControl1");
+    auto* pages = requiredChild<QTabWidget>(this, "PageControl1");
     pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
-    child<QCheckBox>(this, "CheckBoxExtMonitor")->setChecked(s.extMonitor);
+    checkExtMonitor_->setChecked(s.extMonitor);
     CheckBoxExtMonitorClick();
     readLastImage(lastImageFilePath(), image);
 }
@@ -165,11 +160,11 @@ void TFormHlav::writeSettingsFiles() {
     s.top = y();
     s.comPort = comPort;
     s.language = language;
-    s.file = child<QLabel>(this, "LabelFile2")->text();
+    s.file = labelFile2_->text();
     s.iniDir = lastFilePath;
-    const int page = child<QTabWidget>(this, "PageControl1")->currentIndex();
+    const int page = requiredChild<QTabWidget>(this, "PageControl1")->currentIndex();
     s.activePage = page >= 0 && page <= 2 ? page + 1 : 4;
-    s.extMonitor = child<QCheckBox>(this, "CheckBoxExtMonitor")->isChecked();
+    s.extMonitor = checkExtMonitor_->isChecked();
     // Both failures stay silent; neither file is ever left half written.
     writeSettings(ini_, s);
     writeLastImage(lastImageFilePath(), image);
@@ -195,7 +190,7 @@ void TFormHlav::MenuPrintClick() {
 }
 
 void TFormHlav::printSheet(QPagedPaintDevice& device) {
-    auto* label = child<QLabel>(this, "LabelHlaseni");
+    auto* label = labelHlaseni_;
     setMessageColour(palette().color(QPalette::Button));
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
@@ -204,7 +199,7 @@ void TFormHlav::printSheet(QPagedPaintDevice& device) {
                    locale.toString(now.time(), QLocale::LongFormat));
     messageCountdown = 200;
     label->show();
-    child<TCGauge>(this, "CGauge")->hide();
+    cGauge_->hide();
 
     // No window background: only the controls go on paper.
     QWidget* client = centralWidget();

@@ -1,4 +1,5 @@
 #include "app/Hlav.h"
+#include "app/FindChild.h"
 
 #include "app/LanguageView.h"
 #include "app/MonitorView.h"
@@ -30,11 +31,6 @@ constexpr int kMessageTicks = 200;
 constexpr int kSilentTicks = 18;
 const QColor kRed(0xFF, 0x00, 0x00);
 
-template <typename T> T* child(QObject* root, const char* name) {
-    T* w = root->findChild<T*>(name);
-    Q_ASSERT_X(w, "TFormHlav", name);
-    return w;
-}
 } // namespace
 
 TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
@@ -47,14 +43,14 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     languageView_ = std::make_unique<LanguageView>(this);
-    labelHlaseni_ = child<QLabel>(this, "LabelHlaseni");
-    labelSpojeni_ = child<QLabel>(this, "LabelSpojeni");
-    labelFile2_ = child<QLabel>(this, "LabelFile2");
-    cGauge_ = child<TCGauge>(this, "CGauge");
-    checkProgHned_ = child<QCheckBox>(this, "CheckBoxProgHned");
-    checkExtMonitor_ = child<QCheckBox>(this, "CheckBoxExtMonitor");
-    checkGas_ = child<QCheckBox>(this, "CheckBoxGas");
-    groupPrivera_ = child<QWidget>(this, "GroupBoxPrivera");
+    labelHlaseni_ = requiredChild<QLabel>(this, "LabelHlaseni");
+    labelSpojeni_ = requiredChild<QLabel>(this, "LabelSpojeni");
+    labelFile2_ = requiredChild<QLabel>(this, "LabelFile2");
+    cGauge_ = requiredChild<TCGauge>(this, "CGauge");
+    checkProgHned_ = requiredChild<QCheckBox>(this, "CheckBoxProgHned");
+    checkExtMonitor_ = requiredChild<QCheckBox>(this, "CheckBoxExtMonitor");
+    checkGas_ = requiredChild<QCheckBox>(this, "CheckBoxGas");
+    groupPrivera_ = requiredChild<QWidget>(this, "GroupBoxPrivera");
     connectControls();
 
     Timer1 = new QTimer(this);
@@ -87,11 +83,12 @@ void TFormHlav::connectControls() {
         connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
     connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
     connect(checkExtMonitor_, &QCheckBox::clicked, this, &TFormHlav::CheckBoxExtMonitorClick);
-    connect(child<QComboBox>(this, "ComboBox1"), qOverload<int>(&QComboBox::activated), this,
-            &TFormHlav::ComboBox1Change);
+    connect(requiredChild<QComboBox>(this, "ComboBox1"), qOverload<int>(&QComboBox::activated),
+            this, &TFormHlav::ComboBox1Change);
 
     auto button = [this](const char* name, void (TFormHlav::*handler)()) {
-        connect(child<QAbstractButton>(this, name), &QAbstractButton::clicked, this, handler);
+        connect(requiredChild<QAbstractButton>(this, name), &QAbstractButton::clicked, this,
+                handler);
     };
     button("SpeedButton6", &TFormHlav::MenuNewClick);
     button("SpeedButton5", &TFormHlav::MenuOpenClick);
@@ -107,7 +104,8 @@ void TFormHlav::connectControls() {
     button("BitBtnServoMinus", &TFormHlav::BitBtnServoMinusClick);
     button("BitBtnServoPlus", &TFormHlav::BitBtnServoPlusClick);
     for (int c = 0; c < 10; ++c) {
-        auto* spin = child<TCSpinButton>(this, qPrintable(QString("CSpinButton%1").arg(c + 1)));
+        auto* spin =
+            requiredChild<TCSpinButton>(this, qPrintable(QString("CSpinButton%1").arg(c + 1)));
         connect(spin, &TCSpinButton::upClick, this, [this, c] { CSpinButtonUpClick(c); });
         connect(spin, &TCSpinButton::downClick, this, [this, c] { CSpinButtonDownClick(c); });
     }
@@ -143,7 +141,8 @@ void TFormHlav::FormCreate() {
     ShowImage();
     openPort();
     for (int n = 1; n <= 10; ++n)
-        child<QAction>(this, qPrintable(QString("MenuCom%1").arg(n)))->setChecked(n == comPort);
+        requiredChild<QAction>(this, qPrintable(QString("MenuCom%1").arg(n)))
+            ->setChecked(n == comPort);
     applyLanguage(language);
     labelHlaseni_->hide();
     cGauge_->hide();
@@ -224,7 +223,7 @@ void TFormHlav::stepMapCell(int delta) {
         else if (delta > 0 && v < 60)
             ++v;
     };
-    if (child<QCheckBox>(this, "CheckBoxIgnAll")->isChecked()) {
+    if (requiredChild<QCheckBox>(this, "CheckBoxIgnAll")->isChecked()) {
         for (int r = 0; r < kMapRows; ++r)
             for (int c = 0; c < kMapColumns; ++c)
                 step(image.map(r, c));
@@ -282,7 +281,7 @@ void TFormHlav::stepServo(int delta) {
         else if (delta > 0 && v < 249)
             ++v;
     };
-    if (child<QCheckBox>(this, "CheckBoxPrivAll")->isChecked()) {
+    if (requiredChild<QCheckBox>(this, "CheckBoxPrivAll")->isChecked()) {
         for (int i = 0; i < kAxisPoints; ++i)
             step(image[Byte::NAP_PRIV + i]);
     } else {
@@ -299,7 +298,7 @@ void TFormHlav::BitBtnServoPlusClick() {
 }
 
 void TFormHlav::ComboBox1Change() {
-    const int index = child<QComboBox>(this, "ComboBox1")->currentIndex();
+    const int index = requiredChild<QComboBox>(this, "ComboBox1")->currentIndex();
     image[Byte::BIKE] = static_cast<std::uint8_t>(index < 0 ? 0 : index);
     setDefaults(image);
     ShowImage();
@@ -380,9 +379,9 @@ void TFormHlav::normaliseAndShow() {
 }
 void TFormHlav::showIdentification() {
     const Identification id = formatIdentification(image);
-    child<QLabel>(this, "LabelVerze1")->setText(QString::fromStdString(id.version));
-    child<QLabel>(this, "LabelVerze2")->setText(QString::fromStdString(id.date));
-    child<QLabel>(this, "LabelVerze3")->setText(QString::fromStdString(id.time));
+    requiredChild<QLabel>(this, "LabelVerze1")->setText(QString::fromStdString(id.version));
+    requiredChild<QLabel>(this, "LabelVerze2")->setText(QString::fromStdString(id.date));
+    requiredChild<QLabel>(this, "LabelVerze3")->setText(QString::fromStdString(id.time));
 }
 void TFormHlav::linkAlive() {
     silenceCount = 0;
@@ -409,7 +408,8 @@ void TFormHlav::closePort() {
 void TFormHlav::MenuCom1Click(int port) {
     comPort = static_cast<std::uint8_t>(port);
     for (int n = 1; n <= 10; ++n)
-        child<QAction>(this, qPrintable(QString("MenuCom%1").arg(n)))->setChecked(n == comPort);
+        requiredChild<QAction>(this, qPrintable(QString("MenuCom%1").arg(n)))
+            ->setChecked(n == comPort);
     closePort();
     openPort();
 }

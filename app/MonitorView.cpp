@@ -1,4 +1,5 @@
 #include "app/MonitorView.h"
+#include "app/FindChild.h"
 
 #include "app/ParamView.h"
 #include "controls/CGauge.h"
@@ -12,12 +13,6 @@ namespace vortan {
 
 namespace {
 const QColor kLime(0x00, 0xFF, 0x00);
-
-template <typename T> T* find(QWidget* root, const QString& name) {
-    T* w = root->findChild<T*>(name);
-    Q_ASSERT_X(w, "MonitorView", qPrintable(name));
-    return w;
-}
 
 void setRole(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
     QPalette p = w->palette();
@@ -48,24 +43,25 @@ QColor colourOf(LabelColour c, const QColor& face) {
 MonitorView::MonitorView(QWidget* root, const ParamView& params) : params_(params) {
     buttonFace_ = root->palette().color(QPalette::Button);
     window_ = root->palette().color(QPalette::Base);
-    rpm_ = find<QLabel>(root, "LabelRpm");
-    rpmGauge_ = find<TCGauge>(root, "CGaugeRpm");
-    lambda_ = find<QLabel>(root, "LabelLambda");
-    lambdaGauge_ = find<TCGauge>(root, "CGaugeLambda");
-    tps_ = find<QLabel>(root, "LabelTpsMon");
-    tpsGauge_ = find<TCGauge>(root, "CGaugeTps");
-    servoDesired_ = find<QLabel>(root, "LabelPriveraPoz");
-    servoMeasured_ = find<QLabel>(root, "LabelPriveraMer");
-    blocking1_ = find<QLabel>(root, "LabelBlok1");
-    blocking2_ = find<QLabel>(root, "LabelBlok2");
-    clutch_ = find<QLabel>(root, "LabelClutchMon");
-    limiter_ = find<QLabel>(root, "LabelLimiter1");
-    tacho_ = find<QLabel>(root, "LabelTacho_Lambda");
-    n2o_ = find<QLabel>(root, "LabelN2oEnable");
-    advance_ = find<QLabel>(root, "LabelAdvance");
-    programmings_ = find<QLabel>(root, "LabelPocetProgramovani");
+    rpm_ = requiredChild<QLabel>(root, "LabelRpm");
+    rpmGauge_ = requiredChild<TCGauge>(root, "CGaugeRpm");
+    lambda_ = requiredChild<QLabel>(root, "LabelLambda");
+    lambdaGauge_ = requiredChild<TCGauge>(root, "CGaugeLambda");
+    tps_ = requiredChild<QLabel>(root, "LabelTpsMon");
+    tpsGauge_ = requiredChild<TCGauge>(root, "CGaugeTps");
+    servoDesired_ = requiredChild<QLabel>(root, "LabelPriveraPoz");
+    servoMeasured_ = requiredChild<QLabel>(root, "LabelPriveraMer");
+    blocking1_ = requiredChild<QLabel>(root, "LabelBlok1");
+    blocking2_ = requiredChild<QLabel>(root, "LabelBlok2");
+    clutch_ = requiredChild<QLabel>(root, "LabelClutchMon");
+    limiter_ = requiredChild<QLabel>(root, "LabelLimiter1");
+    tacho_ = requiredChild<QLabel>(root, "LabelTacho_Lambda");
+    n2o_ = requiredChild<QLabel>(root, "LabelN2oEnable");
+    advance_ = requiredChild<QLabel>(root, "LabelAdvance");
+    programmings_ = requiredChild<QLabel>(root, "LabelPocetProgramovani");
     for (int i = 0; i < 8; ++i)
-        tests_[static_cast<std::size_t>(i)] = find<QLabel>(root, QString("LabelTest%1").arg(i + 1));
+        tests_[static_cast<std::size_t>(i)] =
+            requiredChild<QLabel>(root, QString("LabelTest%1").arg(i + 1));
     for (int i = 0; i < 10; ++i) {
         rpmPriv_[static_cast<std::size_t>(i)] = params.tableEdit(110 + i);
         napPriv_[static_cast<std::size_t>(i)] = params.tableEdit(120 + i);

@@ -1,4 +1,5 @@
 #include "app/ParamView.h"
+#include "app/FindChild.h"
 
 #include "controls/ParamSpinBox.h"
 
@@ -10,12 +11,6 @@
 namespace vortan {
 
 namespace {
-template <typename T> T* find(QWidget* root, const QString& name) {
-    T* w = root->findChild<T*>(name);
-    Q_ASSERT_X(w, "ParamView", qPrintable(name));
-    return w;
-}
-
 void setBackground(QWidget* w, const QColor& colour) {
     QPalette p = w->palette();
     if (p.color(QPalette::Button) == colour && w->autoFillBackground())
@@ -29,20 +24,20 @@ void setBackground(QWidget* w, const QColor& colour) {
 
 ParamView::ParamView(QWidget* root) : root_(root) {
     for (const NumberParam& p : singleNumberParams())
-        numbers_.push_back({p, find<ParamSpinBox>(root, p.editName)});
+        numbers_.push_back({p, requiredChild<ParamSpinBox>(root, p.editName)});
     for (std::size_t i = 0; i < table_.size(); ++i) {
         const NumberParam& p = tableParams()[i];
-        table_[i] = find<ParamSpinBox>(root, p.editName);
+        table_[i] = requiredChild<ParamSpinBox>(root, p.editName);
         numbers_.push_back({p, table_[i]});
     }
     for (const Number& n : numbers_)
         allEdits_.push_back(n.edit);
     for (int r = 0; r < 10; ++r)
         rowLabels_[static_cast<std::size_t>(r)] =
-            find<QLabel>(root, QString("LabelTps%1").arg(r + 1));
+            requiredChild<QLabel>(root, QString("LabelTps%1").arg(r + 1));
     for (const FlagParam& f : flagParams())
-        flagBoxes_.push_back(find<QCheckBox>(root, f.checkBoxName));
-    bike_ = find<QComboBox>(root, "ComboBox1");
+        flagBoxes_.push_back(requiredChild<QCheckBox>(root, f.checkBoxName));
+    bike_ = requiredChild<QComboBox>(root, "ComboBox1");
 
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 10; ++c)
@@ -50,17 +45,17 @@ ParamView::ParamView(QWidget* root) : root_(root) {
     for (QLabel* l : rowLabels_)
         mapOnly_.push_back(l);
     for (int c = 1; c <= 10; ++c)
-        mapOnly_.push_back(find<QWidget>(root, QString("CSpinButton%1").arg(c)));
-    mapOnly_.push_back(find<QWidget>(root, "LabelTpsMon"));
-    mapOnly_.push_back(find<QWidget>(root, "CGaugeTps"));
-    mapOnly_.push_back(find<QWidget>(root, "LabelTpsAxis"));
+        mapOnly_.push_back(requiredChild<QWidget>(root, QString("CSpinButton%1").arg(c)));
+    mapOnly_.push_back(requiredChild<QWidget>(root, "LabelTpsMon"));
+    mapOnly_.push_back(requiredChild<QWidget>(root, "CGaugeTps"));
+    mapOnly_.push_back(requiredChild<QWidget>(root, "LabelTpsAxis"));
 
-    progHned_ = find<QCheckBox>(root, "CheckBoxProgHned");
-    excitation_ = find<QCheckBox>(root, "CheckBoxBuzDlouhe");
+    progHned_ = requiredChild<QCheckBox>(root, "CheckBoxProgHned");
+    excitation_ = requiredChild<QCheckBox>(root, "CheckBoxBuzDlouhe");
     for (const char* n : {"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"})
-        servoOnly_.push_back(find<QWidget>(root, n));
+        servoOnly_.push_back(requiredChild<QWidget>(root, n));
     for (const char* n : {"CheckBoxAktN2o", "GroupBoxGas", "GroupBoxRetard", "LabelN2oEnable"})
-        n2oOnly_.push_back(find<QWidget>(root, n));
+        n2oOnly_.push_back(requiredChild<QWidget>(root, n));
 }
 
 void ParamView::read(DeviceImage& image) const {

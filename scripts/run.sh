@@ -4,7 +4,7 @@
 # unit). Further words go to the program, e.g. `scripts/run.sh ENGLISH`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh vortan2 vortan2-sim
 if [ "${1:-}" = "--port" ]; then
     shift
     exec build/app/vortan2 "$@"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12) when something is missing, then configures and
-# builds into build/. Quick when nothing changed.
+# builds into build/: everything, or only the targets named. Quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,4 +9,8 @@ install_missing "${build_packages[@]}"
 
 # Configured every time (quick), so that test folders added since are found.
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2
+if [ $# -gt 0 ]; then
+    cmake --build build -j2 --target "$@"
+else
+    cmake --build build -j2
+fi

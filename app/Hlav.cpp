@@ -140,9 +140,7 @@ void TFormHlav::FormCreate() {
     normalise(image, language, comPort);
     ShowImage();
     openPort();
-    for (int n = 1; n <= 10; ++n)
-        requiredChild<QAction>(this, qPrintable(QString("MenuCom%1").arg(n)))
-            ->setChecked(n == comPort);
+    tickPortItem();
     applyLanguage(language);
     labelHlaseni_->hide();
     cGauge_->hide();
@@ -405,11 +403,15 @@ void TFormHlav::closePort() {
     link_->close();
 }
 
+// The port menu ticks the item of comPort and no other.
+void TFormHlav::tickPortItem() {
+    for (int n = 1; n <= 10; ++n)
+        requiredChild<QAction>(this, QString("MenuCom%1").arg(n))->setChecked(n == comPort);
+}
+
 void TFormHlav::MenuCom1Click(int port) {
     comPort = static_cast<std::uint8_t>(port);
-    for (int n = 1; n <= 10; ++n)
-        requiredChild<QAction>(this, qPrintable(QString("MenuCom%1").arg(n)))
-            ->setChecked(n == comPort);
+    tickPortItem();
     closePort();
     openPort();
 }

@@ -144,6 +144,7 @@ private:
     void buildMenus();
     void connectControls();
     void showBox(const QString& text);
+    void tickPortItem();
     void stepMapCell(int delta);
     void stepServo(int delta);
     void shiftColumn(int column, int delta);

@@ -2,8 +2,10 @@
 // Captions here are the English start-up texts; the language switch replaces them.
 
 #include "app/Hlav.h"
+#include "app/LanguageView.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
+#include "controls/FocusComboBox.h"
 #include "controls/ParamSpinBox.h"
 #include "params/ParamTable.h"
 
@@ -49,7 +51,7 @@ ParamSpinBox* makeSpin(QWidget* parent, const QString& name) {
     s->setObjectName(name);
     for (const NumberParam& p : allNumberParams()) {
         if (name == QLatin1String(p.editName)) {
-            s->setRange(p.minimum, p.maximum);
+            s->setEditRange(p.minimum, p.maximum);
             s->setSingleStep(p.step);
             s->setToolTip(QString());
             break;
@@ -63,6 +65,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) 
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
+}
+
+void keepPlaceWhenHidden(QWidget* w) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
 }
 
 QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title) {
@@ -86,7 +94,7 @@ QWidget* buildMiscPage() {
     auto* outer = new QGridLayout(page);
 
     auto* bikeRow = new QHBoxLayout;
-    auto* combo = new QComboBox(page);
+    auto* combo = new FocusComboBox(page);
     combo->setObjectName("ComboBox1");
     combo->addItems({"Yamaha R6", "Kawasaki ZX", "Suzuki GSX", "Yamaha R1", "Honda CBR",
                      "1 triger, 2 chanels"});
@@ -214,9 +222,9 @@ QWidget* buildServoPage() {
     }
     auto* buttons = new QHBoxLayout;
     auto* minus = makeButton(group, "BitBtnServoMinus", "-");
-    minus->setToolTip("Take off 20 mV");
+    LanguageView::setHint(minus, "Take off 20 mV");
     auto* plus = makeButton(group, "BitBtnServoPlus", "+");
-    plus->setToolTip("Add 20 mV");
+    LanguageView::setHint(plus, "Add 20 mV");
     buttons->addWidget(minus);
     buttons->addWidget(plus);
     buttons->addWidget(makeCheck(group, "CheckBoxPrivAll", "All"));
@@ -367,11 +375,13 @@ void TFormHlav::buildForm() {
     message->setFont(bold);
     message->setAutoFillBackground(true);
     message->setMinimumWidth(260);
+    keepPlaceWhenHidden(message);
     bottom->addWidget(message);
     auto* progress = makeGauge(central, "CGauge", 297);
     progress->setShowText(true);
     progress->setForeColor(QColor(0x00, 0xFF, 0xFF));
     progress->setMaxValue(5);
+    keepPlaceWhenHidden(progress); // the file label must not jump when the bar hides
     bottom->addWidget(progress);
     bottom->addSpacing(12);
     bottom->addWidget(makeLabel(central, "LabelFile1", "File:"));

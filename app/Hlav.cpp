@@ -198,7 +198,7 @@ void TFormHlav::ReadControls() {
 }
 
 void TFormHlav::ShowImage() {
-    params_->show(image);
+    params_->show(image, language);
 }
 
 void TFormHlav::ChangeHandler() {
@@ -345,8 +345,7 @@ void TFormHlav::showBox(const QString& text) {
         messageBoxHook(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -442,6 +441,7 @@ void TFormHlav::CheckBoxExtMonitorClick() {
 void TFormHlav::applyLanguage(int lang) {
     language = static_cast<std::uint8_t>(lang);
     languageView_->apply(lang);
+    params_->setNoteLanguage(lang);
 }
 
 void TFormHlav::MenuEnglishClick() {

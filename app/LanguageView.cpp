@@ -1,5 +1,6 @@
 #include "app/LanguageView.h"
 
+#include "lang/Mnemonics.h"
 #include "lang/Texts.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTranslator>
 #include <QWidget>
@@ -109,6 +111,22 @@ void LanguageView::apply(int language) {
             setCaption(target, text);
         else
             setHint(target, text);
+    }
+    yieldClashingMnemonics();
+}
+
+// A button whose letter is also a menu title's would make Alt+letter ambiguous, and the
+// first press would only focus the button: the menu bar comes first.
+void LanguageView::yieldClashingMnemonics() const {
+    QStringList titles;
+    for (QMenuBar* bar : window_->findChildren<QMenuBar*>())
+        for (QAction* a : bar->actions())
+            titles << a->text();
+    for (QAbstractButton* b : window_->findChildren<QAbstractButton*>()) {
+        if (mnemonicClashes(b->text(), titles))
+            b->setShortcut(QKeySequence());
+        else if (b->shortcut().isEmpty())
+            b->setShortcut(QKeySequence::mnemonic(b->text()));
     }
 }
 

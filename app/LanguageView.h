@@ -24,6 +24,8 @@ public:
     static void installQtTranslation(int language);
 
 private:
+    void yieldClashingMnemonics() const;
+
     QWidget* window_;
     std::vector<QObject*> targets_; // one per table row, null when the window lacks it
 };

@@ -2,6 +2,7 @@
 #include "app/FindChild.h"
 
 #include "controls/ParamSpinBox.h"
+#include "lang/Texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,12 +12,22 @@
 namespace vortan {
 
 namespace {
-void setBackground(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    if (p.color(QPalette::Button) == colour && w->autoFillBackground())
+// Red behind a checked alarm box; a clear one looks like every other check box (no band of
+// its own on the group box behind it).
+void paintAlarm(QWidget* w, bool checked) {
+    if (!checked) {
+        if (w->autoFillBackground()) {
+            w->setAutoFillBackground(false);
+            w->setPalette(QPalette()); // inherit again
+        }
         return;
-    p.setColor(QPalette::Button, colour);
-    p.setColor(QPalette::Window, colour);
+    }
+    const QColor red(255, 0, 0);
+    if (w->autoFillBackground() && w->palette().color(QPalette::Window) == red)
+        return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Button, red);
+    p.setColor(QPalette::Window, red);
     w->setAutoFillBackground(true);
     w->setPalette(p);
 }
@@ -72,10 +83,11 @@ void ParamView::read(DeviceImage& image) const {
     applyLayout(image);
 }
 
-void ParamView::show(const DeviceImage& image) {
+void ParamView::show(const DeviceImage& image, int language) {
     for (const Number& n : numbers_) {
         const QSignalBlocker block(n.edit);
-        n.edit->setValue(n.param.shown(image[n.param.byte]));
+        n.edit->showValue(n.param.shown(image[n.param.byte]));
+        updateNote(n.edit, language);
     }
     const auto& flags = flagParams();
     for (std::size_t i = 0; i < flags.size(); ++i) {
@@ -89,6 +101,21 @@ void ParamView::show(const DeviceImage& image) {
     applyLayout(image);
 }
 
+void ParamView::updateNote(ParamSpinBox* edit, int language) const {
+    if (!edit->isOutOfRange())
+        return;
+    const QLocale locale = edit->locale();
+    edit->setOutOfRangeNote(QString::fromStdString(messageText(Message::OutOfRangeNote, language))
+                                .arg(locale.toString(edit->value()),
+                                     locale.toString(edit->editMinimum()),
+                                     locale.toString(edit->editMaximum())));
+}
+
+void ParamView::setNoteLanguage(int language) {
+    for (const Number& n : numbers_)
+        updateNote(n.edit, language);
+}
+
 void ParamView::applyLayout(const DeviceImage& image) const {
     const bool throttleMap = image[Byte::TPS_MAPA] != 0;
     for (QWidget* w : mapOnly_)
@@ -100,9 +127,8 @@ void ParamView::applyLayout(const DeviceImage& image) const {
         if (cell->y() != top)
             cell->move(cell->x(), top);
     }
-    const QColor face = root_->palette().color(QPalette::Button);
-    setBackground(progHned_, progHned_->isChecked() ? QColor(255, 0, 0) : face);
-    setBackground(excitation_, excitation_->isChecked() ? QColor(255, 0, 0) : face);
+    paintAlarm(progHned_, progHned_->isChecked());
+    paintAlarm(excitation_, excitation_->isChecked());
     for (QWidget* w : servoOnly_)
         w->setVisible(image[Byte::PRIV_ENABLE] != 0);
     for (QWidget* w : n2oOnly_)

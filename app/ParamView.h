@@ -25,8 +25,11 @@ public:
 
     // Controls → image (divided by the scales), then the map layout and colouring.
     void read(DeviceImage& image) const;
-    // Image → controls (multiplied by the scales), then the map layout and colouring.
-    void show(const DeviceImage& image);
+    // Image → controls (multiplied by the scales), then the map layout and colouring. A byte
+    // outside its field's range is shown as it is, marked, with a note in `language`.
+    void show(const DeviceImage& image, int language);
+    // Puts the notes of the marked fields into `language`.
+    void setNoteLanguage(int language);
     // The map rows follow TPS_MAPA; the servo and N2O groups follow their enable flags.
     void applyLayout(const DeviceImage& image) const;
 
@@ -37,6 +40,8 @@ public:
     const std::vector<QCheckBox*>& flagBoxes() const { return flagBoxes_; }
 
 private:
+    void updateNote(ParamSpinBox* edit, int language) const;
+
     struct Number {
         NumberParam param;
         ParamSpinBox* edit;

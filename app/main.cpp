@@ -1,4 +1,6 @@
+#include "app/Application.h"
 #include "app/Hlav.h"
+#include "lang/Texts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -59,10 +61,7 @@ int main(int argc, char* argv[]) {
     if (handleInfoOptions(argc, argv))
         return 0;
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vortan2");
-    QApplication::setApplicationDisplayName("Vortan 2");
-    QApplication::setApplicationVersion(VORTAN2_VERSION);
-    QApplication::setStyle("Fusion");
+    configureApplication();
     try {
         TFormHlav window(QApplication::arguments().mid(1));
         window.FormCreate();
@@ -71,7 +70,7 @@ int main(int argc, char* argv[]) {
         window.show();
         return QApplication::exec();
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), e.what());
+        QMessageBox::critical(nullptr, vortan::kBoxTitle, e.what());
         return 1;
     }
 }

@@ -1,10 +1,29 @@
 #include "controls/ParamSpinBox.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace vortan {
+
+namespace {
+// More digits than any parameter has: a number this long is refused while typing.
+constexpr int kMaxDigits = 9;
+
+// The digits of `text` with the group separators taken out; false when anything else is in it.
+bool digitsOf(const QString& text, const QString& separator, QString& digits) {
+    digits = text;
+    if (!separator.isEmpty())
+        digits.remove(separator);
+    for (QChar c : digits)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+} // namespace
 
 ParamSpinBox::ParamSpinBox(QWidget* parent) : QSpinBox(parent) {
     setGroupSeparatorShown(true);
@@ -13,11 +32,73 @@ ParamSpinBox::ParamSpinBox(QWidget* parent) : QSpinBox(parent) {
     setAccelerated(false);
     // A wheel turned over the map while scrolling must not change advance values.
     setFocusPolicy(Qt::StrongFocus);
+    plainText_ = palette().color(QPalette::Text);
+}
+
+void ParamSpinBox::setEditRange(int minimum, int maximum) {
+    editMin_ = minimum;
+    editMax_ = maximum;
+    setRange(minimum, maximum);
+    setMarked(false);
+}
+
+void ParamSpinBox::showValue(int v) {
+    const bool outside = v < editMin_ || v > editMax_;
+    // The spin box itself cannot hold a value outside its range: widen it for this one.
+    setRange(std::min(v, editMin_), std::max(v, editMax_));
+    setValue(v);
+    setMarked(outside);
+}
+
+void ParamSpinBox::setMarked(bool marked) {
+    if (marked == outOfRange_)
+        return;
+    outOfRange_ = marked;
+    QPalette p = palette();
+    p.setColor(QPalette::Text, marked ? QColor(255, 0, 0) : plainText_);
+    setPalette(p);
+}
+
+QValidator::State ParamSpinBox::validate(QString& input, int&) const {
+    QString digits;
+    if (!digitsOf(input, locale().groupSeparator(), digits) || digits.size() > kMaxDigits)
+        return QValidator::Invalid;
+    if (digits.isEmpty())
+        return QValidator::Intermediate;
+    const int v = digits.toInt();
+    // A well-formed number out of range may still be on its way to one in range.
+    return v >= editMin_ && v <= editMax_ ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void ParamSpinBox::fixup(QString&) const {
+    // Nothing is corrected: a text that is not acceptable leaves the previous value.
+}
+
+int ParamSpinBox::valueFromText(const QString& text) const {
+    QString digits;
+    digitsOf(text, locale().groupSeparator(), digits);
+    return digits.toInt();
 }
 
 void ParamSpinBox::stepBy(int steps) {
-    QSpinBox::stepBy(steps);
+    interpretText();
+    const int from = value();
+    const int to = std::clamp(from + steps * singleStep(), editMin_, editMax_);
+    if (outOfRange_ || to != from) {
+        setRange(editMin_, editMax_);
+        setValue(to);
+        setMarked(false);
+        selectAll();
+    }
     emit committed();
+}
+
+bool ParamSpinBox::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip && outOfRange_ && !note_.isEmpty()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), note_, this);
+        return true;
+    }
+    return QSpinBox::event(e);
 }
 
 void ParamSpinBox::focusOutEvent(QFocusEvent* event) {

@@ -1,9 +1,15 @@
 #pragma once
 // The edit field of one parameter with its up-down arrows: range and step of the value
 // shown, thousands grouping, and a `committed` signal on an arrow click, on leaving the
-// field and on Enter (which also moves the focus on). A typed text that is not a whole
-// number in range falls back to the previous value.
+// field and on Enter (which also moves the focus on).
+//
+// Typing: only digits (and the locale's group separator) reach the field; a well-formed
+// number outside the editing range stays on screen while typing and, at the commit, the
+// field keeps its previous value. A value shown from the parameter set is shown as it is,
+// even outside the editing range (the unit or a file may hold it): it is marked in red with
+// a note, and kept until the tuner types or steps another value, which the range bounds.
 
+#include <QColor>
 #include <QSpinBox>
 
 namespace vortan {
@@ -13,15 +19,41 @@ class ParamSpinBox : public QSpinBox {
 public:
     explicit ParamSpinBox(QWidget* parent = nullptr);
 
+    // The range that typing and stepping are bounded by.
+    void setEditRange(int minimum, int maximum);
+    int editMinimum() const { return editMin_; }
+    int editMaximum() const { return editMax_; }
+
+    // Shows `value` as it is; outside the editing range the field is marked.
+    void showValue(int value);
+    // True while the field shows a value outside its editing range.
+    bool isOutOfRange() const { return outOfRange_; }
+    // The tool tip of a marked field (the hint otherwise stays the tool tip).
+    void setOutOfRangeNote(const QString& note) { note_ = note; }
+    const QString& outOfRangeNote() const { return note_; }
+
     void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
 
 signals:
     void committed();
 
 protected:
+    int valueFromText(const QString& text) const override;
+    bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void setMarked(bool marked);
+
+    int editMin_ = 0;
+    int editMax_ = 99;
+    bool outOfRange_ = false;
+    QString note_;
+    QColor plainText_;
 };
 
 } // namespace vortan

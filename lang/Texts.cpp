@@ -189,6 +189,10 @@ Triple messageTriple(Message m) {
     case Message::NoPrinter:
         return {"Není nainstalována žádná tiskárna.", "No printer is installed.",
                 "Es ist kein Drucker installiert."};
+    case Message::OutOfRangeNote:
+        return {"Uložená hodnota %1 je mimo rozsah pole (%2 až %3).",
+                "The value held, %1, lies outside this field's range (%2 to %3).",
+                "Der gespeicherte Wert %1 liegt außerhalb des Bereichs dieses Feldes (%2 bis %3)."};
     }
     return {"", "", ""};
 }

@@ -24,6 +24,7 @@ enum class Message {
     FileVersion,      // message box: header missing or of another version
     PrintHeading,     // heading of the printed date line
     NoPrinter,        // message box
+    OutOfRangeNote, // tool tip of a field showing a value outside its range: %1 value, %2..%3 range
 };
 
 // True for the failures that the message label shows in red.
@@ -37,6 +38,8 @@ std::string messageText(Message m, int language);
 inline constexpr const char* kComOpeningError = "Com opening error";
 inline constexpr const char* kOpenFileError = "Open file error";
 inline constexpr const char* kNoConnection = "No Connection";
+// The title of the program's message boxes.
+inline constexpr const char* kBoxTitle = "Vortan 2";
 
 enum class TextProperty { Caption, Hint };
 

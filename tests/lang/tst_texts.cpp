@@ -1,5 +1,6 @@
 // The three text sets: the window's table, the messages, the About box and manual names.
 
+#include "lang/Mnemonics.h"
 #include "lang/Texts.h"
 
 #include <QTest>
@@ -39,6 +40,8 @@ private slots:
     void aboutText();
     void manualFileNames();
     void otherLanguageIndexesGiveNothing();
+    void mnemonicClashes_data();
+    void mnemonicClashes();
 };
 
 void TestTexts::everyRowHasThreeTexts() {
@@ -267,4 +270,23 @@ void TestTexts::otherLanguageIndexesGiveNothing() {
 }
 
 QTEST_GUILESS_MAIN(TestTexts)
+void TestTexts::mnemonicClashes_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("clashes");
+    QTest::newRow("Čí&st against &Soubor") << "Čí&st" << true;
+    QTest::newRow("&Programovat against &Port") << "&Programovat" << true;
+    QTest::newRow("upper case letter") << "&SAVE" << true;
+    QTest::newRow("non-ASCII letter") << "&Žádný" << false;
+    QTest::newRow("another letter") << "&Verifikovat" << false;
+    QTest::newRow("no mnemonic") << "Verify" << false;
+    QTest::newRow("literal ampersand") << "R&&S" << false;
+    QTest::newRow("literal, then a letter") << "R&&S &zero" << true;
+    QTest::newRow("trailing ampersand") << "Read&" << false;
+}
+
+void TestTexts::mnemonicClashes() {
+    QFETCH(QString, caption);
+    QTEST(vortan::mnemonicClashes(caption, {"&Soubor", "&Port", "&Zařízení", "Ja&zyk"}), "clashes");
+}
+
 #include "tst_texts.moc"

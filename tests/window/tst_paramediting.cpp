@@ -30,8 +30,10 @@ ParamSpinBox* spin(TFormHlav& w, const QString& name) {
     return find<ParamSpinBox>(w, name);
 }
 
-void type(ParamSpinBox* edit, const QString& text) {
-    edit->findChild<QLineEdit*>()->setText(text);
+// Types `keys` over the whole text, key by key, as the tuner does (not yet committed).
+void type(ParamSpinBox* edit, const QString& keys) {
+    edit->selectAll();
+    QTest::keyClicks(edit, keys);
 }
 
 // The text a grouped spin box shows for `value` in the current default locale.
@@ -67,6 +69,9 @@ private slots:
     void showThenRead();
     void typedValue_data();
     void typedValue();
+    void outOfRangeShownAsHeld_data();
+    void outOfRangeShownAsHeld();
+    void outOfRangeNoteFollowsLanguage();
     void enterCommitsAndMovesOn();
     void deactivationDoesNotCommit();
     void thousandsGrouping_data();
@@ -128,58 +133,135 @@ void TstParamEditing::showThenRead() {
     }
 }
 
+// Typed key by key, then Tab: what the tuner types is what is taken, or nothing is.
 void TstParamEditing::typedValue_data() {
     QTest::addColumn<QString>("edit");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("keys"); // empty: the text is deleted
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("stored");
 
-    QTest::newRow("12345 rpm") << "EditOmez1"
-                               << "12345" << 12300 << 103 << 123;
-    QTest::newRow("15050 rpm") << "EditOmez1"
-                               << "15050" << 15000 << 103 << 150;
-    QTest::newRow("grouped 15,050 rpm") << "EditOmez1"
-                                        << "15,050" << 15000 << 103 << 150;
-    QTest::newRow("not a number") << "EditOmez1"
-                                  << "abc" << 5000 << 103 << 50;
-    QTest::newRow("empty") << "EditOmez1"
-                           << "" << 5000 << 103 << 50;
-    QTest::newRow("above range") << "EditOmez1"
-                                 << "25100" << 5000 << 103 << 50;
-    QTest::newRow("below range") << "EditOmez1"
-                                 << "900" << 5000 << 103 << 50;
-    QTest::newRow("negative") << "EditBaseAdv"
-                              << "-5" << 10 << 107 << 10;
-    QTest::newRow("exponent") << "EditBaseAdv"
-                              << "1e1" << 10 << 107 << 10;
-    QTest::newRow("hysteresis 7 mV") << "EditPrivHyster"
-                                     << "7" << 5 << 110 << 1;
-    QTest::newRow("TPS 100 % 2509 mV") << "EditTps100"
-                                       << "2509" << 2500 << 119 << 0;
-    QTest::newRow("TPS 100 % 4750 mV") << "EditTps100"
-                                       << "4,750" << 4750 << 119 << 225;
-    QTest::newRow("map cell 60") << "Edit77"
-                                 << "60" << 60 << 227 << 60;
-    QTest::newRow("map cell 61") << "Edit77"
-                                 << "61" << 41 << 227 << 41;
-    QTest::newRow("servo 39 mV") << "EditNapPriv4"
-                                 << "39" << 20 << 193 << 1;
+    const struct {
+        const char* row;
+        const char* edit;
+        const char* keys;
+        int value, byte, stored;
+    } rows[] = {
+        {"12345 rpm", "EditOmez1", "12345", 12300, 103, 123},
+        {"grouped 15,050 rpm", "EditOmez1", "15,050", 15000, 103, 150},
+        {"letters refused", "EditOmez1", "abc", 5000, 103, 50},
+        {"deleted", "EditOmez1", "", 5000, 103, 50},
+        {"below range", "EditOmez1", "900", 5000, 103, 50},
+        {"limiter 2 above range", "EditOmez2", "30000", 11000, 104, 110},
+        {"minus sign refused", "EditBaseAdv", "-5", 5, 107, 5},
+        {"base advance 45", "EditBaseAdv", "45", 10, 107, 10},
+        {"clutch 999", "EditClutch", "999", 200, 105, 20},
+        {"hysteresis 7 mV", "EditPrivHyster", "7", 5, 110, 1},
+        {"TPS 0 % 2600 mV", "EditTps0", "2600", 700, 118, 70},
+        {"TPS 100 % 2509 mV", "EditTps100", "2509", 2500, 119, 0},
+        {"TPS 100 % 4,750 mV", "EditTps100", "4,750", 4750, 119, 225},
+        {"TPS 100 % 4760 mV", "EditTps100", "4760", 3790, 119, 129},
+        {"gas 1 101 %", "EditGas1", "101", 20, 121, 20},
+        {"map cell 60", "Edit147", "60", 60, 297, 60},
+        {"map cell 65", "Edit147", "65", 32, 297, 32},
+        {"servo 39 mV", "EditNapPriv4", "39", 20, 193, 1},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.row) << r.edit << r.keys << r.value << r.byte << r.stored;
 }
 
 void TstParamEditing::typedValue() {
     QFETCH(QString, edit);
-    QFETCH(QString, text);
+    QFETCH(QString, keys);
     QFETCH(int, value);
     QFETCH(int, byte);
     TestWindow t;
     TFormHlav& w = t.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
     ParamSpinBox* e = spin(w, edit);
-    type(e, text);
-    w.CommitControls();
+    e->setFocus();
+    QTRY_VERIFY(e->hasFocus());
+    e->selectAll();
+    if (keys.isEmpty())
+        QTest::keyClick(e, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(e, keys);
+    QTest::keyClick(e, Qt::Key_Tab);
+    QVERIFY(!e->hasFocus());
     QCOMPARE(e->value(), value);
     QTEST(int(w.image[byte]), "stored");
     QCOMPARE(e->text(), grouped(value)); // show rewrote the text
+}
+
+// A byte outside its field's range (from the unit or a file) is shown as it is, marked, and
+// kept by commits elsewhere; only typing or stepping in that field bounds it.
+void TstParamEditing::outOfRangeShownAsHeld_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("held");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("stepped"); // the stored byte after one step towards the range
+
+    QTest::newRow("clutch 80") << "EditClutch" << 105 << 80 << 800 << 50;
+    QTest::newRow("base advance 45") << "EditBaseAdv" << 107 << 45 << 45 << 40;
+    QTest::newRow("TPS 0 % byte 10") << "EditTps0" << 118 << 10 << 100 << 25;
+    QTest::newRow("TPS 100 % byte 240") << "EditTps100" << 119 << 240 << 4900 << 225;
+    QTest::newRow("servo byte 0") << "EditNapPriv1" << 190 << 0 << 0 << 1;
+    QTest::newRow("map cell 99") << "Edit149" << 299 << 99 << 99 << 60;
+    QTest::newRow("map cell 200") << "Edit140" << 290 << 200 << 200 << 60;
+}
+
+void TstParamEditing::outOfRangeShownAsHeld() {
+    QFETCH(QString, edit);
+    QFETCH(int, byte);
+    QFETCH(int, held);
+    QFETCH(int, shown);
+    TestWindow t;
+    TFormHlav& w = t.start();
+    showBytes(w, {{byte, held}});
+    ParamSpinBox* e = spin(w, edit);
+    QCOMPARE(e->text(), grouped(shown));
+    QCOMPARE(e->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QVERIFY2(e->outOfRangeNote().contains(grouped(shown)), qPrintable(e->outOfRangeNote()));
+
+    // A commit of another field keeps the byte, and so does one of this field untouched.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    ParamSpinBox* other = spin(w, "EditGas2");
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    other->selectAll();
+    QTest::keyClicks(other, "70");
+    e->setFocus(); // leaves the other field: commit
+    QTRY_VERIFY(e->hasFocus());
+    QCOMPARE(int(w.image[Byte::GAS2]), 70);
+    QCOMPARE(int(w.image[byte]), held);
+    QTest::keyClick(e, Qt::Key_Tab);
+    QCOMPARE(int(w.image[byte]), held);
+    QCOMPARE(e->text(), grouped(shown));
+
+    // One step towards the range lands within it, and the mark goes.
+    e->setFocus();
+    QTRY_VERIFY(e->hasFocus());
+    QTest::keyClick(e, shown > e->editMaximum() ? Qt::Key_Down : Qt::Key_Up);
+    QTEST(int(w.image[byte]), "stepped");
+    QVERIFY(e->palette().color(QPalette::Text) != QColor(255, 0, 0));
+}
+
+// The note of a marked field follows the language.
+void TstParamEditing::outOfRangeNoteFollowsLanguage() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    showBytes(w, {{Byte::CLUTCH, 80}});
+    ParamSpinBox* e = spin(w, "EditClutch");
+    QStringList notes;
+    for (int language : {0, 1, 2}) {
+        w.applyLanguage(language);
+        notes << e->outOfRangeNote();
+    }
+    QCOMPARE(notes.removeDuplicates(), 0);
+    QVERIFY(notes[1].contains("0 to 500"));
 }
 
 void TstParamEditing::enterCommitsAndMovesOn() {

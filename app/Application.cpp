@@ -1,10 +1,8 @@
 #include "app/Application.h"
 
-#include <QApplication>
+#include "Version.h"
 
-#ifndef VORTAN2_VERSION
-#define VORTAN2_VERSION "2.0"
-#endif
+#include <QApplication>
 
 void configureApplication() {
     QApplication::setApplicationName("Vortan2");

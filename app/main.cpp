@@ -2,15 +2,13 @@
 #include "app/Hlav.h"
 #include "lang/Texts.h"
 
+#include "Version.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstring>
 #include <exception>
-
-#ifndef VORTAN2_VERSION
-#define VORTAN2_VERSION "2.0"
-#endif
 
 namespace {
 

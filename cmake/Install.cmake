@@ -9,9 +9,6 @@
 # Qt's translations folder (QLibraryInfo), which Debian's qt6-translations-l10n fills.
 include(GNUInstallDirs)
 
-# --version prints the project version; main() reads it from here.
-target_compile_definitions(vortan2 PRIVATE VORTAN2_VERSION="${PROJECT_VERSION}")
-
 # Both programs link only static libraries of their own and system Qt: no run path needed.
 set_target_properties(vortan2 vortan2-sim PROPERTIES INSTALL_RPATH "")
 install(TARGETS vortan2 vortan2-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -1,4 +1,5 @@
 #include "lang/Texts.h"
+#include "Version.h"
 
 #include <array>
 
@@ -233,9 +234,10 @@ const std::vector<UiText>& uiTexts() {
 std::string aboutText(int language, const std::string& buildDate, const std::string& buildTime) {
     // Title, its trailing spaces and the break after it (the German has only one), version.
     static const std::array<std::string, 3> head = {
-        "Program pro nastavování zapalování" + std::string(11, ' ') + "\n\nverze 2.0",
-        "Programm for setting of ignition" + std::string(12, ' ') + "\n\nversion 2.0",
-        "Program für der Adjustierung der Zündung" + std::string(8, ' ') + "\nVersion 2.0"};
+        "Program pro nastavování zapalování" + std::string(11, ' ') + "\n\nverze " VORTAN2_VERSION,
+        "Programm for setting of ignition" + std::string(12, ' ') + "\n\nversion " VORTAN2_VERSION,
+        "Program für der Adjustierung der Zündung" + std::string(8, ' ') +
+            "\nVersion " VORTAN2_VERSION};
     static const Triple maker = {"Výrobce: vývojáři projektu vortan2",
                                  "Maker: the vortan2 developers",
                                  "Hersteller: die Entwickler von vortan2"};

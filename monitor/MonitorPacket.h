@@ -48,24 +48,24 @@ struct LabelView {
 
 // Everything one accepted packet shows, in the order it is shown.
 struct MonitorDisplay {
-    LabelView rpm;        // LabelRpm
-    int rpmGauge = 0;     // CGaugeRpm
+    LabelView rpm;    // LabelRpm
+    int rpmGauge = 0; // CGaugeRpm
     std::uint16_t lambdaMv = 0;
-    LabelView lambda;     // LabelLambda
-    int lambdaGauge = 0;  // CGaugeLambda
+    LabelView lambda;    // LabelLambda
+    int lambdaGauge = 0; // CGaugeLambda
     std::uint16_t tpsMv = 0;
-    int tpsGauge = 0;     // CGaugeTps
-    LabelView tps;        // LabelTpsMon
-    LabelView servoDesired;  // LabelPriveraPoz
-    LabelView servoMeasured; // LabelPriveraMer
-    LabelView blocking1;  // LabelBlok1
-    LabelView blocking2;  // LabelBlok2
-    LabelView clutch;     // LabelClutchMon
-    LabelView limiter;    // LabelLimiter1
-    LabelView tacho;      // LabelTacho_Lambda
-    LabelView n2o;        // LabelN2oEnable
-    LabelView advance;    // LabelAdvance
-    LabelView programmings; // LabelPocetProgramovani
+    int tpsGauge = 0;              // CGaugeTps
+    LabelView tps;                 // LabelTpsMon
+    LabelView servoDesired;        // LabelPriveraPoz
+    LabelView servoMeasured;       // LabelPriveraMer
+    LabelView blocking1;           // LabelBlok1
+    LabelView blocking2;           // LabelBlok2
+    LabelView clutch;              // LabelClutchMon
+    LabelView limiter;             // LabelLimiter1
+    LabelView tacho;               // LabelTacho_Lambda
+    LabelView n2o;                 // LabelN2oEnable
+    LabelView advance;             // LabelAdvance
+    LabelView programmings;        // LabelPocetProgramovani
     std::array<LabelView, 8> test; // LabelTest1..8
 };
 

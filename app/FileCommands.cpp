@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "controls/CGauge.h"
 #include "files/ParamFile.h"
+#include "files/RegularFile.h"
 #include "lang/Texts.h"
 
 #include <QCheckBox>
@@ -20,7 +21,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QTabWidget>
 #include <QUrl>
@@ -59,22 +59,13 @@ void TFormHlav::MenuSaveClick() {
 }
 
 bool TFormHlav::saveParamFile(const QString& path) {
-    // Written to a temporary file beside the old one, which is replaced only when all
-    // was written: a failed save never loses the tuner's previous file.
-    // Unbuffered, so that a short write (disk full, size limit) shows in write()'s count:
-    // QSaveFile's commit does not notice a failed flush of its buffer.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        showBox(kOpenFileError);
-        return false;
-    }
-    takeControls();
-    const bool ext = checkExtMonitor_->isChecked();
-    const std::string text = writeParamFile(image, ext, kEol);
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        file.cancelWriting();
+    // The controls are taken into the image only once the file could be opened.
+    const bool saved = writeRegularFile(path, [this] {
+        takeControls();
+        return QByteArray::fromStdString(
+            writeParamFile(image, checkExtMonitor_->isChecked(), kEol));
+    });
+    if (!saved) {
         showBox(kOpenFileError);
         return false;
     }
@@ -97,23 +88,13 @@ void TFormHlav::MenuOpenClick() {
 }
 
 bool TFormHlav::openParamFile(const QString& path) {
-    // Regular files only: a named pipe would block the window in open(), and a device such
-    // as /dev/zero reports size 0 and never ends.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) ||
-        file.size() > kMaxParamFileSize) {
-        showBox(kOpenFileError);
-        return false;
-    }
-    // One byte beyond the limit at most, so a file that grew since the check is refused too.
-    const QByteArray bytes = file.read(kMaxParamFileSize + 1);
-    file.close();
-    if (bytes.size() > kMaxParamFileSize) {
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxParamFileSize);
+    if (!bytes) {
         showBox(kOpenFileError);
         return false;
     }
     DeviceImage read = image;
-    const ParamFileResult result = readParamFile(bytes.toStdString(), read);
+    const ParamFileResult result = readParamFile(bytes->toStdString(), read);
     if (!result.headerFound) {
         showMessageBox(Message::FileVersion);
         return false;

@@ -1,6 +1,7 @@
 // File commands of the main window: parameter files, settings at start and close, printing,
 // about and help.
 
+#include "app/FileDialogs.h"
 #include "app/FindChild.h"
 #include "app/Hlav.h"
 #include "app/Settings.h"
@@ -33,7 +34,9 @@ using namespace vortan;
 
 namespace {
 const char* const kSaveFilter = "Ignition Parametrs(*.ign)";
-const char* const kOpenFilter = "Ignition Parametrs(*.ign);;All Files (*.*)";
+// Each filter is shown without its last pattern list, which is the one the dialog matches:
+// "All Files (*.*)" shows files without a dot too, as "*.*" does where it comes from.
+const QStringList kOpenFilters = {"Ignition Parametrs(*.ign) (*.ign)", "All Files (*.*) (*)"};
 
 #ifdef Q_OS_WIN
 const char* const kEol = "\r\n";
@@ -45,17 +48,34 @@ const char* const kEol = "\n";
 constexpr qint64 kMaxParamFileSize = 16 * 1024 * 1024;
 } // namespace
 
+std::unique_ptr<QFileDialog> vortan::makeOpenDialog(QWidget* parent, const QString& file) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    // Qt's own dialog: a native one may show the hidden pattern lists or ignore them.
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setDefaultSuffix("ign");
+    dialog->setNameFilters(kOpenFilters);
+    dialog->selectFile(file);
+    return dialog;
+}
+
+std::unique_ptr<QFileDialog> vortan::makeSaveDialog(QWidget* parent, const QString& file) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix("ign");
+    dialog->setNameFilter(kSaveFilter);
+    dialog->selectFile(file);
+    return dialog;
+}
+
 // ---- parameter files -----------------------------------------------------------------
 
 void TFormHlav::MenuSaveClick() {
-    QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("ign");
-    dialog.setNameFilter(kSaveFilter);
-    dialog.selectFile(lastFilePath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const auto dialog = makeSaveDialog(this, lastFilePath);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
-    saveParamFile(dialog.selectedFiles().front());
+    saveParamFile(dialog->selectedFiles().front());
 }
 
 bool TFormHlav::saveParamFile(const QString& path) {
@@ -76,15 +96,10 @@ bool TFormHlav::saveParamFile(const QString& path) {
 }
 
 void TFormHlav::MenuOpenClick() {
-    QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix("ign");
-    dialog.setNameFilter(kOpenFilter);
-    dialog.selectFile(lastFilePath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const auto dialog = makeOpenDialog(this, lastFilePath);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
-    openParamFile(dialog.selectedFiles().front());
+    openParamFile(dialog->selectedFiles().front());
 }
 
 bool TFormHlav::openParamFile(const QString& path) {

@@ -1,11 +1,8 @@
 #pragma once
 // Runs a test function again as the unprivileged user nobody (uid and gid 65534), for what a
-// user meets and root does not: folders and files it may not write.
-//
-//     if (runningAsNobody()) { ...the part a user does, under nobodyBase()...; return; }
-//     ...set up as root under `base`...
-//     QVERIFY(rerunAsNobody(base));
-//     ...check what it left...
+// user meets and root does not: folders and files it may not write. The function sets up as
+// root, calls rerunAsNobody(), and checks what is left; in the rerun, runningAsNobody() is
+// true and it does only the user's part.
 
 #include <QCoreApplication>
 #include <QDebug>

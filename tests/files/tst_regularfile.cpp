@@ -1,5 +1,6 @@
 // Reading and saving the program's own files: regular files only, reached through symbolic
-// links, up to a size limit, and saved in place where the folder may not be written.
+// links, and saved in place where the folder may not be written. (The size limits are tested
+// with the settings and parameter files.)
 
 #include "Unprivileged.h"
 #include "files/RegularFile.h"
@@ -71,8 +72,6 @@ class TestRegularFile : public QObject {
 private slots:
     void kinds_data();
     void kinds();
-    void sizeLimit_data();
-    void sizeLimit();
     void lockedFolder_data();
     void lockedFolder();
 };
@@ -118,26 +117,6 @@ void TestRegularFile::kinds() {
         QCOMPARE(readAll(target), QByteArray("new"));
     else
         QVERIFY(node(target) == before); // not replaced
-}
-
-void TestRegularFile::sizeLimit_data() {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("readable");
-    QTest::newRow("empty") << 0 << true;
-    QTest::newRow("at the limit") << 10 << true;
-    QTest::newRow("one byte over") << 11 << false;
-}
-
-void TestRegularFile::sizeLimit() {
-    QFETCH(int, size);
-    QFETCH(bool, readable);
-    QTemporaryDir dir;
-    const QByteArray bytes(size, '7');
-    QVERIFY(writeAll(dir.filePath("f"), bytes));
-    const std::optional<QByteArray> read = readRegularFile(dir.filePath("f"), 10);
-    QCOMPARE(read.has_value(), readable);
-    if (readable)
-        QCOMPARE(*read, bytes);
 }
 
 void TestRegularFile::lockedFolder_data() {

@@ -1,11 +1,13 @@
 // File commands of the main window: parameter files, settings at start and close, printing,
 // about and help.
 
+#include "app/FileDialogs.h"
 #include "app/FindChild.h"
 #include "app/Hlav.h"
 #include "app/Settings.h"
 #include "controls/CGauge.h"
 #include "files/ParamFile.h"
+#include "files/RegularFile.h"
 #include "lang/Texts.h"
 
 #include <QCheckBox>
@@ -20,7 +22,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QTabWidget>
 #include <QUrl>
@@ -33,7 +34,9 @@ using namespace vortan;
 
 namespace {
 const char* const kSaveFilter = "Ignition Parametrs(*.ign)";
-const char* const kOpenFilter = "Ignition Parametrs(*.ign);;All Files (*.*)";
+// Each filter is shown without its last pattern list, which is the one the dialog matches:
+// "All Files (*.*)" shows files without a dot too, as "*.*" does where it comes from.
+const QStringList kOpenFilters = {"Ignition Parametrs(*.ign) (*.ign)", "All Files (*.*) (*)"};
 
 #ifdef Q_OS_WIN
 const char* const kEol = "\r\n";
@@ -45,36 +48,44 @@ const char* const kEol = "\n";
 constexpr qint64 kMaxParamFileSize = 16 * 1024 * 1024;
 } // namespace
 
+std::unique_ptr<QFileDialog> vortan::makeOpenDialog(QWidget* parent, const QString& file) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    // Qt's own dialog: a native one may show the hidden pattern lists or ignore them.
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setDefaultSuffix("ign");
+    dialog->setNameFilters(kOpenFilters);
+    dialog->selectFile(file);
+    return dialog;
+}
+
+std::unique_ptr<QFileDialog> vortan::makeSaveDialog(QWidget* parent, const QString& file) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix("ign");
+    dialog->setNameFilter(kSaveFilter);
+    dialog->selectFile(file);
+    return dialog;
+}
+
 // ---- parameter files -----------------------------------------------------------------
 
 void TFormHlav::MenuSaveClick() {
-    QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("ign");
-    dialog.setNameFilter(kSaveFilter);
-    dialog.selectFile(lastFilePath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const auto dialog = makeSaveDialog(this, lastFilePath);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
-    saveParamFile(dialog.selectedFiles().front());
+    saveParamFile(dialog->selectedFiles().front());
 }
 
 bool TFormHlav::saveParamFile(const QString& path) {
-    // Written to a temporary file beside the old one, which is replaced only when all
-    // was written: a failed save never loses the tuner's previous file.
-    // Unbuffered, so that a short write (disk full, size limit) shows in write()'s count:
-    // QSaveFile's commit does not notice a failed flush of its buffer.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        showBox(kOpenFileError);
-        return false;
-    }
-    takeControls();
-    const bool ext = checkExtMonitor_->isChecked();
-    const std::string text = writeParamFile(image, ext, kEol);
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        file.cancelWriting();
+    // The controls are taken into the image only once the file could be opened.
+    const bool saved = writeRegularFile(path, [this] {
+        takeControls();
+        return QByteArray::fromStdString(
+            writeParamFile(image, checkExtMonitor_->isChecked(), kEol));
+    });
+    if (!saved) {
         showBox(kOpenFileError);
         return false;
     }
@@ -85,35 +96,20 @@ bool TFormHlav::saveParamFile(const QString& path) {
 }
 
 void TFormHlav::MenuOpenClick() {
-    QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix("ign");
-    dialog.setNameFilter(kOpenFilter);
-    dialog.selectFile(lastFilePath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const auto dialog = makeOpenDialog(this, lastFilePath);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
-    openParamFile(dialog.selectedFiles().front());
+    openParamFile(dialog->selectedFiles().front());
 }
 
 bool TFormHlav::openParamFile(const QString& path) {
-    // Regular files only: a named pipe would block the window in open(), and a device such
-    // as /dev/zero reports size 0 and never ends.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) ||
-        file.size() > kMaxParamFileSize) {
-        showBox(kOpenFileError);
-        return false;
-    }
-    // One byte beyond the limit at most, so a file that grew since the check is refused too.
-    const QByteArray bytes = file.read(kMaxParamFileSize + 1);
-    file.close();
-    if (bytes.size() > kMaxParamFileSize) {
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxParamFileSize);
+    if (!bytes) {
         showBox(kOpenFileError);
         return false;
     }
     DeviceImage read = image;
-    const ParamFileResult result = readParamFile(bytes.toStdString(), read);
+    const ParamFileResult result = readParamFile(bytes->toStdString(), read);
     if (!result.headerFound) {
         showMessageBox(Message::FileVersion);
         return false;

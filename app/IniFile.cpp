@@ -1,9 +1,10 @@
 #include "app/IniFile.h"
 
+#include "files/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <climits>
 
@@ -11,20 +12,19 @@ namespace vortan {
 namespace {
 
 // "[name]" (spaces allowed around it) gives name; otherwise a null string.
-QString sectionName(const QString& line) {
-    const QString t = line.trimmed();
-    if (!t.startsWith(QLatin1Char('[')))
+QString sectionName(const QByteArray& line) {
+    const QByteArray t = line.trimmed();
+    if (!t.startsWith('['))
         return QString();
-    const int close = t.indexOf(QLatin1Char(']'));
-    QString name = (close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed();
+    const int close = t.indexOf(']');
+    QString name = QString::fromUtf8(close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed();
     if (name.isNull())
         name = QLatin1String(""); // "[]" is a section too
     return name;
 }
 
-bool isComment(const QString& line) {
-    const QString t = line.trimmed();
-    return t.startsWith(QLatin1Char(';'));
+bool isComment(const QByteArray& line) {
+    return line.trimmed().startsWith(';');
 }
 
 bool sameName(const QString& a, const QString& b) {
@@ -32,7 +32,7 @@ bool sameName(const QString& a, const QString& b) {
 }
 
 // Index of the section header line, or -1.
-int findSection(const QStringList& lines, const QString& section) {
+int findSection(const QByteArrayList& lines, const QString& section) {
     for (int i = 0; i < lines.size(); ++i) {
         const QString name = sectionName(lines[i]);
         if (!name.isNull() && sameName(name, section))
@@ -42,7 +42,7 @@ int findSection(const QStringList& lines, const QString& section) {
 }
 
 // Index one past the last line of the section that starts at `header`.
-int sectionEnd(const QStringList& lines, int header) {
+int sectionEnd(const QByteArrayList& lines, int header) {
     int i = header + 1;
     while (i < lines.size() && sectionName(lines[i]).isNull())
         ++i;
@@ -50,68 +50,67 @@ int sectionEnd(const QStringList& lines, int header) {
 }
 
 // Index of the key's line inside the section, or -1.
-int findKey(const QStringList& lines, int header, const QString& key) {
+int findKey(const QByteArrayList& lines, int header, const QString& key) {
     const int end = sectionEnd(lines, header);
     for (int i = header + 1; i < end; ++i) {
-        const QString& line = lines[i];
+        const QByteArray& line = lines[i];
         if (isComment(line))
             continue;
-        const int eq = line.indexOf(QLatin1Char('='));
-        if (eq >= 0 && sameName(line.left(eq), key))
+        const int eq = line.indexOf('=');
+        if (eq >= 0 && sameName(QString::fromUtf8(line.left(eq)), key))
             return i;
     }
     return -1;
+}
+
+// The value of a key's line as text.
+QString valueOf(const QByteArray& line) {
+    return QFile::decodeName(line.mid(line.indexOf('=') + 1).trimmed());
+}
+
+// Index of the key's line, or -1 when the section or the key is missing.
+int findLine(const QByteArrayList& lines, const QString& section, const QString& key) {
+    const int header = findSection(lines, section);
+    return header < 0 ? -1 : findKey(lines, header, key);
 }
 
 } // namespace
 
 void IniFile::load() {
     lines_.clear();
-    QFile f(path_);
-    if (!f.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> text = readRegularFile(path_, kMaxSettingsFileSize);
+    if (!text)
         return;
-    const QString text = QString::fromUtf8(f.readAll());
-    lines_ = text.split(QLatin1Char('\n'));
-    for (QString& line : lines_)
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    lines_ = text->split('\n');
     // The final line break leaves one empty piece behind.
     if (!lines_.isEmpty() && lines_.last().isEmpty())
         lines_.removeLast();
+    crlf_ = !lines_.isEmpty() && lines_.first().endsWith('\r');
 }
 
 bool IniFile::save() const {
-    const QFileInfo info(path_);
-    if (!QDir().mkpath(info.absolutePath()))
-        return false;
-    // Unbuffered: a short write (full disk) shows in write()'s count, and the old file stays.
-    QSaveFile f(path_);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return false;
     QByteArray data;
-    for (const QString& line : lines_) {
-        data += line.toUtf8();
-        data += '\n';
-    }
-    if (f.write(data) != data.size())
-        return false; // QSaveFile discards the temporary file
-    return f.commit();
+    for (const QByteArray& line : lines_)
+        data += line + '\n';
+    return writeRegularFile(path_, data);
+}
+
+QStringList IniFile::lines() const {
+    QStringList r;
+    for (const QByteArray& line : lines_)
+        r << QString::fromUtf8(line.endsWith('\r') ? line.chopped(1) : line);
+    return r;
 }
 
 bool IniFile::hasKey(const QString& section, const QString& key) const {
-    const int header = findSection(lines_, section);
-    return header >= 0 && findKey(lines_, header, key) >= 0;
+    return findLine(lines_, section, key) >= 0;
 }
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& def) const {
-    const int header = findSection(lines_, section);
-    if (header < 0)
-        return def;
-    const int i = findKey(lines_, header, key);
-    if (i < 0)
-        return def;
-    const QString& line = lines_[i];
-    return line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+    const int i = findLine(lines_, section, key);
+    return i < 0 ? def : valueOf(lines_[i]);
 }
 
 // A value that does not start with a number gives `def` (the private-profile function gives
@@ -144,22 +143,24 @@ int IniFile::readInteger(const QString& section, const QString& key, int def) co
 
 // The key is written as given, so "ActivePage " gives the line "ActivePage =3".
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
-    const QString line = key + QLatin1Char('=') + value;
+    const QByteArray line = key.toUtf8() + '=' + QFile::encodeName(value);
+    const QByteArray eol = crlf_ ? "\r" : "";
     const int header = findSection(lines_, section);
     if (header < 0) {
-        lines_ << QLatin1Char('[') + section + QLatin1Char(']') << line;
+        lines_ << '[' + section.toUtf8() + ']' + eol << line + eol;
         return;
     }
     const int i = findKey(lines_, header, key);
     if (i >= 0) {
-        lines_[i] = line;
+        if (valueOf(lines_[i]) != value)
+            lines_[i] = line + (lines_[i].endsWith('\r') ? "\r" : "");
         return;
     }
     // After the section's last non-empty line, before blank lines that part it from the next.
     int at = sectionEnd(lines_, header);
     while (at > header + 1 && lines_[at - 1].trimmed().isEmpty())
         --at;
-    lines_.insert(at, line);
+    lines_.insert(at, line + eol);
 }
 
 void IniFile::writeInteger(const QString& section, const QString& key, int value) {

@@ -1,12 +1,17 @@
 #pragma once
 // An INI file with the private-profile semantics: sections and keys match without regard to
 // case, spaces around key names are ignored when reading, a write replaces the key's line in
-// place or appends it to its section (or a new section), and every other line is kept.
+// place or appends it to its section (or a new section), and every other line is kept byte
+// for byte, line ending included. Values are text in the system's file-name encoding.
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
 namespace vortan {
+
+// A settings file larger than this is taken as missing.
+constexpr qint64 kMaxSettingsFileSize = 4 * 1024 * 1024;
 
 class IniFile {
 public:
@@ -14,10 +19,10 @@ public:
     explicit IniFile(QString path) : path_(std::move(path)) { load(); }
 
     const QString& path() const { return path_; }
-    // Reads the file again; a missing file is an empty one.
+    // Reads the file again; a missing file, or one that is no regular file or is larger than
+    // kMaxSettingsFileSize, is an empty one.
     void load();
-    // Writes all lines through a temporary file renamed over the old one; false on failure
-    // (the old file is then untouched).
+    // Writes all lines as a regular file does (files/RegularFile.h); false on failure.
     bool save() const;
 
     QString readString(const QString& section, const QString& key, const QString& def) const;
@@ -25,14 +30,18 @@ public:
     int readInteger(const QString& section, const QString& key, int def) const;
     // True when the section holds the key (whatever its value).
     bool hasKey(const QString& section, const QString& key) const;
+    // A value that reads back as it is leaves its line untouched, bytes that the system's
+    // encoding cannot show included.
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInteger(const QString& section, const QString& key, int value);
 
-    const QStringList& lines() const { return lines_; }
+    // The lines as text, without their line endings.
+    QStringList lines() const;
 
 private:
     QString path_;
-    QStringList lines_;
+    QByteArrayList lines_; // as in the file, without "\n" (a "\r" before it stays)
+    bool crlf_ = false;    // new lines end in "\r\n", as the file's first line does
 };
 
 } // namespace vortan

@@ -1,9 +1,9 @@
 #include "app/Settings.h"
 
+#include "files/RegularFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <climits>
@@ -104,48 +104,31 @@ std::string lastImageText(const DeviceImage& image) {
 
 bool writeLastImage(const QString& path, const DeviceImage& image) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    // Unbuffered: a short write (full disk) shows in write()'s count, and the old file stays.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const std::string text = lastImageText(image);
-    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
-        return false; // the temporary file is discarded, the old file stays
-    return f.commit();
+    return writeRegularFile(path, QByteArray::fromStdString(lastImageText(image)));
 }
 
-// Streams the file in chunks and stops at the first word that is not a number, so a huge or
-// binary file costs at most one pass and a chunk of memory.
+// Stops at the first word that is not a number.
 bool readLastImage(const QString& path, DeviceImage& image) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> text = readRegularFile(path, kMaxSettingsFileSize);
+    if (!text)
         return false;
-
     int count = 0;
     bool inWord = false;
     std::uint32_t value = 0; // modulo 2^32, only the low 8 bits are kept
-    char chunk[65536];
-    for (;;) {
-        const qint64 got = f.read(chunk, sizeof chunk);
-        const bool atEnd = got <= 0;
-        for (qint64 i = 0; i < got; ++i) {
-            const char c = chunk[i];
-            if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-                if (inWord) {
-                    image[count++] = static_cast<std::uint8_t>(value & 0xFFu);
-                    if (count == kImageSize)
-                        return true;
-                    inWord = false;
-                }
-            } else if (c >= '0' && c <= '9') {
-                value = inWord ? value * 10u + std::uint32_t(c - '0') : std::uint32_t(c - '0');
-                inWord = true;
-            } else {
-                return true; // a word that is not a number ends the list
+    for (const char c : *text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            if (inWord) {
+                image[count++] = static_cast<std::uint8_t>(value & 0xFFu);
+                if (count == kImageSize)
+                    return true;
+                inWord = false;
             }
+        } else if (c >= '0' && c <= '9') {
+            value = inWord ? value * 10u + std::uint32_t(c - '0') : std::uint32_t(c - '0');
+            inWord = true;
+        } else {
+            return true; // a word that is not a number ends the list
         }
-        if (atEnd)
-            break;
     }
     if (inWord)
         image[count] = static_cast<std::uint8_t>(value & 0xFFu);

@@ -35,9 +35,10 @@ bool writeSettings(IniFile& ini, const FormSettings& s);
 // Device path of COMn: key COMn of section PORTS, else /dev/ttyS<n-1>.
 QString portDevicePath(const IniFile& ini, int comPort);
 
-// Up to 300 numbers, low 8 bits into bytes 0.. of the image; false when the file is missing.
+// Up to 300 numbers, low 8 bits into bytes 0.. of the image; false when the file is missing,
+// no regular file or larger than kMaxSettingsFileSize.
 bool readLastImage(const QString& path, DeviceImage& image);
-// 30 lines of ten "%5u " numbers, through a temporary file; false on failure.
+// 30 lines of ten "%5u " numbers, saved as files/RegularFile.h saves; false on failure.
 bool writeLastImage(const QString& path, const DeviceImage& image);
 std::string lastImageText(const DeviceImage& image);
 

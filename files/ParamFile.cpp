@@ -24,7 +24,7 @@ enum class Kind {
     Plain,  // low 8 bits of the number
     Scaled, // low 16 bits / scale, low 8 bits of the quotient
     Flag,   // written "    0"/"    1", read as Plain
-    Tps100, // written (byte + 250) * 10, read (n / 10 - 250) mod 256
+    Tps100, // written (byte + 250) * 10, read (low 16 bits / 10 - 250) mod 256
     ExtMon, // not in the image: the extended-monitor check box
 };
 
@@ -172,7 +172,7 @@ void store(const Field& f, std::uint32_t n, DeviceImage& image, ParamFileResult&
         image[f.byte] = low8((n & 0xFFFFu) / static_cast<std::uint32_t>(f.scale));
         break;
     case Kind::Tps100:
-        image[f.byte] = low8(n / 10u - 250u);
+        image[f.byte] = low8((n & 0xFFFFu) / static_cast<std::uint32_t>(f.scale) - 250u);
         break;
     case Kind::ExtMon:
         result.extMonitor = (n & 0xFFFFu) != 0;

@@ -1,12 +1,14 @@
 // Parameter files and printing through the main window.
 
 #include "WindowFixture.h"
+#include "app/FileDialogs.h"
 #include "controls/ParamSpinBox.h"
 #include "files/ParamFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -64,6 +66,8 @@ private slots:
     void unopenablePath();
     void extMonitorFromFile();
     void newKeepsLastPath();
+    void openDialogFilters_data();
+    void openDialogFilters();
     void printToPdf_data();
     void printToPdf();
     void printWithoutPrinter();
@@ -237,6 +241,44 @@ void TestAppFiles::newKeepsLastPath() {
     DeviceImage defaults = w->image;
     setDefaults(defaults);
     QVERIFY(w->image == defaults);
+}
+
+void TestAppFiles::openDialogFilters_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("parameter files") << "Ignition Parametrs(*.ign)" << QStringList{"a.ign"};
+    QTest::newRow("all files") << "All Files (*.*)" << QStringList{"a.ign", "notes.txt", "tune"};
+}
+
+// The open dialog as the tuner sees it: the filters it offers, and the files each one shows.
+void TestAppFiles::openDialogFilters() {
+    QFETCH(QString, filter);
+    QFETCH(QStringList, shown);
+    QTemporaryDir dir;
+    for (const char* name : {"a.ign", "notes.txt", "tune"})
+        QVERIFY(writeAll(dir.filePath(name), "x"));
+    const auto dialog = makeOpenDialog(nullptr, dir.filePath("a.ign"));
+    dialog->show();
+    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    QVERIFY(types);
+    QStringList captions;
+    for (int i = 0; i < types->count(); ++i)
+        captions << types->itemText(i);
+    QCOMPARE(captions, QStringList({"Ignition Parametrs(*.ign)", "All Files (*.*)"}));
+    while (types->currentText() != filter && types->currentIndex() < types->count() - 1)
+        QTest::keyClick(types, Qt::Key_Down);
+    QCOMPARE(types->currentText(), filter);
+
+    auto* list = dialog->findChild<QListView*>("listView");
+    QVERIFY(list);
+    const auto names = [list] {
+        QStringList r;
+        for (int i = 0; i < list->model()->rowCount(list->rootIndex()); ++i)
+            r << list->model()->index(i, 0, list->rootIndex()).data().toString();
+        r.sort();
+        return r;
+    };
+    QTRY_COMPARE(names(), shown);
 }
 
 void TestAppFiles::printToPdf_data() {

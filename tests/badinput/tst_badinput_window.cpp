@@ -3,6 +3,7 @@
 // half-written file, and the message the window gives for it.
 
 #include "BigFile.h"
+#include "Unprivileged.h"
 #include "WindowFixture.h"
 #include "app/Settings.h"
 #include "files/ParamFile.h"
@@ -14,6 +15,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace vortan;
 
@@ -28,15 +30,6 @@ QString fileVersionText(const Window& w) {
 
 QString label(const Window& w) {
     return w.get<QLabel>("LabelFile2")->text();
-}
-
-// True when this user may still write into a folder without write permission (root).
-bool permissionsIgnored(const QString& folder) {
-    QFile probe(folder + "/probe");
-    if (!probe.open(QIODevice::WriteOnly))
-        return false;
-    probe.remove();
-    return true;
 }
 
 // The files in the settings folder, sorted.
@@ -74,6 +67,8 @@ private slots:
     void fileGoneBeforeOpen_data();
     void fileGoneBeforeOpen();
     void lockedFolders();
+    void specialFiles_data();
+    void specialFiles();
     void fullDiskNewFile();
     void fullDiskOnClose();
 };
@@ -230,8 +225,8 @@ void TestBadInputWindow::fileGoneBeforeOpen() {
         QVERIFY(QDir().mkdir(path));
     else if (what == "fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (what == "device")
-        path = "/dev/zero";
+    else if (what == "device") // endless zeros, as /dev/zero gives
+        QCOMPARE(::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 5)), 0);
 
     QElapsedTimer timer;
     timer.start();
@@ -243,41 +238,82 @@ void TestBadInputWindow::fileGoneBeforeOpen() {
     QCOMPARE(w->lastFilePath, first);
 }
 
-// Neither a parameter file nor the settings can be written: the old files stay whole and no
-// stray file is left.
+// A user who may write neither a parameter file nor the settings: the old files stay whole,
+// no stray file is left, and only the save says so.
 void TestBadInputWindow::lockedFolders() {
-    ConfigHome home;
-    const QString locked = home.path("locked");
-    QVERIFY(QDir().mkdir(locked));
-    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-    if (permissionsIgnored(locked)) {
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QSKIP("running as root: folder permissions are not enforced");
-    }
-    {
+    if (runningAsNobody()) { // $XDG_CONFIG_HOME is root's settings folder
         Window w;
-        QVERIFY(!w->saveParamFile(locked + "/new.ign"));
+        QVERIFY(!w->saveParamFile(nobodyBase() + "/locked/new.ign"));
         QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
         QVERIFY(label(w).isEmpty());
-        QVERIFY(QDir(locked).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-        w->FormClose();
-    }
-    // Settings folder locked after a first close wrote its files.
-    const QByteArray ini = readAll(home.iniPath());
-    const QByteArray image = readAll(home.imagePath());
-    QVERIFY(!ini.isEmpty() && !image.isEmpty());
-    QFile::setPermissions(home.folder(), QFile::ReadOwner | QFile::ExeOwner);
-    {
-        Window w;
         w->image[Byte::BASE_ADV] ^= 1;
         w->language = w->language == 2 ? 0 : 2;
         w->FormClose();
+        QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
+        return;
     }
-    QFile::setPermissions(home.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ConfigHome home;
+    const QString locked = home.path("locked");
+    QVERIFY(QDir().mkdir(locked));
+    {
+        Window w;
+        w->FormClose();
+    }
+    const QByteArray ini = readAll(home.iniPath());
+    const QByteArray image = readAll(home.imagePath());
+    QVERIFY(!ini.isEmpty() && !image.isEmpty());
+    QVERIFY(QFile::setPermissions(home.dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                       QFile::ExeOwner | QFile::ExeOther));
+    QVERIFY(rerunAsNobody(home.dir.path()));
+    QVERIFY(QDir(locked).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     QCOMPARE(readAll(home.iniPath()), ini);
     QCOMPARE(readAll(home.imagePath()), image);
     QCOMPARE(settingsFiles(home), QStringList({"Vortan2.ini", "_Vortan2.ini"}));
+}
+
+void TestBadInputWindow::specialFiles_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("link");
+    QTest::newRow("named pipes") << "fifo" << false;
+    QTest::newRow("links to named pipes") << "fifo" << true;
+    QTest::newRow("links to devices") << "device" << true;
+    QTest::newRow("links to regular files") << "file" << true;
+}
+
+// Both settings files and the parameter file saved are such things: the window starts, the
+// save says "Open file error" unless it reached a regular file, the close says nothing, and
+// each link stays, its target written or left as it was.
+void TestBadInputWindow::specialFiles() {
+    QFETCH(QString, kind);
+    QFETCH(bool, link);
+    ConfigHome home;
+    const QStringList paths = {home.iniPath(), home.imagePath(), home.path("tune.ign")};
+    const auto target = [&](const QString& p) { return link ? p + ".target" : p; };
+    for (const QString& p : paths) {
+        const QByteArray name = QFile::encodeName(target(p));
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (kind == "device") // endless zeros
+            QCOMPARE(::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 5)), 0);
+        else
+            QVERIFY(writeAll(target(p), ""));
+        if (link)
+            QVERIFY(QFile::link(target(p), p));
+    }
+    const bool regular = kind == "file";
+    {
+        Window w;
+        QCOMPARE(w->saveParamFile(paths[2]), regular);
+        QCOMPARE(w.fileBoxes(), regular ? QStringList() : QStringList{kOpenError});
+        w.boxes.clear();
+        w->FormClose();
+        QCOMPARE(w.fileBoxes(), QStringList());
+    }
+    for (const QString& p : paths) {
+        QCOMPARE(QFileInfo(p).isSymLink(), link);
+        QCOMPARE(QFileInfo(target(p)).isFile(), regular);
+        QCOMPARE(QFileInfo(target(p)).size() > 0, regular);
+    }
 }
 
 // A save to a new file on a full disk leaves no file at all, not a piece of one.

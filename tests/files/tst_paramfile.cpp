@@ -192,6 +192,10 @@ void TestParamFile::reads_data() {
         << h + "TPS 250 4750" << true << ByteChanges{{Byte::TPS0, 25}, {Byte::TPS100, 225}} << -1;
     QTest::newRow("second TPS below 2500 wraps")
         << h + "TPS 700 2400" << true << ByteChanges{{Byte::TPS100, 246}} << -1;
+    QTest::newRow("second TPS low 16 bits")
+        << h + "TPS 65546 68036" << true << ByteChanges{{Byte::TPS0, 1}, {Byte::TPS100, 0}} << -1;
+    QTest::newRow("second TPS 65536 + 4750")
+        << h + "TPS 250 70286" << true << ByteChanges{{Byte::TPS0, 25}, {Byte::TPS100, 225}} << -1;
     QTest::newRow("N2O order") << h + "N2O 0 30 70 1500 2500" << true
                                << ByteChanges{{Byte::N2O_ENABLE, 0},
                                               {Byte::GAS1, 30},

@@ -1,5 +1,6 @@
 // The INI class: private-profile matching, in-place writes, kept lines and safe saving.
 
+#include "Unprivileged.h"
 #include "app/IniFile.h"
 
 #include <QDir>
@@ -41,6 +42,8 @@ private slots:
     void appendsNewSection();
     void trailingSpaceKey();
     void keepsOtherLines();
+    void keepsUndecodableBytes_data();
+    void keepsUndecodableBytes();
     void saveCreatesFolder();
     void saveIntoFileParentFails();
     void saveWithoutPermissionKeepsOldFile();
@@ -177,12 +180,35 @@ void TestIniFile::keepsOtherLines() {
     writeText(path("f.ini"), kSample + "junk line without equals\n[PORTS]\nCOM3=/dev/x\n");
     IniFile ini(path("f.ini"));
     ini.writeInteger("FORM_HLAV", "Left", 1);
+    ini.writeInteger("FORM_HLAV", "Top", 34); // as it reads already: the line stays
     QVERIFY(ini.save());
     const QByteArray text = readText(path("f.ini"));
-    QCOMPARE(text, QByteArray("; settings\n[FORM_HLAV]\nLeft=1\n  Top  =  34  \nActivePage =3\n"
-                              "File=C:\\data\\bike.ign\n\n[ignition]\n"
-                              "CheckBoxExtMonitor->Checked=1\njunk line without equals\n"
+    QCOMPARE(text, QByteArray("; settings\r\n[FORM_HLAV]\r\nLeft=1\r\n  Top  =  34  \r\n"
+                              "ActivePage =3\r\nFile=C:\\data\\bike.ign\r\n\r\n[ignition]\r\n"
+                              "CheckBoxExtMonitor->Checked=1\r\njunk line without equals\n"
                               "[PORTS]\nCOM3=/dev/x\n"));
+}
+
+void TestIniFile::keepsUndecodableBytes_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("Latin-1 paths in other sections")
+        << QByteArray("[PORTS]\nCOM1=/dev/ttyUSB-\xe9\n[OTHER]\nLast=/home/p\xe1vel/a.ign\n"
+                      "[FORM_HLAV]\nFile=\nIniDir=\n");
+    QTest::newRow("Latin-1 paths written back as read")
+        << QByteArray("[FORM_HLAV]\nFile=/home/z\xe1vod.ign\nIniDir=/home/z\xe1vod.ign\n");
+    QTest::newRow("stray bytes, carriage returns")
+        << QByteArray("; \x80\xff\xfe\r\n[FORM_HLAV]\r\n File = \xc3 \r\nIniDir=\xa0\r\r\n");
+}
+
+// What the window does at close with the paths it read: the file stays as it was.
+void TestIniFile::keepsUndecodableBytes() {
+    QFETCH(QByteArray, text);
+    writeText(path("bytes.ini"), text);
+    IniFile ini(path("bytes.ini"));
+    for (const char* key : {"File", "IniDir"})
+        ini.writeString("FORM_HLAV", key, ini.readString("FORM_HLAV", key, QString()));
+    QVERIFY(ini.save());
+    QCOMPARE(readText(path("bytes.ini")), text);
 }
 
 void TestIniFile::saveCreatesFolder() {
@@ -201,25 +227,20 @@ void TestIniFile::saveIntoFileParentFails() {
     QCOMPARE(readText(path("plain")), QByteArray("x"));
 }
 
+// A file the user may not write, in a folder the user may not write.
 void TestIniFile::saveWithoutPermissionKeepsOldFile() {
+    if (runningAsNobody()) {
+        IniFile ini(nobodyBase() + "/locked/i.ini");
+        ini.writeInteger("S", "k", 2);
+        QVERIFY(!ini.save());
+        return;
+    }
     QVERIFY(QDir().mkpath(path("locked")));
     const QString file = path("locked/i.ini");
     writeText(file, "[S]\nk=1\n");
-    QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
-    {
-        QFile probe(path("locked/probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            QFile::setPermissions(path("locked"),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("folder permissions are not enforced for this user (root)");
-        }
-    }
-    IniFile ini(file);
-    ini.writeInteger("S", "k", 2);
-    const bool saved = ini.save();
-    QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(!saved);
+    QVERIFY(QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ExeOwner | QFile::ExeOther));
+    QVERIFY(rerunAsNobody(dir_.path()));
     QCOMPARE(readText(file), QByteArray("[S]\nk=1\n"));
 }
 

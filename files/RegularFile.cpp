@@ -1,0 +1,67 @@
+#include "files/RegularFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vortan {
+namespace {
+
+enum class Kind { Missing, Regular, Other };
+
+// What the path leads to after following symbolic links; a dangling link is Missing, a loop
+// of links Other.
+Kind kindOf(const QByteArray& name) {
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return errno == ENOENT ? Kind::Missing : Kind::Other;
+    return S_ISREG(st.st_mode) ? Kind::Regular : Kind::Other;
+}
+
+} // namespace
+
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
+    const QByteArray name = QFile::encodeName(path);
+    if (kindOf(name) != Kind::Regular)
+        return std::nullopt;
+    // Opened without waiting and checked again on the open file, so that a pipe put in its
+    // place since the check cannot hold the program up.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    QFile file;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxSize ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // One byte beyond the limit at most, so a file that grew since the check is refused too.
+    QByteArray bytes = file.read(maxSize + 1);
+    if (bytes.size() > maxSize || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+bool writeRegularFile(const QString& path, const std::function<QByteArray()>& contents) {
+    if (kindOf(QFile::encodeName(path)) == Kind::Other)
+        return false;
+    QSaveFile file(path); // follows a symbolic link to the file it names
+    file.setDirectWriteFallback(true);
+    // Unbuffered, so that a short write (disk full, size limit) shows in write()'s count:
+    // QSaveFile's commit does not notice a failed flush of its buffer.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray bytes = contents();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace vortan

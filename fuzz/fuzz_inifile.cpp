@@ -19,7 +19,7 @@ namespace {
 
 const QString& scratch() {
     static const QString dir = [] {
-        const QString base = QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath();
+        const QString base = QDir::tempPath();
         const QString d = base + QString("/vortan2-fuzz-ini-%1").arg(::getpid());
         QDir().mkpath(d);
         std::atexit([] { QDir(scratch()).removeRecursively(); });

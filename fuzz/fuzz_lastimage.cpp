@@ -40,7 +40,7 @@ DeviceImage model(const char* p, std::size_t n, DeviceImage image) {
 
 const QString& scratch() {
     static const QString dir = [] {
-        const QString base = QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath();
+        const QString base = QDir::tempPath();
         const QString d = base + QString("/vortan2-fuzz-lastimage-%1").arg(::getpid());
         QDir().mkpath(d);
         std::atexit([] { QDir(scratch()).removeRecursively(); });

@@ -61,6 +61,11 @@ struct Window {
 
     explicit Window(const QStringList& arguments = {}, bool create = true) {
         w = std::make_unique<TFormHlav>(arguments);
+        // Never the machine's own serial ports: unless the test maps them in [PORTS], a path
+        // that does not exist.
+        const QString ini = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Vortan2/Vortan2.ini";
+        if (!readAll(ini).contains("[PORTS]"))
+            w->setPortOverride(QDir::temp().filePath("vortan2-test-no-such-port"));
         w->messageBoxHook = [this](const QString& text) { boxes << text; };
         if (create) {
             w->FormCreate();

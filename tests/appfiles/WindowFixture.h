@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,7 +65,7 @@ struct Window {
         // Never the machine's own serial ports: unless the test maps them in [PORTS], a path
         // that does not exist.
         const QString ini = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Vortan2/Vortan2.ini";
-        if (!readAll(ini).contains("[PORTS]"))
+        if (!QFileInfo(ini).isFile() || !readAll(ini).contains("[PORTS]"))
             w->setPortOverride(QDir::temp().filePath("vortan2-test-no-such-port"));
         w->messageBoxHook = [this](const QString& text) { boxes << text; };
         if (create) {

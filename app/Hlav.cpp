@@ -56,6 +56,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(55);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
     connect(Timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
     if (arguments_.contains("--demo")) {
         demoUnit_ = std::make_unique<SimUnit>();

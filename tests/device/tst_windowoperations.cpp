@@ -63,6 +63,7 @@ private slots:
     void programAfterChange();
     void verifyAbandonsRead();
     void programInRealTime();
+    void preciseTick();
 };
 
 void tst_WindowOperations::programThenVerify() {
@@ -405,6 +406,14 @@ void tst_WindowOperations::programInRealTime() {
     b.sim.stopThread();
     QVERIFY(samePages12(b.sim.image(), b.w->image));
     QCOMPARE(b.sim.image().map(6, 6), std::uint8_t(12));
+}
+
+// A coarse timer may fire up to 5 % early: the tick would come every 52 ms.
+void tst_WindowOperations::preciseTick() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    QCOMPARE(b.w->Timer1->interval(), 55);
+    QCOMPARE(b.w->Timer1->timerType(), Qt::PreciseTimer);
 }
 
 QTEST_MAIN(tst_WindowOperations)

@@ -351,8 +351,12 @@ void TFormHlav::showBox(const QString& text) {
     box.exec();
 }
 
+// Opened once the tick that took the reply has returned: Qt does not re-enter a timer's own
+// slot, so a box opened inside Timer1Timer would stop the ticks while it is open.
 void TFormHlav::showMessageBox(Message message) {
-    showBox(QString::fromStdString(messageText(message, language)));
+    QMetaObject::invokeMethod(
+        this, [this, message] { showBox(QString::fromStdString(messageText(message, language))); },
+        Qt::QueuedConnection);
 }
 
 void TFormHlav::setGauge(int value) {

@@ -165,7 +165,9 @@ void SerialLink::tryReopen() {
         return;
     }
     const qint64 elapsed = sinceLoss_.elapsed();
-    if (!mayReopen(identity_, portIdentity(path_), elapsed, reopenWindowMs_)) {
+    // Nothing at the path: no open is tried (it would only make and drop a lock file).
+    const bool present = QFileInfo::exists(path_);
+    if (!present || !mayReopen(identity_, portIdentity(path_), elapsed, reopenWindowMs_)) {
         // Another device behind the path is left alone. An adapter is awaited as long as it
         // takes; anything else only for the window, then the tuner picks the port again.
         if (!identity_.usb && elapsed > reopenWindowMs_) {

@@ -395,9 +395,17 @@ void SimUnit::nearMissLocked(Frame& reply) {
         reply[0] ^= Command::ReplyBit;
         break;
     case NearMiss::OneByteOff: {
-        const int at = std::uniform_int_distribution<int>(1, kFrameData)(rng_);
-        reply[static_cast<std::size_t>(at)] ^=
-            static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, 255)(rng_));
+        // Never the same wrong byte twice running: a unit that tells one lie consistently
+        // cannot be told from one that holds it.
+        int at = lastOffAt_;
+        int flip = lastOffFlip_;
+        while (at == lastOffAt_ && flip == lastOffFlip_) {
+            at = std::uniform_int_distribution<int>(1, kFrameData)(rng_);
+            flip = std::uniform_int_distribution<int>(1, 255)(rng_);
+        }
+        lastOffAt_ = at;
+        lastOffFlip_ = flip;
+        reply[static_cast<std::size_t>(at)] ^= static_cast<std::uint8_t>(flip);
         break;
     }
     case NearMiss::None:

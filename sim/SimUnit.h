@@ -140,6 +140,8 @@ private:
     long vanishedAt_ = -1;
     long switchStep_ = 0;
     int servoMeasured_ = 0;
+    int lastOffAt_ = -1; // the last one-byte-off near miss: position and flipped bits
+    int lastOffFlip_ = 0;
 
     int master_ = -1;
     int slave_ = -1;

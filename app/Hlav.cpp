@@ -351,12 +351,17 @@ void TFormHlav::showBox(const QString& text) {
     box.exec();
 }
 
-// Opened once the tick that took the reply has returned: Qt does not re-enter a timer's own
-// slot, so a box opened inside Timer1Timer would stop the ticks while it is open.
+// The compatibility boxes come from a reply, inside Timer1Timer: they open once the tick has
+// returned, since Qt does not re-enter a timer's own slot and a box opened inside it would
+// stop the ticks while it is open.
 void TFormHlav::showMessageBox(Message message) {
-    QMetaObject::invokeMethod(
-        this, [this, message] { showBox(QString::fromStdString(messageText(message, language))); },
-        Qt::QueuedConnection);
+    auto show = [this, message] {
+        showBox(QString::fromStdString(messageText(message, language)));
+    };
+    if (message == Message::IncompatibleUnit || message == Message::UnsupportedBike)
+        QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
+    else
+        show();
 }
 
 void TFormHlav::setGauge(int value) {

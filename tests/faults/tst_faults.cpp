@@ -160,7 +160,7 @@ std::vector<FaultRow> faultRows() {
     return rows;
 }
 
-// Sets the row's switches for operation `i` and idles a few steps before it.
+// Sets the row's switches, seeded with `seed`, and idles a few steps before the operation.
 void prepare(FaultRun& run, const FaultRow& row, unsigned seed) {
     SimSwitches sw = row.switches;
     sw.seed = seed;

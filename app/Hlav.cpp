@@ -56,6 +56,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(55);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
     connect(Timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
     if (arguments_.contains("--demo")) {
         demoUnit_ = std::make_unique<SimUnit>();
@@ -349,8 +350,17 @@ void TFormHlav::showBox(const QString& text) {
     box.exec();
 }
 
+// The compatibility boxes come from a reply, inside Timer1Timer: they open once the tick has
+// returned, since Qt does not re-enter a timer's own slot and a box opened inside it would
+// stop the ticks while it is open.
 void TFormHlav::showMessageBox(Message message) {
-    showBox(QString::fromStdString(messageText(message, language)));
+    auto show = [this, message] {
+        showBox(QString::fromStdString(messageText(message, language)));
+    };
+    if (message == Message::IncompatibleUnit || message == Message::UnsupportedBike)
+        QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
+    else
+        show();
 }
 
 void TFormHlav::setGauge(int value) {

@@ -83,6 +83,7 @@ Result realTime(Rig& rig, bool read) {
     QEventLoop loop;
     QTimer timer;
     timer.setInterval(55);
+    timer.setTimerType(Qt::PreciseTimer); // as the window's Timer1
     QObject::connect(&timer, &QTimer::timeout, [&] {
         ++r.ticks;
         rig.handleDrain();

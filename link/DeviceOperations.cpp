@@ -10,11 +10,34 @@ constexpr int kMaxAttempts = 5;
 constexpr int kMonitorTicks = 6;
 } // namespace
 
+// Page 1 goes out with its reserved byte at 0, whatever the image holds there (a last-image
+// file or a restored image may carry another value).
 void DeviceOperations::sendRequest() {
     const int page = currentCommand & Command::PageMask;
-    const bool reading = operation == Read;
-    host_.sendFrame(makeFrame(currentCommand, reading ? nullptr : image_.page(page)), true);
+    if (operation == Read || page > 2) {
+        host_.sendFrame(makeFrame(currentCommand, nullptr), true);
+    } else {
+        std::array<std::uint8_t, kPageSize> data;
+        std::memcpy(data.data(), image_.page(page), kPageSize);
+        if (page == 1)
+            data[Byte::Reserved - kPageSize] = 0;
+        host_.sendFrame(makeFrame(currentCommand, data.data()), true);
+    }
     tickCount = 0;
+}
+
+// A reply's page against the image. The reserved byte of page 1 is never compared: what the
+// unit returns there is ignored. A verify also leaves out RPM2, which the unit may correct.
+bool DeviceOperations::pageMatches(int page, const std::uint8_t* data, bool skipRpm2) const {
+    const std::uint8_t* mine = image_.page(page);
+    for (int i = 0; i < kPageSize; ++i) {
+        const int at = page * kPageSize + i;
+        if (at == Byte::Reserved || (skipRpm2 && at == Byte::RPM2))
+            continue;
+        if (data[i] != mine[i])
+            return false;
+    }
+    return true;
 }
 
 void DeviceOperations::startRead() {
@@ -124,6 +147,8 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
     switch (operation) {
     case Read:
         std::memcpy(page, data, kPageSize);
+        if (n == 1)
+            image_[Byte::Reserved] = 0; // ignored on receipt
         if (n == 0) {
             host_.showIdentification();
             if (image_[Byte::CompatibilityCode] != 15) {
@@ -142,9 +167,8 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
         return;
 
     case Verify:
-        for (int i = 0; i < kPageSize; ++i)
-            if (n * kPageSize + i != Byte::RPM2 && data[i] != page[i])
-                return; // resent by tick(), in the end a verify failure
+        if (!pageMatches(n, data, true))
+            return; // resent by tick(), in the end a verify failure
         if (n < 2) {
             nextPage();
             return;
@@ -169,8 +193,8 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
                 host_.showMessageBox(Message::UnsupportedBike);
                 return;
             }
-        } else if (std::memcmp(page, data, kPageSize) != 0) {
-            return;
+        } else if (!pageMatches(n, data, false)) {
+            return; // the unit's copy differs: resent by tick(), in the end a failure
         }
         if (n < 2) {
             nextPage();

@@ -61,6 +61,7 @@ public:
 
 private:
     void sendRequest();
+    bool pageMatches(int page, const std::uint8_t* data, bool skipRpm2) const;
     void beginVerify(Message startMessage);
     void beginProgram();
     void nextPage();

@@ -1,7 +1,9 @@
 #include "link/SerialLink.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QMetaObject>
+#include <QSerialPortInfo>
 
 #include <termios.h>
 
@@ -12,6 +14,30 @@ constexpr int kReopenMs = 400;
 // 102 bytes take 18 ms at 57600 baud; a port that needs far longer is not draining.
 constexpr int kTransmitWaitMs = 250;
 } // namespace
+
+PortIdentity portIdentity(const QString& devicePath) {
+    PortIdentity id;
+    // A link such as /dev/serial/by-id/... names the device it points to.
+    const QString device = QFileInfo(devicePath).canonicalFilePath();
+    if (device.isEmpty())
+        return id;
+    const QSerialPortInfo info(device);
+    if (!info.hasVendorIdentifier() || !info.hasProductIdentifier())
+        return id;
+    id.usb = true;
+    id.vendor = info.vendorIdentifier();
+    id.product = info.productIdentifier();
+    id.serial = info.serialNumber();
+    return id;
+}
+
+bool mayReopen(const PortIdentity& atOpen, const PortIdentity& now, qint64 msSinceLoss,
+               qint64 windowMs) {
+    if (!atOpen.usb)
+        return !now.usb && msSinceLoss <= windowMs;
+    return now.usb && now.vendor == atOpen.vendor && now.product == atOpen.product &&
+           (atOpen.serial.isEmpty() || now.serial == atOpen.serial);
+}
 
 SerialLink::SerialLink(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::onError);
@@ -43,6 +69,7 @@ bool SerialLink::open(const QString& devicePath) {
         port_.close();
     path_ = devicePath;
     queue_.clear();
+    identity_ = portIdentity(devicePath);
     return openPort();
 }
 
@@ -115,6 +142,7 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
     if (lost_ || !port_.isOpen())
         return;
     lost_ = true;
+    sinceLoss_.start();
     emit linkLost();
     // Closing inside the port's own signal would pull the notifier from under it; a flood of
     // further errors is ignored until the queued close has run.
@@ -134,6 +162,18 @@ void SerialLink::closeAfterLoss() {
 void SerialLink::tryReopen() {
     if (!lost_) {
         reopenTimer_.stop();
+        return;
+    }
+    const qint64 elapsed = sinceLoss_.elapsed();
+    // Nothing at the path: no open is tried (it would only make and drop a lock file).
+    const bool present = QFileInfo::exists(path_);
+    if (!present || !mayReopen(identity_, portIdentity(path_), elapsed, reopenWindowMs_)) {
+        // Another device behind the path is left alone. An adapter is awaited as long as it
+        // takes; anything else only for the window, then the tuner picks the port again.
+        if (!identity_.usb && elapsed > reopenWindowMs_) {
+            reopenTimer_.stop();
+            emit reopenGivenUp();
+        }
         return;
     }
     if (!openPort())

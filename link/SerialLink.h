@@ -1,11 +1,13 @@
 #pragma once
 // The serial port to the unit: opened by device path at 57600,N,8,1, drained once per tick,
 // written frame by frame. A lost link (unplugged adapter, vanished device) closes the port
-// and reopens the same device by itself once it is back.
+// and reopens the same device by itself once it is back: a USB adapter when the path shows
+// the same adapter again, any other device only within a short time after the loss.
 
 #include "link/Frame.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -13,12 +15,30 @@
 
 namespace vortan {
 
+// What the system reports about the device behind a path: a USB adapter's vendor and
+// product id and, when it has one, its serial number. Empty for a built-in port, a
+// pseudo-terminal or a missing path.
+struct PortIdentity {
+    bool usb = false;
+    quint16 vendor = 0;
+    quint16 product = 0;
+    QString serial;
+};
+PortIdentity portIdentity(const QString& devicePath);
+
+// Whether the device now behind the path of a lost link may be reopened: a USB adapter only
+// when it is the one opened before (vendor, product, serial number when it had one), at any
+// time; a device without USB identity only within `windowMs` of the loss.
+bool mayReopen(const PortIdentity& atOpen, const PortIdentity& now, qint64 msSinceLoss,
+               qint64 windowMs);
+
 class SerialLink : public QObject {
     Q_OBJECT
 public:
     static constexpr int kQueueLimit = 10000;
     static constexpr int kReadChunk = 1000;
     static constexpr int kReadAllBelow = 1024;
+    static constexpr int kReopenWindowMs = 30000;
 
     explicit SerialLink(QObject* parent = nullptr);
     ~SerialLink() override;
@@ -40,6 +60,10 @@ public:
     bool isLost() const { return lost_; }
     // True while the lost device is being reopened by the link itself.
     bool reopening() const { return reopenTimer_.isActive(); }
+    // How long after a loss a device without USB identity is still reopened, and how often
+    // a reopening is tried (tests shorten both).
+    void setReopenWindow(int msecs) { reopenWindowMs_ = msecs; }
+    void setReopenInterval(int msecs) { reopenTimer_.setInterval(msecs); }
     // Writes 102 bytes; an operation request then waits until the transmit buffer is empty.
     void write(const Frame& frame, bool waitForTransmit);
 
@@ -48,6 +72,8 @@ signals:
     void linkLost();
     // The lost device came back and was reopened.
     void linkRestored();
+    // The lost device was not back within the reopen window: the link waits for a new open.
+    void reopenGivenUp();
 
 private:
     bool openPort();
@@ -60,6 +86,9 @@ private:
     QString path_;
     QByteArray queue_;
     QTimer reopenTimer_;
+    PortIdentity identity_;
+    QElapsedTimer sinceLoss_;
+    qint64 reopenWindowMs_ = kReopenWindowMs;
     bool lost_ = false;
 };
 

@@ -1,9 +1,6 @@
 #include "sim/SimUnit.h"
 
 #include <algorithm>
-#include <poll.h>
-
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -181,7 +178,14 @@ void SimUnit::setSwitches(const SimSwitches& s) {
     rng_.seed(s.seed);
     image_[Byte::CompatibilityCode] = static_cast<std::uint8_t>(s.compatibilityCode);
     image_[Byte::BikeMask0] = s.bikeMask;
+    applyHeldLocked();
     switchStep_ = step_;
+}
+
+void SimUnit::applyHeldLocked() {
+    for (const auto& [position, value] : switches_.held)
+        if (position >= 0 && position < kImageSize)
+            image_[position] = value;
 }
 
 DeviceImage SimUnit::image() const {
@@ -192,6 +196,7 @@ DeviceImage SimUnit::image() const {
 void SimUnit::setImage(const DeviceImage& image) {
     std::lock_guard<std::mutex> lock(mutex_);
     image_ = image;
+    applyHeldLocked();
 }
 
 std::vector<SimReceived> SimUnit::received() const {
@@ -227,15 +232,28 @@ bool SimUnit::chance(double share) {
 
 int SimUnit::pump() {
     std::lock_guard<std::mutex> lock(mutex_);
-    // The flood lands before or after the step's replies, so a reply sometimes still heads
-    // the bytes the program reads next.
-    const bool floodFirst = switches_.floodBytesPerStep > 0 && chance(0.5);
-    int written = floodFirst ? floodLocked() : 0;
+    // A flood or a burst of monitor packets lands before or after the step's replies, so a
+    // reply sometimes still heads the bytes the program reads next.
+    const bool noiseFirst =
+        (switches_.floodBytesPerStep > 0 || switches_.monitorBurst > 0) && chance(0.5);
+    int written = noiseFirst ? floodLocked() + burstLocked() : 0;
     written += stepLocked();
     written += serviceInputLocked();
-    if (!floodFirst)
-        written += floodLocked();
+    if (!noiseFirst)
+        written += floodLocked() + burstLocked();
     return written;
+}
+
+int SimUnit::burstLocked() {
+    if (switches_.monitorBurst <= 0 || master_ < 0 || !chance(switches_.monitorBurstShare))
+        return 0;
+    const int count = std::uniform_int_distribution<int>(1, switches_.monitorBurst)(rng_);
+    const Frame packet = buildMonitorLocked();
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.insert(bytes.end(), packet.begin(), packet.end());
+    ++faults_;
+    return writeBytes(bytes);
 }
 
 int SimUnit::floodLocked() {
@@ -315,8 +333,10 @@ void SimUnit::handleFrame(const std::uint8_t* frame) {
     if (command == Command::Monitor) {
         reply = buildMonitorLocked();
     } else if ((command & ~Command::PageMask) == Command::Program && page <= 2) {
-        if (page > 0)
+        if (page > 0) {
             std::memcpy(image_.page(page), frame + 1, kPageSize);
+            applyHeldLocked();
+        }
         reply = makeFrame(command ^ Command::ReplyBit, image_.page(page));
         if (page == 1 && switches_.changeRpm2)
             ++image_[Byte::RPM2]; // the unit's own correction, seen only by a verify
@@ -330,6 +350,11 @@ void SimUnit::handleFrame(const std::uint8_t* frame) {
     if (page == 0 &&
         (switches_.compatibilityCode != 15 || switches_.bikeMask != SimSwitches{}.bikeMask))
         ++faults_; // an identification page the program should refuse or check
+    if (page > 0 && std::any_of(switches_.held.begin(), switches_.held.end(),
+                                [&](const auto& h) { return h.first / kPageSize == page; }))
+        ++faults_; // the page carries a value the unit holds on to
+    if (command != Command::Monitor)
+        nearMissLocked(reply);
 
     if (switches_.wrongCommand) {
         ++faults_;
@@ -347,6 +372,46 @@ void SimUnit::handleFrame(const std::uint8_t* frame) {
         reply[static_cast<std::size_t>(byte)] ^= static_cast<std::uint8_t>(1u << bit);
     }
     queueReply(reply);
+}
+
+void SimUnit::nearMissLocked(Frame& reply) {
+    const NearMiss kind = switches_.nearMiss;
+    const int page = reply[0] & Command::PageMask;
+    if (kind == NearMiss::None || (kind == NearMiss::OneByteOff && page != 2) ||
+        !chance(switches_.nearMissShare))
+        return;
+    ++faults_;
+    switch (kind) {
+    case NearMiss::OtherKind:
+        reply[0] ^= 0x40;
+        break;
+    case NearMiss::OtherPage: {
+        const int other = (page + 1) % 3;
+        reply = makeFrame(static_cast<std::uint8_t>((reply[0] & ~Command::PageMask) | other),
+                          image_.page(other));
+        return;
+    }
+    case NearMiss::NoReplyBit:
+        reply[0] ^= Command::ReplyBit;
+        break;
+    case NearMiss::OneByteOff: {
+        // Never the same wrong byte twice running: a unit that tells one lie consistently
+        // cannot be told from one that holds it.
+        int at = lastOffAt_;
+        int flip = lastOffFlip_;
+        while (at == lastOffAt_ && flip == lastOffFlip_) {
+            at = std::uniform_int_distribution<int>(1, kFrameData)(rng_);
+            flip = std::uniform_int_distribution<int>(1, 255)(rng_);
+        }
+        lastOffAt_ = at;
+        lastOffFlip_ = flip;
+        reply[static_cast<std::size_t>(at)] ^= static_cast<std::uint8_t>(flip);
+        break;
+    }
+    case NearMiss::None:
+        return;
+    }
+    reply = makeFrame(reply[0], reply.data() + 1); // a valid frame all the same
 }
 
 void SimUnit::queueReply(const Frame& reply) {
@@ -486,6 +551,7 @@ void SimUnit::threadLoop() {
             // Steps missed while asleep are caught up, so the engine model keeps its pace.
             for (int n = 0; Clock::now() >= nextStep && n < 200; ++n) {
                 floodLocked();
+                burstLocked();
                 stepLocked();
                 nextStep += kStep;
             }
@@ -496,7 +562,7 @@ void SimUnit::threadLoop() {
             // Steps must run on time only while something waits for one: a held-back or
             // split reply, a scheduled vanish or return, or a flood.
             onTime = !pending_.empty() || fd < 0 || switches_.vanishAfterSteps > 0 ||
-                     switches_.floodBytesPerStep > 0;
+                     switches_.floodBytesPerStep > 0 || switches_.monitorBurst > 0;
         }
         // Otherwise sleep until a request arrives: a unit that is only asked for monitor
         // values wakes a few times a second, not every step.

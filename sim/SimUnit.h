@@ -13,9 +13,19 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace vortan {
+
+// Valid frames that are not quite the reply asked for.
+enum class NearMiss {
+    None,
+    OtherKind,  // program reply to a read request and back (bit 6 flipped)
+    OtherPage,  // the reply for the next page, with that page's data
+    NoReplyBit, // the request's own command byte, bit 7 clear
+    OneByteOff, // a page-2 reply whose data differ from the unit's page in one byte
+};
 
 // Failure switches; shares are probabilities 0..1 per reply.
 struct SimSwitches {
@@ -33,7 +43,13 @@ struct SimSwitches {
     int vanishAfterSteps = 0;     // >0: vanish after this many steps ...
     int vanishForSteps = 0;       // ... and come back after this many more (0: stay away)
     int floodBytesPerStep = 0;    // random bytes sent each step, before or after its replies
-    unsigned seed = 1;            // PRNG seed (applied by setSwitches)
+    NearMiss nearMiss = NearMiss::None;
+    double nearMissShare = 1.0;     // share of page replies turned into the near miss
+    int monitorBurst = 0;           // >0: 1..this many unasked monitor packets ...
+    double monitorBurstShare = 0.5; // ... on this share of steps, before or after its replies
+    // Image positions the unit keeps at these values whatever it is sent.
+    std::vector<std::pair<int, std::uint8_t>> held;
+    unsigned seed = 1; // PRNG seed (applied by setSwitches)
 };
 
 // A request as it reached the unit.
@@ -104,6 +120,9 @@ private:
     int writeDue();
     int writeBytes(const std::vector<std::uint8_t>& bytes);
     int floodLocked();
+    int burstLocked();
+    void applyHeldLocked();
+    void nearMissLocked(Frame& reply);
     bool chance(double share);
     Frame buildMonitorLocked() const;
     void threadLoop();
@@ -121,6 +140,8 @@ private:
     long vanishedAt_ = -1;
     long switchStep_ = 0;
     int servoMeasured_ = 0;
+    int lastOffAt_ = -1; // the last one-byte-off near miss: position and flipped bits
+    int lastOffFlip_ = 0;
 
     int master_ = -1;
     int slave_ = -1;

@@ -16,8 +16,10 @@ void usage() {
                "                   [--wrong-command] [--late STEPS] [--garbage SHARE]\n"
                "                   [--garbage-bytes N] [--split] [--compat CODE]\n"
                "                   [--bike-mask MASK] [--change-rpm2] [--vanish-after STEPS]\n"
-               "                   [--vanish-for STEPS] [--seed N]\n"
-               "A step is 55 ms; shares are 0..1.\n",
+               "                   [--vanish-for STEPS] [--seed N] [--hold POS=VALUE]...\n"
+               "                   [--near-miss other-kind|other-page|no-reply-bit|one-byte-off]\n"
+               "                   [--monitor-burst N]\n"
+               "A step is 55 ms; shares are 0..1; POS is an image position 0..299.\n",
                stderr);
 }
 
@@ -63,6 +65,27 @@ int main(int argc, char** argv) {
             sw.vanishAfterSteps = std::atoi(value());
         else if (arg == "--vanish-for")
             sw.vanishForSteps = std::atoi(value());
+        else if (arg == "--hold") {
+            char* rest = nullptr;
+            const long position = std::strtol(value(), &rest, 0);
+            if (*rest != '=') {
+                usage();
+                return 2;
+            }
+            sw.held.emplace_back(static_cast<int>(position),
+                                 static_cast<std::uint8_t>(std::strtoul(rest + 1, nullptr, 0)));
+        } else if (arg == "--near-miss") {
+            const std::string kind = value();
+            const char* kinds[] = {"other-kind", "other-page", "no-reply-bit", "one-byte-off"};
+            for (int k = 0; k < 4; ++k)
+                if (kind == kinds[k])
+                    sw.nearMiss = static_cast<vortan::NearMiss>(k + 1);
+            if (sw.nearMiss == vortan::NearMiss::None) {
+                usage();
+                return 2;
+            }
+        } else if (arg == "--monitor-burst")
+            sw.monitorBurst = std::atoi(value());
         else if (arg == "--seed")
             sw.seed = static_cast<unsigned>(std::strtoul(value(), nullptr, 0));
         else {

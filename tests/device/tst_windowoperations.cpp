@@ -4,6 +4,8 @@
 
 #include "WindowBench.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(vortan::SimSwitches)
@@ -65,6 +67,9 @@ private slots:
     void programInRealTime();
     void readHeldOutOfRange_data();
     void readHeldOutOfRange();
+    void preciseTick();
+    void boxKeepsTicking_data();
+    void boxKeepsTicking();
 };
 
 void tst_WindowOperations::programThenVerify() {
@@ -441,6 +446,78 @@ void tst_WindowOperations::readHeldOutOfRange() {
     b.w->MenuVerifyClick();
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
+// A coarse timer may fire up to 5 % early: the tick would come every 52 ms.
+void tst_WindowOperations::preciseTick() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    QCOMPARE(b.w->Timer1->interval(), 55);
+    QCOMPARE(b.w->Timer1->timerType(), Qt::PreciseTimer);
+}
+
+void tst_WindowOperations::boxKeepsTicking_data() {
+    QTest::addColumn<SimSwitches>("switches");
+    QTest::addColumn<int>("op");
+    QTest::addColumn<QString>("text");
+    SimSwitches incompatible;
+    incompatible.compatibilityCode = 14;
+    SimSwitches noBike;
+    noBike.bikeMask = 0x3E; // the window's type 0 is not supported
+    const QString unmatched = "Unmatched version of PC and Ignition programs!";
+    QTest::newRow("incompatible unit, program") << incompatible << int(ProgramOp) << unmatched;
+    QTest::newRow("incompatible unit, read") << incompatible << int(ReadOp) << unmatched;
+    QTest::newRow("unsupported motorbike, program")
+        << noBike << int(ProgramOp) << "These Ignition is not for this type of motorbikes!";
+}
+
+// The real box, opened from a reply: the window's own timer goes on ticking in the box's
+// event loop, so the monitor requests, the countdown and the indicator go on too.
+void tst_WindowOperations::boxKeepsTicking() {
+    QFETCH(SimSwitches, switches);
+    QFETCH(int, op);
+    QFETCH(QString, text);
+    WindowBench b(switches);
+    QVERIFY(b.ok());
+    b.w->messageBoxHook = nullptr;
+    b.sim.startThread();
+    QSignalSpy ticks(b.w->Timer1, &QTimer::timeout);
+    struct Seen {
+        int ticks = 0, monitor = 0, countdown = 0;
+    } atOpen, atClose;
+    QString shown;
+    bool closed = false;
+    QElapsedTimer open;
+    QTimer watch; // answers the box once it has seen a dozen ticks, or after 3 s
+    watch.setInterval(20);
+    connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || closed)
+            return;
+        const Seen now{int(ticks.count()), b.requestsOf(Command::Monitor), b.w->messageCountdown};
+        if (!open.isValid()) {
+            open.start();
+            atOpen = now;
+            shown = box->text();
+            return;
+        }
+        if ((now.ticks - atOpen.ticks < 12 || now.monitor == atOpen.monitor) &&
+            open.elapsed() < 3000)
+            return;
+        atClose = now;
+        closed = true;
+        box->done(QMessageBox::Ok);
+    });
+    watch.start();
+    b.w->Timer1->start();
+    start(b, op);
+    QTRY_VERIFY_WITH_TIMEOUT(closed, 10000);
+    b.w->Timer1->stop();
+    b.sim.stopThread();
+    QCOMPARE(shown, text);
+    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+    QVERIFY2(atClose.ticks - atOpen.ticks >= 12, "the timer stood still while the box was open");
+    QVERIFY(atClose.monitor > atOpen.monitor);
+    QVERIFY(atClose.countdown < atOpen.countdown);
+    QVERIFY(!b.shown("LabelSpojeni"));
 }
 
 QTEST_MAIN(tst_WindowOperations)

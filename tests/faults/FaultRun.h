@@ -1,7 +1,8 @@
 #pragma once
 // Runs complete device operations through the main window against a misbehaving simulated
 // unit and judges how each one ended: "Verify OK" only when the unit really holds the
-// window's pages 1 and 2, a red failure or a refusal box otherwise, never a hang.
+// window's pages 1 and 2 and the screen shows them, a red failure or a refusal box
+// otherwise, never a hang.
 
 #include "../device/WindowBench.h"
 #include "lang/Texts.h"
@@ -10,6 +11,7 @@
 #include <QSignalSpy>
 
 #include <random>
+#include <vector>
 
 namespace faults {
 
@@ -36,12 +38,26 @@ inline const char* endingName(Ending e) {
     return names[int(e)];
 }
 
-// Pages 1 and 2 of both images agree; byte 102 (RPM2) is the unit's own to change.
-inline bool unitHolds(const DeviceImage& unit, const DeviceImage& window) {
+// The first position at which pages 1 and 2 of the two images differ, -1 if none. Byte 101
+// is reserved (the unit's own) and byte 102 (RPM2) the unit may change.
+inline int firstDifference(const DeviceImage& unit, const DeviceImage& window) {
     for (int i = kPageSize; i < kImageSize; ++i)
-        if (i != Byte::RPM2 && unit[i] != window[i])
-            return false;
-    return true;
+        if (i != Byte::Reserved && i != Byte::RPM2 && unit[i] != window[i])
+            return i;
+    return -1;
+}
+inline bool unitHolds(const DeviceImage& unit, const DeviceImage& window) {
+    return firstDifference(unit, window) < 0;
+}
+
+// What the screen shows: the window's controls read back into a copy of its image. Bytes
+// that no control shows keep their value.
+inline DeviceImage screenImage(TFormHlav& w) {
+    const DeviceImage held = w.image;
+    w.ReadControls();
+    const DeviceImage screen = w.image;
+    w.image = held;
+    return screen;
 }
 
 inline bool writesPages12(const std::vector<SimReceived>& requests) {
@@ -56,8 +72,8 @@ public:
     FaultRun(WindowBench& bench, unsigned seed) : b(bench), rng(seed) {}
 
     // One timer step: the window ticks, the unit answers and the answer is awaited on the
-    // port. While the link is down a step takes its real 55 ms, so the link's own reopening
-    // timer runs as it does in the program.
+    // port. While the link is down a step takes its real 55 ms (or `lostStepMs`), so the
+    // link's own reopening timer runs as it does in the program.
     void step() {
         ++b.ticks;
         b.w->Timer1Timer();
@@ -71,7 +87,7 @@ public:
             QCoreApplication::processEvents();
         if (link.isLost() || !link.isOpen()) {
             QEventLoop loop;
-            QTimer::singleShot(55, &loop, &QEventLoop::quit);
+            QTimer::singleShot(lostStepMs, &loop, &QEventLoop::quit);
             QObject::connect(&link, &SerialLink::linkRestored, &loop, &QEventLoop::quit);
             loop.exec();
         }
@@ -171,7 +187,8 @@ public:
         const Ending e = finish(160);
         if (ending)
             *ending = e;
-        const bool holds = unitHolds(b.sim.image(), b.w->image);
+        const DeviceImage unit = b.sim.image();
+        const bool holds = unitHolds(unit, b.w->image);
         switch (e) {
         case Ending::Hang:
             ++tally.hangs;
@@ -179,12 +196,24 @@ public:
         case Ending::Unexplained:
             ++tally.unexplained;
             return QString("%1 ended with \"%2\"").arg(opName(op), b.message());
-        case Ending::Success:
+        case Ending::Success: {
             if (!holds) {
                 ++tally.falseSuccesses;
                 return QString("%1 said Verify OK but the unit differs").arg(opName(op));
             }
+            const DeviceImage screen = screenImage(*b.w);
+            const int at = firstDifference(unit, screen);
+            if (at >= 0) {
+                ++tally.falseSuccesses;
+                return QString("%1 said Verify OK but the screen shows byte %2 as %3, the unit "
+                               "holds %4")
+                    .arg(opName(op))
+                    .arg(at)
+                    .arg(screen[at])
+                    .arg(unit[at]);
+            }
             return {};
+        }
         case Ending::Refusal:
             if (writesPages12(b.sim.received()) || !unitHolds(b.sim.image(), unitBefore))
                 return QString("%1 refused but pages 1/2 reached the unit").arg(opName(op));
@@ -198,6 +227,7 @@ public:
     WindowBench& b;
     std::mt19937 rng;
     qsizetype boxesAtStart = 0;
+    int lostStepMs = 55;
 };
 
 } // namespace faults

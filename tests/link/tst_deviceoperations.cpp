@@ -88,6 +88,7 @@ struct Rig {
     DeviceImage unit = unitImage();
     bool unitSilent = false;
     bool unitKeepsPage2 = false;
+    int unitReserved = -1; // >= 0: the unit keeps this value in the reserved byte of page 1
     std::size_t answered = 0;
 
     Rig() { setDefaults(image); }
@@ -105,6 +106,8 @@ struct Rig {
             const int n = request[0] & Command::PageMask;
             if ((request[0] & 0xC0) == Command::Program && n > 0 && !(n == 2 && unitKeepsPage2))
                 std::memcpy(unit.page(n), request.data() + 1, kPageSize);
+            if (unitReserved >= 0)
+                unit[Byte::Reserved] = static_cast<std::uint8_t>(unitReserved);
             const Frame reply = makeFrame(request[0] ^ Command::ReplyBit, unit.page(n));
             ops.handleReply(reply.data());
         }
@@ -139,8 +142,10 @@ private slots:
     void readThenVerify();
     void readSendsZeros();
     void programThenVerify();
-    void verifyIgnoresOnlyRpm2_data();
-    void verifyIgnoresOnlyRpm2();
+    void verifyIgnoresRpm2AndReserved_data();
+    void verifyIgnoresRpm2AndReserved();
+    void reservedByte_data();
+    void reservedByte();
     void programEchoMustMatch();
     void wrongReplyCommand();
     void invalidReplyIgnored();
@@ -259,17 +264,18 @@ void tst_DeviceOperations::programThenVerify() {
                        before.page(1)));
 }
 
-void tst_DeviceOperations::verifyIgnoresOnlyRpm2_data() {
+void tst_DeviceOperations::verifyIgnoresRpm2AndReserved_data() {
     QTest::addColumn<int>("differing");
     QTest::addColumn<bool>("ok");
     QTest::newRow("RPM2 (102)") << 102 << true;
+    QTest::newRow("reserved (101)") << 101 << true;
     QTest::newRow("BIKE (100)") << 100 << false;
     QTest::newRow("LIMITER1 (103)") << 103 << false;
     QTest::newRow("map (255)") << 255 << false;
     QTest::newRow("page 0 (5)") << 5 << true; // page 0 is never compared
 }
 
-void tst_DeviceOperations::verifyIgnoresOnlyRpm2() {
+void tst_DeviceOperations::verifyIgnoresRpm2AndReserved() {
     QFETCH(int, differing);
     QFETCH(bool, ok);
     Rig r;
@@ -279,6 +285,53 @@ void tst_DeviceOperations::verifyIgnoresOnlyRpm2() {
     r.run();
     QCOMPARE(r.host.messages.back(), ok ? Message::VerifyOk : Message::VerifyFailed);
     QCOMPARE(r.host.gaugeVisible, !ok);
+}
+
+void tst_DeviceOperations::reservedByte_data() {
+    QTest::addColumn<int>("op");
+    QTest::addColumn<int>("inImage");    // what the PC's image holds in byte 101
+    QTest::addColumn<int>("inUnit");     // what the unit keeps there
+    QTest::addColumn<int>("imageAfter"); // byte 101 of the PC's image after the operation
+    const int program = DeviceOperations::Program, verify = DeviceOperations::Verify,
+              read = DeviceOperations::Read;
+    QTest::newRow("program, unit keeps 0x55") << program << 0 << 0x55 << 0;
+    QTest::newRow("program, image from a file holds 0x55") << program << 0x55 << 0x55 << 0x55;
+    QTest::newRow("program, image 0xFF, unit 0") << program << 0xFF << 0 << 0xFF;
+    QTest::newRow("verify, image 0x55, unit 0") << verify << 0x55 << 0 << 0x55;
+    QTest::newRow("verify, image 0, unit 0xAA") << verify << 0 << 0xAA << 0;
+    QTest::newRow("read, unit keeps 0x55") << read << 0x77 << 0x55 << 0;
+}
+
+// Byte 101 goes out as 0 in every page-1 frame and is never held against the unit.
+void tst_DeviceOperations::reservedByte() {
+    QFETCH(int, op);
+    QFETCH(int, inImage);
+    QFETCH(int, inUnit);
+    QFETCH(int, imageAfter);
+    Rig r;
+    r.unit = r.image;
+    std::memcpy(r.unit.page(0), unitImage().page(0), kPageSize);
+    r.unitReserved = inUnit;
+    r.unit[Byte::Reserved] = static_cast<std::uint8_t>(inUnit);
+    r.image[Byte::Reserved] = static_cast<std::uint8_t>(inImage);
+    if (op == DeviceOperations::Program)
+        r.ops.startProgram();
+    else if (op == DeviceOperations::Verify)
+        r.ops.startVerify();
+    else
+        r.ops.startRead();
+    r.run();
+    QCOMPARE(r.host.messages.back(), Message::VerifyOk);
+    int page1Frames = 0;
+    for (const Sent& s : r.host.sent)
+        if ((s.frame[0] & Command::PageMask) == 1) {
+            ++page1Frames;
+            QCOMPARE(s.frame[1 + Byte::Reserved - kPageSize], std::uint8_t(0));
+            QVERIFY(frameValid(s.frame));
+        }
+    QCOMPARE(page1Frames, op == DeviceOperations::Verify ? 1 : 2);
+    QCOMPARE(int(r.image[Byte::Reserved]), imageAfter);
+    QCOMPARE(int(r.unit[Byte::Reserved]), inUnit);
 }
 
 void tst_DeviceOperations::programEchoMustMatch() {

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(vortan::SimSwitches)
+Q_DECLARE_METATYPE(vortan::PortIdentity)
 
 using namespace vortan;
 
@@ -138,6 +139,15 @@ QByteArray pattern(int n) {
 
 using Commands = std::vector<std::uint8_t>;
 
+PortIdentity usbAdapter(quint16 vendor, quint16 product, const QString& serial = {}) {
+    PortIdentity id;
+    id.usb = true;
+    id.vendor = vendor;
+    id.product = product;
+    id.serial = serial;
+    return id;
+}
+
 } // namespace
 
 class tst_SerialLink : public QObject {
@@ -155,6 +165,10 @@ private slots:
     void threadMode();
     void vanishAndComeBack();
     void closeStopsReopening();
+    void mayReopen_data();
+    void mayReopen();
+    void reopenWindow_data();
+    void reopenWindow();
 };
 
 void tst_SerialLink::openFailsOnMissingDevice() {
@@ -389,6 +403,98 @@ void tst_SerialLink::closeStopsReopening() {
     b.link.close();
     QVERIFY(!b.link.reopening());
     QVERIFY(!b.link.isLost());
+}
+
+void tst_SerialLink::mayReopen_data() {
+    QTest::addColumn<PortIdentity>("atOpen");
+    QTest::addColumn<PortIdentity>("now");
+    QTest::addColumn<qint64>("msSinceLoss");
+    QTest::addColumn<bool>("reopen");
+    const PortIdentity none;
+    const PortIdentity ftdi = usbAdapter(0x0403, 0x6001, "A10K3LQ2");
+    const qint64 window = SerialLink::kReopenWindowMs;
+    const qint64 hour = 3600 * 1000;
+    QTest::newRow("same adapter") << ftdi << ftdi << qint64(800) << true;
+    QTest::newRow("same adapter an hour later") << ftdi << ftdi << hour << true;
+    QTest::newRow("same model, other serial")
+        << ftdi << usbAdapter(0x0403, 0x6001, "A10K3LQ3") << qint64(800) << false;
+    QTest::newRow("other product")
+        << ftdi << usbAdapter(0x0403, 0x6015, "A10K3LQ2") << qint64(800) << false;
+    QTest::newRow("other vendor") << ftdi << usbAdapter(0x067B, 0x6001, "A10K3LQ2") << qint64(800)
+                                  << false;
+    QTest::newRow("adapter not back yet") << ftdi << none << qint64(800) << false;
+    QTest::newRow("serial no longer reported")
+        << ftdi << usbAdapter(0x0403, 0x6001) << qint64(800) << false;
+    QTest::newRow("no serial at open, same model")
+        << usbAdapter(0x1A86, 0x7523) << usbAdapter(0x1A86, 0x7523, "X") << qint64(800) << true;
+    QTest::newRow("no serial at open, other model")
+        << usbAdapter(0x1A86, 0x7523) << usbAdapter(0x1A86, 0x5523) << qint64(800) << false;
+    QTest::newRow("no identity, soon after") << none << none << qint64(800) << true;
+    QTest::newRow("no identity, at the window's end") << none << none << window << true;
+    QTest::newRow("no identity, after the window") << none << none << window + 1 << false;
+    QTest::newRow("no identity before, an adapter now") << none << ftdi << qint64(800) << false;
+}
+
+// The decision alone: identity at open, identity now, time since the loss.
+void tst_SerialLink::mayReopen() {
+    QFETCH(PortIdentity, atOpen);
+    QFETCH(PortIdentity, now);
+    QFETCH(qint64, msSinceLoss);
+    QFETCH(bool, reopen);
+    QCOMPARE(vortan::mayReopen(atOpen, now, msSinceLoss, SerialLink::kReopenWindowMs), reopen);
+}
+
+void tst_SerialLink::reopenWindow_data() {
+    QTest::addColumn<int>("windowMs"); // 0: the link's own
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("back within the window") << 0 << true;
+    QTest::newRow("another terminal takes the path after the window") << 100 << false;
+}
+
+// A pseudo-terminal has no USB identity: what appears at its path is taken only within the
+// window after the loss. The unit's return is a new terminal behind the same path, as
+// another program's would be.
+void tst_SerialLink::reopenWindow() {
+    QFETCH(int, windowMs);
+    QFETCH(bool, restored);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("vortan-unit").toStdString();
+    Bench b;
+    QVERIFY(b.sim.start());
+    QVERIFY(b.sim.setLinkPath(path));
+    QVERIFY(b.link.open(QString::fromStdString(path)));
+    if (windowMs > 0)
+        b.link.setReopenWindow(windowMs);
+    QSignalSpy lost(&b.link, &SerialLink::linkLost);
+    QSignalSpy back(&b.link, &SerialLink::linkRestored);
+    QSignalSpy givenUp(&b.link, &SerialLink::reopenGivenUp);
+
+    b.sim.vanish();
+    QTRY_COMPARE(lost.count(), 1);
+    if (!restored) {
+        QTRY_COMPARE_WITH_TIMEOUT(givenUp.count(), 1, 5000);
+        QVERIFY(!b.link.reopening());
+    }
+    QVERIFY(b.sim.comeBack());
+    b.sim.clearReceived();
+    if (restored) {
+        QTRY_COMPARE_WITH_TIMEOUT(back.count(), 1, 5000);
+        QVERIFY(b.link.isOpen());
+        QCOMPARE(givenUp.count(), 0);
+    } else {
+        QTest::qWait(600); // longer than a reopen attempt takes to come round
+        QCOMPARE(back.count(), 0);
+        QVERIFY(!b.link.isOpen());
+        b.link.write(monitorRequest(), false);
+        b.sim.pump();
+        QVERIFY(b.sim.received().empty()); // nothing reaches the new terminal
+        // The tuner picks the port again.
+        QVERIFY(b.link.open(QString::fromStdString(path)));
+    }
+    b.image = editedImage();
+    b.ops.startProgram();
+    b.run();
+    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
 }
 
 QTEST_MAIN(tst_SerialLink)

@@ -15,7 +15,7 @@ DeviceImage defaults() {
     return image;
 }
 
-// An arrow click (or a typed value when `key` is -1) that moves byte `byte` by `delta`.
+// Byte `byte` moved by `delta`: an arrow click on its field, or typing when `key` is -1.
 Edit fieldStep(const DeviceImage& image, int byte, int delta, int key) {
     DeviceImage typed = image;
     typed[byte] = static_cast<std::uint8_t>(typed[byte] + delta);
@@ -28,10 +28,8 @@ class TstImageEditor : public QObject {
     Q_OBJECT
 private slots:
     void undoRedoPutPagesBack();
-    void noChangeNoStep();
     void gestures_data();
     void gestures();
-    void newEditDropsRedo();
     void depth();
 };
 
@@ -39,40 +37,29 @@ void TstImageEditor::undoRedoPutPagesBack() {
     DeviceImage image = defaults();
     ImageEditor editor(image);
     const DeviceImage start = image;
-    EditInputs all;
-    all.allCells = true;
-    QVERIFY(editor.apply(advanceEdit(1, all)));
+    QVERIFY(!editor.apply(newEdit())); // the defaults already: no step
+    QVERIFY(editor.apply(tps0Edit(1000)));
+    QVERIFY(editor.apply(tps100Edit(3000)));
     const DeviceImage after = image;
-    QCOMPARE(editor.undoName(), std::optional(EditName::AdvancePlus));
+    QCOMPARE(editor.undoName(), std::optional(EditName::SetTps100));
     QCOMPARE(editor.redoName(), std::nullopt);
 
     image[Byte::CompatibilityCode] = 15; // the unit's identification arrives meanwhile
-    QVERIFY(editor.undo());
+    QVERIFY(editor.undo() && editor.undo() && !editor.undo());
     QCOMPARE(int(image[Byte::CompatibilityCode]), 15);
     image[Byte::CompatibilityCode] = start[Byte::CompatibilityCode];
     QVERIFY(image == start);
-    QCOMPARE(editor.undoName(), std::nullopt);
-    QCOMPARE(editor.redoName(), std::optional(EditName::AdvancePlus));
-    QVERIFY(!editor.undo());
-
-    QVERIFY(editor.redo());
+    QCOMPARE(editor.redoName(), std::optional(EditName::SetTps0));
+    QVERIFY(editor.redo() && editor.redo() && !editor.redo());
     QVERIFY(image == after);
-    QVERIFY(!editor.redo());
-    editor.clear();
-    QCOMPARE(editor.steps(), std::size_t(0));
-    QVERIFY(!editor.undo());
-}
 
-// An edit that leaves pages 1 and 2 as they are is no step; page 0 still comes along.
-void TstImageEditor::noChangeNoStep() {
-    DeviceImage image = defaults();
-    ImageEditor editor(image);
-    QVERIFY(!editor.apply(tps0Edit(4000)));
-    DeviceImage unit = image;
-    unit[Byte::CompatibilityCode] = 15;
-    QVERIFY(!editor.apply(valuesEdit(EditName::Read, unit)));
-    QVERIFY(image == unit);
-    QCOMPARE(editor.steps(), std::size_t(0));
+    // A new edit drops the steps undone before it.
+    QVERIFY(editor.undo());
+    QVERIFY(editor.apply(bikeEdit(2)));
+    QCOMPARE(editor.redoName(), std::nullopt);
+    QCOMPARE(editor.undoName(), std::optional(EditName::BikeType));
+    editor.clear();
+    QCOMPARE(editor.undoName(), std::nullopt);
 }
 
 void TstImageEditor::gestures_data() {
@@ -101,10 +88,8 @@ void TstImageEditor::gestures() {
     for (const QString& action : actions) {
         const QString verb = action.section(':', 0, 0);
         const int at = action.section(':', 1).toInt();
-        if (verb == "undo")
-            QVERIFY(editor.undo());
-        else if (verb == "redo")
-            QVERIFY(editor.redo());
+        if (verb == "undo" || verb == "redo")
+            QVERIFY(verb == "undo" ? editor.undo() : editor.redo());
         else if (verb == "col" || verb == "hold")
             QVERIFY(editor.apply(columnShiftEdit(at, 1, verb == "hold")));
         else
@@ -117,27 +102,12 @@ void TstImageEditor::gestures() {
     QVERIFY(image == start);
 }
 
-void TstImageEditor::newEditDropsRedo() {
-    DeviceImage image = defaults();
-    ImageEditor editor(image);
-    QVERIFY(!editor.apply(newEdit())); // the defaults already
-    QVERIFY(editor.apply(tps0Edit(1000)));
-    QVERIFY(editor.apply(tps100Edit(3000)));
-    QVERIFY(editor.undo());
-    QVERIFY(editor.apply(bikeEdit(2)));
-    QCOMPARE(editor.redoName(), std::nullopt);
-    QCOMPARE(editor.undoName(), std::optional(EditName::BikeType));
-    QVERIFY(editor.undo());
-    QCOMPARE(editor.undoName(), std::optional(EditName::SetTps0));
-}
-
 // The newest kDepth steps (at least 200) are kept.
 void TstImageEditor::depth() {
     QVERIFY(ImageEditor::kDepth >= 200);
     DeviceImage image = defaults();
     ImageEditor editor(image);
-    const int edits = int(ImageEditor::kDepth) + 100;
-    for (int i = 1; i <= edits; ++i)
+    for (int i = 1; i <= int(ImageEditor::kDepth) + 100; ++i)
         QVERIFY(editor.apply(fieldStep(image, 150 + i % 2, 1, -1)));
     QCOMPARE(editor.steps(), ImageEditor::kDepth);
     while (editor.undo()) {

@@ -114,7 +114,7 @@ bool TFormHlav::openParamFile(const QString& path) {
         showMessageBox(Message::FileVersion);
         return false;
     }
-    image = read;
+    applyEdit(valuesEdit(EditName::OpenFile, read));
     if (result.extMonitor) {
         auto* box = checkExtMonitor_;
         if (box->isChecked() != *result.extMonitor) {
@@ -147,7 +147,9 @@ void TFormHlav::readSettingsFiles() {
     pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
     checkExtMonitor_->setChecked(s.extMonitor);
     CheckBoxExtMonitorClick();
-    readLastImage(lastImageFilePath(), image);
+    DeviceImage last = image;
+    if (readLastImage(lastImageFilePath(), last))
+        applyEdit(valuesEdit(EditName::RestoreLast, last));
 }
 
 void TFormHlav::writeSettingsFiles() {

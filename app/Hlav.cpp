@@ -51,6 +51,10 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     checkExtMonitor_ = requiredChild<QCheckBox>(this, "CheckBoxExtMonitor");
     checkGas_ = requiredChild<QCheckBox>(this, "CheckBoxGas");
     groupPrivera_ = requiredChild<QWidget>(this, "GroupBoxPrivera");
+    checkIgnAll_ = requiredChild<QCheckBox>(this, "CheckBoxIgnAll");
+    checkPrivAll_ = requiredChild<QCheckBox>(this, "CheckBoxPrivAll");
+    menuUndo_ = requiredChild<QAction>(this, "MenuUndo");
+    menuRedo_ = requiredChild<QAction>(this, "MenuRedo");
     connectControls();
 
     Timer1 = new QTimer(this);
@@ -79,7 +83,8 @@ TFormHlav::~TFormHlav() {
 
 void TFormHlav::connectControls() {
     for (ParamSpinBox* edit : params_->allEdits())
-        connect(edit, &ParamSpinBox::committed, this, &TFormHlav::CommitControls);
+        connect(edit, &ParamSpinBox::committed, this,
+                [this, edit](bool stepped) { commitField(edit, stepped); });
     for (QCheckBox* box : params_->flagBoxes())
         connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
     connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
@@ -107,8 +112,10 @@ void TFormHlav::connectControls() {
     for (int c = 0; c < 10; ++c) {
         auto* spin =
             requiredChild<TCSpinButton>(this, qPrintable(QString("CSpinButton%1").arg(c + 1)));
-        connect(spin, &TCSpinButton::upClick, this, [this, c] { CSpinButtonUpClick(c); });
-        connect(spin, &TCSpinButton::downClick, this, [this, c] { CSpinButtonDownClick(c); });
+        connect(spin, &TCSpinButton::upClick, this,
+                [this, c, spin] { CSpinButtonUpClick(c, spin->isRepeating()); });
+        connect(spin, &TCSpinButton::downClick, this,
+                [this, c, spin] { CSpinButtonDownClick(c, spin->isRepeating()); });
     }
 }
 
@@ -145,6 +152,9 @@ void TFormHlav::FormCreate() {
     applyLanguage(language);
     labelHlaseni_->hide();
     cGauge_->hide();
+    // The restored set is where this run's history begins.
+    editor.clear();
+    updateEditMenu();
     if (!closed_)
         Timer1->start();
 }
@@ -209,26 +219,43 @@ void TFormHlav::ChangeHandler() {
 }
 
 void TFormHlav::CommitControls() {
-    ReadControls();
+    takeTyped();
     ChangeHandler();
 }
 
+bool TFormHlav::applyEdit(const Edit& edit) {
+    const bool changed = editor.apply(edit);
+    updateEditMenu();
+    return changed;
+}
+
+bool TFormHlav::takeTyped(int key, bool continues) {
+    DeviceImage typed = image;
+    params_->read(typed);
+    return applyEdit(valuesEdit(EditName::Field, typed, key, continues));
+}
+
+// Arrow clicks on one field carry on one step of the history; typing is a step of its own.
+void TFormHlav::commitField(ParamSpinBox* edit, bool stepped) {
+    if (stepped)
+        takeTyped(params_->byteOf(edit), true);
+    else
+        takeTyped();
+    ChangeHandler();
+}
+
+EditInputs TFormHlav::editInputs() const {
+    EditInputs in;
+    in.cursor = cursor;
+    in.throttleMillivolts = throttleMillivolts;
+    in.allCells = checkIgnAll_->isChecked();
+    in.allServo = checkPrivAll_->isChecked();
+    return in;
+}
+
 void TFormHlav::stepMapCell(int delta) {
-    ReadControls();
-    normalise(image, language, comPort);
-    auto step = [delta](std::uint8_t& v) {
-        if (delta < 0 && v > 0)
-            --v;
-        else if (delta > 0 && v < 60)
-            ++v;
-    };
-    if (requiredChild<QCheckBox>(this, "CheckBoxIgnAll")->isChecked()) {
-        for (int r = 0; r < kMapRows; ++r)
-            for (int c = 0; c < kMapColumns; ++c)
-                step(image.map(r, c));
-    } else if (!cursor.belowMap) {
-        step(image.map(cursor.row, cursor.column));
-    }
+    takeTyped();
+    applyEdit(advanceEdit(delta, editInputs()));
     ChangeHandler();
 }
 
@@ -239,53 +266,33 @@ void TFormHlav::BitBtnAdvPlusClick() {
     stepMapCell(+1);
 }
 
-void TFormHlav::shiftColumn(int column, int delta) {
-    ReadControls();
-    for (int r = 0; r < kMapRows; ++r) {
-        std::uint8_t& v = image.map(r, column);
-        if (delta < 0 && v > 0)
-            --v;
-        else if (delta > 0 && v < 60)
-            ++v;
-    }
+void TFormHlav::shiftColumn(int column, int delta, bool held) {
+    takeTyped();
+    applyEdit(columnShiftEdit(column, delta, held));
     ChangeHandler();
 }
 
-void TFormHlav::CSpinButtonUpClick(int column) {
-    shiftColumn(column, +1);
+void TFormHlav::CSpinButtonUpClick(int column, bool held) {
+    shiftColumn(column, +1, held);
 }
-void TFormHlav::CSpinButtonDownClick(int column) {
-    shiftColumn(column, -1);
+void TFormHlav::CSpinButtonDownClick(int column, bool held) {
+    shiftColumn(column, -1, held);
 }
 
+// The calibration buttons take no typed value first: show overwrites it.
 void TFormHlav::BitBtnTps0Click() {
-    const int v = throttleMillivolts;
-    if (v >= 300 && v <= 2500)
-        image[Byte::TPS0] = static_cast<std::uint8_t>(v / 10);
+    applyEdit(tps0Edit(throttleMillivolts));
     ChangeHandler();
 }
 
 void TFormHlav::BitBtnTps100Click() {
-    const int v = throttleMillivolts;
-    if (v >= 2500 && v <= 4600)
-        image[Byte::TPS100] = static_cast<std::uint8_t>(v / 10 + 6);
+    applyEdit(tps100Edit(throttleMillivolts));
     ChangeHandler();
 }
 
 void TFormHlav::stepServo(int delta) {
-    ReadControls();
-    auto step = [delta](std::uint8_t& v) {
-        if (delta < 0 && v > 1)
-            --v;
-        else if (delta > 0 && v < 249)
-            ++v;
-    };
-    if (requiredChild<QCheckBox>(this, "CheckBoxPrivAll")->isChecked()) {
-        for (int i = 0; i < kAxisPoints; ++i)
-            step(image[Byte::NAP_PRIV + i]);
-    } else {
-        step(image[Byte::NAP_PRIV + cursor.servoColumn]);
-    }
+    takeTyped();
+    applyEdit(servoEdit(delta, editInputs()));
     ChangeHandler();
 }
 
@@ -296,22 +303,47 @@ void TFormHlav::BitBtnServoPlusClick() {
     stepServo(+1);
 }
 
+// The defaults of the type, shown; no normalise and no programming after change.
 void TFormHlav::ComboBox1Change() {
-    const int index = requiredChild<QComboBox>(this, "ComboBox1")->currentIndex();
-    image[Byte::BIKE] = static_cast<std::uint8_t>(index < 0 ? 0 : index);
-    setDefaults(image);
+    applyEdit(bikeEdit(requiredChild<QComboBox>(this, "ComboBox1")->currentIndex()));
     ShowImage();
 }
 
 void TFormHlav::MenuNewClick() {
-    setDefaults(image);
+    applyEdit(newEdit());
     ChangeHandler();
     labelFile2_->clear();
+}
+
+// Undo and redo put pages 1 and 2 back, then run the change handler like any edit, so that
+// programming after change sends the set put back.
+void TFormHlav::MenuUndoClick() {
+    if (!editor.undo())
+        return;
+    updateEditMenu();
+    ChangeHandler();
+}
+
+void TFormHlav::MenuRedoClick() {
+    if (!editor.redo())
+        return;
+    updateEditMenu();
+    ChangeHandler();
+}
+
+void TFormHlav::updateEditMenu() {
+    const std::optional<EditName> undo = editor.undoName();
+    const std::optional<EditName> redo = editor.redoName();
+    menuUndo_->setText(QString::fromStdString(undoItemText(false, undo, language)));
+    menuUndo_->setEnabled(undo.has_value());
+    menuRedo_->setText(QString::fromStdString(undoItemText(true, redo, language)));
+    menuRedo_->setEnabled(redo.has_value());
 }
 
 // ---- device operations -----------------------------------------------------------------
 
 void TFormHlav::MenuReadClick() {
+    readStart_ = image;
     ops.startRead();
 }
 void TFormHlav::MenuVerifyClick() {
@@ -376,11 +408,18 @@ void TFormHlav::clearFileLabel() {
     labelFile2_->clear();
 }
 void TFormHlav::takeControls() {
-    ReadControls();
+    takeTyped();
     normalise(image, language, comPort);
     ShowImage();
 }
 void TFormHlav::normaliseAndShow() {
+    // A read writes the unit's pages straight into the image; at its end they become one edit,
+    // from the set as it stood when the read began.
+    if (ops.operation == DeviceOperations::Read) {
+        const DeviceImage received = image;
+        image = readStart_;
+        applyEdit(valuesEdit(EditName::Read, received));
+    }
     normalise(image, language, comPort);
     ShowImage();
 }
@@ -452,6 +491,7 @@ void TFormHlav::applyLanguage(int lang) {
     language = static_cast<std::uint8_t>(lang);
     languageView_->apply(lang);
     params_->setNoteLanguage(lang);
+    updateEditMenu();
 }
 
 void TFormHlav::MenuEnglishClick() {

@@ -9,6 +9,7 @@
 #include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
 #include "params/DeviceImage.h"
+#include "params/ImageEditor.h"
 
 #include <QMainWindow>
 #include <array>
@@ -79,14 +80,17 @@ public:
     void MenuPrintClick();
     void BitBtnAdvMinusClick();
     void BitBtnAdvPlusClick();
-    void CSpinButtonUpClick(int column);
-    void CSpinButtonDownClick(int column);
+    // `held`: a repeat while the button is held down, which carries on the click before.
+    void CSpinButtonUpClick(int column, bool held = false);
+    void CSpinButtonDownClick(int column, bool held = false);
     void BitBtnTps0Click();
     void BitBtnTps100Click();
     void BitBtnServoMinusClick();
     void BitBtnServoPlusClick();
     void ComboBox1Change();
     void CheckBoxExtMonitorClick();
+    void MenuUndoClick();
+    void MenuRedoClick();
 
     // Live monitor.
     void ShowMonitorPacket(const std::uint8_t* frame);
@@ -110,6 +114,7 @@ public:
     std::function<void(const QString&)> messageBoxHook;
 
     vortan::DeviceImage image;
+    vortan::ImageEditor editor{image}; // every change of pages 1 and 2 goes through it
     vortan::DeviceOperations ops;
     vortan::MonitorPacket monitor;
     vortan::MapCursor cursor;
@@ -145,9 +150,16 @@ private:
     void connectControls();
     void showBox(const QString& text);
     void tickPortItem();
+    // Applies one edit of the parameter set and brings the Edit menu up to date.
+    bool applyEdit(const vortan::Edit& edit);
+    // The controls read into the image, as a committed field (see vortan::Edit::key).
+    bool takeTyped(int key = -1, bool continues = false);
+    void commitField(vortan::ParamSpinBox* edit, bool stepped);
+    vortan::EditInputs editInputs() const;
     void stepMapCell(int delta);
     void stepServo(int delta);
-    void shiftColumn(int column, int delta);
+    void shiftColumn(int column, int delta, bool held);
+    void updateEditMenu();
     void setMessageColour(const QColor& colour);
     void installSignalHandlers();
     QString manualPath() const;
@@ -172,4 +184,9 @@ private:
     QCheckBox* checkExtMonitor_ = nullptr;
     QCheckBox* checkGas_ = nullptr;
     QWidget* groupPrivera_ = nullptr;
+    QCheckBox* checkIgnAll_ = nullptr;
+    QCheckBox* checkPrivAll_ = nullptr;
+    QAction* menuUndo_ = nullptr;
+    QAction* menuRedo_ = nullptr;
+    vortan::DeviceImage readStart_; // the set as it stood when the last read began
 };

@@ -58,6 +58,16 @@ void TFormHlav::buildMenus() {
     connect(addItem(file, "MenuExit", "E&xit", {}, "Exit|End of program"), &QAction::triggered,
             this, &TFormHlav::MenuExitClick);
 
+    // Undo and redo of the parameter set; the captions name the edit (updateEditMenu).
+    QMenu* edit = addMenu(bar, "MenuEdit", "&Edit");
+    QAction* undo = addItem(edit, "MenuUndo", "&Undo", QKeySequence("Ctrl+Z"), "");
+    QAction* redo = addItem(edit, "MenuRedo", "&Redo", {}, "");
+    redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(undo, &QAction::triggered, this, &TFormHlav::MenuUndoClick);
+    connect(redo, &QAction::triggered, this, &TFormHlav::MenuRedoClick);
+
     QMenu* com = addMenu(bar, "MenuCom", "&Com", "Com|Set number of com ");
     static const char* const kComHints[5] = {"Com1|Set com 1", "Com2| Set com 2", "Com3|Set com 3",
                                              "Com4|Set com 4", "Com5|Set com 5"};

@@ -69,6 +69,13 @@ ParamView::ParamView(QWidget* root) : root_(root) {
         n2oOnly_.push_back(requiredChild<QWidget>(root, n));
 }
 
+int ParamView::byteOf(const ParamSpinBox* edit) const {
+    for (const Number& n : numbers_)
+        if (n.edit == edit)
+            return n.param.byte;
+    return -1;
+}
+
 void ParamView::read(DeviceImage& image) const {
     for (const Number& n : numbers_) {
         // The spin box keeps its previous value for a text that is not a number in range.

@@ -37,6 +37,8 @@ public:
     ParamSpinBox* mapCell(int row, int column) const { return tableEdit(10 + row * 10 + column); }
     QLabel* rowLabel(int row) const { return rowLabels_[static_cast<std::size_t>(row)]; }
     const std::vector<ParamSpinBox*>& allEdits() const { return allEdits_; }
+    // The image byte that `edit` holds; -1 for a field of no parameter.
+    int byteOf(const ParamSpinBox* edit) const;
     const std::vector<QCheckBox*>& flagBoxes() const { return flagBoxes_; }
 
 private:

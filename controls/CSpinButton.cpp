@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopeGuard>
 
 namespace vortan {
 
@@ -38,8 +39,10 @@ TCSpinButton::TCSpinButton(QWidget* parent) : QWidget(parent) {
     m_upButton = createButton(defaultUpGlyph());
     m_downButton = createButton(defaultDownGlyph());
     m_focusedButton = m_upButton;
-    connect(m_upButton, &TTimerSpeedButton::clicked, this, &TCSpinButton::upClick);
-    connect(m_downButton, &TTimerSpeedButton::clicked, this, &TCSpinButton::downClick);
+    connect(m_upButton, &TTimerSpeedButton::clicked, this,
+            [this] { deliverClick(&TCSpinButton::upClick); });
+    connect(m_downButton, &TTimerSpeedButton::clicked, this,
+            [this] { deliverClick(&TCSpinButton::downClick); });
     resize(20, 25);
     layoutButtons();
 }
@@ -110,7 +113,14 @@ void TCSpinButton::setFocusedButton(TTimerSpeedButton* button) {
     m_focusedButton->setFocusFrame(hasFocus());
 }
 
+void TCSpinButton::deliverClick(void (TCSpinButton::*click)()) {
+    m_repeating = m_clicksHeld++ > 0;
+    const auto done = qScopeGuard([this] { m_repeating = false; });
+    emit(this->*click)();
+}
+
 void TCSpinButton::buttonPressed(TTimerSpeedButton* button) {
+    m_clicksHeld = 0;
     setFocusedButton(button);
     QWidget* control = m_focusControl;
     if (control && isTabStop(control) && canFocus(control)) {
@@ -122,6 +132,8 @@ void TCSpinButton::buttonPressed(TTimerSpeedButton* button) {
 }
 
 void TCSpinButton::keyPressEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat())
+        m_clicksHeld = 0;
     switch (event->key()) {
     case Qt::Key_Up:
         setFocusedButton(m_upButton);

@@ -36,6 +36,10 @@ public:
     QPixmap downGlyph() const;
     void setDownGlyph(const QPixmap& glyph);
 
+    // True while a click is delivered that repeats the one before it: the button is held
+    // down (mouse auto-repeat, or the arrow key held) and this is not the first click.
+    bool isRepeating() const { return m_repeating; }
+
     // Receives the keyboard focus when a button is pressed with the mouse.
     QWidget* focusControl() const { return m_focusControl; }
     void setFocusControl(QWidget* control) { m_focusControl = control; }
@@ -64,6 +68,7 @@ protected:
 private:
     TTimerSpeedButton* createButton(const QPixmap& glyph);
     void buttonPressed(TTimerSpeedButton* button);
+    void deliverClick(void (TCSpinButton::*click)());
     void layoutButtons();
     bool canTakeFocus() const;
 
@@ -73,6 +78,8 @@ private:
     QPixmap m_upGlyph;
     QPixmap m_downGlyph;
     QPointer<QWidget> m_focusControl;
+    int m_clicksHeld = 0; // clicks since the button was pressed
+    bool m_repeating = false;
 };
 
 } // namespace vortan

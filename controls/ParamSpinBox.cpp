@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
@@ -48,6 +49,9 @@ void ParamSpinBox::showValue(int v) {
     setRange(std::min(v, editMin_), std::max(v, editMax_));
     setValue(v);
     setMarked(outside);
+    // A shown value is no typing: the keys that would undo typing go to the window again.
+    if (lineEdit()->isUndoAvailable() || lineEdit()->isRedoAvailable())
+        lineEdit()->setText(lineEdit()->text());
 }
 
 void ParamSpinBox::setMarked(bool marked) {
@@ -90,13 +94,22 @@ void ParamSpinBox::stepBy(int steps) {
         setMarked(false);
         selectAll();
     }
-    emit committed();
+    emit committed(true);
 }
 
 bool ParamSpinBox::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip && outOfRange_ && !note_.isEmpty()) {
         QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), note_, this);
         return true;
+    }
+    if (e->type() == QEvent::ShortcutOverride) {
+        // The line edit claims Undo and Redo even with nothing to undo or redo.
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if ((key->matches(QKeySequence::Undo) && !lineEdit()->isUndoAvailable()) ||
+            (key->matches(QKeySequence::Redo) && !lineEdit()->isRedoAvailable())) {
+            e->ignore();
+            return false;
+        }
     }
     return QSpinBox::event(e);
 }
@@ -108,7 +121,7 @@ void ParamSpinBox::focusOutEvent(QFocusEvent* event) {
     // back here, and a window being torn down must not run its change handler.
     const Qt::FocusReason reason = event->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-        emit committed();
+        emit committed(false);
 }
 
 void ParamSpinBox::keyPressEvent(QKeyEvent* event) {
@@ -118,7 +131,7 @@ void ParamSpinBox::keyPressEvent(QKeyEvent* event) {
         focusNextChild();
         // Leaving the field commits; commit here only when the focus could not move on.
         if (QApplication::focusWidget() == before || !isActiveWindow())
-            emit committed();
+            emit committed(false);
         event->accept();
         return;
     }

@@ -3,6 +3,9 @@
 // shown, thousands grouping, and a `committed` signal on an arrow click, on leaving the
 // field and on Enter (which also moves the focus on).
 //
+// Undo and redo keys reach the field only while it has typing of its own to undo or redo;
+// otherwise they are left to the window's shortcuts.
+//
 // Typing: only digits (and the locale's group separator) reach the field; a well-formed
 // number outside the editing range stays on screen while typing and, at the commit, the
 // field keeps its previous value. A value shown from the parameter set is shown as it is,
@@ -37,7 +40,8 @@ public:
     void fixup(QString& input) const override;
 
 signals:
-    void committed();
+    // `stepped`: by an arrow click (or arrow key or wheel) rather than by typing.
+    void committed(bool stepped);
 
 protected:
     int valueFromText(const QString& text) const override;

@@ -24,6 +24,7 @@ std::vector<UiText> buildUiTexts() {
         row("MenuSave", C, "&Save", "&Uložit", "&Speichern"),
         row("MenuPrint", C, "&Print", "&Tisk", "&Drucken"),
         row("MenuExit", C, "E&xit", "&Konec", "&Beenden"),
+        row("MenuEdit", C, "&Edit", "Úp&ravy", "&Bearbeiten"),
         row("MenuCom", C, "&Com", "&Port", "&ComPort"),
         row("MenuDevice", C, "&Device", "&Zapalování", "&Zündbox"),
         row("MenuRead", C, "&Read", "Čí&st", "&Lesen"),
@@ -211,7 +212,56 @@ const char* pick(const Triple& t, int language) {
     }
 }
 
+Triple editTriple(EditName e) {
+    switch (e) {
+    case EditName::Field:
+        return {"Změna hodnoty", "Value change", "Wertänderung"};
+    case EditName::AdvanceMinus:
+        return {"Předstih -", "Advance -", "Vorzündung -"};
+    case EditName::AdvancePlus:
+        return {"Předstih +", "Advance +", "Vorzündung +"};
+    case EditName::ColumnDown:
+        return {"Posun sloupce dolů", "Column shift down", "Spalte nach unten"};
+    case EditName::ColumnUp:
+        return {"Posun sloupce nahoru", "Column shift up", "Spalte nach oben"};
+    case EditName::ServoMinus:
+        return {"Napětí serva -", "Servo voltage -", "Servospannung -"};
+    case EditName::ServoPlus:
+        return {"Napětí serva +", "Servo voltage +", "Servospannung +"};
+    case EditName::SetTps0:
+        return {"Nastavení TPS 0 %", "Set TPS 0 %", "TPS 0 % setzen"};
+    case EditName::SetTps100:
+        return {"Nastavení TPS 100 %", "Set TPS 100 %", "TPS 100 % setzen"};
+    case EditName::BikeType:
+        return {"Typ motocyklu", "Motorbike type", "Motorradtyp"};
+    case EditName::New:
+        return {"Nový", "New", "Neu"};
+    case EditName::OpenFile:
+        return {"Otevřít soubor", "Open file", "Datei öffnen"};
+    case EditName::Read:
+        return {"Čtení ze zapalování", "Read from unit", "Lesen aus Zündbox"};
+    case EditName::RestoreLast:
+        return {"Obnovení posledních parametrů", "Last parameters restored",
+                "Letzte Kenndaten wiederhergestellt"};
+    }
+    return {"", "", ""};
+}
+
 } // namespace
+
+std::string editNameText(EditName edit, int language) {
+    return pick(editTriple(edit), language);
+}
+
+std::string undoItemText(bool redo, std::optional<EditName> edit, int language) {
+    static const Triple undo = {"&Zpět", "&Undo", "&Rückgängig"};
+    static const Triple again = {"Z&novu", "&Redo", "&Wiederholen"};
+    static const Triple separator = {" ", " ", ": "};
+    const std::string caption = pick(redo ? again : undo, language);
+    if (!edit || caption.empty())
+        return caption;
+    return caption + pick(separator, language) + editNameText(*edit, language);
+}
 
 bool isFailure(Message m) {
     return m == Message::ReadFailed || m == Message::VerifyFailed || m == Message::ProgramFailed;

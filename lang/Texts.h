@@ -3,6 +3,7 @@
 // language switch sets, and the messages picked by the language index when shown.
 // Texts are UTF-8.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,31 @@ bool isFailure(Message m);
 bool isStart(Message m);
 // The text of `m` in `language` (0 Czech, 1 English, 2 German); empty for other indexes.
 std::string messageText(Message m, int language);
+
+// The edits of the parameter set (pages 1 and 2 of the image), by the names under which the
+// Edit menu offers to undo and redo them.
+enum class EditName {
+    Field,        // a committed field, check box or arrow click
+    AdvanceMinus, // "Advance -"
+    AdvancePlus,  // "Advance +"
+    ColumnDown,   // a column shift button's down arrow
+    ColumnUp,     // its up arrow
+    ServoMinus,   // servo voltages 20 mV down
+    ServoPlus,    // 20 mV up
+    SetTps0,      // "Set TPS 0 %"
+    SetTps100,    // "Set TPS 100 %"
+    BikeType,     // a motorbike type chosen
+    New,          // the default set
+    OpenFile,     // a parameter file's values
+    Read,         // the pages read from the unit
+    RestoreLast,  // the set of the last run, at start-up
+};
+
+// The name of `edit` in `language`; empty for other indexes.
+std::string editNameText(EditName edit, int language);
+// Caption of the Undo item, or of the Redo item when `redo`: the edit it would undo or redo,
+// or the plain caption when there is none. Empty for other language indexes.
+std::string undoItemText(bool redo, std::optional<EditName> edit, int language);
 
 // Texts that are the same in every language.
 inline constexpr const char* kComOpeningError = "Com opening error";

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
@@ -47,6 +48,9 @@ private slots:
     void comTickFollowsPort();
     void itemsRunTheirCommands();
     void shortcutKeysRunCommands();
+    void undoRedoKeys_data();
+    void undoRedoKeys();
+    void openFileIsOneEdit();
     void helpWithoutManual();
     void helpOpensManualOfLanguage_data();
     void helpOpensManualOfLanguage();
@@ -58,12 +62,17 @@ void TestAppMenus::menuBarOrder() {
     QStringList menus;
     for (QAction* a : w->menuBar()->actions())
         menus << a->menu()->objectName();
-    QCOMPARE(menus, QStringList({"MenuFile", "MenuCom", "MenuDevice", "MenuTools", "MenuLanguage",
-                                 "MenuHelp"}));
+    QCOMPARE(menus, QStringList({"MenuFile", "MenuEdit", "MenuCom", "MenuDevice", "MenuTools",
+                                 "MenuLanguage", "MenuHelp"}));
     QCOMPARE(w->menuBar()->objectName(), QString("MainMenu1"));
     QCOMPARE(itemNames(w.get<QMenu>("MenuFile")),
              QStringList({"MenuNew", "-N3", "MenuOpen", "-N1", "MenuSave", "-N2", "MenuPrint",
                           "-N4", "MenuExit"}));
+    QCOMPARE(itemNames(w.get<QMenu>("MenuEdit")), QStringList({"MenuUndo", "MenuRedo"}));
+    QVERIFY(!w.get<QAction>("MenuUndo")->isEnabled());
+    QVERIFY(!w.get<QAction>("MenuRedo")->isEnabled());
+    QCOMPARE(w.get<QAction>("MenuRedo")->shortcuts(),
+             QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
     QStringList com;
     for (int n = 1; n <= 10; ++n)
         com << QString("MenuCom%1").arg(n);
@@ -93,6 +102,9 @@ void TestAppMenus::items_data() {
     row("MenuSave", "&Save", "F2", "Save|Save parametrs to file");
     row("MenuPrint", "&Print", "Ctrl+P", "Print|Print parametrs");
     row("MenuExit", "E&xit", "", "Exit|End of program");
+    row("MenuEdit", "&Edit", "", "");
+    row("MenuUndo", "&Undo", "Ctrl+Z", "");
+    row("MenuRedo", "&Redo", "Ctrl+Y", "");
     row("MenuCom", "&Com", "", "Com|Set number of com ");
     row("MenuCom1", "Com &1", "", "Com1|Set com 1");
     row("MenuCom2", "Com &2", "", "Com2| Set com 2");
@@ -239,6 +251,75 @@ void TestAppMenus::shortcutKeysRunCommands() {
     QTest::keyClick(w.w.get(), Qt::Key_F1); // no manual here: nothing happens
     QVERIFY(w.boxes.isEmpty());
     w->hide();
+}
+
+// Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo the last edit of the set wherever the focus
+// is; the items name it in the current language. A field's own typing is undone first.
+void TestAppMenus::undoRedoKeys_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QKeySequence>("redoKey");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("undoText");
+    QTest::newRow("field") << "EditOmez1" << QKeySequence("Ctrl+Y") << int(English)
+                           << "&Undo Advance +";
+    QTest::newRow("map cell") << "Edit149" << QKeySequence("Ctrl+Shift+Z") << int(Czech)
+                              << "&Zpět Předstih +";
+    QTest::newRow("check box") << "CheckBoxGas" << QKeySequence("Ctrl+Y") << int(German)
+                               << "&Rückgängig: Vorzündung +";
+}
+
+void TestAppMenus::undoRedoKeys() {
+    QFETCH(QString, focus);
+    QFETCH(QKeySequence, redoKey);
+    QFETCH(int, language);
+    ConfigHome home;
+    Window w;
+    w->applyLanguage(language);
+    w->show();
+    if (!QTest::qWaitForWindowActive(w.w.get()))
+        QSKIP("the window cannot become active on this platform");
+    auto* undo = w.get<QAction>("MenuUndo");
+    auto* redo = w.get<QAction>("MenuRedo");
+    QVERIFY(!undo->isEnabled());
+    w.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
+    const DeviceImage start = w->image;
+    QTest::keyClick(w.w.get(), Qt::Key_F5);
+    const DeviceImage after = w->image;
+    QTEST(undo->text(), "undoText");
+    QVERIFY(undo->isEnabled() && !redo->isEnabled());
+
+    auto* control = w.get<QWidget>(qPrintable(focus));
+    control->setFocus();
+    QTRY_VERIFY(control->hasFocus());
+    if (auto* field = control->findChild<QLineEdit*>()) {
+        const QString shown = field->text();
+        QTest::keyClicks(control, "77");
+        for (int i = 0; i < 3 && field->isUndoAvailable(); ++i)
+            QTest::keySequence(control, QKeySequence("Ctrl+Z"));
+        QCOMPARE(field->text(), shown);
+        QVERIFY(w->image == after);
+    }
+    QTest::keySequence(control, QKeySequence("Ctrl+Z"));
+    QVERIFY(w->image == start);
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    QTest::keySequence(control, redoKey);
+    QVERIFY(w->image == after);
+    w->hide();
+}
+
+void TestAppMenus::openFileIsOneEdit() {
+    ConfigHome home;
+    Window w({"ENGLISH"});
+    QVERIFY(w->saveParamFile(home.path("defaults.ign")));
+    w.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
+    w.get<QAction>("AdvancePlus")->trigger();
+    const DeviceImage edited = w->image;
+    QVERIFY(w->openParamFile(home.path("defaults.ign")));
+    QVERIFY(w->image != edited);
+    auto* undo = w.get<QAction>("MenuUndo");
+    QCOMPARE(undo->text(), QString("&Undo Open file"));
+    undo->trigger();
+    QVERIFY(w->image == edited);
 }
 
 void TestAppMenus::helpWithoutManual() {

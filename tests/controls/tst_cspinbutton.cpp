@@ -227,7 +227,11 @@ void TstCSpinButton::holdingRepeats() {
     TTimerSpeedButton* up = spin.upButton();
     int elapsed = 0;
     QList<int> clickTimes;
-    connect(&spin, &TCSpinButton::upClick, this, [&] { clickTimes << elapsed; });
+    QList<bool> repeating; // every click of the hold after its first repeats
+    connect(&spin, &TCSpinButton::upClick, this, [&] {
+        clickTimes << elapsed;
+        repeating << spin.isRepeating();
+    });
 
     QTest::mousePress(up, Qt::LeftButton, {}, up->rect().center());
     QTimer* timer = up->repeatTimer();
@@ -239,12 +243,22 @@ void TstCSpinButton::holdingRepeats() {
     }
     QTest::mouseRelease(up, Qt::LeftButton, {}, up->rect().center());
     QCOMPARE(clickTimes, (QList<int>{400, 500, 600, 700, 800, 900, 1000, 1000}));
+    QCOMPARE(repeating, (QList<bool>{false, true, true, true, true, true, true, true}));
     QVERIFY(!timer->isActive());
 
     // A new press starts again with the long first delay.
     QTest::mousePress(up, Qt::LeftButton, {}, up->rect().center());
     QCOMPARE(timer->interval(), TTimerSpeedButton::FirstRepeatDelay);
     QTest::mouseRelease(up, Qt::LeftButton, {}, up->rect().center());
+    QCOMPARE(repeating.last(), false);
+
+    // Holding the arrow key repeats as well.
+    repeating.clear();
+    for (bool autoRepeat : {false, true, true}) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), autoRepeat);
+        QApplication::sendEvent(&spin, &key);
+    }
+    QCOMPARE(repeating, (QList<bool>{false, true, true}));
 }
 
 void TstCSpinButton::repeatsPauseOutsideButton() {

@@ -42,11 +42,14 @@ private slots:
     void otherLanguageIndexesGiveNothing();
     void mnemonicClashes_data();
     void mnemonicClashes();
+    void undoItems_data();
+    void undoItems();
+    void editNames();
 };
 
 void TestTexts::everyRowHasThreeTexts() {
     const auto& t = uiTexts();
-    QCOMPARE(int(t.size()), 95);
+    QCOMPARE(int(t.size()), 96);
     std::set<std::pair<std::string, TextProperty>> seen;
     for (const UiText& row : t) {
         QVERIFY(!row.objectName.empty());
@@ -102,6 +105,8 @@ void TestTexts::pinnedTexts_data() {
     QTest::newRow("German without accelerator")
         << std::string("MenuEnglish") << C << std::string("&Anglicky") << std::string("&English")
         << std::string("Englisch");
+    QTest::newRow("MenuEdit") << std::string("MenuEdit") << C << std::string("Úp&ravy")
+                              << std::string("&Edit") << std::string("&Bearbeiten");
     QTest::newRow("GroupBox1") << std::string("GroupBox1") << C << std::string("Ostatní")
                                << std::string("Other") << std::string("Vorzündung");
     QTest::newRow("misspelt") << std::string("LabelPrivHyster") << C
@@ -287,6 +292,45 @@ void TestTexts::mnemonicClashes_data() {
 void TestTexts::mnemonicClashes() {
     QFETCH(QString, caption);
     QTEST(vortan::mnemonicClashes(caption, {"&Soubor", "&Port", "&Zařízení", "Ja&zyk"}), "clashes");
+}
+
+void TestTexts::undoItems_data() {
+    QTest::addColumn<bool>("redo");
+    QTest::addColumn<int>("edit");          // -1: nothing to undo or redo
+    QTest::addColumn<QStringList>("texts"); // Czech, English, German
+    QTest::newRow("undo Advance +")
+        << false << int(EditName::AdvancePlus)
+        << QStringList{"&Zpět Předstih +", "&Undo Advance +", "&Rückgängig: Vorzündung +"};
+    QTest::newRow("undo Open file")
+        << false << int(EditName::OpenFile)
+        << QStringList{"&Zpět Otevřít soubor", "&Undo Open file", "&Rückgängig: Datei öffnen"};
+    QTest::newRow("redo New") << true << int(EditName::New)
+                              << QStringList{"Z&novu Nový", "&Redo New", "&Wiederholen: Neu"};
+    QTest::newRow("nothing to undo") << false << -1 << QStringList{"&Zpět", "&Undo", "&Rückgängig"};
+    QTest::newRow("nothing to redo")
+        << true << -1 << QStringList{"Z&novu", "&Redo", "&Wiederholen"};
+}
+
+void TestTexts::undoItems() {
+    QFETCH(bool, redo);
+    QFETCH(int, edit);
+    QFETCH(QStringList, texts);
+    const auto name = edit < 0 ? std::nullopt : std::optional(EditName(edit));
+    for (int language : {Czech, English, German})
+        QCOMPARE(QString::fromStdString(undoItemText(redo, name, language)), texts[language]);
+    QCOMPARE(undoItemText(redo, name, 3), std::string());
+}
+
+// Every edit has a name of its own in each language.
+void TestTexts::editNames() {
+    for (int language : {Czech, English, German}) {
+        std::set<std::string> names;
+        for (int e = 0; e <= int(EditName::RestoreLast); ++e)
+            names.insert(editNameText(EditName(e), language));
+        QCOMPARE(int(names.size()), int(EditName::RestoreLast) + 1);
+        QVERIFY(names.count(std::string()) == 0);
+    }
+    QCOMPARE(editNameText(EditName::Read, 3), std::string());
 }
 
 #include "tst_texts.moc"

@@ -138,6 +138,8 @@ void TstFormHlav::startRestoresLastImage() {
     // Identification texts stay blank until the unit itself has sent page 0.
     for (int i = 1; i <= 3; ++i)
         QVERIFY(find<QLabel>(w, QString("LabelVerze%1").arg(i))->text().isEmpty());
+    // The history of the run starts here: the restored set cannot be undone.
+    QVERIFY(!find<QAction>(w, "MenuUndo")->isEnabled());
 }
 
 void TstFormHlav::closeWritesLastImage() {

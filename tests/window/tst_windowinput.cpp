@@ -4,6 +4,8 @@
 
 #include "TestWindow.h"
 #include "app/Application.h"
+#include "controls/CSpinButton.h"
+#include "controls/TimerSpeedButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,6 +43,7 @@ private slots:
     void clearAlarmBoxLooksPlain();
     void bottomRowKeepsItsPlace();
     void titleIsTheCaption();
+    void gestureIsOneUndo();
 };
 
 void tst_WindowInput::wheelOverBikeListWithoutFocus() {
@@ -76,7 +79,7 @@ void tst_WindowInput::altOpensMenu_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("menu");
     for (int language : {0, 1, 2})
-        for (const char* menu : {"MenuFile", "MenuCom", "MenuDevice"})
+        for (const char* menu : {"MenuFile", "MenuEdit", "MenuCom", "MenuDevice"})
             QTest::addRow("%d %s", language, menu) << language << QString(menu);
 }
 
@@ -158,6 +161,33 @@ void tst_WindowInput::bottomRowKeepsItsPlace() {
 void tst_WindowInput::titleIsTheCaption() {
     configureApplication();
     QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+}
+
+// Arrow keys on one field, and a column-shift button held down, are undone by one Ctrl+Z.
+void tst_WindowInput::gestureIsOneUndo() {
+    TestWindow t;
+    TFormHlav& w = t.start();
+    showActive(w);
+    const DeviceImage start = w.image;
+    auto* clutch = find<QWidget>(w, "EditClutch");
+    clutch->setFocus();
+    QTRY_VERIFY(clutch->hasFocus());
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(clutch, Qt::Key_Up);
+    QCOMPARE(int(w.image[Byte::CLUTCH]), start[Byte::CLUTCH] + 3);
+    QTest::keySequence(clutch, QKeySequence("Ctrl+Z"));
+    QVERIFY(w.image == start);
+
+    find<QCheckBox>(w, "CheckBoxTpsMapa")->click();
+    const DeviceImage mapOn = w.image;
+    TTimerSpeedButton* up = find<TCSpinButton>(w, "CSpinButton3")->upButton();
+    QTest::mousePress(up, Qt::LeftButton, {}, up->rect().center());
+    for (int i = 0; i < 3; ++i)
+        QMetaObject::invokeMethod(up->repeatTimer(), "timeout", Qt::DirectConnection);
+    QTest::mouseRelease(up, Qt::LeftButton, {}, up->rect().center());
+    QCOMPARE(int(w.image.map(0, 2)), mapOn.map(0, 2) + 4);
+    QTest::keySequence(&w, QKeySequence("Ctrl+Z"));
+    QVERIFY(w.image == mapOn);
 }
 
 QTEST_MAIN(tst_WindowInput)

@@ -446,6 +446,8 @@ void tst_WindowOperations::readHeldOutOfRange() {
     b.w->MenuVerifyClick();
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
+}
+
 // A coarse timer may fire up to 5 % early: the tick would come every 52 ms.
 void tst_WindowOperations::preciseTick() {
     WindowBench b;

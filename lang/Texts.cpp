@@ -191,6 +191,23 @@ Triple messageTriple(Message m) {
     case Message::NoPrinter:
         return {"Není nainstalována žádná tiskárna.", "No printer is installed.",
                 "Es ist kein Drucker installiert."};
+    case Message::DiffBikeType:
+        return {"Typ motocyklu", "Motorbike type", "Motorradtyp"};
+    case Message::DiffMapSpeed:
+        return {"Otáčky mapy předstihu, bod %1", "Advance map speed, point %1",
+                "Drehzahl des Kennfelds, Punkt %1"};
+    case Message::DiffServoSpeed:
+        return {"Otáčky serva, bod %1", "Servo speed, point %1", "Servo-Drehzahl, Punkt %1"};
+    case Message::DiffServoVoltage:
+        return {"Napětí serva, bod %1", "Servo voltage, point %1", "Servospannung, Punkt %1"};
+    case Message::DiffAdvance:
+        return {"Předstih %1 / %2 rpm", "Advance %1 / %2 rpm", "Zündwinkel %1 / %2 rpm"};
+    case Message::DiffByte:
+        return {"Bajt %1", "Byte %1", "Byte %1"};
+    case Message::DiffOn:
+        return {"zapnuto", "on", "ein"};
+    case Message::DiffOff:
+        return {"vypnuto", "off", "aus"};
     case Message::OutOfRangeNote:
         return {"Uložená hodnota %1 je mimo rozsah pole (%2 až %3).",
                 "The value held, %1, lies outside this field's range (%2 to %3).",

@@ -26,6 +26,15 @@ enum class Message {
     PrintHeading,     // heading of the printed date line
     NoPrinter,        // message box
     OutOfRangeNote, // tool tip of a field showing a value outside its range: %1 value, %2..%3 range
+    // Names and values of the difference report (%1, %2 filled in).
+    DiffBikeType,
+    DiffMapSpeed,
+    DiffServoSpeed,
+    DiffServoVoltage,
+    DiffAdvance,
+    DiffByte,
+    DiffOn,
+    DiffOff,
 };
 
 // True for the failures that the message label shows in red.

@@ -3,7 +3,9 @@
 #   bin/vortan2, bin/vortan2-sim
 #   share/applications/vortan2.desktop
 #   share/icons/hicolor/scalable/apps/vortan2.svg
-#   share/vortan2/doc/          the manuals; the help command looks here, beside bin/
+#   share/vortan2/doc/          the manuals: manual_en.html, manual_cs.html, manual_de.html, and
+#                               any Manual_Vortan15_<lang>.doc put in doc/ (the help command
+#                               looks for those here, beside bin/)
 #
 # Qt's own translations (qtbase_cs, qtbase_de) are not shipped: the program loads them from
 # Qt's translations folder (QLibraryInfo), which Debian's qt6-translations-l10n fills.
@@ -16,8 +18,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-# The manual folder is installed even when it holds only its README, so a packager or
-# user knows where the Manual_Vortan15_*.doc files belong.
+# The whole manual folder is installed: the HTML manuals (doc/*.html), its README, and any
+# Manual_Vortan15_*.doc a packager or user has put there.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/doc/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vortan2/doc)
 

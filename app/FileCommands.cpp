@@ -4,11 +4,11 @@
 #include "app/FileDialogs.h"
 #include "app/FindChild.h"
 #include "app/Hlav.h"
-#include "app/Settings.h"
 #include "controls/CGauge.h"
 #include "files/ParamFile.h"
 #include "files/RegularFile.h"
 #include "lang/Texts.h"
+#include "settings/Settings.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

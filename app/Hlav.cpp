@@ -4,11 +4,11 @@
 #include "app/LanguageView.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
-#include "app/Settings.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
 #include "lang/Texts.h"
+#include "settings/Settings.h"
 #include "sim/SimUnit.h"
 
 #include <QAction>

@@ -3,13 +3,13 @@
 // It owns the device image, the device operations, the serial link and the timer loop, and
 // wires the widgets to them.
 
-#include "app/IniFile.h"
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
 #include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
 #include "params/DeviceImage.h"
 #include "params/ImageEditor.h"
+#include "settings/IniFile.h"
 
 #include <QMainWindow>
 #include <array>

@@ -22,13 +22,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSocketNotifier>
 #include <QTabWidget>
 #include <QUrl>
-
-#include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 using namespace vortan;
 
@@ -239,34 +234,4 @@ void TFormHlav::MenuContensClick() {
     const QString path = manualPath();
     if (!path.isEmpty())
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-// ---- SIGTERM and SIGINT close the window as Exit does ---------------------------------
-
-namespace {
-int signalPipe[2] = {-1, -1};
-void onSignal(int) {
-    const char c = 1;
-    [[maybe_unused]] auto n = ::write(signalPipe[0], &c, 1);
-}
-} // namespace
-
-void TFormHlav::installSignalHandlers() {
-    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
-        char c;
-        [[maybe_unused]] auto n = ::read(signalPipe[1], &c, 1);
-        close();
-        // A message box may be open in a nested event loop: end every loop, not only ours
-        // (exit() also works before the main loop has started).
-        QCoreApplication::exit(0);
-    });
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
 }

@@ -1,5 +1,4 @@
-// File commands of the main window: parameter files, settings at start and close, printing,
-// about and help.
+// File commands of the main window: parameter files, settings at start and close, printing.
 
 #include "app/FileDialogs.h"
 #include "app/FindChild.h"
@@ -11,10 +10,6 @@
 #include "settings/Settings.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -23,7 +18,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTabWidget>
-#include <QUrl>
 
 using namespace vortan;
 
@@ -210,28 +204,4 @@ void TFormHlav::printSheet(QPagedPaintDevice& device) {
     QPalette p = palette();
     p.setColor(QPalette::Window, p.color(QPalette::Button));
     setPalette(p);
-}
-
-// ---- about and help --------------------------------------------------------------------
-
-void TFormHlav::MenuAboutClick() {
-    showBox(QString::fromStdString(aboutText(language, __DATE__, __TIME__)));
-}
-
-QString TFormHlav::manualPath() const {
-    const QString name = QString::fromStdString(manualFileName(language));
-    const QString appDir = QCoreApplication::applicationDirPath();
-    for (const QString& dir : {appDir + "/../share/vortan2/doc", appDir + "/doc",
-                               QString(VORTAN2_SOURCE_DIR) + "/doc"}) {
-        const QString path = QDir(dir).absoluteFilePath(name);
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return QString();
-}
-
-void TFormHlav::MenuContensClick() {
-    const QString path = manualPath();
-    if (!path.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

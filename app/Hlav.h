@@ -161,7 +161,6 @@ private:
     void shiftColumn(int column, int delta, bool held);
     void updateEditMenu();
     void setMessageColour(const QColor& colour);
-    QString manualPath() const;
     void readSettingsFiles();
     void writeSettingsFiles();
 

@@ -1,4 +1,5 @@
-// File commands of the main window: parameter files.
+// The parameter-file commands of the main window: Save and Open, each with its dialog and with
+// the chosen path.
 
 #include "app/FileDialogs.h"
 #include "app/Hlav.h"
@@ -14,11 +15,6 @@
 using namespace vortan;
 
 namespace {
-const char* const kSaveFilter = "Ignition Parametrs(*.ign)";
-// Each filter is shown without its last pattern list, which is the one the dialog matches:
-// "All Files (*.*)" shows files without a dot too, as "*.*" does where it comes from.
-const QStringList kOpenFilters = {"Ignition Parametrs(*.ign) (*.ign)", "All Files (*.*) (*)"};
-
 #ifdef Q_OS_WIN
 const char* const kEol = "\r\n";
 #else
@@ -28,29 +24,6 @@ const char* const kEol = "\n";
 // Largest parameter file we accept: far beyond any real one, small enough to never hurt.
 constexpr qint64 kMaxParamFileSize = 16 * 1024 * 1024;
 } // namespace
-
-std::unique_ptr<QFileDialog> vortan::makeOpenDialog(QWidget* parent, const QString& file) {
-    auto dialog = std::make_unique<QFileDialog>(parent);
-    // Qt's own dialog: a native one may show the hidden pattern lists or ignore them.
-    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setDefaultSuffix("ign");
-    dialog->setNameFilters(kOpenFilters);
-    dialog->selectFile(file);
-    return dialog;
-}
-
-std::unique_ptr<QFileDialog> vortan::makeSaveDialog(QWidget* parent, const QString& file) {
-    auto dialog = std::make_unique<QFileDialog>(parent);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix("ign");
-    dialog->setNameFilter(kSaveFilter);
-    dialog->selectFile(file);
-    return dialog;
-}
-
-// ---- parameter files -----------------------------------------------------------------
 
 void TFormHlav::MenuSaveClick() {
     const auto dialog = makeSaveDialog(this, lastFilePath);

@@ -4,11 +4,12 @@
 #include "app/LanguageView.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
-#include "app/Settings.h"
+#include "app/SignalHandlers.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
 #include "lang/Texts.h"
+#include "settings/Settings.h"
 #include "sim/SimUnit.h"
 
 #include <QAction>
@@ -123,7 +124,12 @@ void TFormHlav::connectControls() {
 
 void TFormHlav::FormCreate() {
     // First, so that a logout during start-up (a message box may be open) still saves.
-    installSignalHandlers();
+    installSignalHandlers(this, [this] {
+        close();
+        // A message box may be open in a nested event loop: end every loop, not only ours
+        // (exit() also works before the main loop has started).
+        QCoreApplication::exit(0);
+    });
     image[Byte::BIKE] = 0;
     comPort = 1;
     setDefaults(image);

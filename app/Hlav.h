@@ -3,13 +3,13 @@
 // It owns the device image, the device operations, the serial link and the timer loop, and
 // wires the widgets to them.
 
-#include "app/IniFile.h"
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
 #include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
 #include "params/DeviceImage.h"
 #include "params/ImageEditor.h"
+#include "settings/IniFile.h"
 
 #include <QMainWindow>
 #include <array>
@@ -161,8 +161,6 @@ private:
     void shiftColumn(int column, int delta, bool held);
     void updateEditMenu();
     void setMessageColour(const QColor& colour);
-    void installSignalHandlers();
-    QString manualPath() const;
     void readSettingsFiles();
     void writeSettingsFiles();
 

@@ -3,8 +3,8 @@
 // back the same lines.
 
 #include "FuzzCheck.h"
-#include "app/IniFile.h"
-#include "app/Settings.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // ending at the first word that is not a number. What was read also survives a write.
 
 #include "FuzzCheck.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // Writes the seed inputs under corpus/<target>/ with the program's own writers, so the
 // seeds are files the program really saves. Run: make_seeds <fuzz folder>.
 
-#include "app/IniFile.h"
-#include "app/Settings.h"
 #include "files/ParamFile.h"
 #include "link/Frame.h"
 #include "monitor/MonitorPacket.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 #include <QDir>
 #include <QFile>

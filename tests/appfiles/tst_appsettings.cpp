@@ -1,8 +1,8 @@
 // Settings and the last image kept from one run of the window to the next.
 
 #include "WindowFixture.h"
-#include "app/Settings.h"
 #include "controls/ParamSpinBox.h"
+#include "settings/Settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 // kept.
 
 #include "BigFile.h"
-#include "app/IniFile.h"
-#include "app/Settings.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 #include "BigFile.h"
 #include "Unprivileged.h"
 #include "WindowFixture.h"
-#include "app/Settings.h"
 #include "files/ParamFile.h"
+#include "settings/Settings.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The INI class: private-profile matching, in-place writes, kept lines and safe saving.
 
 #include "Unprivileged.h"
-#include "app/IniFile.h"
+#include "settings/IniFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Settings kept between runs and the last-image file.
 
 #include "Unprivileged.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <QDir>
 #include <QFile>

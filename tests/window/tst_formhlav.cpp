@@ -1,9 +1,9 @@
 // Start-up, shut-down and the per-tick counters of the main window.
 
 #include "TestWindow.h"
-#include "app/Settings.h"
 #include "controls/CGauge.h"
 #include "controls/ParamSpinBox.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QCheckBox>

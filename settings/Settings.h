@@ -2,8 +2,8 @@
 // The settings kept between runs (Vortan2.ini) and the last-image file (_Vortan2.ini),
 // both in <config>/Vortan2/.
 
-#include "app/IniFile.h"
 #include "params/DeviceImage.h"
+#include "settings/IniFile.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,0 +1,84 @@
+// The parameter-file commands of the main window: Save and Open, each with its dialog and with
+// the chosen path.
+
+#include "app/FileDialogs.h"
+#include "app/Hlav.h"
+#include "files/ParamFile.h"
+#include "files/RegularFile.h"
+#include "lang/Texts.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+
+using namespace vortan;
+
+namespace {
+#ifdef Q_OS_WIN
+const char* const kEol = "\r\n";
+#else
+const char* const kEol = "\n";
+#endif
+
+// Largest parameter file we accept: far beyond any real one, small enough to never hurt.
+constexpr qint64 kMaxParamFileSize = 16 * 1024 * 1024;
+} // namespace
+
+void TFormHlav::MenuSaveClick() {
+    const auto dialog = makeSaveDialog(this, lastFilePath);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return;
+    saveParamFile(dialog->selectedFiles().front());
+}
+
+bool TFormHlav::saveParamFile(const QString& path) {
+    // The controls are taken into the image only once the file could be opened.
+    const bool saved = writeRegularFile(path, [this] {
+        takeControls();
+        return QByteArray::fromStdString(
+            writeParamFile(image, checkExtMonitor_->isChecked(), kEol));
+    });
+    if (!saved) {
+        showBox(kOpenFileError);
+        return false;
+    }
+    const QString full = QFileInfo(path).absoluteFilePath();
+    labelFile2_->setText(full);
+    lastFilePath = full;
+    return true;
+}
+
+void TFormHlav::MenuOpenClick() {
+    const auto dialog = makeOpenDialog(this, lastFilePath);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return;
+    openParamFile(dialog->selectedFiles().front());
+}
+
+bool TFormHlav::openParamFile(const QString& path) {
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxParamFileSize);
+    if (!bytes) {
+        showBox(kOpenFileError);
+        return false;
+    }
+    DeviceImage read = image;
+    const ParamFileResult result = readParamFile(bytes->toStdString(), read);
+    if (!result.headerFound) {
+        showMessageBox(Message::FileVersion);
+        return false;
+    }
+    applyEdit(valuesEdit(EditName::OpenFile, read));
+    if (result.extMonitor) {
+        auto* box = checkExtMonitor_;
+        if (box->isChecked() != *result.extMonitor) {
+            box->setChecked(*result.extMonitor);
+            CheckBoxExtMonitorClick();
+        }
+    }
+    ChangeHandler();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    labelFile2_->setText(full);
+    lastFilePath = full;
+    return true;
+}

@@ -1,0 +1,49 @@
+// The window's settings: read once at start-up, written when the window closes
+// (settings/Settings.h keeps the files).
+
+#include "app/FindChild.h"
+#include "app/Hlav.h"
+#include "settings/Settings.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTabWidget>
+
+using namespace vortan;
+
+void TFormHlav::readSettingsFiles() {
+    FormSettings current;
+    current.comPort = comPort;
+    current.language = language;
+    current.extMonitor = checkExtMonitor_->isChecked();
+    const FormSettings s = readSettings(ini_, current);
+    if (s.left || s.top)
+        move(s.left.value_or(x()), s.top.value_or(y()));
+    comPort = s.comPort;
+    language = s.language;
+    labelFile2_->setText(s.file);
+    lastFilePath = s.iniDir;
+    auto* pages = requiredChild<QTabWidget>(this, "PageControl1");
+    pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
+    checkExtMonitor_->setChecked(s.extMonitor);
+    CheckBoxExtMonitorClick();
+    DeviceImage last = image;
+    if (readLastImage(lastImageFilePath(), last))
+        applyEdit(valuesEdit(EditName::RestoreLast, last));
+}
+
+void TFormHlav::writeSettingsFiles() {
+    FormSettings s;
+    s.left = x();
+    s.top = y();
+    s.comPort = comPort;
+    s.language = language;
+    s.file = labelFile2_->text();
+    s.iniDir = lastFilePath;
+    const int page = requiredChild<QTabWidget>(this, "PageControl1")->currentIndex();
+    s.activePage = page >= 0 && page <= 2 ? page + 1 : 4;
+    s.extMonitor = checkExtMonitor_->isChecked();
+    // Both failures stay silent; neither file is ever left half written.
+    writeSettings(ini_, s);
+    writeLastImage(lastImageFilePath(), image);
+}

@@ -14,7 +14,8 @@ void TFormHlav::MenuAboutClick() {
 }
 
 void TFormHlav::MenuContensClick() {
-    const QString path = findManual(QString::fromStdString(manualFileName(language)));
-    if (!path.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString path = manualFor(language);
+    if (path.isEmpty())
+        return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

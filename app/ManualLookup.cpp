@@ -1,4 +1,5 @@
 #include "app/ManualLookup.h"
+#include "lang/Texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +9,13 @@ QStringList vortan::manualFolders() {
     const QString appDir = QCoreApplication::applicationDirPath();
     return {appDir + "/../share/vortan2/doc", appDir + "/doc",
             QString(VORTAN2_SOURCE_DIR) + "/doc"};
+}
+
+QString vortan::manualFor(int language, const QStringList& folders) {
+    const QString document = findManual(QString::fromStdString(manualFileName(language)), folders);
+    if (!document.isEmpty())
+        return document;
+    return findManual(QString::fromStdString(htmlManualFileName(language)), folders);
 }
 
 QString vortan::findManual(const QString& fileName, const QStringList& folders) {

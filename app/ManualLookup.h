@@ -11,5 +11,8 @@ namespace vortan {
 QStringList manualFolders();
 // Absolute path of `fileName` in the first of `folders` that holds it; empty when none does.
 QString findManual(const QString& fileName, const QStringList& folders = manualFolders());
+// The manual of `language`: its word-processor document where one is installed, else the
+// HTML manual; empty when neither is found.
+QString manualFor(int language, const QStringList& folders = manualFolders());
 
 } // namespace vortan

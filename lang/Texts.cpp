@@ -326,6 +326,11 @@ std::string aboutText(int language, const std::string& buildDate, const std::str
            "\n\n" + pick(maker, language) + "\n\n" + pick(contact, language);
 }
 
+std::string htmlManualFileName(int language) {
+    static const Triple names = {"manual_cs.html", "manual_en.html", "manual_de.html"};
+    return pick(names, language);
+}
+
 std::string manualFileName(int language) {
     static const Triple names = {"Manual_Vortan15_cz.doc", "Manual_Vortan15_en.doc",
                                  "Manual_Vortan15_de.doc"};

@@ -97,5 +97,7 @@ std::string aboutText(int language, const std::string& buildDate, const std::str
 
 // File name of the user manual for `language`.
 std::string manualFileName(int language);
+// File name of the HTML user manual for `language`, opened when no manualFileName is there.
+std::string htmlManualFileName(int language);
 
 } // namespace vortan

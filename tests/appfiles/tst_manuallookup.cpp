@@ -17,6 +17,8 @@ private slots:
     void foldersInOrder();
     void firstFolderHoldingIt_data();
     void firstFolderHoldingIt();
+    void documentBeforeHtml_data();
+    void documentBeforeHtml();
 };
 
 void TestManualLookup::foldersInOrder() {
@@ -63,6 +65,29 @@ void TestManualLookup::firstFolderHoldingIt() {
         QVERIFY(path.isEmpty());
     else
         QCOMPARE(path, QDir(root.filePath(found)).absoluteFilePath(name));
+}
+
+// The word-processor manual where one is installed, else the HTML manual of the language.
+void TestManualLookup::documentBeforeHtml_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("found"); // empty: none
+    QTest::newRow("both") << QStringList{"Manual_Vortan15_de.doc", "manual_de.html"}
+                          << "Manual_Vortan15_de.doc";
+    QTest::newRow("HTML only") << QStringList{"manual_de.html", "manual_en.html"}
+                               << "manual_de.html";
+    QTest::newRow("another language only") << QStringList{"manual_en.html"} << "";
+}
+
+void TestManualLookup::documentBeforeHtml() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, found);
+    QTemporaryDir root;
+    for (const QString& f : files) {
+        QFile file(root.filePath(f));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString path = manualFor(2, {root.path()}); // German
+    QCOMPARE(path, found.isEmpty() ? QString() : root.filePath(found));
 }
 
 QTEST_GUILESS_MAIN(TestManualLookup)

@@ -180,8 +180,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 body[0] = h.ops.currentCommand ^ Command::ReplyBit;
                 if ((c & 0x20) && page <= 2)
                     std::memcpy(body + 1, h.image.page(page), kPageSize);
-                else if (page == 0) // an identification page the program accepts
-                    body[1 + Byte::CompatibilityCode] = 15, body[1 + Byte::BikeMask0] = 0xFF;
+                else if (page == 0) { // an identification page the program accepts
+                    body[1 + Byte::CompatibilityCode] = kCompatibilityCode;
+                    body[1 + Byte::BikeMask0] = 0xFF;
+                }
             } else {
                 const std::size_t n = std::min<std::size_t>(sizeof body, in.left());
                 std::memcpy(body, in.take(n), n);

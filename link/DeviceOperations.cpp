@@ -151,7 +151,7 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
             image_[Byte::Reserved] = 0; // ignored on receipt
         if (n == 0) {
             host_.showIdentification();
-            if (image_[Byte::CompatibilityCode] != 15) {
+            if (!unitCompatible(image_)) {
                 operation = Idle;
                 host_.normaliseAndShow();
                 host_.showMessageBox(Message::IncompatibleUnit);
@@ -183,7 +183,7 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
             std::memcpy(page, data, kPageSize);
             host_.showIdentification();
             host_.normaliseAndShow();
-            if (image_[Byte::CompatibilityCode] != 15) {
+            if (!unitCompatible(image_)) {
                 operation = Idle;
                 host_.showMessageBox(Message::IncompatibleUnit);
                 return;

@@ -1,7 +1,6 @@
-// The frame path of the main window without widgets: bytes arrive in chunks, each tick drains
-// the queue by the serial link's rule (nothing below 102, 1000 above 1024, else all; beyond
-// 10000 waiting bytes the rest is dropped), the first 102 drained bytes go to the monitor
-// display when they start with 0xB0 and to the running operation otherwise, then the
+// The frame path of the main window without widgets: bytes arrive in chunks into the link's
+// receive queue, each tick drains it by the queue's rule, the first frame drained goes to the
+// monitor display when it starts with 0xB0 and to the running operation otherwise, then the
 // operation ticks and the map cursor follows.
 //
 // Input: byte 0 picks the operation to start (idle, read, verify, program, program after a
@@ -15,7 +14,7 @@
 
 #include "FuzzCheck.h"
 #include "link/DeviceOperations.h"
-#include "link/SerialLink.h"
+#include "link/ReceiveQueue.h"
 #include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
 
@@ -78,24 +77,19 @@ struct Harness {
     DeviceImage image;
     FakeHost host;
     DeviceOperations ops{image, host};
-    std::vector<std::uint8_t> queue;
+    ReceiveQueue queue;
     bool extMonitor = false;
 
     void receive(const std::uint8_t* p, std::size_t n) {
-        const std::size_t room = SerialLink::kQueueLimit - queue.size();
-        queue.insert(queue.end(), p, p + std::min(room, n));
-        FUZZ_CHECK(queue.size() <= std::size_t(SerialLink::kQueueLimit));
+        queue.append(QByteArray(reinterpret_cast<const char*>(p), static_cast<qsizetype>(n)));
+        FUZZ_CHECK(queue.size() <= ReceiveQueue::kLimit);
     }
 
     // One Timer1 tick, as the window runs it.
     void tick() {
-        const int waiting = static_cast<int>(queue.size());
-        if (waiting >= kFrameSize) {
-            const int take = waiting > SerialLink::kReadAllBelow ? SerialLink::kReadChunk : waiting;
-            const std::vector<std::uint8_t> drained(queue.begin(), queue.begin() + take);
-            queue.erase(queue.begin(), queue.begin() + take);
-            handleFrame(drained.data());
-        }
+        const QByteArray drained = queue.drain();
+        if (const std::uint8_t* frame = firstFrame(drained))
+            handleFrame(frame);
         ops.tick();
         checkState(true);
         const MapCursor c = computeMapCursor(lastPacket.rpm, lastPacket.tpsPercent, image);

@@ -4,7 +4,7 @@
 // and reopens the same device by itself once it is back: a USB adapter when the path shows
 // the same adapter again, any other device only within a short time after the loss.
 
-#include "link/Frame.h"
+#include "link/ReceiveQueue.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -35,9 +35,6 @@ bool mayReopen(const PortIdentity& atOpen, const PortIdentity& now, qint64 msSin
 class SerialLink : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kQueueLimit = 10000;
-    static constexpr int kReadChunk = 1000;
-    static constexpr int kReadAllBelow = 1024;
     static constexpr int kReopenWindowMs = 30000;
 
     explicit SerialLink(QObject* parent = nullptr);
@@ -50,9 +47,9 @@ public:
     bool isOpen() const;
     const QString& devicePath() const { return path_; }
 
-    // Bytes waiting in the input queue (at most kQueueLimit).
+    // Bytes waiting in the input queue (at most ReceiveQueue::kLimit).
     int bytesWaiting();
-    // One drain: nothing below 102 waiting bytes, 1000 above 1024, else all.
+    // One drain of the input queue by its rule.
     QByteArray drain();
     // Waits (processing the port only) until at least `count` bytes wait; false on time-out.
     bool waitForBytes(int count, int msecs);
@@ -84,7 +81,7 @@ private:
 
     QSerialPort port_;
     QString path_;
-    QByteArray queue_;
+    ReceiveQueue queue_;
     QTimer reopenTimer_;
     PortIdentity identity_;
     QElapsedTimer sinceLoss_;

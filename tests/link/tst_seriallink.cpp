@@ -1,5 +1,6 @@
-// The serial link on a real pseudo-terminal: the drain rules, and complete device operations
-// against the simulated unit, including its failure switches and a vanishing device.
+// The serial link on a real pseudo-terminal: the bounded queue, and complete device
+// operations against the simulated unit, including its failure switches and a vanishing
+// device.
 
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
@@ -78,7 +79,7 @@ struct Bench {
         const int before = link.bytesWaiting();
         const int written = sim.pump();
         if (written > 0)
-            link.waitForBytes(std::min(before + written, SerialLink::kQueueLimit), 2000);
+            link.waitForBytes(std::min(before + written, ReceiveQueue::kLimit), 2000);
     }
     // Ticks until the operation has ended.
     void run(int limit = 300) {
@@ -154,8 +155,6 @@ class tst_SerialLink : public QObject {
     Q_OBJECT
 private slots:
     void openFailsOnMissingDevice();
-    void drain_data();
-    void drain();
     void queueBounded();
     void programThenVerify();
     void readThenVerify();
@@ -179,38 +178,8 @@ void tst_SerialLink::openFailsOnMissingDevice() {
     link.write(monitorRequest(), true); // harmless on a closed link
 }
 
-void tst_SerialLink::drain_data() {
-    QTest::addColumn<int>("waiting");
-    QTest::addColumn<QList<int>>("drains"); // sizes returned by successive drains
-    QTest::newRow("101: nothing yet") << 101 << QList<int>{0, 0};
-    QTest::newRow("102: one frame") << 102 << QList<int>{102, 0};
-    QTest::newRow("1024: all") << 1024 << QList<int>{1024, 0};
-    QTest::newRow("1025: 1000, then 25 stay") << 1025 << QList<int>{1000, 0};
-    QTest::newRow("2000: 1000 and 1000") << 2000 << QList<int>{1000, 1000, 0};
-    QTest::newRow("1101: 1000, then 101 stay") << 1101 << QList<int>{1000, 0};
-}
-
-void tst_SerialLink::drain() {
-    QFETCH(int, waiting);
-    QFETCH(QList<int>, drains);
-    RawLine line;
-    QVERIFY(!line.path.empty());
-    SerialLink link;
-    QVERIFY(link.open(QString::fromStdString(line.path)));
-    const QByteArray sent = pattern(waiting);
-    QCOMPARE(::write(line.master, sent.constData(), static_cast<size_t>(sent.size())),
-             ssize_t(waiting));
-    QVERIFY(link.waitForBytes(waiting, 3000));
-    QByteArray all;
-    for (int expected : drains) {
-        const QByteArray got = link.drain();
-        QCOMPARE(int(got.size()), expected);
-        all += got;
-    }
-    QCOMPARE(link.bytesWaiting(), waiting - int(all.size()));
-    QCOMPARE(all, sent.left(all.size())); // in order, nothing lost or repeated
-}
-
+// The port is read into the bounded queue: what arrives while it is full is dropped, and the
+// drains read it out by the queue's rule.
 void tst_SerialLink::queueBounded() {
     RawLine line;
     SerialLink link;
@@ -223,20 +192,20 @@ void tst_SerialLink::queueBounded() {
             ::write(line.master, sent.constData() + written, static_cast<size_t>(total - written));
         if (n > 0)
             written += int(n);
-        link.waitForBytes(std::min(written, SerialLink::kQueueLimit), 1000);
+        link.waitForBytes(std::min(written, ReceiveQueue::kLimit), 1000);
     }
-    QVERIFY(link.waitForBytes(SerialLink::kQueueLimit, 3000));
+    QVERIFY(link.waitForBytes(ReceiveQueue::kLimit, 3000));
     // Let the line run dry: the last bytes still arriving must be dropped, not queued.
-    while (link.waitForBytes(SerialLink::kQueueLimit + 1, 100)) {
+    while (link.waitForBytes(ReceiveQueue::kLimit + 1, 100)) {
     }
-    QCOMPARE(link.bytesWaiting(), SerialLink::kQueueLimit);
+    QCOMPARE(link.bytesWaiting(), ReceiveQueue::kLimit);
     QByteArray all;
     for (int i = 0; i < 10; ++i) {
         const QByteArray got = link.drain();
         QCOMPARE(int(got.size()), 1000);
         all += got;
     }
-    QCOMPARE(all, sent.left(SerialLink::kQueueLimit)); // the oldest bytes are kept
+    QCOMPARE(all, sent.left(ReceiveQueue::kLimit)); // the oldest bytes are kept
     QCOMPARE(link.bytesWaiting(), 0);
 }
 

@@ -34,7 +34,7 @@ const QColor kRed(0xFF, 0x00, 0x00);
 } // namespace
 
 TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), ops(image, *this), link_(std::make_unique<SerialLink>()),
+    : QMainWindow(parent), link_(std::make_unique<SerialLink>()), ops(image, *link_, *this),
       ini_(settingsFilePath()), arguments_(arguments) {
     setObjectName("FormHlav");
     setWindowTitle("Programming of Vortan 2 unit");
@@ -181,10 +181,13 @@ void TFormHlav::Timer1Timer() {
     const QByteArray received = link_->drain();
     if (received.size() >= kFrameSize) {
         const auto* frame = reinterpret_cast<const std::uint8_t*>(received.constData());
-        if (frame[0] == Command::MonitorReply)
+        if (frame[0] == Command::MonitorReply) {
             ShowMonitorPacket(frame);
-        else
+        } else {
+            if (frameValid(frame))
+                silenceCount = 0;
             ops.handleReply(frame);
+        }
     }
     ops.tick();
     if (messageCountdown != 0 && --messageCountdown == 0) {
@@ -353,10 +356,6 @@ void TFormHlav::MenuProgramClick() {
     ops.startProgram();
 }
 
-void TFormHlav::sendFrame(const Frame& frame, bool waitForTransmit) {
-    link_->write(frame, waitForTransmit);
-}
-
 void TFormHlav::setMessageColour(const QColor& colour) {
     auto* label = labelHlaseni_;
     QPalette p = label->palette();
@@ -428,9 +427,6 @@ void TFormHlav::showIdentification() {
     requiredChild<QLabel>(this, "LabelVerze1")->setText(QString::fromStdString(id.version));
     requiredChild<QLabel>(this, "LabelVerze2")->setText(QString::fromStdString(id.date));
     requiredChild<QLabel>(this, "LabelVerze3")->setText(QString::fromStdString(id.time));
-}
-void TFormHlav::linkAlive() {
-    silenceCount = 0;
 }
 
 // ---- serial port ---------------------------------------------------------------------

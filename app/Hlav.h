@@ -39,7 +39,7 @@ class LanguageView;
 class SimUnit;
 } // namespace vortan
 
-class TFormHlav : public QMainWindow, private vortan::OperationHost {
+class TFormHlav : public QMainWindow, private vortan::OperationEvents {
     Q_OBJECT
 public:
     // `arguments` are the program's command-line arguments without the program name.
@@ -113,6 +113,11 @@ public:
     // Tests answer modal boxes here instead of showing them.
     std::function<void(const QString&)> messageBoxHook;
 
+private:
+    // Made before the operations, which hold it.
+    std::unique_ptr<vortan::SerialLink> link_;
+
+public:
     vortan::DeviceImage image;
     vortan::ImageEditor editor{image}; // every change of pages 1 and 2 goes through it
     vortan::DeviceOperations ops;
@@ -132,8 +137,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // OperationHost
-    void sendFrame(const vortan::Frame& frame, bool waitForTransmit) override;
+    // OperationEvents
     void showMessage(vortan::Message message) override;
     void showMessageBox(vortan::Message message) override;
     void setGauge(int value) override;
@@ -143,7 +147,6 @@ private:
     void takeControls() override;
     void normaliseAndShow() override;
     void showIdentification() override;
-    void linkAlive() override;
 
     void buildForm();
     void buildMenus();
@@ -166,7 +169,6 @@ private:
     void readSettingsFiles();
     void writeSettingsFiles();
 
-    std::unique_ptr<vortan::SerialLink> link_;
     std::unique_ptr<vortan::ParamView> params_;
     std::unique_ptr<vortan::MonitorView> monitorView_;
     std::unique_ptr<vortan::LanguageView> languageView_;

@@ -12,6 +12,7 @@
 // unless bit 6 of a raw chunk or bit 3 of a frame says "more comes first", so that bursts
 // fill the queue up to its limit and are drained 1000 bytes a tick.
 
+#include "FakeLink.h"
 #include "FuzzCheck.h"
 #include "link/DeviceOperations.h"
 #include "link/ReceiveQueue.h"
@@ -25,32 +26,6 @@
 using namespace vortan;
 
 namespace {
-
-struct FakeHost : OperationHost {
-    DeviceImage* image = nullptr;
-    std::vector<Message> messages;
-    int boxes = 0;
-    int gauge = 0;
-    bool gaugeVisible = false;
-
-    void sendFrame(const Frame& frame, bool) override { FUZZ_CHECK(frameValid(frame)); }
-    void showMessage(Message m) override {
-        FUZZ_CHECK(static_cast<int>(m) <= static_cast<int>(Message::ProgramFailed));
-        messages.push_back(m);
-    }
-    void showMessageBox(Message m) override {
-        FUZZ_CHECK(m == Message::IncompatibleUnit || m == Message::UnsupportedBike);
-        ++boxes;
-    }
-    void setGauge(int v) override { gauge = v; }
-    void addGauge(int d) override { gauge += d; }
-    void setGaugeVisible(bool v) override { gaugeVisible = v; }
-    void clearFileLabel() override {}
-    void takeControls() override { normalise(*image); }
-    void normaliseAndShow() override { normalise(*image); }
-    void showIdentification() override { (void)formatIdentification(*image); }
-    void linkAlive() override {}
-};
 
 void startOperation(DeviceOperations& ops, DeviceImage& image, int which) {
     switch (which % 5) {
@@ -75,19 +50,19 @@ void startOperation(DeviceOperations& ops, DeviceImage& image, int which) {
 
 struct Harness {
     DeviceImage image;
-    FakeHost host;
-    DeviceOperations ops{image, host};
-    ReceiveQueue queue;
+    fake::FakeLink link;
+    fake::Recorder host{image};
+    DeviceOperations ops{image, link, host};
     bool extMonitor = false;
 
     void receive(const std::uint8_t* p, std::size_t n) {
-        queue.append(QByteArray(reinterpret_cast<const char*>(p), static_cast<qsizetype>(n)));
-        FUZZ_CHECK(queue.size() <= ReceiveQueue::kLimit);
+        link.receive(QByteArray(reinterpret_cast<const char*>(p), static_cast<qsizetype>(n)));
+        FUZZ_CHECK(link.queue.size() <= ReceiveQueue::kLimit);
     }
 
     // One Timer1 tick, as the window runs it.
     void tick() {
-        const QByteArray drained = queue.drain();
+        const QByteArray drained = link.drain();
         if (const std::uint8_t* frame = firstFrame(drained))
             handleFrame(frame);
         ops.tick();
@@ -123,8 +98,9 @@ struct Harness {
     }
 
     // Right after a start the tick count is still the idle one (below 6); a tick brings it
-    // under the resend interval.
-    void checkState(bool afterTick) const {
+    // under the resend interval. Every frame written is whole, every message and box one that
+    // the operations show.
+    void checkState(bool afterTick) {
         FUZZ_CHECK(ops.operation <= DeviceOperations::Read);
         if (ops.operation != DeviceOperations::Idle) {
             FUZZ_CHECK((ops.currentCommand & Command::PageMask) <= 2);
@@ -133,7 +109,18 @@ struct Harness {
         } else {
             FUZZ_CHECK(ops.tickCount < 6);
         }
-        FUZZ_CHECK(host.gauge >= 0 && host.gauge <= 3);
+        FUZZ_CHECK(host.gauge >= -1 && host.gauge <= 3);
+        for (const fake::Sent& sent : link.sent)
+            FUZZ_CHECK(frameValid(sent.frame));
+        for (Message m : host.messages)
+            FUZZ_CHECK(static_cast<int>(m) <= static_cast<int>(Message::ProgramFailed));
+        for (Message m : host.boxes)
+            FUZZ_CHECK(m == Message::IncompatibleUnit || m == Message::UnsupportedBike);
+        // What is checked is not kept: the record starts afresh.
+        link.sent.clear();
+        host.messages.clear();
+        host.boxes.clear();
+        host.gaugeValues.clear();
     }
 
     MonitorPacket lastPacket;
@@ -144,7 +131,6 @@ struct Harness {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Bytes in(data, size);
     Harness h;
-    h.host.image = &h.image;
     setDefaults(h.image);
 
     const int which = in.next();

@@ -27,15 +27,13 @@
 using namespace vortan;
 
 namespace {
-constexpr int kMessageTicks = 200;
-constexpr int kSilentTicks = 18;
 const QColor kRed(0xFF, 0x00, 0x00);
 
 } // namespace
 
 TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), link_(std::make_unique<SerialLink>()), ops(image, *link_, *this),
-      ini_(settingsFilePath()), arguments_(arguments) {
+      tick(*link_, ops), ini_(settingsFilePath()), arguments_(arguments) {
     setObjectName("FormHlav");
     setWindowTitle("Programming of Vortan 2 unit");
     buildForm();
@@ -178,30 +176,20 @@ void TFormHlav::FormClose() {
 // ---- the tick --------------------------------------------------------------------------
 
 void TFormHlav::Timer1Timer() {
-    const QByteArray received = link_->drain();
-    if (received.size() >= kFrameSize) {
-        const auto* frame = reinterpret_cast<const std::uint8_t*>(received.constData());
-        if (frame[0] == Command::MonitorReply) {
-            ShowMonitorPacket(frame);
-        } else {
-            if (frameValid(frame))
-                silenceCount = 0;
-            ops.handleReply(frame);
-        }
-    }
-    ops.tick();
-    if (messageCountdown != 0 && --messageCountdown == 0) {
-        labelHlaseni_->hide();
-        cGauge_->hide();
-    }
-    QLabel* noLink = labelSpojeni_;
-    if (silenceCount < kSilentTicks) {
-        ++silenceCount;
-        if (!noLink->isHidden())
-            noLink->hide();
-    } else if (noLink->isHidden()) {
-        noLink->show();
-    }
+    tick.run(*this);
+}
+
+void TFormHlav::hideMessage() {
+    labelHlaseni_->hide();
+    cGauge_->hide();
+}
+
+void TFormHlav::showNoConnection(bool shown) {
+    if (labelSpojeni_->isHidden() == shown)
+        labelSpojeni_->setVisible(shown);
+}
+
+void TFormHlav::markMapCursor() {
     UpdateMapCursor();
 }
 
@@ -367,7 +355,7 @@ void TFormHlav::showMessage(Message message) {
     auto* label = labelHlaseni_;
     setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
     label->setText(QString::fromStdString(messageText(message, language)));
-    messageCountdown = kMessageTicks;
+    tick.messageShown();
     if (isStart(message))
         label->show();
 }
@@ -463,9 +451,11 @@ void TFormHlav::MenuCom1Click(int port) {
 // ---- live monitor --------------------------------------------------------------------
 
 void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
-    if (!decodeMonitorPacket(frame, monitor))
-        return;
-    silenceCount = 0;
+    tick.takeMonitorFrame(frame, *this);
+}
+
+void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
+    monitor = packet;
     throttleMillivolts = static_cast<std::uint16_t>(rawToMillivolts(monitor.tpsRaw));
     const bool ext = checkExtMonitor_->isChecked();
     const MonitorDisplay d = buildMonitorDisplay(monitor, image[Byte::LIMITER2], ext);

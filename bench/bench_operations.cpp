@@ -6,6 +6,7 @@
 #include "FakeLink.h"
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
+#include "link/Tick.h"
 #include "sim/SimUnit.h"
 
 #include <QCoreApplication>
@@ -31,22 +32,19 @@ int floorTicks(bool read, int tickCountAtStart) {
     return kPages + (tickCountAtStart >= 4 ? 1 : 4 - tickCountAtStart);
 }
 
+// The window's tick on the serial link, with what the window would show recorded.
 struct Rig {
     SimUnit sim;
     SerialLink link;
     DeviceImage image;
     fake::Recorder events{image};
     DeviceOperations ops{image, link, events};
+    Tick tick{link, ops};
 
     bool start() {
         setDefaults(image);
         image.map(4, 4) = 30;
         return sim.start() && link.open(QString::fromStdString(sim.devicePath()));
-    }
-    void handleDrain() {
-        const QByteArray got = link.drain();
-        if (got.size() >= kFrameSize && std::uint8_t(got[0]) != Command::MonitorReply)
-            ops.handleReply(reinterpret_cast<const std::uint8_t*>(got.constData()));
     }
     // Starts a read or a program; verifyOk() then tells how it ended.
     void begin(bool read) {
@@ -76,12 +74,9 @@ Result realTime(Rig& rig, bool read) {
     timer.setTimerType(Qt::PreciseTimer); // as the window's Timer1
     QObject::connect(&timer, &QTimer::timeout, [&] {
         ++r.ticks;
-        rig.handleDrain();
-        if (rig.ops.operation == DeviceOperations::Idle) {
+        rig.tick.run(rig.events);
+        if (rig.ops.operation == DeviceOperations::Idle)
             loop.quit();
-            return;
-        }
-        rig.ops.tick();
     });
     QElapsedTimer clock;
     clock.start();
@@ -107,10 +102,9 @@ Result backToBack(Rig& rig, bool read) {
         if (written > 0)
             rig.link.waitForBytes(before + written, 1000);
         ++r.ticks;
-        rig.handleDrain();
+        rig.tick.run(rig.events);
         if (rig.ops.operation == DeviceOperations::Idle || r.ticks > 200)
             break;
-        rig.ops.tick();
         QCoreApplication::processEvents();
     }
     r.ms = clock.nsecsElapsed() / 1e6;

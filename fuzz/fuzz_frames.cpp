@@ -1,7 +1,7 @@
 // The frame path of the main window without widgets: bytes arrive in chunks into the link's
-// receive queue, each tick drains it by the queue's rule, the first frame drained goes to the
-// monitor display when it starts with 0xB0 and to the running operation otherwise, then the
-// operation ticks and the map cursor follows.
+// receive queue, and each tick runs the real tick on them (one drain by the queue's rule, the
+// first frame to the monitor or to the running operation, the operation's step, the
+// countdown, the silence counter, the map cursor).
 //
 // Input: byte 0 picks the operation to start (idle, read, verify, program, program after a
 // change), byte 1 holds switches (extended monitor, image from the input), byte 2 the ticks
@@ -16,6 +16,7 @@
 #include "FuzzCheck.h"
 #include "link/DeviceOperations.h"
 #include "link/ReceiveQueue.h"
+#include "link/Tick.h"
 #include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
 
@@ -48,12 +49,33 @@ void startOperation(DeviceOperations& ops, DeviceImage& image, int which) {
     }
 }
 
+// What the window would show, checked as it is shown.
+struct CheckedView : fake::Recorder {
+    using fake::Recorder::Recorder;
+    void showMonitorValues(const MonitorPacket& p) override {
+        last = p;
+        const MonitorDisplay d = buildMonitorDisplay(p, (*image)[Byte::LIMITER2], extMonitor);
+        FUZZ_CHECK(d.lambdaGauge >= 0 && d.lambdaGauge <= 100);
+        FUZZ_CHECK(d.tpsGauge >= 0 && d.tpsGauge <= 100);
+        FUZZ_CHECK(d.rpmGauge >= 0);
+    }
+    void markMapCursor() override {
+        const MapCursor c = computeMapCursor(last.rpm, last.tpsPercent, *image);
+        FUZZ_CHECK(c.column < kMapColumns && c.row < kMapRows && c.servoColumn < kAxisPoints);
+    }
+    const DeviceImage* image = nullptr;
+    bool extMonitor = false;
+    MonitorPacket last;
+};
+
 struct Harness {
     DeviceImage image;
     fake::FakeLink link;
-    fake::Recorder host{image};
-    DeviceOperations ops{image, link, host};
-    bool extMonitor = false;
+    CheckedView view{image};
+    DeviceOperations ops{image, link, view};
+    Tick tick{link, ops};
+
+    Harness() { view.image = &image; }
 
     void receive(const std::uint8_t* p, std::size_t n) {
         link.receive(QByteArray(reinterpret_cast<const char*>(p), static_cast<qsizetype>(n)));
@@ -61,40 +83,23 @@ struct Harness {
     }
 
     // One Timer1 tick, as the window runs it.
-    void tick() {
-        const QByteArray drained = link.drain();
-        if (const std::uint8_t* frame = firstFrame(drained))
-            handleFrame(frame);
-        ops.tick();
-        checkState(true);
-        const MapCursor c = computeMapCursor(lastPacket.rpm, lastPacket.tpsPercent, image);
-        FUZZ_CHECK(c.column < kMapColumns && c.row < kMapRows && c.servoColumn < kAxisPoints);
-    }
-
-    void handleFrame(const std::uint8_t* frame) {
-        if (frame[0] == Command::MonitorReply) {
-            MonitorPacket p;
-            if (!decodeMonitorPacket(frame, p))
-                return;
-            lastPacket = p;
-            const MonitorDisplay d = buildMonitorDisplay(p, image[Byte::LIMITER2], extMonitor);
-            FUZZ_CHECK(d.lambdaGauge >= 0 && d.lambdaGauge <= 100);
-            FUZZ_CHECK(d.tpsGauge >= 0 && d.tpsGauge <= 100);
-            FUZZ_CHECK(d.rpmGauge >= 0);
-            return;
-        }
+    void run() {
         // The unit agrees with the last page of a verify exactly when the verify succeeds.
+        const QByteArray& waiting = link.queue.bytes();
+        const auto* frame = reinterpret_cast<const std::uint8_t*>(waiting.constData());
         const int page = ops.currentCommand & Command::PageMask;
         const bool verifyEnds = ops.operation == DeviceOperations::Verify && page == 2 &&
-                                frameValid(frame) && frame[0] == (ops.currentCommand ^ 0x80) &&
+                                waiting.size() >= kFrameSize && frameValid(frame) &&
+                                frame[0] == (ops.currentCommand ^ Command::ReplyBit) &&
                                 std::memcmp(frame + 1, image.page(2), kPageSize) == 0;
-        const std::size_t shown = host.messages.size();
-        ops.handleReply(frame);
+        tick.run(view);
         const bool ok =
-            std::count(host.messages.begin() + shown, host.messages.end(), Message::VerifyOk) > 0;
+            std::count(view.messages.begin(), view.messages.end(), Message::VerifyOk) > 0;
         FUZZ_CHECK(ok == verifyEnds);
         if (ok)
-            FUZZ_CHECK(ops.operation == DeviceOperations::Idle && !host.gaugeVisible);
+            FUZZ_CHECK(ops.operation == DeviceOperations::Idle && !view.gaugeVisible);
+        FUZZ_CHECK(tick.silenceCount >= 1 && tick.silenceCount <= kSilentTicks);
+        checkState(true);
     }
 
     // Right after a start the tick count is still the idle one (below 6); a tick brings it
@@ -109,21 +114,20 @@ struct Harness {
         } else {
             FUZZ_CHECK(ops.tickCount < 6);
         }
-        FUZZ_CHECK(host.gauge >= -1 && host.gauge <= 3);
+        FUZZ_CHECK(view.gauge >= -1 && view.gauge <= 3);
         for (const fake::Sent& sent : link.sent)
             FUZZ_CHECK(frameValid(sent.frame));
-        for (Message m : host.messages)
+        for (Message m : view.messages)
             FUZZ_CHECK(static_cast<int>(m) <= static_cast<int>(Message::ProgramFailed));
-        for (Message m : host.boxes)
+        for (Message m : view.boxes)
             FUZZ_CHECK(m == Message::IncompatibleUnit || m == Message::UnsupportedBike);
         // What is checked is not kept: the record starts afresh.
         link.sent.clear();
-        host.messages.clear();
-        host.boxes.clear();
-        host.gaugeValues.clear();
+        view.messages.clear();
+        view.boxes.clear();
+        view.gaugeValues.clear();
+        view.log.clear();
     }
-
-    MonitorPacket lastPacket;
 };
 
 } // namespace
@@ -135,11 +139,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const int which = in.next();
     const std::uint8_t switches = in.next();
-    h.extMonitor = switches & 1;
+    h.view.extMonitor = switches & 1;
     if (switches & 2) // page 1 and the map as they came, not normalised
         std::memcpy(h.image.page(1), in.take(200), std::min<std::size_t>(200, in.left()));
     for (int t = in.next() % 16; t > 0; --t)
-        h.tick();
+        h.run();
     startOperation(h.ops, h.image, which);
     h.checkState(false);
 
@@ -172,7 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             h.receive(f.data(), f.size());
         }
         if (tick || in.empty())
-            h.tick();
+            h.run();
     }
     return 0;
 }

@@ -17,8 +17,8 @@ namespace vortan {
 class OperationEvents {
 public:
     virtual ~OperationEvents() = default;
-    // Message label: colour (red for failures), text, countdown 200; start messages also
-    // make it visible.
+    // Message label: colour (red for failures) and text, and the message countdown restarts
+    // (Tick::messageShown); start messages also make it visible.
     virtual void showMessage(Message message) = 0;
     // Modal box with OK (compatibility checks).
     virtual void showMessageBox(Message message) = 0;

@@ -1,13 +1,15 @@
 #pragma once
 // A link without a port, and a record of what the window would show: the device operations
-// run against them without a window. Bytes given to the link come out through the real
-// receive queue, so a drain here follows the serial port's rule. Shared by the tests of the
-// device operations, the frame fuzzer and the operations benchmark.
+// and the tick run against them without a window. Bytes given to the link come out through
+// the real receive queue, so a drain here follows the serial port's rule. Shared by the tests
+// of the device operations and of the tick, the frame fuzzer and the operations benchmark.
 
 #include "link/DeviceOperations.h"
 #include "link/Link.h"
 #include "link/ReceiveQueue.h"
+#include "link/Tick.h"
 
+#include <string>
 #include <vector>
 
 namespace fake {
@@ -26,6 +28,8 @@ public:
         if (lost)
             return;
         sent.push_back({frame, waitForTransmit, ticks});
+        if (log)
+            log->push_back("write " + std::to_string(frame[0]));
     }
     QByteArray drain() override { return lost ? QByteArray() : queue.drain(); }
     bool isLost() const override { return lost; }
@@ -54,11 +58,12 @@ public:
     ReceiveQueue queue;
     std::vector<Sent> sent;
     bool lost = false;
-    int ticks = 0; // counted by the test
+    int ticks = 0;                           // counted by the test
+    std::vector<std::string>* log = nullptr; // when set, writes are logged there too
 };
 
 // What the window would show, with the image steps done as the window does them.
-class Recorder : public OperationEvents {
+class Recorder : public OperationEvents, public TickView {
 public:
     explicit Recorder(DeviceImage& image) : image_(image) {}
 
@@ -84,6 +89,17 @@ public:
     }
     void showIdentification() override { identification = formatIdentification(image_); }
 
+    void showMonitorValues(const MonitorPacket& p) override {
+        packets.push_back(p);
+        log.push_back("monitor");
+    }
+    void hideMessage() override { log.push_back("hide"); }
+    void showNoConnection(bool shown) override {
+        noConnection = shown;
+        log.push_back(shown ? "no connection" : "connection");
+    }
+    void markMapCursor() override { log.push_back("cursor"); }
+
     std::vector<Message> messages;
     std::vector<Message> boxes;
     std::vector<int> gaugeValues;
@@ -93,6 +109,9 @@ public:
     int controlsTaken = 0;
     int shown = 0;
     Identification identification; // the texts last shown
+    std::vector<MonitorPacket> packets;
+    bool noConnection = false;
+    std::vector<std::string> log; // the tick's steps, in order
 
 private:
     DeviceImage& image_;

@@ -5,6 +5,7 @@
 #include "FakeLink.h"
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
+#include "link/Tick.h"
 #include "sim/SimUnit.h"
 
 #include <QSignalSpy>
@@ -22,16 +23,15 @@ using namespace vortan;
 
 namespace {
 
-// The window's tick loop with the unit pumped once per tick.
+// The window's tick on the serial link, with the unit pumped once per tick.
 struct Bench {
     SimUnit sim;
     SerialLink link;
     DeviceImage image;
     fake::Recorder events{image};
     DeviceOperations ops{image, link, events};
+    Tick loop{link, ops};
     int ticks = 0;
-    int monitorPackets = 0;
-    int validReplies = 0;
 
     explicit Bench(const SimSwitches& sw = {}) {
         sim.setSwitches(sw);
@@ -41,18 +41,7 @@ struct Bench {
 
     void tick() {
         ++ticks;
-        const QByteArray got = link.drain();
-        if (got.size() >= kFrameSize) {
-            const auto* frame = reinterpret_cast<const std::uint8_t*>(got.constData());
-            if (frame[0] == Command::MonitorReply) {
-                if (frameValid(frame))
-                    ++monitorPackets;
-            } else {
-                validReplies += frameValid(frame);
-                ops.handleReply(frame);
-            }
-        }
-        ops.tick();
+        loop.run(events);
         QCoreApplication::processEvents(); // hands a queued monitor request to the line
         const int before = link.bytesWaiting();
         const int written = sim.pump();
@@ -267,8 +256,8 @@ void tst_SerialLink::faults() {
         QCOMPARE(b.operationRequests(), Commands(5, 0x00));
     if (ok)
         QVERIFY(samePages12(b.sim.image(), b.image) != switches.changeRpm2);
-    if (switches.wrongCommand)
-        QVERIFY(b.validReplies > 0); // valid replies keep the link alive all the same
+    if (switches.wrongCommand) // valid replies keep the link alive all the same
+        QVERIFY(b.loop.silenceCount < kSilentTicks);
 }
 
 void tst_SerialLink::monitorPacketsArrive() {
@@ -276,7 +265,7 @@ void tst_SerialLink::monitorPacketsArrive() {
     QVERIFY(b.start());
     for (int i = 0; i < 60; ++i)
         b.tick();
-    QCOMPARE(b.monitorPackets, 9); // requests at ticks 6..54, answered one tick later
+    QCOMPARE(b.events.packets.size(), std::size_t(9)); // asked at ticks 6..54, shown a tick later
 }
 
 void tst_SerialLink::threadMode() {
@@ -295,10 +284,7 @@ void tst_SerialLink::threadMode() {
     b.image = editedImage();
     b.ops.startProgram();
     for (int i = 0; i < 200 && b.ops.operation != DeviceOperations::Idle; ++i) {
-        const QByteArray got = b.link.drain();
-        if (got.size() >= kFrameSize)
-            b.ops.handleReply(reinterpret_cast<const std::uint8_t*>(got.constData()));
-        b.ops.tick();
+        b.loop.run(b.events);
         b.link.waitForBytes(kFrameSize, 200);
     }
     b.sim.stopThread();

@@ -28,15 +28,13 @@
 using namespace vortan;
 
 namespace {
-constexpr int kMessageTicks = 200;
-constexpr int kSilentTicks = 18;
 const QColor kRed(0xFF, 0x00, 0x00);
 
 } // namespace
 
 TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), ops(image, *this), link_(std::make_unique<SerialLink>()),
-      ini_(settingsFilePath()), arguments_(arguments) {
+    : QMainWindow(parent), link_(std::make_unique<SerialLink>()), ops(image, *link_, *this),
+      tick(*link_, ops), ini_(settingsFilePath()), arguments_(arguments) {
     setObjectName("FormHlav");
     setWindowTitle("Programming of Vortan 2 unit");
     buildForm();
@@ -184,27 +182,20 @@ void TFormHlav::FormClose() {
 // ---- the tick --------------------------------------------------------------------------
 
 void TFormHlav::Timer1Timer() {
-    const QByteArray received = link_->drain();
-    if (received.size() >= kFrameSize) {
-        const auto* frame = reinterpret_cast<const std::uint8_t*>(received.constData());
-        if (frame[0] == Command::MonitorReply)
-            ShowMonitorPacket(frame);
-        else
-            ops.handleReply(frame);
-    }
-    ops.tick();
-    if (messageCountdown != 0 && --messageCountdown == 0) {
-        labelHlaseni_->hide();
-        cGauge_->hide();
-    }
-    QLabel* noLink = labelSpojeni_;
-    if (silenceCount < kSilentTicks) {
-        ++silenceCount;
-        if (!noLink->isHidden())
-            noLink->hide();
-    } else if (noLink->isHidden()) {
-        noLink->show();
-    }
+    tick.run(*this);
+}
+
+void TFormHlav::hideMessage() {
+    labelHlaseni_->hide();
+    cGauge_->hide();
+}
+
+void TFormHlav::showNoConnection(bool shown) {
+    if (labelSpojeni_->isHidden() == shown)
+        labelSpojeni_->setVisible(shown);
+}
+
+void TFormHlav::markMapCursor() {
     UpdateMapCursor();
 }
 
@@ -359,10 +350,6 @@ void TFormHlav::MenuProgramClick() {
     ops.startProgram();
 }
 
-void TFormHlav::sendFrame(const Frame& frame, bool waitForTransmit) {
-    link_->write(frame, waitForTransmit);
-}
-
 void TFormHlav::setMessageColour(const QColor& colour) {
     auto* label = labelHlaseni_;
     QPalette p = label->palette();
@@ -374,7 +361,7 @@ void TFormHlav::showMessage(Message message) {
     auto* label = labelHlaseni_;
     setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
     label->setText(QString::fromStdString(messageText(message, language)));
-    messageCountdown = kMessageTicks;
+    tick.messageShown();
     if (isStart(message))
         label->show();
 }
@@ -435,9 +422,6 @@ void TFormHlav::showIdentification() {
     requiredChild<QLabel>(this, "LabelVerze2")->setText(QString::fromStdString(id.date));
     requiredChild<QLabel>(this, "LabelVerze3")->setText(QString::fromStdString(id.time));
 }
-void TFormHlav::linkAlive() {
-    silenceCount = 0;
-}
 
 // ---- serial port ---------------------------------------------------------------------
 
@@ -473,9 +457,11 @@ void TFormHlav::MenuCom1Click(int port) {
 // ---- live monitor --------------------------------------------------------------------
 
 void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
-    if (!decodeMonitorPacket(frame, monitor))
-        return;
-    silenceCount = 0;
+    tick.takeMonitorFrame(frame, *this);
+}
+
+void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
+    monitor = packet;
     throttleMillivolts = static_cast<std::uint16_t>(rawToMillivolts(monitor.tpsRaw));
     const bool ext = checkExtMonitor_->isChecked();
     const MonitorDisplay d = buildMonitorDisplay(monitor, image[Byte::LIMITER2], ext);

@@ -5,6 +5,7 @@
 
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
+#include "link/Tick.h"
 #include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
 #include "params/DeviceImage.h"
@@ -39,7 +40,7 @@ class LanguageView;
 class SimUnit;
 } // namespace vortan
 
-class TFormHlav : public QMainWindow, private vortan::OperationHost {
+class TFormHlav : public QMainWindow, private vortan::OperationEvents, private vortan::TickView {
     Q_OBJECT
 public:
     // `arguments` are the program's command-line arguments without the program name.
@@ -53,7 +54,8 @@ public:
     // True once FormClose has run (a signal may close the window during start-up).
     bool isClosed() const { return closed_; }
 
-    // One 55 ms tick: drain, operation, countdown, connection indicator, map cursor.
+    // One 55 ms tick (vortan::Tick): drain, operation, countdown, connection indicator, map
+    // cursor.
     void Timer1Timer();
 
     // Parameter set view.
@@ -92,7 +94,7 @@ public:
     void MenuUndoClick();
     void MenuRedoClick();
 
-    // Live monitor.
+    // Live monitor: a frame as the drain hands it over, shown when it is a valid packet.
     void ShowMonitorPacket(const std::uint8_t* frame);
     void UpdateMapCursor();
 
@@ -113,16 +115,20 @@ public:
     // Tests answer modal boxes here instead of showing them.
     std::function<void(const QString&)> messageBoxHook;
 
+private:
+    // Made before the operations and the tick, which hold it.
+    std::unique_ptr<vortan::SerialLink> link_;
+
+public:
     vortan::DeviceImage image;
     vortan::ImageEditor editor{image}; // every change of pages 1 and 2 goes through it
     vortan::DeviceOperations ops;
+    vortan::Tick tick; // the tick's counters: message countdown, silence
     vortan::MonitorPacket monitor;
     vortan::MapCursor cursor;
     std::uint16_t throttleMillivolts = 0; // measured throttle-sensor voltage
     vortan::SerialLink& link() { return *link_; }
 
-    std::uint8_t messageCountdown = 0;
-    std::uint8_t silenceCount = 0;
     std::uint8_t comPort = 1;
     std::uint8_t language = 0;
     QString lastFilePath;
@@ -132,8 +138,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // OperationHost
-    void sendFrame(const vortan::Frame& frame, bool waitForTransmit) override;
+    // OperationEvents
     void showMessage(vortan::Message message) override;
     void showMessageBox(vortan::Message message) override;
     void setGauge(int value) override;
@@ -143,7 +148,11 @@ private:
     void takeControls() override;
     void normaliseAndShow() override;
     void showIdentification() override;
-    void linkAlive() override;
+    // TickView
+    void showMonitorValues(const vortan::MonitorPacket& packet) override;
+    void hideMessage() override;
+    void showNoConnection(bool shown) override;
+    void markMapCursor() override;
 
     void buildForm();
     void buildMenus();
@@ -164,7 +173,6 @@ private:
     void readSettingsFiles();
     void writeSettingsFiles();
 
-    std::unique_ptr<vortan::SerialLink> link_;
     std::unique_ptr<vortan::ParamView> params_;
     std::unique_ptr<vortan::MonitorView> monitorView_;
     std::unique_ptr<vortan::LanguageView> languageView_;

@@ -40,7 +40,7 @@ void TFormHlav::printSheet(QPagedPaintDevice& device) {
     label->setText(QString::fromStdString(messageText(Message::PrintHeading, language)) +
                    locale.toString(now.date(), QLocale::ShortFormat) + "    " +
                    locale.toString(now.time(), QLocale::LongFormat));
-    messageCountdown = 200;
+    tick.messageShown();
     label->show();
     cGauge_->hide();
 

@@ -3,8 +3,10 @@
 // tick with the unit on its own thread, and once with ticks driven back to back.
 // usage: bench_operations [REPEATS]
 
+#include "FakeLink.h"
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
+#include "link/Tick.h"
 #include "sim/SimUnit.h"
 
 #include <QCoreApplication>
@@ -30,43 +32,29 @@ int floorTicks(bool read, int tickCountAtStart) {
     return kPages + (tickCountAtStart >= 4 ? 1 : 4 - tickCountAtStart);
 }
 
-class Host : public OperationHost {
-public:
-    Host(SerialLink& link, DeviceImage& image) : link_(link), image_(image) {}
-    void sendFrame(const Frame& f, bool wait) override { link_.write(f, wait); }
-    void showMessage(Message m) override { last = m; }
-    void showMessageBox(Message m) override { last = m; }
-    void setGauge(int) override {}
-    void addGauge(int) override {}
-    void setGaugeVisible(bool) override {}
-    void clearFileLabel() override {}
-    void takeControls() override { normalise(image_); }
-    void normaliseAndShow() override { normalise(image_); }
-    void showIdentification() override {}
-    void linkAlive() override {}
-    Message last = Message::ReadStarted;
-
-private:
-    SerialLink& link_;
-    DeviceImage& image_;
-};
-
+// The window's tick on the serial link, with what the window would show recorded.
 struct Rig {
     SimUnit sim;
     SerialLink link;
     DeviceImage image;
-    Host host{link, image};
-    DeviceOperations ops{image, host};
+    fake::Recorder events{image};
+    DeviceOperations ops{image, link, events};
+    Tick tick{link, ops};
 
     bool start() {
         setDefaults(image);
         image.map(4, 4) = 30;
         return sim.start() && link.open(QString::fromStdString(sim.devicePath()));
     }
-    void handleDrain() {
-        const QByteArray got = link.drain();
-        if (got.size() >= kFrameSize && std::uint8_t(got[0]) != Command::MonitorReply)
-            ops.handleReply(reinterpret_cast<const std::uint8_t*>(got.constData()));
+    // Starts a read or a program; verifyOk() then tells how it ended.
+    void begin(bool read) {
+        events.messages.clear();
+        events.boxes.clear();
+        read ? ops.startRead() : ops.startProgram();
+    }
+    bool verifyOk() const {
+        return events.boxes.empty() && !events.messages.empty() &&
+               events.messages.back() == Message::VerifyOk;
     }
 };
 
@@ -86,21 +74,18 @@ Result realTime(Rig& rig, bool read) {
     timer.setTimerType(Qt::PreciseTimer); // as the window's Timer1
     QObject::connect(&timer, &QTimer::timeout, [&] {
         ++r.ticks;
-        rig.handleDrain();
-        if (rig.ops.operation == DeviceOperations::Idle) {
+        rig.tick.run(rig.events);
+        if (rig.ops.operation == DeviceOperations::Idle)
             loop.quit();
-            return;
-        }
-        rig.ops.tick();
     });
     QElapsedTimer clock;
     clock.start();
     r.floor = floorTicks(read, rig.ops.tickCount);
-    read ? rig.ops.startRead() : rig.ops.startProgram();
+    rig.begin(read);
     timer.start();
     loop.exec();
     r.ms = clock.nsecsElapsed() / 1e6;
-    r.ok = rig.host.last == Message::VerifyOk;
+    r.ok = rig.verifyOk();
     return r;
 }
 
@@ -110,21 +95,20 @@ Result backToBack(Rig& rig, bool read) {
     QElapsedTimer clock;
     clock.start();
     r.floor = floorTicks(read, rig.ops.tickCount);
-    read ? rig.ops.startRead() : rig.ops.startProgram();
+    rig.begin(read);
     for (;;) {
         const int before = rig.link.bytesWaiting();
         const int written = rig.sim.pump();
         if (written > 0)
             rig.link.waitForBytes(before + written, 1000);
         ++r.ticks;
-        rig.handleDrain();
+        rig.tick.run(rig.events);
         if (rig.ops.operation == DeviceOperations::Idle || r.ticks > 200)
             break;
-        rig.ops.tick();
         QCoreApplication::processEvents();
     }
     r.ms = clock.nsecsElapsed() / 1e6;
-    r.ok = rig.host.last == Message::VerifyOk;
+    r.ok = rig.verifyOk();
     return r;
 }
 

@@ -1,8 +1,7 @@
-// The frame path of the main window without widgets: bytes arrive in chunks, each tick drains
-// the queue by the serial link's rule (nothing below 102, 1000 above 1024, else all; beyond
-// 10000 waiting bytes the rest is dropped), the first 102 drained bytes go to the monitor
-// display when they start with 0xB0 and to the running operation otherwise, then the
-// operation ticks and the map cursor follows.
+// The frame path of the main window without widgets: bytes arrive in chunks into the link's
+// receive queue, and each tick runs the real tick on them (one drain by the queue's rule, the
+// first frame to the monitor or to the running operation, the operation's step, the
+// countdown, the silence counter, the map cursor).
 //
 // Input: byte 0 picks the operation to start (idle, read, verify, program, program after a
 // change), byte 1 holds switches (extended monitor, image from the input), byte 2 the ticks
@@ -13,9 +12,11 @@
 // unless bit 6 of a raw chunk or bit 3 of a frame says "more comes first", so that bursts
 // fill the queue up to its limit and are drained 1000 bytes a tick.
 
+#include "FakeLink.h"
 #include "FuzzCheck.h"
 #include "link/DeviceOperations.h"
-#include "link/SerialLink.h"
+#include "link/ReceiveQueue.h"
+#include "link/Tick.h"
 #include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
 
@@ -26,32 +27,6 @@
 using namespace vortan;
 
 namespace {
-
-struct FakeHost : OperationHost {
-    DeviceImage* image = nullptr;
-    std::vector<Message> messages;
-    int boxes = 0;
-    int gauge = 0;
-    bool gaugeVisible = false;
-
-    void sendFrame(const Frame& frame, bool) override { FUZZ_CHECK(frameValid(frame)); }
-    void showMessage(Message m) override {
-        FUZZ_CHECK(static_cast<int>(m) <= static_cast<int>(Message::ProgramFailed));
-        messages.push_back(m);
-    }
-    void showMessageBox(Message m) override {
-        FUZZ_CHECK(m == Message::IncompatibleUnit || m == Message::UnsupportedBike);
-        ++boxes;
-    }
-    void setGauge(int v) override { gauge = v; }
-    void addGauge(int d) override { gauge += d; }
-    void setGaugeVisible(bool v) override { gaugeVisible = v; }
-    void clearFileLabel() override {}
-    void takeControls() override { normalise(*image); }
-    void normaliseAndShow() override { normalise(*image); }
-    void showIdentification() override { (void)formatIdentification(*image); }
-    void linkAlive() override {}
-};
 
 void startOperation(DeviceOperations& ops, DeviceImage& image, int which) {
     switch (which % 5) {
@@ -74,63 +49,63 @@ void startOperation(DeviceOperations& ops, DeviceImage& image, int which) {
     }
 }
 
+// What the window would show, checked as it is shown.
+struct CheckedView : fake::Recorder {
+    using fake::Recorder::Recorder;
+    void showMonitorValues(const MonitorPacket& p) override {
+        last = p;
+        const MonitorDisplay d = buildMonitorDisplay(p, (*image)[Byte::LIMITER2], extMonitor);
+        FUZZ_CHECK(d.lambdaGauge >= 0 && d.lambdaGauge <= 100);
+        FUZZ_CHECK(d.tpsGauge >= 0 && d.tpsGauge <= 100);
+        FUZZ_CHECK(d.rpmGauge >= 0);
+    }
+    void markMapCursor() override {
+        const MapCursor c = computeMapCursor(last.rpm, last.tpsPercent, *image);
+        FUZZ_CHECK(c.column < kMapColumns && c.row < kMapRows && c.servoColumn < kAxisPoints);
+    }
+    const DeviceImage* image = nullptr;
+    bool extMonitor = false;
+    MonitorPacket last;
+};
+
 struct Harness {
     DeviceImage image;
-    FakeHost host;
-    DeviceOperations ops{image, host};
-    std::vector<std::uint8_t> queue;
-    bool extMonitor = false;
+    fake::FakeLink link;
+    CheckedView view{image};
+    DeviceOperations ops{image, link, view};
+    Tick tick{link, ops};
+
+    Harness() { view.image = &image; }
 
     void receive(const std::uint8_t* p, std::size_t n) {
-        const std::size_t room = SerialLink::kQueueLimit - queue.size();
-        queue.insert(queue.end(), p, p + std::min(room, n));
-        FUZZ_CHECK(queue.size() <= std::size_t(SerialLink::kQueueLimit));
+        link.receive(QByteArray(reinterpret_cast<const char*>(p), static_cast<qsizetype>(n)));
+        FUZZ_CHECK(link.queue.size() <= ReceiveQueue::kLimit);
     }
 
     // One Timer1 tick, as the window runs it.
-    void tick() {
-        const int waiting = static_cast<int>(queue.size());
-        if (waiting >= kFrameSize) {
-            const int take = waiting > SerialLink::kReadAllBelow ? SerialLink::kReadChunk : waiting;
-            const std::vector<std::uint8_t> drained(queue.begin(), queue.begin() + take);
-            queue.erase(queue.begin(), queue.begin() + take);
-            handleFrame(drained.data());
-        }
-        ops.tick();
-        checkState(true);
-        const MapCursor c = computeMapCursor(lastPacket.rpm, lastPacket.tpsPercent, image);
-        FUZZ_CHECK(c.column < kMapColumns && c.row < kMapRows && c.servoColumn < kAxisPoints);
-    }
-
-    void handleFrame(const std::uint8_t* frame) {
-        if (frame[0] == Command::MonitorReply) {
-            MonitorPacket p;
-            if (!decodeMonitorPacket(frame, p))
-                return;
-            lastPacket = p;
-            const MonitorDisplay d = buildMonitorDisplay(p, image[Byte::LIMITER2], extMonitor);
-            FUZZ_CHECK(d.lambdaGauge >= 0 && d.lambdaGauge <= 100);
-            FUZZ_CHECK(d.tpsGauge >= 0 && d.tpsGauge <= 100);
-            FUZZ_CHECK(d.rpmGauge >= 0);
-            return;
-        }
+    void run() {
         // The unit agrees with the last page of a verify exactly when the verify succeeds.
+        const QByteArray& waiting = link.queue.bytes();
+        const auto* frame = reinterpret_cast<const std::uint8_t*>(waiting.constData());
         const int page = ops.currentCommand & Command::PageMask;
         const bool verifyEnds = ops.operation == DeviceOperations::Verify && page == 2 &&
-                                frameValid(frame) && frame[0] == (ops.currentCommand ^ 0x80) &&
+                                waiting.size() >= kFrameSize && frameValid(frame) &&
+                                frame[0] == (ops.currentCommand ^ Command::ReplyBit) &&
                                 std::memcmp(frame + 1, image.page(2), kPageSize) == 0;
-        const std::size_t shown = host.messages.size();
-        ops.handleReply(frame);
+        tick.run(view);
         const bool ok =
-            std::count(host.messages.begin() + shown, host.messages.end(), Message::VerifyOk) > 0;
+            std::count(view.messages.begin(), view.messages.end(), Message::VerifyOk) > 0;
         FUZZ_CHECK(ok == verifyEnds);
         if (ok)
-            FUZZ_CHECK(ops.operation == DeviceOperations::Idle && !host.gaugeVisible);
+            FUZZ_CHECK(ops.operation == DeviceOperations::Idle && !view.gaugeVisible);
+        FUZZ_CHECK(tick.silenceCount >= 1 && tick.silenceCount <= kSilentTicks);
+        checkState(true);
     }
 
     // Right after a start the tick count is still the idle one (below 6); a tick brings it
-    // under the resend interval.
-    void checkState(bool afterTick) const {
+    // under the resend interval. Every frame written is whole, every message and box one that
+    // the operations show.
+    void checkState(bool afterTick) {
         FUZZ_CHECK(ops.operation <= DeviceOperations::Read);
         if (ops.operation != DeviceOperations::Idle) {
             FUZZ_CHECK((ops.currentCommand & Command::PageMask) <= 2);
@@ -139,10 +114,20 @@ struct Harness {
         } else {
             FUZZ_CHECK(ops.tickCount < 6);
         }
-        FUZZ_CHECK(host.gauge >= 0 && host.gauge <= 3);
+        FUZZ_CHECK(view.gauge >= -1 && view.gauge <= 3);
+        for (const fake::Sent& sent : link.sent)
+            FUZZ_CHECK(frameValid(sent.frame));
+        for (Message m : view.messages)
+            FUZZ_CHECK(static_cast<int>(m) <= static_cast<int>(Message::ProgramFailed));
+        for (Message m : view.boxes)
+            FUZZ_CHECK(m == Message::IncompatibleUnit || m == Message::UnsupportedBike);
+        // What is checked is not kept: the record starts afresh.
+        link.sent.clear();
+        view.messages.clear();
+        view.boxes.clear();
+        view.gaugeValues.clear();
+        view.log.clear();
     }
-
-    MonitorPacket lastPacket;
 };
 
 } // namespace
@@ -150,16 +135,15 @@ struct Harness {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Bytes in(data, size);
     Harness h;
-    h.host.image = &h.image;
     setDefaults(h.image);
 
     const int which = in.next();
     const std::uint8_t switches = in.next();
-    h.extMonitor = switches & 1;
+    h.view.extMonitor = switches & 1;
     if (switches & 2) // page 1 and the map as they came, not normalised
         std::memcpy(h.image.page(1), in.take(200), std::min<std::size_t>(200, in.left()));
     for (int t = in.next() % 16; t > 0; --t)
-        h.tick();
+        h.run();
     startOperation(h.ops, h.image, which);
     h.checkState(false);
 
@@ -180,8 +164,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 body[0] = h.ops.currentCommand ^ Command::ReplyBit;
                 if ((c & 0x20) && page <= 2)
                     std::memcpy(body + 1, h.image.page(page), kPageSize);
-                else if (page == 0) // an identification page the program accepts
-                    body[1 + Byte::CompatibilityCode] = 15, body[1 + Byte::BikeMask0] = 0xFF;
+                else if (page == 0) { // an identification page the program accepts
+                    body[1 + Byte::CompatibilityCode] = kCompatibilityCode;
+                    body[1 + Byte::BikeMask0] = 0xFF;
+                }
             } else {
                 const std::size_t n = std::min<std::size_t>(sizeof body, in.left());
                 std::memcpy(body, in.take(n), n);
@@ -190,7 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             h.receive(f.data(), f.size());
         }
         if (tick || in.empty())
-            h.tick();
+            h.run();
     }
     return 0;
 }

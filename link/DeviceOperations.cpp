@@ -15,13 +15,13 @@ constexpr int kMonitorTicks = 6;
 void DeviceOperations::sendRequest() {
     const int page = currentCommand & Command::PageMask;
     if (operation == Read || page > 2) {
-        host_.sendFrame(makeFrame(currentCommand, nullptr), true);
+        link_.write(makeFrame(currentCommand, nullptr), true);
     } else {
         std::array<std::uint8_t, kPageSize> data;
         std::memcpy(data.data(), image_.page(page), kPageSize);
         if (page == 1)
             data[Byte::Reserved - kPageSize] = 0;
-        host_.sendFrame(makeFrame(currentCommand, data.data()), true);
+        link_.write(makeFrame(currentCommand, data.data()), true);
     }
     tickCount = 0;
 }
@@ -44,15 +44,15 @@ void DeviceOperations::startRead() {
     operation = Read;
     currentCommand = Command::Read;
     attemptCount = 1;
-    host_.showMessage(Message::ReadStarted);
-    host_.setGauge(0);
-    host_.setGaugeVisible(true);
-    host_.clearFileLabel();
+    events_.showMessage(Message::ReadStarted);
+    events_.setGauge(0);
+    events_.setGaugeVisible(true);
+    events_.clearFileLabel();
     // The first request goes out from tick() once tickCount reaches 4.
 }
 
 void DeviceOperations::startVerify() {
-    host_.takeControls();
+    events_.takeControls();
     beginVerify(Message::VerifyStartedByUser);
 }
 
@@ -62,13 +62,13 @@ void DeviceOperations::beginVerify(Message startMessage) {
     currentCommand = Command::Read + 1;
     attemptCount = 1;
     sendRequest();
-    host_.showMessage(startMessage);
-    host_.setGauge(1);
-    host_.setGaugeVisible(true);
+    events_.showMessage(startMessage);
+    events_.setGauge(1);
+    events_.setGaugeVisible(true);
 }
 
 void DeviceOperations::startProgram() {
-    host_.takeControls();
+    events_.takeControls();
     beginProgram();
     sendRequest();
 }
@@ -78,9 +78,9 @@ void DeviceOperations::beginProgram() {
     operation = Program;
     currentCommand = Command::Program;
     attemptCount = 1;
-    host_.showMessage(Message::ProgramStarted);
-    host_.setGauge(0);
-    host_.setGaugeVisible(true);
+    events_.showMessage(Message::ProgramStarted);
+    events_.setGauge(0);
+    events_.setGaugeVisible(true);
 }
 
 void DeviceOperations::programAfterChange(bool checkBoxTicked) {
@@ -104,7 +104,7 @@ void DeviceOperations::tick() {
     if (operation == Idle) {
         if (++tickCount >= kMonitorTicks) {
             tickCount = 0;
-            host_.sendFrame(monitorRequest(), false);
+            link_.write(monitorRequest(), false);
         }
         return;
     }
@@ -121,12 +121,12 @@ void DeviceOperations::tick() {
 void DeviceOperations::fail() {
     static constexpr Message kFailure[] = {Message::ProgramFailed, Message::ProgramFailed,
                                            Message::VerifyFailed, Message::ReadFailed};
-    host_.showMessage(kFailure[operation]);
+    events_.showMessage(kFailure[operation]);
     operation = Idle;
 }
 
 void DeviceOperations::nextPage() {
-    host_.addGauge(1);
+    events_.addGauge(1);
     ++currentCommand;
     attemptCount = 1;
     sendRequest();
@@ -135,7 +135,6 @@ void DeviceOperations::nextPage() {
 void DeviceOperations::handleReply(const std::uint8_t* frame) {
     if (!frameValid(frame))
         return;
-    host_.linkAlive();
     if (operation == Idle || frame[0] != (currentCommand ^ Command::ReplyBit))
         return;
     const int n = currentCommand & Command::PageMask;
@@ -150,11 +149,11 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
         if (n == 1)
             image_[Byte::Reserved] = 0; // ignored on receipt
         if (n == 0) {
-            host_.showIdentification();
-            if (image_[Byte::CompatibilityCode] != 15) {
+            events_.showIdentification();
+            if (!unitCompatible(image_)) {
                 operation = Idle;
-                host_.normaliseAndShow();
-                host_.showMessageBox(Message::IncompatibleUnit);
+                events_.normaliseAndShow();
+                events_.showMessageBox(Message::IncompatibleUnit);
                 return;
             }
         }
@@ -162,7 +161,7 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
             nextPage();
             return;
         }
-        host_.normaliseAndShow();
+        events_.normaliseAndShow();
         beginVerify(Message::VerifyStartedAuto);
         return;
 
@@ -173,24 +172,24 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
             nextPage();
             return;
         }
-        host_.setGaugeVisible(false);
-        host_.showMessage(Message::VerifyOk);
+        events_.setGaugeVisible(false);
+        events_.showMessage(Message::VerifyOk);
         operation = Idle;
         return;
 
     case Program:
         if (n == 0) {
             std::memcpy(page, data, kPageSize);
-            host_.showIdentification();
-            host_.normaliseAndShow();
-            if (image_[Byte::CompatibilityCode] != 15) {
+            events_.showIdentification();
+            events_.normaliseAndShow();
+            if (!unitCompatible(image_)) {
                 operation = Idle;
-                host_.showMessageBox(Message::IncompatibleUnit);
+                events_.showMessageBox(Message::IncompatibleUnit);
                 return;
             }
             if (!bikeSupported(image_, image_[Byte::BIKE])) {
                 operation = Idle;
-                host_.showMessageBox(Message::UnsupportedBike);
+                events_.showMessageBox(Message::UnsupportedBike);
                 return;
             }
         } else if (!pageMatches(n, data, false)) {

@@ -1,9 +1,11 @@
 #pragma once
 // Read, verify and program as a state machine over timer ticks and reply frames.
-// It knows nothing of widgets: it asks its host to send frames and to show what happens.
+// It knows nothing of widgets: it writes its frames to the link and tells the window what to
+// show.
 
 #include "lang/Texts.h"
 #include "link/Frame.h"
+#include "link/Link.h"
 #include "params/DeviceImage.h"
 
 #include <array>
@@ -11,13 +13,12 @@
 
 namespace vortan {
 
-class OperationHost {
+// What the window shows of an operation, and the steps it takes on the window's controls.
+class OperationEvents {
 public:
-    virtual ~OperationHost() = default;
-    // Write a frame; operation requests then wait until the transmit buffer is empty.
-    virtual void sendFrame(const Frame& frame, bool waitForTransmit) = 0;
-    // Message label: colour (red for failures), text, countdown 200; start messages also
-    // make it visible.
+    virtual ~OperationEvents() = default;
+    // Message label: colour (red for failures) and text, and the message countdown restarts
+    // (Tick::messageShown); start messages also make it visible.
     virtual void showMessage(Message message) = 0;
     // Modal box with OK (compatibility checks).
     virtual void showMessageBox(Message message) = 0;
@@ -31,15 +32,14 @@ public:
     virtual void normaliseAndShow() = 0;
     // Page 0 arrived: show the unit's identification texts.
     virtual void showIdentification() = 0;
-    // A valid frame arrived: the link is alive.
-    virtual void linkAlive() = 0;
 };
 
 class DeviceOperations {
 public:
     enum Operation : std::uint8_t { Idle = 0, Program = 1, Verify = 2, Read = 3 };
 
-    DeviceOperations(DeviceImage& image, OperationHost& host) : image_(image), host_(host) {}
+    DeviceOperations(DeviceImage& image, Link& link, OperationEvents& events)
+        : image_(image), link_(link), events_(events) {}
 
     // User commands (menu, button, shortcut).
     void startRead();
@@ -51,7 +51,7 @@ public:
     // Step 2 of a tick: resend or fail a running operation, or while idle send a monitor
     // request every 6 ticks.
     void tick();
-    // A received frame whose first byte is not 0xB0 (102 bytes).
+    // A received frame whose first byte is not 0xB0 (102 bytes); an invalid one is ignored.
     void handleReply(const std::uint8_t* frame);
 
     std::uint8_t operation = Idle;
@@ -68,7 +68,8 @@ private:
     void fail();
 
     DeviceImage& image_;
-    OperationHost& host_;
+    Link& link_;
+    OperationEvents& events_;
     std::array<std::uint8_t, kImageSize> changeSnapshot_{};
     bool armed_ = false;
 };

@@ -90,16 +90,12 @@ bool SerialLink::isOpen() const {
 void SerialLink::pullFromPort() {
     if (!port_.isOpen() || lost_)
         return;
-    const QByteArray incoming = port_.readAll();
-    const int room = kQueueLimit - static_cast<int>(queue_.size());
-    // What lies beyond the queue limit is dropped, as a full driver queue would.
-    if (room > 0)
-        queue_.append(incoming.constData(), std::min<qsizetype>(room, incoming.size()));
+    queue_.append(port_.readAll());
 }
 
 int SerialLink::bytesWaiting() {
     pullFromPort();
-    return static_cast<int>(queue_.size());
+    return queue_.size();
 }
 
 bool SerialLink::waitForBytes(int count, int msecs) {
@@ -114,13 +110,7 @@ bool SerialLink::waitForBytes(int count, int msecs) {
 
 QByteArray SerialLink::drain() {
     pullFromPort();
-    const int waiting = static_cast<int>(queue_.size());
-    if (waiting < kFrameSize)
-        return {};
-    const int take = waiting > kReadAllBelow ? kReadChunk : waiting;
-    QByteArray out = queue_.left(take);
-    queue_.remove(0, take);
-    return out;
+    return queue_.drain();
 }
 
 void SerialLink::write(const Frame& frame, bool waitForTransmit) {

@@ -4,7 +4,8 @@
 // and reopens the same device by itself once it is back: a USB adapter when the path shows
 // the same adapter again, any other device only within a short time after the loss.
 
-#include "link/Frame.h"
+#include "link/Link.h"
+#include "link/ReceiveQueue.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -32,12 +33,9 @@ PortIdentity portIdentity(const QString& devicePath);
 bool mayReopen(const PortIdentity& atOpen, const PortIdentity& now, qint64 msSinceLoss,
                qint64 windowMs);
 
-class SerialLink : public QObject {
+class SerialLink : public QObject, public Link {
     Q_OBJECT
 public:
-    static constexpr int kQueueLimit = 10000;
-    static constexpr int kReadChunk = 1000;
-    static constexpr int kReadAllBelow = 1024;
     static constexpr int kReopenWindowMs = 30000;
 
     explicit SerialLink(QObject* parent = nullptr);
@@ -50,14 +48,14 @@ public:
     bool isOpen() const;
     const QString& devicePath() const { return path_; }
 
-    // Bytes waiting in the input queue (at most kQueueLimit).
+    // Bytes waiting in the input queue (at most ReceiveQueue::kLimit).
     int bytesWaiting();
-    // One drain: nothing below 102 waiting bytes, 1000 above 1024, else all.
-    QByteArray drain();
+    // One drain of the input queue by its rule.
+    QByteArray drain() override;
     // Waits (processing the port only) until at least `count` bytes wait; false on time-out.
     bool waitForBytes(int count, int msecs);
     // True between a lost link and its reopening.
-    bool isLost() const { return lost_; }
+    bool isLost() const override { return lost_; }
     // True while the lost device is being reopened by the link itself.
     bool reopening() const { return reopenTimer_.isActive(); }
     // How long after a loss a device without USB identity is still reopened, and how often
@@ -65,7 +63,7 @@ public:
     void setReopenWindow(int msecs) { reopenWindowMs_ = msecs; }
     void setReopenInterval(int msecs) { reopenTimer_.setInterval(msecs); }
     // Writes 102 bytes; an operation request then waits until the transmit buffer is empty.
-    void write(const Frame& frame, bool waitForTransmit);
+    void write(const Frame& frame, bool waitForTransmit) override;
 
 signals:
     // The link was lost (the port is being closed; reopening is retried).
@@ -84,7 +82,7 @@ private:
 
     QSerialPort port_;
     QString path_;
-    QByteArray queue_;
+    ReceiveQueue queue_;
     QTimer reopenTimer_;
     PortIdentity identity_;
     QElapsedTimer sinceLoss_;

@@ -120,6 +120,10 @@ void normalise(DeviceImage& image, std::uint8_t& language, std::uint8_t& comPort
         comPort = 1;
 }
 
+bool unitCompatible(const DeviceImage& image) {
+    return image[Byte::CompatibilityCode] == kCompatibilityCode;
+}
+
 bool bikeSupported(const DeviceImage& image, int bike) {
     if (bike < 0 || bike >= 24)
         return false;

@@ -60,6 +60,9 @@ constexpr int NAP_PRIV = 190; // 10 values
 constexpr int ADVANCE = 200; // row r, column c at ADVANCE + 10 r + c
 } // namespace Byte
 
+// The compatibility code (page 0, byte 10) of the units this program works with.
+constexpr std::uint8_t kCompatibilityCode = 15;
+
 // Throttle breakpoints of the map rows, percent.
 constexpr std::array<int, kMapRows> kThrottleAxis{0, 2, 5, 10, 20, 30, 40, 60, 80, 100};
 
@@ -89,6 +92,9 @@ void setDefaults(DeviceImage& image);
 // image (a language above 2 becomes 1, a port above 10 becomes 1).
 void normalise(DeviceImage& image, std::uint8_t& language, std::uint8_t& comPort);
 void normalise(DeviceImage& image); // page 1 only
+
+// True when the unit's identification page carries kCompatibilityCode.
+bool unitCompatible(const DeviceImage& image);
 
 // True when the unit's identification page accepts motorbike type `bike`.
 bool bikeSupported(const DeviceImage& image, int bike);

@@ -57,7 +57,7 @@ void fillIdentification(DeviceImage& image) {
     image[6] = 24; // year
     image[7] = 10; // hour
     image[8] = 30; // minute
-    image[Byte::CompatibilityCode] = 15;
+    image[Byte::CompatibilityCode] = kCompatibilityCode;
     image[Byte::BikeMask0] = 0x3F;
 }
 
@@ -347,8 +347,8 @@ void SimUnit::handleFrame(const std::uint8_t* frame) {
     } else {
         return;
     }
-    if (page == 0 &&
-        (switches_.compatibilityCode != 15 || switches_.bikeMask != SimSwitches{}.bikeMask))
+    if (page == 0 && (switches_.compatibilityCode != kCompatibilityCode ||
+                      switches_.bikeMask != SimSwitches{}.bikeMask))
         ++faults_; // an identification page the program should refuse or check
     if (page > 0 && std::any_of(switches_.held.begin(), switches_.held.end(),
                                 [&](const auto& h) { return h.first / kPageSize == page; }))

@@ -29,20 +29,20 @@ enum class NearMiss {
 
 // Failure switches; shares are probabilities 0..1 per reply.
 struct SimSwitches {
-    bool silent = false;          // answer nothing
-    double dropShare = 0.0;       // leave out this share of replies
-    double corruptShare = 0.0;    // flip one bit in this share of replies
-    bool wrongCommand = false;    // reply with another command byte (page bit flipped)
-    int lateSteps = 0;            // hold each reply back this many steps (pumps or 55 ms)
-    double garbageShare = 0.0;    // this share of replies is preceded by garbage bytes
-    int garbageBytes = 7;         // how many
-    bool splitFrames = false;     // write each reply in two parts, one step apart
-    int compatibilityCode = 15;   // page 0 byte 10
-    std::uint8_t bikeMask = 0x3F; // page 0 byte 11: motorbike types 0..5
-    bool changeRpm2 = false;      // after storing page 1 the unit alters its byte 102
-    int vanishAfterSteps = 0;     // >0: vanish after this many steps ...
-    int vanishForSteps = 0;       // ... and come back after this many more (0: stay away)
-    int floodBytesPerStep = 0;    // random bytes sent each step, before or after its replies
+    bool silent = false;       // answer nothing
+    double dropShare = 0.0;    // leave out this share of replies
+    double corruptShare = 0.0; // flip one bit in this share of replies
+    bool wrongCommand = false; // reply with another command byte (page bit flipped)
+    int lateSteps = 0;         // hold each reply back this many steps (pumps or 55 ms)
+    double garbageShare = 0.0; // this share of replies is preceded by garbage bytes
+    int garbageBytes = 7;      // how many
+    bool splitFrames = false;  // write each reply in two parts, one step apart
+    int compatibilityCode = kCompatibilityCode; // page 0 byte 10
+    std::uint8_t bikeMask = 0x3F;               // page 0 byte 11: motorbike types 0..5
+    bool changeRpm2 = false;                    // after storing page 1 the unit alters its byte 102
+    int vanishAfterSteps = 0;                   // >0: vanish after this many steps ...
+    int vanishForSteps = 0;    // ... and come back after this many more (0: stay away)
+    int floodBytesPerStep = 0; // random bytes sent each step, before or after its replies
     NearMiss nearMiss = NearMiss::None;
     double nearMissShare = 1.0;     // share of page replies turned into the near miss
     int monitorBurst = 0;           // >0: 1..this many unasked monitor packets ...

@@ -318,7 +318,7 @@ void TestAppFiles::printToPdf() {
             QTime::fromString(stamp[1].left(8), "HH:mm:ss").isValid());
     QVERIFY(label->isHidden());
     QCOMPARE(w->palette().color(QPalette::Window), w->palette().color(QPalette::Button));
-    QCOMPARE(w->messageCountdown, std::uint8_t(200));
+    QCOMPARE(w->tick.messageCountdown, std::uint8_t(200));
     const QByteArray pdf = readAll(home.path("sheet.pdf"));
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY(pdf.size() > 1000);

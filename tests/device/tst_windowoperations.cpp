@@ -494,7 +494,8 @@ void tst_WindowOperations::boxKeepsTicking() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || closed)
             return;
-        const Seen now{int(ticks.count()), b.requestsOf(Command::Monitor), b.w->messageCountdown};
+        const Seen now{int(ticks.count()), b.requestsOf(Command::Monitor),
+                       b.w->tick.messageCountdown};
         if (!open.isValid()) {
             open.start();
             atOpen = now;

@@ -1,5 +1,7 @@
-// The read / verify / program state machine against a recording host and a scripted unit.
+// The read / verify / program state machine against a link without a port, a record of what
+// the window would show and a scripted unit.
 
+#include "FakeLink.h"
 #include "link/DeviceOperations.h"
 
 #include <QtTest>
@@ -11,60 +13,7 @@ using namespace vortan;
 
 namespace {
 
-struct Sent {
-    Frame frame;
-    bool wait;
-    int tick;
-};
-
-class FakeHost : public OperationHost {
-public:
-    explicit FakeHost(DeviceImage& image) : image_(image) {}
-    void sendFrame(const Frame& frame, bool waitForTransmit) override {
-        sent.push_back({frame, waitForTransmit, tick});
-    }
-    void showMessage(Message m) override { messages.push_back(m); }
-    void showMessageBox(Message m) override { boxes.push_back(m); }
-    void setGauge(int v) override {
-        gauge = v;
-        gaugeValues.push_back(v);
-    }
-    void addGauge(int d) override {
-        gauge += d;
-        gaugeValues.push_back(gauge);
-    }
-    void setGaugeVisible(bool v) override { gaugeVisible = v; }
-    void clearFileLabel() override { ++fileLabelCleared; }
-    void takeControls() override { ++controlsTaken; }
-    void normaliseAndShow() override {
-        normalise(image_);
-        ++shown;
-    }
-    void showIdentification() override { ++identified; }
-    void linkAlive() override { ++alive; }
-
-    std::vector<std::uint8_t> operationCommands() const {
-        std::vector<std::uint8_t> out;
-        for (const Sent& s : sent)
-            if (s.frame[0] != Command::Monitor)
-                out.push_back(s.frame[0]);
-        return out;
-    }
-
-    DeviceImage& image_;
-    std::vector<Sent> sent;
-    std::vector<Message> messages;
-    std::vector<Message> boxes;
-    std::vector<int> gaugeValues;
-    int gauge = -1;
-    bool gaugeVisible = false;
-    int fileLabelCleared = 0;
-    int controlsTaken = 0;
-    int shown = 0;
-    int identified = 0;
-    int alive = 0;
-    int tick = 0;
-};
+using fake::Sent;
 
 DeviceImage unitImage() {
     DeviceImage u;
@@ -79,12 +28,13 @@ DeviceImage unitImage() {
     return u;
 }
 
-// Fixture: the PC's image, the host, the operations and a scripted unit that answers the
-// last request as a unit holding `unit` would.
+// Fixture: the PC's image, the link, what the window shows, the operations and a scripted
+// unit that answers the last request as a unit holding `unit` would.
 struct Rig {
     DeviceImage image;
-    FakeHost host{image};
-    DeviceOperations ops{image, host};
+    fake::FakeLink link;
+    fake::Recorder events{image};
+    DeviceOperations ops{image, link, events};
     DeviceImage unit = unitImage();
     bool unitSilent = false;
     bool unitKeepsPage2 = false;
@@ -94,13 +44,13 @@ struct Rig {
     Rig() { setDefaults(image); }
 
     void tick() {
-        ++host.tick;
+        ++link.ticks;
         ops.tick();
     }
     // Answers every request sent since the last call.
     void answer() {
-        while (answered < host.sent.size()) {
-            const Frame request = host.sent[answered++].frame;
+        while (answered < link.sent.size()) {
+            const Frame request = link.sent[answered++].frame;
             if (unitSilent || request[0] == Command::Monitor)
                 continue;
             const int n = request[0] & Command::PageMask;
@@ -119,12 +69,6 @@ struct Rig {
             tick();
             answer();
         }
-    }
-    std::vector<int> sendTicks() const {
-        std::vector<int> out;
-        for (const Sent& s : host.sent)
-            out.push_back(s.tick);
-        return out;
     }
 };
 
@@ -161,19 +105,19 @@ void tst_DeviceOperations::silentProgram() {
     Rig r;
     r.unitSilent = true;
     r.ops.startProgram();
-    QCOMPARE(r.host.controlsTaken, 1);
-    QCOMPARE(r.host.messages, std::vector<Message>{Message::ProgramStarted});
+    QCOMPARE(r.events.controlsTaken, 1);
+    QCOMPARE(r.events.messages, std::vector<Message>{Message::ProgramStarted});
     for (int i = 0; i < 19; ++i)
         r.tick();
     QCOMPARE(r.ops.operation, DeviceOperations::Program);
     r.tick(); // 20 ticks after the start
     QCOMPARE(r.ops.operation, DeviceOperations::Idle);
-    QCOMPARE(r.host.messages.back(), Message::ProgramFailed);
-    QCOMPARE(r.sendTicks(), (std::vector<int>{0, 4, 8, 12, 16}));
-    QCOMPARE(r.host.operationCommands(), Commands(5, 0x00));
-    for (const Sent& s : r.host.sent)
+    QCOMPARE(r.events.messages.back(), Message::ProgramFailed);
+    QCOMPARE(r.link.sendTicks(), (std::vector<int>{0, 4, 8, 12, 16}));
+    QCOMPARE(r.link.operationCommands(), Commands(5, 0x00));
+    for (const Sent& s : r.link.sent)
         QVERIFY(s.wait);
-    QVERIFY(r.host.gaugeVisible); // stays until the message countdown ends
+    QVERIFY(r.events.gaugeVisible); // stays until the message countdown ends
 }
 
 void tst_DeviceOperations::silentRead_data() {
@@ -190,19 +134,19 @@ void tst_DeviceOperations::silentRead() {
     r.unitSilent = true;
     for (int i = 0; i < idleTicks; ++i)
         r.tick();
-    QVERIFY(r.host.sent.empty());
-    const int start = r.host.tick;
+    QVERIFY(r.link.sent.empty());
+    const int start = r.link.ticks;
     r.ops.startRead();
-    QCOMPARE(r.host.fileLabelCleared, 1);
-    QCOMPARE(r.host.gauge, 0);
-    QVERIFY(r.host.sent.empty()); // nothing goes out at the command itself
+    QCOMPARE(r.events.fileLabelCleared, 1);
+    QCOMPARE(r.events.gauge, 0);
+    QVERIFY(r.link.sent.empty()); // nothing goes out at the command itself
     r.run();
     std::vector<int> expected;
     for (int k = 0; k < 4; ++k)
         expected.push_back(start + firstSend + 4 * k);
-    QCOMPARE(r.sendTicks(), expected);
-    QCOMPARE(r.host.tick, start + firstSend + 16);
-    QCOMPARE(r.host.messages, (std::vector<Message>{Message::ReadStarted, Message::ReadFailed}));
+    QCOMPARE(r.link.sendTicks(), expected);
+    QCOMPARE(r.link.ticks, start + firstSend + 16);
+    QCOMPARE(r.events.messages, (std::vector<Message>{Message::ReadStarted, Message::ReadFailed}));
 }
 
 void tst_DeviceOperations::silentVerify() {
@@ -210,23 +154,23 @@ void tst_DeviceOperations::silentVerify() {
     r.unitSilent = true;
     r.ops.startVerify();
     r.run();
-    QCOMPARE(r.host.operationCommands(), Commands(5, 0x41));
-    QCOMPARE(r.host.messages.back(), Message::VerifyFailed);
+    QCOMPARE(r.link.operationCommands(), Commands(5, 0x41));
+    QCOMPARE(r.events.messages.back(), Message::VerifyFailed);
 }
 
 void tst_DeviceOperations::readThenVerify() {
     Rig r;
     r.ops.startRead();
     r.run();
-    QCOMPARE(r.host.operationCommands(), (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
-    QCOMPARE(r.host.gaugeValues, (std::vector<int>{0, 1, 2, 1, 2}));
-    QCOMPARE(r.host.messages,
+    QCOMPARE(r.link.operationCommands(), (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
+    QCOMPARE(r.events.gaugeValues, (std::vector<int>{0, 1, 2, 1, 2}));
+    QCOMPARE(r.events.messages,
              (std::vector<Message>{Message::ReadStarted, Message::VerifyStartedAuto,
                                    Message::VerifyOk}));
-    QVERIFY(!r.host.gaugeVisible);
+    QVERIFY(!r.events.gaugeVisible);
     QVERIFY(r.image == r.unit);
-    QVERIFY(r.host.identified >= 1);
-    QVERIFY(r.host.boxes.empty());
+    QCOMPARE(r.events.identification.version, std::string("VRT07")); // the unit's page 0
+    QVERIFY(r.events.boxes.empty());
 }
 
 void tst_DeviceOperations::readSendsZeros() {
@@ -235,16 +179,16 @@ void tst_DeviceOperations::readSendsZeros() {
     r.image.map(0, 0) = 50; // the image holds data; a read request never carries it
     r.ops.startRead();
     r.run();
-    QCOMPARE(r.host.sent.size(), std::size_t(4));
-    for (const Sent& s : r.host.sent)
+    QCOMPARE(r.link.sent.size(), std::size_t(4));
+    for (const Sent& s : r.link.sent)
         QCOMPARE(s.frame, makeFrame(0x40, nullptr));
 
     // Pages 1 and 2 of a read go out empty too; the verify after it carries the image.
     Rig full;
     full.ops.startRead();
     full.run();
-    QCOMPARE(full.host.sent[1].frame, makeFrame(0x41, nullptr));
-    QCOMPARE(full.host.sent[3].frame, makeFrame(0x41, full.image.page(1)));
+    QCOMPARE(full.link.sent[1].frame, makeFrame(0x41, nullptr));
+    QCOMPARE(full.link.sent[3].frame, makeFrame(0x41, full.image.page(1)));
 }
 
 void tst_DeviceOperations::programThenVerify() {
@@ -254,13 +198,13 @@ void tst_DeviceOperations::programThenVerify() {
     const DeviceImage before = r.image;
     r.ops.startProgram();
     r.run();
-    QCOMPARE(r.host.operationCommands(), (Commands{0x00, 0x01, 0x02, 0x41, 0x42}));
-    QCOMPARE(r.host.gaugeValues, (std::vector<int>{0, 1, 2, 1, 2}));
-    QCOMPARE(r.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(r.link.operationCommands(), (Commands{0x00, 0x01, 0x02, 0x41, 0x42}));
+    QCOMPARE(r.events.gaugeValues, (std::vector<int>{0, 1, 2, 1, 2}));
+    QCOMPARE(r.events.messages.back(), Message::VerifyOk);
     // The unit now holds the PC's pages 1 and 2; the PC holds the unit's page 0.
     QVERIFY(std::equal(r.unit.page(1), r.unit.page(1) + 200, before.page(1)));
     QVERIFY(std::equal(r.image.page(0), r.image.page(0) + 100, r.unit.page(0)));
-    QVERIFY(std::equal(r.host.sent[1].frame.begin() + 1, r.host.sent[1].frame.end() - 1,
+    QVERIFY(std::equal(r.link.sent[1].frame.begin() + 1, r.link.sent[1].frame.end() - 1,
                        before.page(1)));
 }
 
@@ -283,8 +227,8 @@ void tst_DeviceOperations::verifyIgnoresRpm2AndReserved() {
     r.unit[differing] ^= 0x01;
     r.ops.startVerify();
     r.run();
-    QCOMPARE(r.host.messages.back(), ok ? Message::VerifyOk : Message::VerifyFailed);
-    QCOMPARE(r.host.gaugeVisible, !ok);
+    QCOMPARE(r.events.messages.back(), ok ? Message::VerifyOk : Message::VerifyFailed);
+    QCOMPARE(r.events.gaugeVisible, !ok);
 }
 
 void tst_DeviceOperations::reservedByte_data() {
@@ -321,9 +265,9 @@ void tst_DeviceOperations::reservedByte() {
     else
         r.ops.startRead();
     r.run();
-    QCOMPARE(r.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(r.events.messages.back(), Message::VerifyOk);
     int page1Frames = 0;
-    for (const Sent& s : r.host.sent)
+    for (const Sent& s : r.link.sent)
         if ((s.frame[0] & Command::PageMask) == 1) {
             ++page1Frames;
             QCOMPARE(s.frame[1 + Byte::Reserved - kPageSize], std::uint8_t(0));
@@ -341,11 +285,11 @@ void tst_DeviceOperations::programEchoMustMatch() {
     r.image.map(9, 9) = 21;
     r.ops.startProgram();
     r.run();
-    QCOMPARE(r.host.messages.back(), Message::ProgramFailed);
+    QCOMPARE(r.events.messages.back(), Message::ProgramFailed);
     Commands expected{0x00, 0x01};
     expected.insert(expected.end(), 5, 0x02);
-    QCOMPARE(r.host.operationCommands(), expected);
-    QCOMPARE(r.host.gaugeValues, (std::vector<int>{0, 1, 2}));
+    QCOMPARE(r.link.operationCommands(), expected);
+    QCOMPARE(r.events.gaugeValues, (std::vector<int>{0, 1, 2}));
 }
 
 void tst_DeviceOperations::wrongReplyCommand() {
@@ -354,14 +298,12 @@ void tst_DeviceOperations::wrongReplyCommand() {
     r.ops.startVerify();
     const Frame wrong = makeFrame(0xC0, r.unit.page(1));
     r.ops.handleReply(wrong.data());
-    QCOMPARE(r.host.alive, 1); // valid: the link is alive
     QCOMPARE(r.ops.currentCommand, 0x41);
-    QCOMPARE(r.host.gauge, 1);
+    QCOMPARE(r.events.gauge, 1);
     const Frame right = makeFrame(0xC1, r.unit.page(1));
     r.ops.handleReply(right.data());
-    QCOMPARE(r.host.alive, 2);
     QCOMPARE(r.ops.currentCommand, 0x42);
-    QCOMPARE(r.host.gauge, 2);
+    QCOMPARE(r.events.gauge, 2);
 }
 
 void tst_DeviceOperations::invalidReplyIgnored() {
@@ -371,15 +313,13 @@ void tst_DeviceOperations::invalidReplyIgnored() {
     Frame bad = makeFrame(0xC1, r.unit.page(1));
     bad[40] ^= 0x10;
     r.ops.handleReply(bad.data());
-    QCOMPARE(r.host.alive, 0);
     QCOMPARE(r.ops.currentCommand, 0x41);
-    // While idle a valid reply only keeps the link alive.
+    // While idle a valid reply changes nothing.
     Rig idle;
     const Frame stray = makeFrame(0xC1, idle.image.page(1));
     idle.ops.handleReply(stray.data());
-    QCOMPARE(idle.host.alive, 1);
     QCOMPARE(idle.ops.operation, DeviceOperations::Idle);
-    QVERIFY(idle.host.sent.empty() && idle.host.messages.empty());
+    QVERIFY(idle.link.sent.empty() && idle.events.messages.empty());
 }
 
 void tst_DeviceOperations::incompatibleOnRead() {
@@ -390,15 +330,15 @@ void tst_DeviceOperations::incompatibleOnRead() {
     r.ops.startRead();
     r.run();
     QCOMPARE(r.ops.operation, DeviceOperations::Idle);
-    QCOMPARE(r.host.boxes, std::vector<Message>{Message::IncompatibleUnit});
-    QCOMPARE(r.host.operationCommands(), Commands{0x40});
+    QCOMPARE(r.events.boxes, std::vector<Message>{Message::IncompatibleUnit});
+    QCOMPARE(r.link.operationCommands(), Commands{0x40});
     QVERIFY(std::equal(r.image.page(0), r.image.page(0) + 100, r.unit.page(0)));
     QVERIFY(std::equal(r.image.page(1), r.image.page(1) + 200, before.page(1)));
-    QCOMPARE(r.host.shown, 1);
-    QCOMPARE(r.host.messages, std::vector<Message>{Message::ReadStarted}); // label unchanged
+    QCOMPARE(r.events.shown, 1);
+    QCOMPARE(r.events.messages, std::vector<Message>{Message::ReadStarted}); // label unchanged
     for (int i = 0; i < 30; ++i)
         r.tick();
-    QCOMPARE(r.host.operationCommands(), Commands{0x40});
+    QCOMPARE(r.link.operationCommands(), Commands{0x40});
 }
 
 void tst_DeviceOperations::incompatibleOnProgram() {
@@ -407,8 +347,8 @@ void tst_DeviceOperations::incompatibleOnProgram() {
     const DeviceImage unitBefore = r.unit;
     r.ops.startProgram();
     r.run();
-    QCOMPARE(r.host.boxes, std::vector<Message>{Message::IncompatibleUnit});
-    QCOMPARE(r.host.operationCommands(), Commands{0x00});
+    QCOMPARE(r.events.boxes, std::vector<Message>{Message::IncompatibleUnit});
+    QCOMPARE(r.link.operationCommands(), Commands{0x00});
     QVERIFY(r.unit == unitBefore);
 }
 
@@ -421,8 +361,8 @@ void tst_DeviceOperations::unsupportedBike() {
     r.run();
     for (int i = 0; i < 30; ++i)
         r.tick();
-    QCOMPARE(r.host.boxes, std::vector<Message>{Message::UnsupportedBike});
-    QCOMPARE(r.host.operationCommands(), Commands{0x00});
+    QCOMPARE(r.events.boxes, std::vector<Message>{Message::UnsupportedBike});
+    QCOMPARE(r.link.operationCommands(), Commands{0x00});
     QVERIFY(r.unit == unitBefore); // nothing written to pages 1 and 2
     QCOMPARE(r.ops.operation, DeviceOperations::Idle);
 
@@ -432,7 +372,7 @@ void tst_DeviceOperations::unsupportedBike() {
     ok.image[Byte::BIKE] = 3;
     ok.ops.startProgram();
     ok.run();
-    QCOMPARE(ok.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(ok.events.messages.back(), Message::VerifyOk);
 }
 
 void tst_DeviceOperations::newStartAbandonsRunning() {
@@ -444,14 +384,14 @@ void tst_DeviceOperations::newStartAbandonsRunning() {
     r.tick();
     r.tick();
     r.tick(); // first read request
-    QCOMPARE(r.host.operationCommands(), Commands{0x40});
+    QCOMPARE(r.link.operationCommands(), Commands{0x40});
     r.unitSilent = false;
-    r.answered = r.host.sent.size(); // that request is lost
+    r.answered = r.link.sent.size(); // that request is lost
     r.ops.startVerify();
     QCOMPARE(r.ops.operation, DeviceOperations::Verify);
     r.run();
-    QCOMPARE(r.host.operationCommands(), (Commands{0x40, 0x41, 0x42}));
-    QCOMPARE(r.host.messages,
+    QCOMPARE(r.link.operationCommands(), (Commands{0x40, 0x41, 0x42}));
+    QCOMPARE(r.events.messages,
              (std::vector<Message>{Message::ReadStarted, Message::VerifyStartedByUser,
                                    Message::VerifyOk}));
 }
@@ -461,29 +401,29 @@ void tst_DeviceOperations::monitorRequests() {
     r.unit = r.image;
     for (int i = 0; i < 18; ++i)
         r.tick();
-    QCOMPARE(r.sendTicks(), (std::vector<int>{6, 12, 18}));
-    for (const Sent& s : r.host.sent) {
+    QCOMPARE(r.link.sendTicks(), (std::vector<int>{6, 12, 18}));
+    for (const Sent& s : r.link.sent) {
         QCOMPARE(s.frame, monitorRequest());
         QVERIFY(!s.wait);
     }
-    r.answered = r.host.sent.size();
+    r.answered = r.link.sent.size();
     r.ops.startVerify(); // tick 18
     r.unitSilent = true;
     for (int i = 0; i < 12; ++i)
         r.tick();
-    for (std::size_t i = 3; i < r.host.sent.size(); ++i)
-        QCOMPARE(r.host.sent[i].frame[0], 0x41); // no monitor request while it runs
+    for (std::size_t i = 3; i < r.link.sent.size(); ++i)
+        QCOMPARE(r.link.sent[i].frame[0], 0x41); // no monitor request while it runs
     r.unitSilent = false;
     r.run();
-    QCOMPARE(r.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(r.events.messages.back(), Message::VerifyOk);
     // The idle cycle resumes from where the last request left the tick count.
-    const std::size_t count = r.host.sent.size();
-    const int end = r.host.tick;
+    const std::size_t count = r.link.sent.size();
+    const int end = r.link.ticks;
     for (int i = 0; i < 6; ++i)
         r.tick();
-    QCOMPARE(r.host.sent.size(), count + 1);
-    QCOMPARE(r.host.sent.back().frame[0], Command::Monitor);
-    QCOMPARE(r.host.sent.back().tick, end + 6);
+    QCOMPARE(r.link.sent.size(), count + 1);
+    QCOMPARE(r.link.sent.back().frame[0], Command::Monitor);
+    QCOMPARE(r.link.sent.back().tick, end + 6);
 }
 
 void tst_DeviceOperations::programAfterChange() {
@@ -494,19 +434,19 @@ void tst_DeviceOperations::programAfterChange() {
     // Ticking the box starts a program at once; the first frame goes out from a tick.
     r.ops.programAfterChange(true);
     QCOMPARE(r.ops.operation, DeviceOperations::Program);
-    QCOMPARE(r.host.messages.back(), Message::ProgramStarted);
-    QCOMPARE(r.host.gauge, 0);
-    QVERIFY(r.host.sent.empty());
+    QCOMPARE(r.events.messages.back(), Message::ProgramStarted);
+    QCOMPARE(r.events.gauge, 0);
+    QVERIFY(r.link.sent.empty());
     r.run();
-    QCOMPARE(r.host.messages.back(), Message::VerifyOk);
-    QCOMPARE(r.host.operationCommands().front(), 0x00);
+    QCOMPARE(r.events.messages.back(), Message::VerifyOk);
+    QCOMPARE(r.link.operationCommands().front(), 0x00);
 
     // An edit that leaves pages 1 and 2 as they were starts nothing; page 0 is not watched.
-    const std::size_t messages = r.host.messages.size();
+    const std::size_t messages = r.events.messages.size();
     r.image[5] ^= 0xFF;
     r.ops.programAfterChange(true);
     QCOMPARE(r.ops.operation, DeviceOperations::Idle);
-    QCOMPARE(r.host.messages.size(), messages);
+    QCOMPARE(r.events.messages.size(), messages);
 
     // A real change starts another.
     r.image.map(3, 3) = 17;

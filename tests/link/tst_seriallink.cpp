@@ -1,8 +1,11 @@
-// The serial link on a real pseudo-terminal: the drain rules, and complete device operations
-// against the simulated unit, including its failure switches and a vanishing device.
+// The serial link on a real pseudo-terminal: the bounded queue, and complete device
+// operations against the simulated unit, including its failure switches and a vanishing
+// device.
 
+#include "FakeLink.h"
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
+#include "link/Tick.h"
 #include "sim/SimUnit.h"
 
 #include <QSignalSpy>
@@ -20,40 +23,15 @@ using namespace vortan;
 
 namespace {
 
-// Forwards frames to the link and records what the window would show.
-class LinkHost : public OperationHost {
-public:
-    LinkHost(SerialLink& link, DeviceImage& image) : link_(link), image_(image) {}
-    void sendFrame(const Frame& f, bool wait) override { link_.write(f, wait); }
-    void showMessage(Message m) override { messages.push_back(m); }
-    void showMessageBox(Message m) override { boxes.push_back(m); }
-    void setGauge(int) override {}
-    void addGauge(int) override {}
-    void setGaugeVisible(bool) override {}
-    void clearFileLabel() override {}
-    void takeControls() override { normalise(image_); }
-    void normaliseAndShow() override { normalise(image_); }
-    void showIdentification() override {}
-    void linkAlive() override { ++alive; }
-
-    std::vector<Message> messages;
-    std::vector<Message> boxes;
-    int alive = 0;
-
-private:
-    SerialLink& link_;
-    DeviceImage& image_;
-};
-
-// The window's tick loop with the unit pumped once per tick.
+// The window's tick on the serial link, with the unit pumped once per tick.
 struct Bench {
     SimUnit sim;
     SerialLink link;
     DeviceImage image;
-    LinkHost host{link, image};
-    DeviceOperations ops{image, host};
+    fake::Recorder events{image};
+    DeviceOperations ops{image, link, events};
+    Tick loop{link, ops};
     int ticks = 0;
-    int monitorPackets = 0;
 
     explicit Bench(const SimSwitches& sw = {}) {
         sim.setSwitches(sw);
@@ -63,22 +41,12 @@ struct Bench {
 
     void tick() {
         ++ticks;
-        const QByteArray got = link.drain();
-        if (got.size() >= kFrameSize) {
-            const auto* frame = reinterpret_cast<const std::uint8_t*>(got.constData());
-            if (frame[0] == Command::MonitorReply) {
-                if (frameValid(frame))
-                    ++monitorPackets;
-            } else {
-                ops.handleReply(frame);
-            }
-        }
-        ops.tick();
+        loop.run(events);
         QCoreApplication::processEvents(); // hands a queued monitor request to the line
         const int before = link.bytesWaiting();
         const int written = sim.pump();
         if (written > 0)
-            link.waitForBytes(std::min(before + written, SerialLink::kQueueLimit), 2000);
+            link.waitForBytes(std::min(before + written, ReceiveQueue::kLimit), 2000);
     }
     // Ticks until the operation has ended.
     void run(int limit = 300) {
@@ -154,8 +122,6 @@ class tst_SerialLink : public QObject {
     Q_OBJECT
 private slots:
     void openFailsOnMissingDevice();
-    void drain_data();
-    void drain();
     void queueBounded();
     void programThenVerify();
     void readThenVerify();
@@ -179,38 +145,8 @@ void tst_SerialLink::openFailsOnMissingDevice() {
     link.write(monitorRequest(), true); // harmless on a closed link
 }
 
-void tst_SerialLink::drain_data() {
-    QTest::addColumn<int>("waiting");
-    QTest::addColumn<QList<int>>("drains"); // sizes returned by successive drains
-    QTest::newRow("101: nothing yet") << 101 << QList<int>{0, 0};
-    QTest::newRow("102: one frame") << 102 << QList<int>{102, 0};
-    QTest::newRow("1024: all") << 1024 << QList<int>{1024, 0};
-    QTest::newRow("1025: 1000, then 25 stay") << 1025 << QList<int>{1000, 0};
-    QTest::newRow("2000: 1000 and 1000") << 2000 << QList<int>{1000, 1000, 0};
-    QTest::newRow("1101: 1000, then 101 stay") << 1101 << QList<int>{1000, 0};
-}
-
-void tst_SerialLink::drain() {
-    QFETCH(int, waiting);
-    QFETCH(QList<int>, drains);
-    RawLine line;
-    QVERIFY(!line.path.empty());
-    SerialLink link;
-    QVERIFY(link.open(QString::fromStdString(line.path)));
-    const QByteArray sent = pattern(waiting);
-    QCOMPARE(::write(line.master, sent.constData(), static_cast<size_t>(sent.size())),
-             ssize_t(waiting));
-    QVERIFY(link.waitForBytes(waiting, 3000));
-    QByteArray all;
-    for (int expected : drains) {
-        const QByteArray got = link.drain();
-        QCOMPARE(int(got.size()), expected);
-        all += got;
-    }
-    QCOMPARE(link.bytesWaiting(), waiting - int(all.size()));
-    QCOMPARE(all, sent.left(all.size())); // in order, nothing lost or repeated
-}
-
+// The port is read into the bounded queue: what arrives while it is full is dropped, and the
+// drains read it out by the queue's rule.
 void tst_SerialLink::queueBounded() {
     RawLine line;
     SerialLink link;
@@ -223,20 +159,20 @@ void tst_SerialLink::queueBounded() {
             ::write(line.master, sent.constData() + written, static_cast<size_t>(total - written));
         if (n > 0)
             written += int(n);
-        link.waitForBytes(std::min(written, SerialLink::kQueueLimit), 1000);
+        link.waitForBytes(std::min(written, ReceiveQueue::kLimit), 1000);
     }
-    QVERIFY(link.waitForBytes(SerialLink::kQueueLimit, 3000));
+    QVERIFY(link.waitForBytes(ReceiveQueue::kLimit, 3000));
     // Let the line run dry: the last bytes still arriving must be dropped, not queued.
-    while (link.waitForBytes(SerialLink::kQueueLimit + 1, 100)) {
+    while (link.waitForBytes(ReceiveQueue::kLimit + 1, 100)) {
     }
-    QCOMPARE(link.bytesWaiting(), SerialLink::kQueueLimit);
+    QCOMPARE(link.bytesWaiting(), ReceiveQueue::kLimit);
     QByteArray all;
     for (int i = 0; i < 10; ++i) {
         const QByteArray got = link.drain();
         QCOMPARE(int(got.size()), 1000);
         all += got;
     }
-    QCOMPARE(all, sent.left(SerialLink::kQueueLimit)); // the oldest bytes are kept
+    QCOMPARE(all, sent.left(ReceiveQueue::kLimit)); // the oldest bytes are kept
     QCOMPARE(link.bytesWaiting(), 0);
 }
 
@@ -247,12 +183,12 @@ void tst_SerialLink::programThenVerify() {
     const DeviceImage unitBefore = b.sim.image();
     b.ops.startProgram();
     b.run();
-    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(b.events.messages.back(), Message::VerifyOk);
     QVERIFY(samePages12(b.sim.image(), b.image));
     QVERIFY(std::equal(b.image.page(0), b.image.page(0) + kPageSize, unitBefore.page(0)));
     QCOMPARE(b.operationRequests(), (Commands{0x00, 0x01, 0x02, 0x41, 0x42}));
     QCOMPARE(b.sim.programmings(), 1);
-    QVERIFY(b.host.boxes.empty());
+    QVERIFY(b.events.boxes.empty());
 }
 
 void tst_SerialLink::readThenVerify() {
@@ -266,7 +202,7 @@ void tst_SerialLink::readThenVerify() {
     }());
     b.ops.startRead();
     b.run();
-    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(b.events.messages.back(), Message::VerifyOk);
     QVERIFY(b.image == b.sim.image());
     QCOMPARE(b.operationRequests(), (Commands{0x40, 0x41, 0x42, 0x41, 0x42}));
     for (const SimReceived& r : b.sim.received())
@@ -313,15 +249,15 @@ void tst_SerialLink::faults() {
     b.image = editedImage();
     b.ops.startProgram();
     b.run();
-    QCOMPARE(b.host.messages.back(), ok ? Message::VerifyOk : Message::ProgramFailed);
+    QCOMPARE(b.events.messages.back(), ok ? Message::VerifyOk : Message::ProgramFailed);
     if (ok)
         QCOMPARE(b.operationRequests().size() > 5, retried);
     else // page 0 five times, nothing else
         QCOMPARE(b.operationRequests(), Commands(5, 0x00));
     if (ok)
         QVERIFY(samePages12(b.sim.image(), b.image) != switches.changeRpm2);
-    if (switches.wrongCommand)
-        QVERIFY(b.host.alive > 0); // valid replies keep the link alive all the same
+    if (switches.wrongCommand) // valid replies keep the link alive all the same
+        QVERIFY(b.loop.silenceCount < kSilentTicks);
 }
 
 void tst_SerialLink::monitorPacketsArrive() {
@@ -329,7 +265,7 @@ void tst_SerialLink::monitorPacketsArrive() {
     QVERIFY(b.start());
     for (int i = 0; i < 60; ++i)
         b.tick();
-    QCOMPARE(b.monitorPackets, 9); // requests at ticks 6..54, answered one tick later
+    QCOMPARE(b.events.packets.size(), std::size_t(9)); // asked at ticks 6..54, shown a tick later
 }
 
 void tst_SerialLink::threadMode() {
@@ -348,14 +284,11 @@ void tst_SerialLink::threadMode() {
     b.image = editedImage();
     b.ops.startProgram();
     for (int i = 0; i < 200 && b.ops.operation != DeviceOperations::Idle; ++i) {
-        const QByteArray got = b.link.drain();
-        if (got.size() >= kFrameSize)
-            b.ops.handleReply(reinterpret_cast<const std::uint8_t*>(got.constData()));
-        b.ops.tick();
+        b.loop.run(b.events);
         b.link.waitForBytes(kFrameSize, 200);
     }
     b.sim.stopThread();
-    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(b.events.messages.back(), Message::VerifyOk);
     QVERIFY(samePages12(b.sim.image(), b.image));
 }
 
@@ -385,7 +318,7 @@ void tst_SerialLink::vanishAndComeBack() {
     b.image = editedImage();
     b.ops.startProgram();
     b.run();
-    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(b.events.messages.back(), Message::VerifyOk);
     QVERIFY(samePages12(b.sim.image(), b.image));
 }
 
@@ -494,7 +427,7 @@ void tst_SerialLink::reopenWindow() {
     b.image = editedImage();
     b.ops.startProgram();
     b.run();
-    QCOMPARE(b.host.messages.back(), Message::VerifyOk);
+    QCOMPARE(b.events.messages.back(), Message::VerifyOk);
 }
 
 QTEST_MAIN(tst_SerialLink)

@@ -1,4 +1,5 @@
-// Start-up, shut-down and the per-tick counters of the main window.
+// Start-up and shut-down of the main window, and its tick showing what the tick's counters
+// say.
 
 #include "TestWindow.h"
 #include "controls/CGauge.h"
@@ -35,9 +36,8 @@ private slots:
     void startPort();
     void startRestoresLastImage();
     void closeWritesLastImage();
-    void messageCountdown();
-    void messageCountdownRestarts();
-    void connectionIndicator();
+    void tickShows_data();
+    void tickShows();
 };
 
 void TstFormHlav::startWithoutSettings() {
@@ -175,70 +175,36 @@ void TstFormHlav::closeWritesLastImage() {
     QVERIFY(text.contains("Language=0"));
 }
 
-void TstFormHlav::messageCountdown() {
+void TstFormHlav::tickShows_data() {
+    QTest::addColumn<int>("countdown"); // the tick's counters before the tick
+    QTest::addColumn<int>("silence");
+    QTest::addColumn<bool>("messageShown"); // after it
+    QTest::addColumn<bool>("noConnection");
+    QTest::newRow("countdown runs out, silence reached") << 1 << 18 << false << true;
+    QTest::newRow("countdown goes on, not yet silent") << 2 << 17 << true << false;
+    QTest::newRow("no countdown, a frame just came") << 0 << 0 << true << false;
+}
+
+// The message label, the progress bar and "No Connection" follow the tick's counters.
+void TstFormHlav::tickShows() {
+    QFETCH(int, countdown);
+    QFETCH(int, silence);
+    QFETCH(bool, messageShown);
+    QFETCH(bool, noConnection);
     TestWindow t;
     TFormHlav& w = t.start();
     auto* message = find<QLabel>(w, "LabelHlaseni");
     auto* gauge = find<TCGauge>(w, "CGauge");
+    auto* noLink = find<QLabel>(w, "LabelSpojeni");
     message->show();
     gauge->show();
-    w.messageCountdown = 200;
-    for (int tick = 1; tick < 200; ++tick) {
-        w.Timer1Timer();
-        if (message->isHidden() || gauge->isHidden())
-            QFAIL(qPrintable(QString("hidden after %1 ticks").arg(tick)));
-    }
-    QCOMPARE(int(w.messageCountdown), 1);
+    noLink->setVisible(!noConnection);
+    w.tick.messageCountdown = static_cast<std::uint8_t>(countdown);
+    w.tick.silenceCount = static_cast<std::uint8_t>(silence);
     w.Timer1Timer();
-    QVERIFY(message->isHidden());
-    QVERIFY(gauge->isHidden());
-    QCOMPARE(int(w.messageCountdown), 0);
-
-    // A zero countdown leaves a message shown by someone else alone.
-    message->show();
-    w.Timer1Timer();
-    QVERIFY(!message->isHidden());
-}
-
-void TstFormHlav::messageCountdownRestarts() {
-    TestWindow t;
-    TFormHlav& w = t.start();
-    auto* message = find<QLabel>(w, "LabelHlaseni");
-    message->show();
-    w.messageCountdown = 200;
-    for (int tick = 0; tick < 150; ++tick)
-        w.Timer1Timer();
-    w.messageCountdown = 200; // a new start or result
-    for (int tick = 0; tick < 199; ++tick)
-        w.Timer1Timer();
-    QVERIFY(!message->isHidden());
-    w.Timer1Timer();
-    QVERIFY(message->isHidden());
-}
-
-void TstFormHlav::connectionIndicator() {
-    TestWindow t;
-    TFormHlav& w = t.start();
-    auto* noLink = find<QLabel>(w, "LabelSpojeni");
-    w.silenceCount = 0;
-    for (int tick = 1; tick <= 18; ++tick) {
-        w.Timer1Timer();
-        QCOMPARE(int(w.silenceCount), tick);
-        if (!noLink->isHidden())
-            QFAIL(qPrintable(QString("shown on silent tick %1").arg(tick)));
-    }
-    w.Timer1Timer();
-    QVERIFY(!noLink->isHidden());
-    QCOMPARE(int(w.silenceCount), 18); // saturates
-    for (int tick = 0; tick < 300; ++tick)
-        w.Timer1Timer();
-    QVERIFY(!noLink->isHidden());
-    QCOMPARE(int(w.silenceCount), 18);
-
-    w.silenceCount = 0; // a valid frame arrived
-    w.Timer1Timer();
-    QVERIFY(noLink->isHidden());
-    QCOMPARE(int(w.silenceCount), 1);
+    QCOMPARE(!message->isHidden(), messageShown);
+    QCOMPARE(!gauge->isHidden(), messageShown);
+    QCOMPARE(!noLink->isHidden(), noConnection);
 }
 
 QTEST_MAIN(TstFormHlav)

@@ -12,6 +12,7 @@ using namespace vortan;
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(vortan::Message)
 Q_DECLARE_METATYPE(vortan::TextProperty)
+Q_DECLARE_METATYPE(vortan::PortText)
 
 namespace {
 
@@ -45,11 +46,13 @@ private slots:
     void undoItems_data();
     void undoItems();
     void editNames();
+    void portTexts_data();
+    void portTexts();
 };
 
 void TestTexts::everyRowHasThreeTexts() {
     const auto& t = uiTexts();
-    QCOMPARE(int(t.size()), 96);
+    QCOMPARE(int(t.size()), 98);
     std::set<std::pair<std::string, TextProperty>> seen;
     for (const UiText& row : t) {
         QVERIFY(!row.objectName.empty());
@@ -146,6 +149,14 @@ void TestTexts::pinnedTexts_data() {
     QTest::newRow("lower-case German")
         << std::string("SpeedButton5") << H << std::string("Otevření souboru s parametry")
         << std::string("Open file with parametrs") << std::string("öffnen Datei mit Kenndaten");
+    QTest::newRow("port settings item")
+        << std::string("MenuPortSettings") << C << std::string("&Nastavení portů...")
+        << std::string("Port &settings...") << std::string("Port&einstellungen...");
+    QTest::newRow("port settings hint")
+        << std::string("MenuPortSettings") << H
+        << std::string("Nastavení portů|Výběr zařízení pro každý port, hledání jednotky")
+        << std::string("Port settings|Choose the device of each port, find the unit")
+        << std::string("Porteinstellungen|Gerät für jeden Port wählen, die Zündbox suchen");
     QTest::newRow("ProgHned hint")
         << std::string("CheckBoxProgHned") << H << std::string("Programování ihned po změně")
         << std::string("Programing at once after change")
@@ -331,6 +342,37 @@ void TestTexts::editNames() {
         QVERIFY(names.count(std::string()) == 0);
     }
     QCOMPARE(editNameText(EditName::Read, 3), std::string());
+}
+
+void TestTexts::portTexts_data() {
+    QTest::addColumn<PortText>("text");
+    QTest::addColumn<QStringList>("texts"); // Czech, English, German
+    QTest::newRow("find") << PortText::FindUnit
+                          << QStringList{"&Najít jednotku", "&Find the unit", "Zündbox &suchen"};
+    QTest::newRow("unplugged") << PortText::Unplugged
+                               << QStringList{"(odpojeno)", "(unplugged)", "(ausgesteckt)"};
+    QTest::newRow("not configured")
+        << PortText::NotConfigured
+        << QStringList{"nenastaveno: %1", "not configured: %1", "nicht eingestellt: %1"};
+    QTest::newRow("in use") << PortText::InUseBy
+                            << QStringList{"Zařízení %1 používá jiný program: %2.",
+                                           "%1 is in use by another program: %2.",
+                                           "%1 wird von einem anderen Programm verwendet: %2."};
+}
+
+// Pinned texts; every port text exists in each language, and the fix for a denied
+// permission is the same command in all three.
+void TestTexts::portTexts() {
+    QFETCH(PortText, text);
+    QFETCH(QStringList, texts);
+    for (int language : {Czech, English, German}) {
+        QCOMPARE(QString::fromStdString(portText(text, language)), texts[language]);
+        for (int t = 0; t <= int(PortText::OtherError); ++t)
+            QVERIFY(!portText(PortText(t), language).empty());
+        QVERIFY(portText(PortText::PermissionDenied, language)
+                    .find("\nsudo usermod -aG dialout $USER\n") != std::string::npos);
+    }
+    QCOMPARE(portText(text, 3), std::string());
 }
 
 #include "tst_texts.moc"

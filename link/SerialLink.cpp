@@ -58,6 +58,7 @@ bool SerialLink::openPort() {
     port_.setFlowControl(QSerialPort::NoFlowControl);
     // Read-buffer size stays 0: a capped buffer stops refilling after a read served from it.
     const bool ok = port_.open(QIODevice::ReadWrite);
+    openError_ = ok ? QString() : port_.errorString();
     port_.clearError();
     return ok;
 }

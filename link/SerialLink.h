@@ -49,6 +49,8 @@ public:
     void close();
     bool isOpen() const;
     const QString& devicePath() const { return path_; }
+    // The system's words for the last failed open; empty after a successful one.
+    const QString& openError() const { return openError_; }
 
     // Bytes waiting in the input queue (at most kQueueLimit).
     int bytesWaiting();
@@ -84,6 +86,7 @@ private:
 
     QSerialPort port_;
     QString path_;
+    QString openError_;
     QByteArray queue_;
     QTimer reopenTimer_;
     PortIdentity identity_;

@@ -36,6 +36,7 @@ class TCSpinButton;
 class ParamView;
 class MonitorView;
 class LanguageView;
+class PortStatusView;
 class SimUnit;
 } // namespace vortan
 
@@ -67,6 +68,7 @@ public:
     void MenuVerifyClick();
     void MenuProgramClick();
     void MenuCom1Click(int port);
+    void MenuPortSettingsClick();
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
@@ -109,9 +111,14 @@ public:
     void setPortOverride(const QString& devicePath);
     void openPort();
     void closePort();
+    // Stores the device entries of COM1..COM10 (PORTS, written at close; empty: none), leaves
+    // the demo and opens the current port again: the port settings' OK.
+    void applyPortSettings(const std::array<QString, 10>& stored);
 
     // Tests answer modal boxes here instead of showing them.
     std::function<void(const QString&)> messageBoxHook;
+    // ... and here with the box's informative text.
+    std::function<void(const QString&, const QString&)> detailedBoxHook;
 
     vortan::DeviceImage image;
     vortan::ImageEditor editor{image}; // every change of pages 1 and 2 goes through it
@@ -148,8 +155,13 @@ private:
     void buildForm();
     void buildMenus();
     void connectControls();
-    void showBox(const QString& text);
+    void showBox(const QString& text, const QString& informative = {});
     void tickPortItem();
+    // The port field of the status bar, and the opening error with its reason.
+    void updatePortStatus();
+    void portOpened();
+    void showOpenFailure(const QString& path);
+    void leaveDemo();
     // Applies one edit of the parameter set and brings the Edit menu up to date.
     bool applyEdit(const vortan::Edit& edit);
     // The controls read into the image, as a committed field (see vortan::Edit::key).
@@ -171,6 +183,7 @@ private:
     std::unique_ptr<vortan::MonitorView> monitorView_;
     std::unique_ptr<vortan::LanguageView> languageView_;
     std::unique_ptr<vortan::SimUnit> demoUnit_;
+    std::unique_ptr<vortan::PortStatusView> portStatus_;
     vortan::IniFile ini_;
     QStringList arguments_;
     QString portOverride_;

@@ -21,13 +21,17 @@ PortIdentity portIdentity(const QString& devicePath) {
     const QString device = QFileInfo(devicePath).canonicalFilePath();
     if (device.isEmpty())
         return id;
-    const QSerialPortInfo info(device);
-    if (!info.hasVendorIdentifier() || !info.hasProductIdentifier())
-        return id;
-    id.usb = true;
-    id.vendor = info.vendorIdentifier();
-    id.product = info.productIdentifier();
-    id.serial = info.serialNumber();
+    // QSerialPortInfo(name) matches the short port name only, never a path: look it up.
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (info.systemLocation() != device || !info.hasVendorIdentifier() ||
+            !info.hasProductIdentifier())
+            continue;
+        id.usb = true;
+        id.vendor = info.vendorIdentifier();
+        id.product = info.productIdentifier();
+        id.serial = info.serialNumber();
+        break;
+    }
     return id;
 }
 

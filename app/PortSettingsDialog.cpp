@@ -36,6 +36,7 @@ PortSettingsDialog::PortSettingsDialog(PortDialogSetup setup, QWidget* parent)
             list->setItem(r, c, new QTableWidgetItem(columns[c]));
     }
     list->resizeColumnsToContents();
+    list->resizeRowsToContents();
     layout->addWidget(list);
 
     layout->addWidget(new QLabel(text(PortText::PortsHeading), this));

@@ -309,8 +309,8 @@ Triple portTriple(PortText t) {
     case PortText::Missing:
         return {"Zařízení %1 neexistuje.", "%1 does not exist.", "%1 existiert nicht."};
     case PortText::DevicesPresent:
-        return {"Přítomná sériová zařízení: %1", "Serial devices present: %1",
-                "Vorhandene serielle Geräte: %1"};
+        return {
+            "Přítomná sériová zařízení:", "Serial devices present:", "Vorhandene serielle Geräte:"};
     case PortText::NoDevicePresent:
         return {"Není přítomno žádné sériové zařízení.", "No serial device is present.",
                 "Kein serielles Gerät ist vorhanden."};

@@ -86,7 +86,7 @@ enum class PortText {
     LinkNoReply,
     LinkCannotOpen,
     Missing,        // %1 device
-    DevicesPresent, // %1 list of devices
+    DevicesPresent, // then the devices, one a line
     NoDevicePresent,
     PermissionDenied, // %1 device
     InUseBy,          // %1 device, %2 programs

@@ -72,9 +72,9 @@ QString openFailureText(const OpenFailureFacts& f, const QStringList& present, i
     switch (openFailureReason(f)) {
     case OpenFailureReason::Missing:
         return text(PortText::Missing, language).arg(f.path) + '\n' +
-               (present.isEmpty() ? text(PortText::NoDevicePresent, language)
-                                  : text(PortText::DevicesPresent, language)
-                                        .arg(present.join(QStringLiteral(", "))));
+               (present.isEmpty()
+                    ? text(PortText::NoDevicePresent, language)
+                    : text(PortText::DevicesPresent, language) + '\n' + present.join('\n'));
     case OpenFailureReason::PermissionDenied:
         return text(PortText::PermissionDenied, language).arg(f.path);
     case OpenFailureReason::InUse: {

@@ -37,7 +37,7 @@ OpenFailureFacts gatherOpenFailure(const QString& path, const QString& systemErr
 
 OpenFailureReason openFailureReason(const OpenFailureFacts& facts);
 
-// The reason in `language`: a missing device with the devices `present`, permission denied
+// The reason in `language`: a missing device and the devices `present`, permission denied
 // with the fix on Debian and Ubuntu, the programs that hold it, or the system's words.
 QString openFailureText(const OpenFailureFacts& facts, const QStringList& present, int language);
 

@@ -253,10 +253,10 @@ void tst_Ports::failureText_data() {
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("text");
-    QTest::newRow("missing") << false << false << QStringList()
-                             << QStringList{"/dev/ttyS0", "/dev/ttyUSB1"} << int(English)
-                             << "/dev/ttyUSB0 does not exist.\nSerial devices present: /dev/ttyS0, "
-                                "/dev/ttyUSB1";
+    QTest::newRow("missing")
+        << false << false << QStringList() << QStringList{"/dev/ttyS0", "/dev/ttyUSB1"}
+        << int(English)
+        << "/dev/ttyUSB0 does not exist.\nSerial devices present:\n/dev/ttyS0\n/dev/ttyUSB1";
     QTest::newRow("missing, none present, Czech")
         << false << false << QStringList() << QStringList() << int(Czech)
         << "Zařízení /dev/ttyUSB0 neexistuje.\nNení přítomno žádné sériové zařízení.";

@@ -5,6 +5,8 @@
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
 #include "app/SignalHandlers.h"
+#include "app/PortStatusView.h"
+#include "settings/Settings.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
@@ -42,6 +44,9 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     languageView_ = std::make_unique<LanguageView>(this);
+    portStatus_ = std::make_unique<PortStatusView>(statusBar());
+    connect(link_.get(), &SerialLink::linkLost, this, &TFormHlav::updatePortStatus);
+    connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
     labelHlaseni_ = requiredChild<QLabel>(this, "LabelHlaseni");
     labelSpojeni_ = requiredChild<QLabel>(this, "LabelSpojeni");
     labelFile2_ = requiredChild<QLabel>(this, "LabelFile2");
@@ -197,6 +202,7 @@ void TFormHlav::showNoConnection(bool shown) {
 
 void TFormHlav::markMapCursor() {
     UpdateMapCursor();
+    portStatus_->tick(link_->isOpen(), tick.silenceCount);
 }
 
 // ---- parameter set -------------------------------------------------------------------
@@ -366,12 +372,15 @@ void TFormHlav::showMessage(Message message) {
         label->show();
 }
 
-void TFormHlav::showBox(const QString& text) {
-    if (messageBoxHook) {
+void TFormHlav::showBox(const QString& text, const QString& informative) {
+    if (messageBoxHook)
         messageBoxHook(text);
+    if (detailedBoxHook)
+        detailedBoxHook(text, informative);
+    if (messageBoxHook || detailedBoxHook)
         return;
-    }
     QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, this);
+    box.setInformativeText(informative);
     box.exec();
 }
 
@@ -433,8 +442,10 @@ void TFormHlav::openPort() {
     if (comPort < 1 || comPort > 10)
         return;
     const QString path = portOverride_.isEmpty() ? portDevicePath(ini_, comPort) : portOverride_;
-    if (!link_->open(path))
-        showBox(kComOpeningError);
+    if (link_->open(path))
+        portOpened();
+    else
+        showOpenFailure(path);
 }
 
 void TFormHlav::closePort() {
@@ -451,6 +462,7 @@ void TFormHlav::MenuCom1Click(int port) {
     comPort = static_cast<std::uint8_t>(port);
     tickPortItem();
     closePort();
+    leaveDemo();
     openPort();
 }
 
@@ -482,6 +494,7 @@ void TFormHlav::CheckBoxExtMonitorClick() {
 void TFormHlav::applyLanguage(int lang) {
     language = static_cast<std::uint8_t>(lang);
     languageView_->apply(lang);
+    updatePortStatus();
     params_->setNoteLanguage(lang);
     updateEditMenu();
 }

@@ -37,6 +37,7 @@ class TCSpinButton;
 class ParamView;
 class MonitorView;
 class LanguageView;
+class PortStatusView;
 class SimUnit;
 } // namespace vortan
 
@@ -69,6 +70,7 @@ public:
     void MenuVerifyClick();
     void MenuProgramClick();
     void MenuCom1Click(int port);
+    void MenuPortSettingsClick();
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
@@ -111,9 +113,14 @@ public:
     void setPortOverride(const QString& devicePath);
     void openPort();
     void closePort();
+    // Stores the device entries of COM1..COM10 (PORTS, written at close; empty: none), leaves
+    // the demo and opens the current port again: the port settings' OK.
+    void applyPortSettings(const std::array<QString, 10>& stored);
 
     // Tests answer modal boxes here instead of showing them.
     std::function<void(const QString&)> messageBoxHook;
+    // ... and here with the box's informative text.
+    std::function<void(const QString&, const QString&)> detailedBoxHook;
 
 private:
     // Made before the operations and the tick, which hold it.
@@ -157,8 +164,13 @@ private:
     void buildForm();
     void buildMenus();
     void connectControls();
-    void showBox(const QString& text);
+    void showBox(const QString& text, const QString& informative = {});
     void tickPortItem();
+    // The port field of the status bar, and the opening error with its reason.
+    void updatePortStatus();
+    void portOpened();
+    void showOpenFailure(const QString& path);
+    void leaveDemo();
     // Applies one edit of the parameter set and brings the Edit menu up to date.
     bool applyEdit(const vortan::Edit& edit);
     // The controls read into the image, as a committed field (see vortan::Edit::key).
@@ -177,6 +189,7 @@ private:
     std::unique_ptr<vortan::MonitorView> monitorView_;
     std::unique_ptr<vortan::LanguageView> languageView_;
     std::unique_ptr<vortan::SimUnit> demoUnit_;
+    std::unique_ptr<vortan::PortStatusView> portStatus_;
     vortan::IniFile ini_;
     QStringList arguments_;
     QString portOverride_;

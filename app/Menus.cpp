@@ -81,6 +81,10 @@ void TFormHlav::buildMenus() {
         ports->addAction(a);
         connect(a, &QAction::triggered, this, [this, n] { MenuCom1Click(n); });
     }
+    addSeparator(com, "N5");
+    connect(addItem(com, "MenuPortSettings", "Port &settings...", {},
+                    "Port settings|Choose the device of each port, find the unit"),
+            &QAction::triggered, this, &TFormHlav::MenuPortSettingsClick);
 
     QMenu* device = addMenu(bar, "MenuDevice", "&Device");
     connect(addItem(device, "MenuRead", "&Read", QKeySequence(Qt::Key_F7),

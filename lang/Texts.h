@@ -69,6 +69,43 @@ std::string editNameText(EditName edit, int language);
 // or the plain caption when there is none. Empty for other language indexes.
 std::string undoItemText(bool redo, std::optional<EditName> edit, int language);
 
+// Texts of the port settings, the status-bar port field and the reasons of an opening error.
+// Those with %1 and %2 take the named values.
+enum class PortText {
+    DialogTitle,
+    DevicesHeading,
+    ColumnDevice,
+    ColumnDescription,
+    ColumnManufacturer,
+    ColumnSerialNumber,
+    ColumnUsbId,
+    PortsHeading,
+    PathHint,
+    FindUnit,
+    Trying,   // %1 device
+    Answered, // %1 device
+    NoAnswer,
+    NothingToTry,
+    UseFor, // %1 port number
+    Unplugged,
+    NotConfigured, // %1 device used instead
+    SimulatedUnit,
+    PseudoTerminal,
+    LinkUp,
+    LinkNoReply,
+    LinkCannotOpen,
+    Missing,        // %1 device
+    DevicesPresent, // then the devices, one a line
+    NoDevicePresent,
+    PermissionDenied, // %1 device
+    InUseBy,          // %1 device, %2 programs
+    Process,          // %1 program name, %2 process id
+    OtherError,       // %1 device, %2 the system's words
+};
+
+// The text of `t` in `language`; empty for other indexes.
+std::string portText(PortText t, int language);
+
 // Texts that are the same in every language.
 inline constexpr const char* kComOpeningError = "Com opening error";
 inline constexpr const char* kOpenFileError = "Open file error";

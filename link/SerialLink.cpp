@@ -21,13 +21,17 @@ PortIdentity portIdentity(const QString& devicePath) {
     const QString device = QFileInfo(devicePath).canonicalFilePath();
     if (device.isEmpty())
         return id;
-    const QSerialPortInfo info(device);
-    if (!info.hasVendorIdentifier() || !info.hasProductIdentifier())
-        return id;
-    id.usb = true;
-    id.vendor = info.vendorIdentifier();
-    id.product = info.productIdentifier();
-    id.serial = info.serialNumber();
+    // QSerialPortInfo(name) matches the short port name only, never a path: look it up.
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (info.systemLocation() != device || !info.hasVendorIdentifier() ||
+            !info.hasProductIdentifier())
+            continue;
+        id.usb = true;
+        id.vendor = info.vendorIdentifier();
+        id.product = info.productIdentifier();
+        id.serial = info.serialNumber();
+        break;
+    }
     return id;
 }
 
@@ -58,6 +62,7 @@ bool SerialLink::openPort() {
     port_.setFlowControl(QSerialPort::NoFlowControl);
     // Read-buffer size stays 0: a capped buffer stops refilling after a read served from it.
     const bool ok = port_.open(QIODevice::ReadWrite);
+    openError_ = ok ? QString() : port_.errorString();
     port_.clearError();
     return ok;
 }

@@ -47,6 +47,8 @@ public:
     void close();
     bool isOpen() const;
     const QString& devicePath() const { return path_; }
+    // The system's words for the last failed open; empty after a successful one.
+    const QString& openError() const { return openError_; }
 
     // Bytes waiting in the input queue (at most ReceiveQueue::kLimit).
     int bytesWaiting();
@@ -82,6 +84,7 @@ private:
 
     QSerialPort port_;
     QString path_;
+    QString openError_;
     ReceiveQueue queue_;
     QTimer reopenTimer_;
     PortIdentity identity_;

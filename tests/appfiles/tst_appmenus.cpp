@@ -76,7 +76,8 @@ void TestAppMenus::menuBarOrder() {
     QStringList com;
     for (int n = 1; n <= 10; ++n)
         com << QString("MenuCom%1").arg(n);
-    QCOMPARE(itemNames(w.get<QMenu>("MenuCom")), com);
+    QCOMPARE(itemNames(w.get<QMenu>("MenuCom")), com << "-N5"
+                                                     << "MenuPortSettings");
     QCOMPARE(itemNames(w.get<QMenu>("MenuDevice")),
              QStringList({"MenuRead", "MenuVerify", "MenuProgram"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuTools")), QStringList({"AdvanceMinus", "AdvancePlus"}));
@@ -116,6 +117,8 @@ void TestAppMenus::items_data() {
     row("MenuCom8", "Com &8", "", "");
     row("MenuCom9", "Com &9", "", "");
     row("MenuCom10", "Com 1&0", "", "");
+    row("MenuPortSettings", "Port &settings...", "",
+        "Port settings|Choose the device of each port, find the unit");
     row("MenuDevice", "&Device", "", "");
     row("MenuRead", "&Read", "F7", "Read|Reading parametrs from ignition");
     row("MenuVerify", "&Verify", "F8", "Verify|Compare set parametrs  with parametrs of ignition");

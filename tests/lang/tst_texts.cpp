@@ -45,11 +45,12 @@ private slots:
     void undoItems_data();
     void undoItems();
     void editNames();
+    void portTexts();
 };
 
 void TestTexts::everyRowHasThreeTexts() {
     const auto& t = uiTexts();
-    QCOMPARE(int(t.size()), 96);
+    QCOMPARE(int(t.size()), 98);
     std::set<std::pair<std::string, TextProperty>> seen;
     for (const UiText& row : t) {
         QVERIFY(!row.objectName.empty());
@@ -146,6 +147,14 @@ void TestTexts::pinnedTexts_data() {
     QTest::newRow("lower-case German")
         << std::string("SpeedButton5") << H << std::string("Otevření souboru s parametry")
         << std::string("Open file with parametrs") << std::string("öffnen Datei mit Kenndaten");
+    QTest::newRow("port settings item")
+        << std::string("MenuPortSettings") << C << std::string("&Nastavení portů...")
+        << std::string("Port &settings...") << std::string("Port&einstellungen...");
+    QTest::newRow("port settings hint")
+        << std::string("MenuPortSettings") << H
+        << std::string("Nastavení portů|Výběr zařízení pro každý port, hledání jednotky")
+        << std::string("Port settings|Choose the device of each port, find the unit")
+        << std::string("Porteinstellungen|Gerät für jeden Port wählen, die Zündbox suchen");
     QTest::newRow("ProgHned hint")
         << std::string("CheckBoxProgHned") << H << std::string("Programování ihned po změně")
         << std::string("Programing at once after change")
@@ -331,6 +340,20 @@ void TestTexts::editNames() {
         QVERIFY(names.count(std::string()) == 0);
     }
     QCOMPARE(editNameText(EditName::Read, 3), std::string());
+}
+
+// Every port text exists in each language; the fix for a denied permission is the same
+// command in all three.
+void TestTexts::portTexts() {
+    const char* const find[] = {"&Najít jednotku", "&Find the unit", "Zündbox &suchen"};
+    for (int language : {Czech, English, German}) {
+        QCOMPARE(portText(PortText::FindUnit, language), std::string(find[language]));
+        for (int t = 0; t <= int(PortText::OtherError); ++t)
+            QVERIFY(!portText(PortText(t), language).empty());
+        QVERIFY(portText(PortText::PermissionDenied, language)
+                    .find("\nsudo usermod -aG dialout $USER\n") != std::string::npos);
+    }
+    QCOMPARE(portText(PortText::FindUnit, 3), std::string());
 }
 
 #include "tst_texts.moc"

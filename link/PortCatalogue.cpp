@@ -1,0 +1,146 @@
+#include "link/PortCatalogue.h"
+
+#include "lang/Texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <set>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace vortan {
+namespace {
+
+const QString kDot = QStringLiteral(" · ");
+
+QString text(PortText t, int language) {
+    return QString::fromStdString(portText(t, language));
+}
+
+// The file a path leads to; the path itself when nothing is there.
+QString target(const QString& path) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
+}
+
+// "/dev/ttyUSB0 · FT232R USB UART A12345": the device with what tells it apart.
+QString summary(const SerialDevice& d) {
+    const QString more = QStringList({d.description, d.serialNumber}).join(' ').trimmed();
+    return more.isEmpty() ? d.path : d.path + kDot + more;
+}
+
+// The controlling terminals of all processes, as device numbers.
+std::set<dev_t> controllingTerminals(const QString& procFolder) {
+    std::set<dev_t> terminals;
+    const QStringList pids = QDir(procFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& pid : pids) {
+        QFile stat(procFolder + '/' + pid + QStringLiteral("/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid pgrp session tty_nr ...": the name may hold anything.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields =
+            line.mid(line.lastIndexOf(')') + 1).simplified().split(' ');
+        if (fields.size() < 5)
+            continue;
+        const unsigned long tty = fields[4].toULong();
+        if (tty != 0)
+            terminals.insert(makedev((tty >> 8) & 0xFFF, (tty & 0xFF) | ((tty >> 12) & 0xFFF00)));
+    }
+    return terminals;
+}
+
+} // namespace
+
+QStringList deviceColumns(const SerialDevice& d, int language) {
+    const QString description = d.pseudoTerminal && d.description.isEmpty()
+                                    ? text(PortText::PseudoTerminal, language)
+                                    : d.description;
+    const QString usbId = d.usb ? QStringLiteral("%1:%2")
+                                      .arg(d.vendor, 4, 16, QChar('0'))
+                                      .arg(d.product, 4, 16, QChar('0'))
+                                : QString();
+    return {d.path, description, d.manufacturer, d.serialNumber, usbId};
+}
+
+QString storedName(const SerialDevice& device, const QString& byIdFolder) {
+    if (!device.usb)
+        return device.path;
+    const QString wanted = target(device.path);
+    const QFileInfoList links =
+        QDir(byIdFolder)
+            .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& link : links)
+        if (link.isSymLink() && link.canonicalFilePath() == wanted)
+            return link.absoluteFilePath();
+    return device.path;
+}
+
+int deviceIndexOf(const QString& path, const std::vector<SerialDevice>& devices) {
+    const QString wanted = target(path);
+    for (std::size_t i = 0; i < devices.size(); ++i)
+        if (target(devices[i].path) == wanted)
+            return static_cast<int>(i);
+    return -1;
+}
+
+QString portMeaning(const QString& stored, const QString& defaultPath,
+                    const std::vector<SerialDevice>& devices, int language) {
+    if (stored.isEmpty())
+        return text(PortText::NotConfigured, language).arg(defaultPath);
+    if (!QFileInfo::exists(stored))
+        return stored + ' ' + text(PortText::Unplugged, language);
+    const int i = deviceIndexOf(stored, devices);
+    return i >= 0 ? summary(devices[static_cast<std::size_t>(i)]) : target(stored);
+}
+
+QString portStatusText(int comPort, bool demo, const QString& meaning, int language) {
+    if (demo)
+        return QStringLiteral("DEMO") + kDot + text(PortText::SimulatedUnit, language);
+    return QStringLiteral("COM%1").arg(comPort) + kDot + meaning;
+}
+
+QStringList probeCandidates(const std::vector<SerialDevice>& devices, const QString& openPath) {
+    const int open = openPath.isEmpty() ? -1 : deviceIndexOf(openPath, devices);
+    QStringList out;
+    for (std::size_t i = 0; i < devices.size(); ++i)
+        if (static_cast<int>(i) != open)
+            out << devices[i].path;
+    return out;
+}
+
+LinkMark linkMark(bool open, bool heardSinceOpen, int silenceCount) {
+    if (!open)
+        return LinkMark::CannotOpen;
+    return heardSinceOpen && silenceCount < 18 ? LinkMark::Up : LinkMark::NoReply;
+}
+
+QStringList freePseudoTerminals(const QString& ptsFolder, const QString& procFolder) {
+    const std::set<dev_t> terminals = controllingTerminals(procFolder);
+    QStringList names = QDir(ptsFolder).entryList(QDir::System | QDir::NoDotAndDotDot);
+    names.removeIf([](const QString& n) {
+        bool number = false;
+        n.toInt(&number);
+        return !number; // ptmx
+    });
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    QStringList out;
+    for (const QString& name : names) {
+        const QString path = ptsFolder + '/' + name;
+        const QByteArray native = QFile::encodeName(path);
+        struct stat st {};
+        if (::stat(native.constData(), &st) != 0 || !S_ISCHR(st.st_mode) ||
+            terminals.count(st.st_rdev) != 0 || ::access(native.constData(), R_OK | W_OK) != 0)
+            continue;
+        out << path;
+    }
+    return out;
+}
+
+} // namespace vortan

@@ -4,10 +4,10 @@
 #include "app/Hlav.h"
 #include "app/PortSettingsDialog.h"
 #include "app/PortStatusView.h"
-#include "settings/Settings.h"
 #include "lang/Texts.h"
 #include "link/OpenFailure.h"
 #include "link/SystemPorts.h"
+#include "settings/Settings.h"
 #include "sim/SimUnit.h"
 
 using namespace vortan;

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QPagedPaintDevice;
@@ -139,6 +140,9 @@ public:
     std::uint8_t comPort = 1;
     std::uint8_t language = 0;
     QString lastFilePath;
+    // The set of the parameter file last saved or opened (as on screen right after); unknown
+    // until one was. The unit's set as last seen is ops.unitSeen.
+    std::optional<vortan::DeviceImage> fileSet;
     QTimer* Timer1 = nullptr;
 
 protected:

@@ -43,6 +43,7 @@ bool TFormHlav::saveParamFile(const QString& path) {
         showBox(kOpenFileError);
         return false;
     }
+    fileSet = image;
     const QString full = QFileInfo(path).absoluteFilePath();
     labelFile2_->setText(full);
     lastFilePath = full;
@@ -77,6 +78,7 @@ bool TFormHlav::openParamFile(const QString& path) {
         }
     }
     ChangeHandler();
+    fileSet = image;
     const QString full = QFileInfo(path).absoluteFilePath();
     labelFile2_->setText(full);
     lastFilePath = full;

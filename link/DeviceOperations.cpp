@@ -142,13 +142,22 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
         return;
     const std::uint8_t* data = frame + 1;
     std::uint8_t* page = image_.page(n);
+    if (n > 0) {
+        if (!unitSeen)
+            unitSeen = image_;
+        std::memcpy(unitSeen->page(n), data, kPageSize);
+    }
 
     switch (operation) {
     case Read:
-        std::memcpy(page, data, kPageSize);
-        if (n == 1)
+        if (n == 1) {
+            std::memcpy(readPage1_.data(), data, kPageSize);
+        } else if (n == 2) {
+            std::memcpy(image_.page(1), readPage1_.data(), kPageSize);
+            std::memcpy(page, data, kPageSize);
             image_[Byte::Reserved] = 0; // ignored on receipt
-        if (n == 0) {
+        } else {
+            std::memcpy(page, data, kPageSize);
             events_.showIdentification();
             if (!unitCompatible(image_)) {
                 operation = Idle;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace vortan {
 
@@ -58,6 +59,10 @@ public:
     std::uint8_t currentCommand = 0;
     std::uint8_t tickCount = 0;
     std::uint8_t attemptCount = 0;
+    // Pages 1 and 2 as the unit last sent them in a valid reply to a read, verify or program
+    // request (also the reply that made a verify fail); unknown until the unit has answered.
+    // A page not yet seen holds the set on screen at the first reply.
+    std::optional<DeviceImage> unitSeen;
 
 private:
     void sendRequest();
@@ -71,6 +76,9 @@ private:
     Link& link_;
     OperationEvents& events_;
     std::array<std::uint8_t, kImageSize> changeSnapshot_{};
+    // Page 1 of a read in progress: the set on screen changes only once both pages are in, so
+    // a read that fails half way leaves it whole.
+    std::array<std::uint8_t, kPageSize> readPage1_{};
     bool armed_ = false;
 };
 

@@ -38,6 +38,7 @@ struct Rig {
     DeviceImage unit = unitImage();
     bool unitSilent = false;
     bool unitKeepsPage2 = false;
+    bool unitSilentOnPage2 = false;
     int unitReserved = -1; // >= 0: the unit keeps this value in the reserved byte of page 1
     std::size_t answered = 0;
 
@@ -54,6 +55,8 @@ struct Rig {
             if (unitSilent || request[0] == Command::Monitor)
                 continue;
             const int n = request[0] & Command::PageMask;
+            if (unitSilentOnPage2 && n == 2)
+                continue;
             if ((request[0] & 0xC0) == Command::Program && n > 0 && !(n == 2 && unitKeepsPage2))
                 std::memcpy(unit.page(n), request.data() + 1, kPageSize);
             if (unitReserved >= 0)
@@ -85,6 +88,7 @@ private slots:
     void silentVerify();
     void readThenVerify();
     void readSendsZeros();
+    void readFailingHalfWayKeepsTheSet();
     void programThenVerify();
     void verifyIgnoresRpm2AndReserved_data();
     void verifyIgnoresRpm2AndReserved();
@@ -171,6 +175,21 @@ void tst_DeviceOperations::readThenVerify() {
     QVERIFY(r.image == r.unit);
     QCOMPARE(r.events.identification.version, std::string("VRT07")); // the unit's page 0
     QVERIFY(r.events.boxes.empty());
+}
+
+// A read that gets page 1 but never page 2 leaves the set on screen whole (bytes no control
+// shows included), while the unit's page 1 is known for comparison.
+void tst_DeviceOperations::readFailingHalfWayKeepsTheSet() {
+    Rig r;
+    r.unit[140] = 77; // a byte no control shows
+    r.unitSilentOnPage2 = true;
+    const DeviceImage before = r.image;
+    r.ops.startRead();
+    r.run();
+    QCOMPARE(r.events.messages.back(), Message::ReadFailed);
+    QVERIFY(std::equal(before.page(1), before.page(1) + 2 * kPageSize, r.image.page(1)));
+    QVERIFY(r.ops.unitSeen);
+    QCOMPARE(int((*r.ops.unitSeen)[140]), 77);
 }
 
 void tst_DeviceOperations::readSendsZeros() {

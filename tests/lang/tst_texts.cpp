@@ -46,6 +46,8 @@ private slots:
     void undoItems();
     void editNames();
     void portTexts();
+    void changeCounts_data();
+    void changeCounts();
 };
 
 void TestTexts::everyRowHasThreeTexts() {
@@ -281,6 +283,39 @@ void TestTexts::otherLanguageIndexesGiveNothing() {
         QCOMPARE(vortan::aboutText(language, "d", "t"), std::string());
         QCOMPARE(manualFileName(language), std::string());
     }
+}
+
+void TestTexts::changeCounts_data() {
+    QTest::addColumn<int>("notInUnit"); // -1: unknown
+    QTest::addColumn<int>("notSaved");  // -1: unknown
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("nothing known")
+        << -1 << -1
+        << QStringList{"Jednotka: neznámá  ·  Neuloženo", "Unit: unknown  ·  Not saved",
+                       "Zündbox: unbekannt  ·  Nicht gespeichert"};
+    QTest::newRow("both same") << 0 << 0
+                               << QStringList{"V jednotce  ·  Uloženo", "In unit  ·  Saved",
+                                              "In der Zündbox  ·  Gespeichert"};
+    QTest::newRow("counts") << 3 << 12
+                            << QStringList{"Není v jednotce: 3  ·  Neuloženo: 12",
+                                           "Not in unit: 3  ·  Not saved: 12",
+                                           "Nicht in der Zündbox: 3  ·  Nicht gespeichert: 12"};
+    QTest::newRow("no file, unit same")
+        << 0 << -1
+        << QStringList{"V jednotce  ·  Neuloženo", "In unit  ·  Not saved",
+                       "In der Zündbox  ·  Nicht gespeichert"};
+}
+
+void TestTexts::changeCounts() {
+    QFETCH(int, notInUnit);
+    QFETCH(int, notSaved);
+    QFETCH(QStringList, texts);
+    auto known = [](int n) { return n < 0 ? std::nullopt : std::optional<int>(n); };
+    for (int language = Czech; language <= German; ++language)
+        QCOMPARE(
+            QString::fromStdString(changeCountsText(known(notInUnit), known(notSaved), language)),
+            texts[language]);
+    QCOMPARE(changeCountsText(known(notInUnit), known(notSaved), 3), std::string());
 }
 
 QTEST_GUILESS_MAIN(TestTexts)

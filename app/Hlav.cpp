@@ -221,6 +221,7 @@ void TFormHlav::updateChangeCounts(bool force) {
     };
     labelUnsaved_->setText(
         QString::fromStdString(changeCountsText(count(ops.unitSeen), count(fileSet), language)));
+    params_->markDifferences(image, ops.unitSeen);
     counted_ = std::move(sets);
 }
 

@@ -384,6 +384,13 @@ void TFormHlav::setMessageColour(const QColor& colour) {
 }
 
 void TFormHlav::showMessage(Message message) {
+    // A program ends in a verify of its own; the one that ends OK leaves a restore point.
+    if (message == Message::ProgramStarted)
+        programVerifying_ = true;
+    else if (message == Message::VerifyOk && programVerifying_)
+        saveRestorePoint();
+    if (message != Message::ProgramStarted && message != Message::VerifyStartedAuto)
+        programVerifying_ = false;
     auto* label = labelHlaseni_;
     setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
     label->setText(QString::fromStdString(messageText(message, language)));

@@ -188,6 +188,8 @@ private:
     // The status-bar counts of the changes not in the unit and not saved, and the marks of
     // the fields that differ from the unit; redone only when one of the sets changed.
     void updateChangeCounts(bool force = false);
+    // Keeps the set just programmed and verified as a restore point.
+    void saveRestorePoint();
     void setMessageColour(const QColor& colour);
     void readSettingsFiles();
     void writeSettingsFiles();
@@ -226,4 +228,6 @@ private:
         }
     };
     std::optional<CountedSets> counted_;
+    bool programVerifying_ = false;  // the running verify was started by a program
+    bool restoreErrorShown_ = false; // a restore point failed to be written in this run
 };

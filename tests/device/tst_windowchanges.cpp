@@ -1,8 +1,16 @@
 // What the window tells of the changes not yet in the unit: the counts in the status bar and
 // the orange frames on the fields that differ from the unit's set, both following every edit,
-// undo and device operation in the tick in which it happens.
+// undo and device operation in the tick in which it happens; and the restore point that a
+// program ending in "Verify OK" leaves.
 
 #include "WindowBench.h"
+#include "files/ParamFile.h"
+#include "files/RestorePoints.h"
+#include "params/ParamDiff.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStatusBar>
 
 #include <QtTest>
 
@@ -29,6 +37,8 @@ class tst_WindowChanges : public QObject {
     Q_OBJECT
 private slots:
     void editsAfterReadAreMarkedAndCounted();
+    void programVerifiedLeavesRestorePoint();
+    void restorePointErrorIsSaidOnce();
 };
 
 void tst_WindowChanges::editsAfterReadAreMarkedAndCounted() {
@@ -60,6 +70,51 @@ void tst_WindowChanges::editsAfterReadAreMarkedAndCounted() {
     b.tick();
     QVERIFY(markedCells(b).isEmpty());
     QVERIFY(counts(b).startsWith("In unit"));
+}
+
+void tst_WindowChanges::programVerifiedLeavesRestorePoint() {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.w->MenuReadClick(); // a verify of its own, which leaves none
+    QVERIFY(b.run());
+    b.w->image.map(2, 3) = 33;
+    b.w->ShowImage();
+    b.w->MenuProgramClick();
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+
+    const QString folder = data.path() + "/Vortan2/history";
+    QCOMPARE(restorePointFolder(), folder);
+    const QStringList points = listRestorePoints(folder);
+    QCOMPARE(points.size(), 1);
+    QFile file(folder + '/' + points.front());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    DeviceImage opened;
+    setDefaults(opened);
+    QVERIFY(readParamFile(file.readAll().toStdString(), opened).headerFound);
+    QCOMPARE(countDifferences(opened, b.w->image), 0);
+    QCOMPARE(opened.map(2, 3), std::uint8_t(33));
+}
+
+void tst_WindowChanges::restorePointErrorIsSaidOnce() {
+    QTemporaryDir data;
+    QFile blocker(data.path() + "/Vortan2");
+    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder would be
+    blocker.close();
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    WindowBench b;
+    QVERIFY(b.ok());
+    for (const bool said : {true, false}) {
+        b.w->statusBar()->clearMessage();
+        b.w->MenuProgramClick();
+        QVERIFY(b.run());
+        QCOMPARE(b.message(), QString("Verify OK"));
+        QCOMPARE(b.w->statusBar()->currentMessage(),
+                 said ? "Restore point could not be written to " + data.path() + "/Vortan2/history"
+                      : QString());
+    }
 }
 
 QTEST_MAIN(tst_WindowChanges)

@@ -75,6 +75,8 @@ public:
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
+    // The restore points; the one chosen is opened as a parameter file.
+    void MenuRestorePointsClick();
     void MenuExitClick();
     void MenuAboutClick();
     void MenuContensClick();

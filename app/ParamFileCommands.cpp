@@ -3,6 +3,7 @@
 
 #include "app/FileDialogs.h"
 #include "app/Hlav.h"
+#include "app/RestorePointsDialog.h"
 #include "files/ParamFile.h"
 #include "files/RegularFile.h"
 #include "files/RestorePoints.h"
@@ -98,4 +99,11 @@ void TFormHlav::saveRestorePoint() {
     restoreErrorShown_ = true;
     statusBar()->showMessage(
         QString::fromStdString(restoreText(RestoreText::WriteFailed, language)).arg(folder));
+}
+
+void TFormHlav::MenuRestorePointsClick() {
+    takeControls();
+    RestorePointsDialog dialog(restorePointFolder(), image, language, this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.chosenPath().isEmpty())
+        openParamFile(dialog.chosenPath());
 }

@@ -21,6 +21,13 @@ std::vector<UiText> buildUiTexts() {
         row("MenuFile", C, "&File", "&Soubor", "&Datei"),
         row("MenuNew", C, "&New", "&Nový", "&Neu"),
         row("MenuOpen", C, "&Open", "&Otevřít", "&Öffnen"),
+        row("MenuRestorePoints", C, "&Restore points...", "Bo&dy obnovení...",
+            "&Wiederherstellungspunkte..."),
+        row("MenuRestorePoints", H,
+            "Restore points|Sets programmed into the unit and verified, newest first",
+            "Body obnovení|Sady naprogramované do jednotky a ověřené, nejnovější první",
+            "Wiederherstellungspunkte|In die Zündbox programmierte und geprüfte Sätze, neueste "
+            "zuerst"),
         row("MenuSave", C, "&Save", "&Uložit", "&Speichern"),
         row("MenuPrint", C, "&Print", "&Tisk", "&Drucken"),
         row("MenuExit", C, "E&xit", "&Konec", "&Beenden"),

@@ -8,9 +8,14 @@
 #include "files/RestorePoints.h"
 #include "params/ParamDiff.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTreeWidget>
 
 #include <QtTest>
 
@@ -39,6 +44,7 @@ private slots:
     void editsAfterReadAreMarkedAndCounted();
     void programVerifiedLeavesRestorePoint();
     void restorePointErrorIsSaidOnce();
+    void restorePointOpensAsOneEdit();
 };
 
 void tst_WindowChanges::editsAfterReadAreMarkedAndCounted() {
@@ -115,6 +121,38 @@ void tst_WindowChanges::restorePointErrorIsSaidOnce() {
                  said ? "Restore point could not be written to " + data.path() + "/Vortan2/history"
                       : QString());
     }
+}
+
+void tst_WindowChanges::restorePointOpensAsOneEdit() {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.w->MenuProgramClick();
+    QVERIFY(b.run());
+    const DeviceImage programmed = b.w->image;
+    b.w->image.map(0, 0) = 40;
+    b.w->image.map(9, 9) = 41;
+    b.w->ChangeHandler();
+    const DeviceImage edited = b.w->image;
+
+    QStringList row;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QString("Restore points"));
+        auto* list = dialog->findChild<QTreeWidget*>("RestorePointsList");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        for (int c = 2; c < 5; ++c)
+            row << list->topLevelItem(0)->text(c);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("RestorePointsOpen"), Qt::LeftButton);
+    });
+    b.w->findChild<QAction*>("MenuRestorePoints")->trigger();
+    QCOMPARE(row.mid(1), (QStringList{"(no file)", "2"}));
+    QVERIFY(!row.front().isEmpty());
+    QVERIFY(b.w->image == programmed);
+    b.w->MenuUndoClick();
+    QVERIFY(b.w->image == edited);
 }
 
 QTEST_MAIN(tst_WindowChanges)

@@ -48,11 +48,12 @@ private slots:
     void portTexts();
     void changeCounts_data();
     void changeCounts();
+    void restoreTexts();
 };
 
 void TestTexts::everyRowHasThreeTexts() {
     const auto& t = uiTexts();
-    QCOMPARE(int(t.size()), 98);
+    QCOMPARE(int(t.size()), 100);
     std::set<std::pair<std::string, TextProperty>> seen;
     for (const UiText& row : t) {
         QVERIFY(!row.objectName.empty());
@@ -157,6 +158,9 @@ void TestTexts::pinnedTexts_data() {
         << std::string("Nastavení portů|Výběr zařízení pro každý port, hledání jednotky")
         << std::string("Port settings|Choose the device of each port, find the unit")
         << std::string("Porteinstellungen|Gerät für jeden Port wählen, die Zündbox suchen");
+    QTest::newRow("restore points item")
+        << std::string("MenuRestorePoints") << C << std::string("Bo&dy obnovení...")
+        << std::string("&Restore points...") << std::string("&Wiederherstellungspunkte...");
     QTest::newRow("ProgHned hint")
         << std::string("CheckBoxProgHned") << H << std::string("Programování ihned po změně")
         << std::string("Programing at once after change")
@@ -316,6 +320,17 @@ void TestTexts::changeCounts() {
             QString::fromStdString(changeCountsText(known(notInUnit), known(notSaved), language)),
             texts[language]);
     QCOMPARE(changeCountsText(known(notInUnit), known(notSaved), 3), std::string());
+}
+
+void TestTexts::restoreTexts() {
+    for (int language = Czech; language <= German; ++language) {
+        for (int t = 0; t <= int(RestoreText::WriteFailed); ++t)
+            QVERIFY(!restoreText(RestoreText(t), language).empty());
+        QVERIFY(restoreText(RestoreText::WriteFailed, language).find("%1") != std::string::npos);
+    }
+    QCOMPARE(restoreText(RestoreText::DialogTitle, German),
+             std::string("Wiederherstellungspunkte"));
+    QCOMPARE(restoreText(RestoreText::DialogTitle, 3), std::string());
 }
 
 QTEST_GUILESS_MAIN(TestTexts)

@@ -10,6 +10,7 @@
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
 #include "lang/Texts.h"
+#include "params/ParamDiff.h"
 #include "settings/Settings.h"
 #include "sim/SimUnit.h"
 
@@ -22,6 +23,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -44,6 +46,9 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     languageView_ = std::make_unique<LanguageView>(this);
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
+    labelUnsaved_ = new QLabel(statusBar());
+    labelUnsaved_->setObjectName("LabelUnsaved");
+    statusBar()->addPermanentWidget(labelUnsaved_);
     connect(link_.get(), &SerialLink::linkLost, this, &TFormHlav::updatePortStatus);
     connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
     labelHlaseni_ = requiredChild<QLabel>(this, "LabelHlaseni");
@@ -202,6 +207,22 @@ void TFormHlav::showNoConnection(bool shown) {
 void TFormHlav::markMapCursor() {
     UpdateMapCursor();
     portStatus_->tick(link_->isOpen(), tick.silenceCount);
+    updateChangeCounts();
+}
+
+void TFormHlav::updateChangeCounts(bool force) {
+    CountedSets sets{image, ops.unitSeen, fileSet};
+    if (!force && counted_ == sets)
+        return;
+    auto count = [this](const std::optional<DeviceImage>& other) -> std::optional<int> {
+        if (!other)
+            return std::nullopt;
+        return countDifferences(image, *other);
+    };
+    labelUnsaved_->setText(
+        QString::fromStdString(changeCountsText(count(ops.unitSeen), count(fileSet), language)));
+    params_->markDifferences(image, ops.unitSeen);
+    counted_ = std::move(sets);
 }
 
 // ---- parameter set -------------------------------------------------------------------
@@ -363,6 +384,13 @@ void TFormHlav::setMessageColour(const QColor& colour) {
 }
 
 void TFormHlav::showMessage(Message message) {
+    // A program ends in a verify of its own; the one that ends OK leaves a restore point.
+    if (message == Message::ProgramStarted)
+        programVerifying_ = true;
+    else if (message == Message::VerifyOk && programVerifying_)
+        saveRestorePoint();
+    if (message != Message::ProgramStarted && message != Message::VerifyStartedAuto)
+        programVerifying_ = false;
     auto* label = labelHlaseni_;
     setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
     label->setText(QString::fromStdString(messageText(message, language)));
@@ -496,6 +524,7 @@ void TFormHlav::applyLanguage(int lang) {
     updatePortStatus();
     params_->setNoteLanguage(lang);
     updateEditMenu();
+    updateChangeCounts(true);
 }
 
 void TFormHlav::MenuEnglishClick() {

@@ -75,6 +75,8 @@ public:
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
+    // The restore points; the one chosen is opened as a parameter file.
+    void MenuRestorePointsClick();
     void MenuExitClick();
     void MenuAboutClick();
     void MenuContensClick();
@@ -185,6 +187,11 @@ private:
     void stepServo(int delta);
     void shiftColumn(int column, int delta, bool held);
     void updateEditMenu();
+    // The status-bar counts of the changes not in the unit and not saved, and the marks of
+    // the fields that differ from the unit; redone only when one of the sets changed.
+    void updateChangeCounts(bool force = false);
+    // Keeps the set just programmed and verified as a restore point.
+    void saveRestorePoint();
     void setMessageColour(const QColor& colour);
     void readSettingsFiles();
     void writeSettingsFiles();
@@ -212,4 +219,17 @@ private:
     QAction* menuUndo_ = nullptr;
     QAction* menuRedo_ = nullptr;
     vortan::DeviceImage readStart_; // the set as it stood when the last read began
+    QLabel* labelUnsaved_ = nullptr;
+    // The sets the counts and marks were last worked out from.
+    struct CountedSets {
+        vortan::DeviceImage screen;
+        std::optional<vortan::DeviceImage> unit;
+        std::optional<vortan::DeviceImage> file;
+        bool operator==(const CountedSets& o) const {
+            return screen == o.screen && unit == o.unit && file == o.file;
+        }
+    };
+    std::optional<CountedSets> counted_;
+    bool programVerifying_ = false;  // the running verify was started by a program
+    bool restoreErrorShown_ = false; // a restore point failed to be written in this run
 };

@@ -47,6 +47,9 @@ void TFormHlav::buildMenus() {
     connect(addItem(file, "MenuOpen", "&Open", QKeySequence(Qt::Key_F3),
                     "Open|Open file with parametrs"),
             &QAction::triggered, this, &TFormHlav::MenuOpenClick);
+    connect(addItem(file, "MenuRestorePoints", "&Restore points...", {},
+                    "Restore points|Sets programmed into the unit and verified, newest first"),
+            &QAction::triggered, this, &TFormHlav::MenuRestorePointsClick);
     addSeparator(file, "N1");
     connect(
         addItem(file, "MenuSave", "&Save", QKeySequence(Qt::Key_F2), "Save|Save parametrs to file"),

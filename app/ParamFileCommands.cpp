@@ -3,14 +3,17 @@
 
 #include "app/FileDialogs.h"
 #include "app/Hlav.h"
+#include "app/RestorePointsDialog.h"
 #include "files/ParamFile.h"
 #include "files/RegularFile.h"
+#include "files/RestorePoints.h"
 #include "lang/Texts.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStatusBar>
 
 using namespace vortan;
 
@@ -83,4 +86,24 @@ bool TFormHlav::openParamFile(const QString& path) {
     labelFile2_->setText(full);
     lastFilePath = full;
     return true;
+}
+
+void TFormHlav::saveRestorePoint() {
+    const QString folder = restorePointFolder();
+    const QString name = restorePointName(
+        QDateTime::currentDateTime(), QString::fromStdString(formatIdentification(image).version));
+    const QByteArray text =
+        QByteArray::fromStdString(writeParamFile(image, checkExtMonitor_->isChecked(), kEol));
+    if (writeRestorePoint(folder, name, text, labelFile2_->text()) || restoreErrorShown_)
+        return;
+    restoreErrorShown_ = true;
+    statusBar()->showMessage(
+        QString::fromStdString(restoreText(RestoreText::WriteFailed, language)).arg(folder));
+}
+
+void TFormHlav::MenuRestorePointsClick() {
+    takeControls();
+    RestorePointsDialog dialog(restorePointFolder(), image, language, this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.chosenPath().isEmpty())
+        openParamFile(dialog.chosenPath());
 }

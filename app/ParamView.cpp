@@ -3,6 +3,7 @@
 
 #include "controls/ParamSpinBox.h"
 #include "lang/Texts.h"
+#include "params/ParamDiff.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,6 +75,18 @@ int ParamView::byteOf(const ParamSpinBox* edit) const {
         if (n.edit == edit)
             return n.param.byte;
     return -1;
+}
+
+int ParamView::markDifferences(const DeviceImage& image,
+                               const std::optional<DeviceImage>& unit) const {
+    int marked = 0;
+    for (const Number& n : numbers_) {
+        const int b = n.param.byte;
+        const bool differs = unit && isComparedByte(b) && image[b] != (*unit)[b];
+        n.edit->setDiffersMark(differs);
+        marked += differs;
+    }
+    return marked;
 }
 
 void ParamView::read(DeviceImage& image) const {

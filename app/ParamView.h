@@ -7,6 +7,7 @@
 #include "params/ParamTable.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -30,6 +31,9 @@ public:
     void show(const DeviceImage& image, int language);
     // Puts the notes of the marked fields into `language`.
     void setNoteLanguage(int language);
+    // Frames the fields whose value in `image` differs from `unit`'s; none while the unit's
+    // set is unknown. The number of fields marked.
+    int markDifferences(const DeviceImage& image, const std::optional<DeviceImage>& unit) const;
     // The map rows follow TPS_MAPA; the servo and N2O groups follow their enable flags.
     void applyLayout(const DeviceImage& image) const;
 

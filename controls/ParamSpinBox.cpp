@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
@@ -144,6 +145,25 @@ void ParamSpinBox::wheelEvent(QWheelEvent* event) {
         return;
     }
     QSpinBox::wheelEvent(event);
+}
+
+const QColor ParamSpinBox::kDiffersColour(0xFF, 0x8C, 0x00);
+
+void ParamSpinBox::setDiffersMark(bool marked) {
+    if (differs_ == marked)
+        return;
+    differs_ = marked;
+    update();
+}
+
+void ParamSpinBox::paintEvent(QPaintEvent* event) {
+    QSpinBox::paintEvent(event);
+    if (!differs_)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(kDiffersColour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 } // namespace vortan

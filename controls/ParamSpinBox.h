@@ -11,6 +11,9 @@
 // field keeps its previous value. A value shown from the parameter set is shown as it is,
 // even outside the editing range (the unit or a file may hold it): it is marked in red with
 // a note, and kept until the tuner types or steps another value, which the range bounds.
+//
+// A field whose value differs from the unit's gets a thin orange frame around it, drawn over
+// the border only, so the background of the cell in use and red text stay visible.
 
 #include <QColor>
 #include <QSpinBox>
@@ -35,6 +38,11 @@ public:
     void setOutOfRangeNote(const QString& note) { note_ = note; }
     const QString& outOfRangeNote() const { return note_; }
 
+    // The frame of a value that differs from the unit's.
+    static const QColor kDiffersColour;
+    void setDiffersMark(bool marked);
+    bool hasDiffersMark() const { return differs_; }
+
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
@@ -49,6 +57,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void setMarked(bool marked);
@@ -56,6 +65,7 @@ private:
     int editMin_ = 0;
     int editMax_ = 99;
     bool outOfRange_ = false;
+    bool differs_ = false;
     QString note_;
     QColor plainText_;
 };

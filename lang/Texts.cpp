@@ -21,6 +21,13 @@ std::vector<UiText> buildUiTexts() {
         row("MenuFile", C, "&File", "&Soubor", "&Datei"),
         row("MenuNew", C, "&New", "&Nový", "&Neu"),
         row("MenuOpen", C, "&Open", "&Otevřít", "&Öffnen"),
+        row("MenuRestorePoints", C, "&Restore points...", "Bo&dy obnovení...",
+            "&Wiederherstellungspunkte..."),
+        row("MenuRestorePoints", H,
+            "Restore points|Sets programmed into the unit and verified, newest first",
+            "Body obnovení|Sady naprogramované do jednotky a ověřené, nejnovější první",
+            "Wiederherstellungspunkte|In die Zündbox programmierte und geprüfte Sätze, neueste "
+            "zuerst"),
         row("MenuSave", C, "&Save", "&Uložit", "&Speichern"),
         row("MenuPrint", C, "&Print", "&Tisk", "&Drucken"),
         row("MenuExit", C, "E&xit", "&Konec", "&Beenden"),
@@ -350,7 +357,59 @@ Triple portTriple(PortText t) {
     return {"", "", ""};
 }
 
+Triple restoreTriple(RestoreText t) {
+    switch (t) {
+    case RestoreText::DialogTitle:
+        return {"Body obnovení", "Restore points", "Wiederherstellungspunkte"};
+    case RestoreText::ColumnDate:
+        return {"Datum", "Date", "Datum"};
+    case RestoreText::ColumnTime:
+        return {"Čas", "Time", "Zeit"};
+    case RestoreText::ColumnUnit:
+        return {"Jednotka", "Unit", "Zündbox"};
+    case RestoreText::ColumnFile:
+        return {"Soubor", "File", "Datei"};
+    case RestoreText::ColumnDifferences:
+        return {"Rozdílů", "Differences", "Unterschiede"};
+    case RestoreText::Open:
+        return {"&Otevřít", "&Open", "Ö&ffnen"};
+    case RestoreText::Close:
+        return {"&Zavřít", "&Close", "&Schließen"};
+    case RestoreText::NoFile:
+        return {"(bez souboru)", "(no file)", "(keine Datei)"};
+    case RestoreText::WriteFailed:
+        return {"Bod obnovení nelze zapsat do %1", "Restore point could not be written to %1",
+                "Wiederherstellungspunkt konnte nicht in %1 geschrieben werden"};
+    }
+    return {"", "", ""};
+}
+
 } // namespace
+
+std::string restoreText(RestoreText t, int language) {
+    return pick(restoreTriple(t), language);
+}
+
+std::string changeCountsText(std::optional<int> notInUnit, std::optional<int> notSaved,
+                             int language) {
+    static const Triple unitUnknown = {"Jednotka: neznámá", "Unit: unknown", "Zündbox: unbekannt"};
+    static const Triple inUnit = {"V jednotce", "In unit", "In der Zündbox"};
+    static const Triple notIn = {"Není v jednotce", "Not in unit", "Nicht in der Zündbox"};
+    static const Triple saved = {"Uloženo", "Saved", "Gespeichert"};
+    static const Triple unsaved = {"Neuloženo", "Not saved", "Nicht gespeichert"};
+    if (language < Czech || language > German)
+        return std::string();
+    auto counted = [language](const Triple& words, int n) {
+        return std::string(pick(words, language)) + ": " + std::to_string(n);
+    };
+    const std::string unit = !notInUnit        ? pick(unitUnknown, language)
+                             : *notInUnit == 0 ? pick(inUnit, language)
+                                               : counted(notIn, *notInUnit);
+    const std::string file = !notSaved        ? pick(unsaved, language)
+                             : *notSaved == 0 ? pick(saved, language)
+                                              : counted(unsaved, *notSaved);
+    return unit + "  ·  " + file;
+}
 
 std::string portText(PortText t, int language) {
     return pick(portTriple(t), language);

@@ -106,6 +106,31 @@ enum class PortText {
 // The text of `t` in `language`; empty for other indexes.
 std::string portText(PortText t, int language);
 
+// The status-bar field of the changes not yet in the unit and not yet saved. `notInUnit`: the
+// parameters on screen that differ from the unit's as last seen, unknown before the unit
+// answered; `notSaved`: those that differ from the file last saved or opened, unknown when
+// none was. Empty for other language indexes.
+std::string changeCountsText(std::optional<int> notInUnit, std::optional<int> notSaved,
+                             int language);
+
+// Texts of the restore points: the sets programmed into the unit and verified, kept as
+// parameter files. Those with %1 take the named value.
+enum class RestoreText {
+    DialogTitle,
+    ColumnDate,
+    ColumnTime,
+    ColumnUnit,
+    ColumnFile,
+    ColumnDifferences,
+    Open,
+    Close,
+    NoFile,      // the set came from no file
+    WriteFailed, // %1 the folder
+};
+
+// The text of `t` in `language`; empty for other indexes.
+std::string restoreText(RestoreText t, int language);
+
 // Texts that are the same in every language.
 inline constexpr const char* kComOpeningError = "Com opening error";
 inline constexpr const char* kOpenFileError = "Open file error";

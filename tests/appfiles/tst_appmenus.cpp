@@ -66,8 +66,8 @@ void TestAppMenus::menuBarOrder() {
                                  "MenuLanguage", "MenuHelp"}));
     QCOMPARE(w->menuBar()->objectName(), QString("MainMenu1"));
     QCOMPARE(itemNames(w.get<QMenu>("MenuFile")),
-             QStringList({"MenuNew", "-N3", "MenuOpen", "-N1", "MenuSave", "-N2", "MenuPrint",
-                          "-N4", "MenuExit"}));
+             QStringList({"MenuNew", "-N3", "MenuOpen", "MenuRestorePoints", "-N1", "MenuSave",
+                          "-N2", "MenuPrint", "-N4", "MenuExit"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuEdit")), QStringList({"MenuUndo", "MenuRedo"}));
     QVERIFY(!w.get<QAction>("MenuUndo")->isEnabled());
     QVERIFY(!w.get<QAction>("MenuRedo")->isEnabled());

@@ -46,11 +46,14 @@ private slots:
     void undoItems();
     void editNames();
     void portTexts();
+    void changeCounts_data();
+    void changeCounts();
+    void restoreTexts();
 };
 
 void TestTexts::everyRowHasThreeTexts() {
     const auto& t = uiTexts();
-    QCOMPARE(int(t.size()), 98);
+    QCOMPARE(int(t.size()), 100);
     std::set<std::pair<std::string, TextProperty>> seen;
     for (const UiText& row : t) {
         QVERIFY(!row.objectName.empty());
@@ -155,6 +158,9 @@ void TestTexts::pinnedTexts_data() {
         << std::string("Nastavení portů|Výběr zařízení pro každý port, hledání jednotky")
         << std::string("Port settings|Choose the device of each port, find the unit")
         << std::string("Porteinstellungen|Gerät für jeden Port wählen, die Zündbox suchen");
+    QTest::newRow("restore points item")
+        << std::string("MenuRestorePoints") << C << std::string("Bo&dy obnovení...")
+        << std::string("&Restore points...") << std::string("&Wiederherstellungspunkte...");
     QTest::newRow("ProgHned hint")
         << std::string("CheckBoxProgHned") << H << std::string("Programování ihned po změně")
         << std::string("Programing at once after change")
@@ -281,6 +287,50 @@ void TestTexts::otherLanguageIndexesGiveNothing() {
         QCOMPARE(vortan::aboutText(language, "d", "t"), std::string());
         QCOMPARE(manualFileName(language), std::string());
     }
+}
+
+void TestTexts::changeCounts_data() {
+    QTest::addColumn<int>("notInUnit"); // -1: unknown
+    QTest::addColumn<int>("notSaved");  // -1: unknown
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("nothing known")
+        << -1 << -1
+        << QStringList{"Jednotka: neznámá  ·  Neuloženo", "Unit: unknown  ·  Not saved",
+                       "Zündbox: unbekannt  ·  Nicht gespeichert"};
+    QTest::newRow("both same") << 0 << 0
+                               << QStringList{"V jednotce  ·  Uloženo", "In unit  ·  Saved",
+                                              "In der Zündbox  ·  Gespeichert"};
+    QTest::newRow("counts") << 3 << 12
+                            << QStringList{"Není v jednotce: 3  ·  Neuloženo: 12",
+                                           "Not in unit: 3  ·  Not saved: 12",
+                                           "Nicht in der Zündbox: 3  ·  Nicht gespeichert: 12"};
+    QTest::newRow("no file, unit same")
+        << 0 << -1
+        << QStringList{"V jednotce  ·  Neuloženo", "In unit  ·  Not saved",
+                       "In der Zündbox  ·  Nicht gespeichert"};
+}
+
+void TestTexts::changeCounts() {
+    QFETCH(int, notInUnit);
+    QFETCH(int, notSaved);
+    QFETCH(QStringList, texts);
+    auto known = [](int n) { return n < 0 ? std::nullopt : std::optional<int>(n); };
+    for (int language = Czech; language <= German; ++language)
+        QCOMPARE(
+            QString::fromStdString(changeCountsText(known(notInUnit), known(notSaved), language)),
+            texts[language]);
+    QCOMPARE(changeCountsText(known(notInUnit), known(notSaved), 3), std::string());
+}
+
+void TestTexts::restoreTexts() {
+    for (int language = Czech; language <= German; ++language) {
+        for (int t = 0; t <= int(RestoreText::WriteFailed); ++t)
+            QVERIFY(!restoreText(RestoreText(t), language).empty());
+        QVERIFY(restoreText(RestoreText::WriteFailed, language).find("%1") != std::string::npos);
+    }
+    QCOMPARE(restoreText(RestoreText::DialogTitle, German),
+             std::string("Wiederherstellungspunkte"));
+    QCOMPARE(restoreText(RestoreText::DialogTitle, 3), std::string());
 }
 
 QTEST_GUILESS_MAIN(TestTexts)

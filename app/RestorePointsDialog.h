@@ -1,0 +1,31 @@
+#pragma once
+// The list of restore points, newest first: date, time, unit, the file the set came from and
+// how many values differ from the set on screen; "Open" takes the chosen one.
+
+#include "params/DeviceImage.h"
+
+#include <QDialog>
+
+class QTreeWidget;
+class QPushButton;
+
+namespace vortan {
+
+class RestorePointsDialog : public QDialog {
+    Q_OBJECT
+public:
+    RestorePointsDialog(const QString& folder, const DeviceImage& screen, int language,
+                        QWidget* parent = nullptr);
+    // The restore point chosen with Open; empty otherwise.
+    QString chosenPath() const { return chosen_; }
+
+private:
+    void openChosen();
+
+    QString folder_;
+    QString chosen_;
+    QTreeWidget* list_;
+    QPushButton* open_;
+};
+
+} // namespace vortan

@@ -1,0 +1,159 @@
+// What the window tells of the changes not yet in the unit: the counts in the status bar and
+// the orange frames on the fields that differ from the unit's set, both following every edit,
+// undo and device operation in the tick in which it happens; and the restore point that a
+// program ending in "Verify OK" leaves.
+
+#include "WindowBench.h"
+#include "files/ParamFile.h"
+#include "files/RestorePoints.h"
+#include "params/ParamDiff.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include <QtTest>
+
+using namespace devtest;
+
+namespace {
+
+// The map cells framed as differing from the unit, by name.
+QStringList markedCells(const WindowBench& b) {
+    QStringList out;
+    for (int i = 50; i < 150; ++i)
+        if (b.edit(QString("Edit%1").arg(i))->hasDiffersMark())
+            out << QString("Edit%1").arg(i);
+    return out;
+}
+
+QString counts(const WindowBench& b) {
+    return b.label("LabelUnsaved")->text();
+}
+
+} // namespace
+
+class tst_WindowChanges : public QObject {
+    Q_OBJECT
+private slots:
+    void editsAfterReadAreMarkedAndCounted();
+    void programVerifiedLeavesRestorePoint();
+    void restorePointErrorIsSaidOnce();
+    void restorePointOpensAsOneEdit();
+};
+
+void tst_WindowChanges::editsAfterReadAreMarkedAndCounted() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.w->show();
+    b.tick();
+    QVERIFY(counts(b).startsWith("Unit: unknown"));
+    b.w->MenuReadClick();
+    QVERIFY(b.run());
+    b.tick();
+    QVERIFY(counts(b).startsWith("In unit"));
+    QVERIFY(markedCells(b).isEmpty());
+
+    const QStringList cells = {"Edit51", "Edit77", "Edit149"};
+    for (const QString& name : cells) {
+        ParamSpinBox* cell = b.edit(name);
+        cell->setFocus();
+        cell->selectAll();
+        QTest::keyClicks(cell, QString::number(cell->value() == 5 ? 6 : 5));
+        QTest::keyClick(cell, Qt::Key_Return);
+    }
+    b.tick();
+    QCOMPARE(markedCells(b), cells);
+    QVERIFY(counts(b).startsWith("Not in unit: 3"));
+
+    for (int i = 0; i < 3; ++i)
+        b.w->MenuUndoClick();
+    b.tick();
+    QVERIFY(markedCells(b).isEmpty());
+    QVERIFY(counts(b).startsWith("In unit"));
+}
+
+void tst_WindowChanges::programVerifiedLeavesRestorePoint() {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.w->MenuReadClick(); // a verify of its own, which leaves none
+    QVERIFY(b.run());
+    b.w->image.map(2, 3) = 33;
+    b.w->ShowImage();
+    b.w->MenuProgramClick();
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+
+    const QString folder = data.path() + "/Vortan2/history";
+    QCOMPARE(restorePointFolder(), folder);
+    const QStringList points = listRestorePoints(folder);
+    QCOMPARE(points.size(), 1);
+    QFile file(folder + '/' + points.front());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    DeviceImage opened;
+    setDefaults(opened);
+    QVERIFY(readParamFile(file.readAll().toStdString(), opened).headerFound);
+    QCOMPARE(countDifferences(opened, b.w->image), 0);
+    QCOMPARE(opened.map(2, 3), std::uint8_t(33));
+}
+
+void tst_WindowChanges::restorePointErrorIsSaidOnce() {
+    QTemporaryDir data;
+    QFile blocker(data.path() + "/Vortan2");
+    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder would be
+    blocker.close();
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    WindowBench b;
+    QVERIFY(b.ok());
+    for (const bool said : {true, false}) {
+        b.w->statusBar()->clearMessage();
+        b.w->MenuProgramClick();
+        QVERIFY(b.run());
+        QCOMPARE(b.message(), QString("Verify OK"));
+        QCOMPARE(b.w->statusBar()->currentMessage(),
+                 said ? "Restore point could not be written to " + data.path() + "/Vortan2/history"
+                      : QString());
+    }
+}
+
+void tst_WindowChanges::restorePointOpensAsOneEdit() {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.w->MenuProgramClick();
+    QVERIFY(b.run());
+    const DeviceImage programmed = b.w->image;
+    b.w->image.map(0, 0) = 40;
+    b.w->image.map(9, 9) = 41;
+    b.w->ChangeHandler();
+    const DeviceImage edited = b.w->image;
+
+    QStringList row;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QString("Restore points"));
+        auto* list = dialog->findChild<QTreeWidget*>("RestorePointsList");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        for (int c = 2; c < 5; ++c)
+            row << list->topLevelItem(0)->text(c);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("RestorePointsOpen"), Qt::LeftButton);
+    });
+    b.w->findChild<QAction*>("MenuRestorePoints")->trigger();
+    QCOMPARE(row.mid(1), (QStringList{"(no file)", "2"}));
+    QVERIFY(!row.front().isEmpty());
+    QVERIFY(b.w->image == programmed);
+    b.w->MenuUndoClick();
+    QVERIFY(b.w->image == edited);
+}
+
+QTEST_MAIN(tst_WindowChanges)
+#include "tst_windowchanges.moc"

@@ -1,6 +1,7 @@
 #include "app/Hlav.h"
 #include "app/FindChild.h"
 
+#include "app/DiffReport.h"
 #include "app/LanguageView.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
@@ -13,11 +14,13 @@
 #include "settings/Settings.h"
 #include "sim/SimUnit.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -187,6 +190,7 @@ void TFormHlav::FormClose() {
 
 void TFormHlav::Timer1Timer() {
     tick.run(*this);
+    refreshDiffReport();
 }
 
 void TFormHlav::hideMessage() {
@@ -218,6 +222,7 @@ void TFormHlav::ChangeHandler() {
     normalise(image, language, comPort);
     ShowImage();
     ops.programAfterChange(checkProgHned_->isChecked());
+    refreshDiffReport();
 }
 
 void TFormHlav::CommitControls() {
@@ -340,6 +345,46 @@ void TFormHlav::updateEditMenu() {
     menuUndo_->setEnabled(undo.has_value());
     menuRedo_->setText(QString::fromStdString(undoItemText(true, redo, language)));
     menuRedo_->setEnabled(redo.has_value());
+}
+
+// ---- difference report -----------------------------------------------------------------
+
+void TFormHlav::showDiffReport() {
+    if (!diffReport_) {
+        diffReport_ = new DiffReport(this);
+        connect(diffReport_, &DiffReport::takeValues, this, &TFormHlav::takeReportValues);
+        connect(diffReport_, &DiffReport::programRequested, this, &TFormHlav::MenuProgramClick);
+    }
+    diffReport_->show();
+    diffReport_->raise();
+    refreshDiffReport();
+}
+
+void TFormHlav::refreshDiffReport() {
+    if (!diffReport_ || diffReport_->isHidden())
+        return;
+    const CaptionLookup caption = [this](const char* name) {
+        QString text;
+        if (auto* label = findChild<QLabel*>(name))
+            text = label->text();
+        else if (auto* button = findChild<QAbstractButton*>(name))
+            text = button->text();
+        else if (auto* group = findChild<QGroupBox*>(name))
+            text = group->title();
+        return text.remove('&').toStdString();
+    };
+    diffReport_->refresh(image, ops.unitSeen, fileSet, language, caption);
+}
+
+void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
+    const std::optional<DeviceImage>& from = fromUnit ? ops.unitSeen : fileSet;
+    if (!from || bytes.empty())
+        return;
+    DeviceImage taken = image;
+    for (const int b : bytes)
+        taken[b] = (*from)[b];
+    applyEdit(valuesEdit(fromUnit ? EditName::TakeUnit : EditName::TakeFile, taken));
+    ChangeHandler();
 }
 
 // ---- device operations -----------------------------------------------------------------
@@ -496,6 +541,7 @@ void TFormHlav::applyLanguage(int lang) {
     updatePortStatus();
     params_->setNoteLanguage(lang);
     updateEditMenu();
+    refreshDiffReport();
 }
 
 void TFormHlav::MenuEnglishClick() {

@@ -32,6 +32,7 @@ class QTimer;
 class QToolButton;
 
 namespace vortan {
+class DiffReport;
 class ParamSpinBox;
 class TCGauge;
 class TCSpinButton;
@@ -96,6 +97,10 @@ public:
     void CheckBoxExtMonitorClick();
     void MenuUndoClick();
     void MenuRedoClick();
+
+    // The difference report of the set on screen against the unit's set as last seen and the
+    // file's set, opened (made when first needed) and brought up to date.
+    void showDiffReport();
 
     // Live monitor: a frame as the drain hands it over, shown when it is a valid packet.
     void ShowMonitorPacket(const std::uint8_t* frame);
@@ -185,6 +190,11 @@ private:
     void stepServo(int delta);
     void shiftColumn(int column, int delta, bool held);
     void updateEditMenu();
+    // Brings an open difference report up to date; cheap when nothing changed.
+    void refreshDiffReport();
+    // The report's "Take ... values": those positions from the unit's or the file's set, as
+    // one edit.
+    void takeReportValues(bool fromUnit, const std::vector<int>& bytes);
     void setMessageColour(const QColor& colour);
     void readSettingsFiles();
     void writeSettingsFiles();
@@ -212,4 +222,5 @@ private:
     QAction* menuUndo_ = nullptr;
     QAction* menuRedo_ = nullptr;
     vortan::DeviceImage readStart_; // the set as it stood when the last read began
+    vortan::DiffReport* diffReport_ = nullptr;
 };

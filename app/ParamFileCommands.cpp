@@ -44,6 +44,7 @@ bool TFormHlav::saveParamFile(const QString& path) {
         return false;
     }
     fileSet = image;
+    refreshDiffReport();
     const QString full = QFileInfo(path).absoluteFilePath();
     labelFile2_->setText(full);
     lastFilePath = full;
@@ -79,6 +80,7 @@ bool TFormHlav::openParamFile(const QString& path) {
     }
     ChangeHandler();
     fileSet = image;
+    refreshDiffReport();
     const QString full = QFileInfo(path).absoluteFilePath();
     labelFile2_->setText(full);
     lastFilePath = full;

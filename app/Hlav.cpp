@@ -373,11 +373,11 @@ void TFormHlav::refreshDiffReport() {
             text = group->title();
         return text.remove('&').toStdString();
     };
-    diffReport_->refresh(image, ops.unitSeen, fileSet, language, caption);
+    diffReport_->refresh(image, ops.unitSeen, reportFile(), language, caption);
 }
 
 void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
-    const std::optional<DeviceImage>& from = fromUnit ? ops.unitSeen : fileSet;
+    const std::optional<DeviceImage>& from = fromUnit ? ops.unitSeen : reportFile();
     if (!from || bytes.empty())
         return;
     DeviceImage taken = image;

@@ -109,6 +109,10 @@ public:
     // Parameter file commands with the path chosen (the menu commands ask a dialog first).
     bool saveParamFile(const QString& path);
     bool openParamFile(const QString& path);
+    // File › Compare with file: the report with that file's set beside the screen's, which
+    // stays as it is.
+    void MenuCompareFileClick();
+    bool compareWithFile(const QString& path);
     // The print command's work on a chosen device (a printer or a PDF file): heading in the
     // message label, the window rendered to fit the page, the label and colour restored.
     void printSheet(QPagedPaintDevice& device);
@@ -223,4 +227,9 @@ private:
     QAction* menuRedo_ = nullptr;
     vortan::DeviceImage readStart_; // the set as it stood when the last read began
     vortan::DiffReport* diffReport_ = nullptr;
+    // The file the report compares with, when chosen by Compare with file; otherwise fileSet.
+    std::optional<vortan::DeviceImage> comparedFile_;
+    const std::optional<vortan::DeviceImage>& reportFile() const {
+        return comparedFile_ ? comparedFile_ : fileSet;
+    }
 };

@@ -47,6 +47,9 @@ void TFormHlav::buildMenus() {
     connect(addItem(file, "MenuOpen", "&Open", QKeySequence(Qt::Key_F3),
                     "Open|Open file with parametrs"),
             &QAction::triggered, this, &TFormHlav::MenuOpenClick);
+    connect(addItem(file, "MenuCompareFile", "&Compare with file...", {},
+                    "Compare with file|Show how the parameters differ from those of a file"),
+            &QAction::triggered, this, &TFormHlav::MenuCompareFileClick);
     addSeparator(file, "N1");
     connect(
         addItem(file, "MenuSave", "&Save", QKeySequence(Qt::Key_F2), "Save|Save parametrs to file"),

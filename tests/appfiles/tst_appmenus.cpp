@@ -66,8 +66,8 @@ void TestAppMenus::menuBarOrder() {
                                  "MenuLanguage", "MenuHelp"}));
     QCOMPARE(w->menuBar()->objectName(), QString("MainMenu1"));
     QCOMPARE(itemNames(w.get<QMenu>("MenuFile")),
-             QStringList({"MenuNew", "-N3", "MenuOpen", "-N1", "MenuSave", "-N2", "MenuPrint",
-                          "-N4", "MenuExit"}));
+             QStringList({"MenuNew", "-N3", "MenuOpen", "MenuCompareFile", "-N1", "MenuSave", "-N2",
+                          "MenuPrint", "-N4", "MenuExit"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuEdit")), QStringList({"MenuUndo", "MenuRedo"}));
     QVERIFY(!w.get<QAction>("MenuUndo")->isEnabled());
     QVERIFY(!w.get<QAction>("MenuRedo")->isEnabled());
@@ -100,6 +100,8 @@ void TestAppMenus::items_data() {
     row("MenuFile", "&File", "", "");
     row("MenuNew", "&New", "Ctrl+N", "New|Set default parametrs");
     row("MenuOpen", "&Open", "F3", "Open|Open file with parametrs");
+    row("MenuCompareFile", "&Compare with file...", "",
+        "Compare with file|Show how the parameters differ from those of a file");
     row("MenuSave", "&Save", "F2", "Save|Save parametrs to file");
     row("MenuPrint", "&Print", "Ctrl+P", "Print|Print parametrs");
     row("MenuExit", "E&xit", "", "Exit|End of program");

@@ -3,6 +3,7 @@
 
 #include "TestWindow.h"
 #include "app/DiffReport.h"
+#include "files/ParamFile.h"
 
 #include <QAction>
 #include <QLabel>
@@ -61,6 +62,7 @@ private slots:
     void rows_data();
     void rows();
     void takeUnitValuesThenUndo();
+    void compareWithFileKeepsScreen();
 };
 
 void tst_DiffReport::rows_data() {
@@ -121,6 +123,26 @@ void tst_DiffReport::takeUnitValuesThenUndo() {
     QVERIFY(r.w->image.map(2, 3) != 40);
     QCOMPARE(r.w->image[Byte::LIMITER2], 120);
     QVERIFY(!r.nothingDiffers());
+}
+
+// The file's set becomes the third column; the screen, its history and file label stay.
+void tst_DiffReport::compareWithFileKeepsScreen() {
+    Report r;
+    DeviceImage other = r.w->image;
+    other[Byte::LIMITER1] = 60;
+    const QString path = r.t.folder() + "/other.ign";
+    r.t.writeFile("other.ign", QByteArray::fromStdString(writeParamFile(other, false, "\n")));
+    const DeviceImage before = r.w->image;
+    QVERIFY(r.w->compareWithFile(path));
+    r.report = r.w->findChild<DiffReport*>("DiffReport");
+    r.tree = r.report->findChild<QTreeWidget*>("TreeDifferences");
+    QVERIFY(r.report->isVisible());
+    QCOMPARE(r.tree->topLevelItemCount(), 1);
+    QCOMPARE(r.texts(r.row("Start Limiter [rpm]")).mid(1),
+             QStringList({"5,000 rpm", "—", "6,000 rpm"}));
+    QVERIFY(r.w->image == before);
+    QVERIFY(!r.w->findChild<QAction*>("MenuUndo")->isEnabled());
+    QVERIFY(r.w->findChild<QLabel*>("LabelFile2")->text().isEmpty());
 }
 
 QTEST_MAIN(tst_DiffReport)

@@ -50,6 +50,8 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     connect(link_.get(), &SerialLink::linkLost, this, &TFormHlav::updatePortStatus);
     connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
     labelHlaseni_ = requiredChild<QLabel>(this, "LabelHlaseni");
+    buttonDifferences_ = requiredChild<QPushButton>(this, "ButtonDifferences");
+    connect(buttonDifferences_, &QPushButton::clicked, this, &TFormHlav::showDiffReport);
     labelSpojeni_ = requiredChild<QLabel>(this, "LabelSpojeni");
     labelFile2_ = requiredChild<QLabel>(this, "LabelFile2");
     cGauge_ = requiredChild<TCGauge>(this, "CGauge");
@@ -195,6 +197,7 @@ void TFormHlav::Timer1Timer() {
 
 void TFormHlav::hideMessage() {
     labelHlaseni_->hide();
+    buttonDifferences_->hide();
     cGauge_->hide();
 }
 
@@ -414,6 +417,8 @@ void TFormHlav::showMessage(Message message) {
     tick.messageShown();
     if (isStart(message))
         label->show();
+    // The unit's replies behind a verify error can be looked at, until the next message.
+    buttonDifferences_->setVisible(message == Message::VerifyFailed);
 }
 
 void TFormHlav::showBox(const QString& text, const QString& informative) {

@@ -214,6 +214,7 @@ private:
     bool closed_ = false;
     // Controls the tick and the link touch, looked up once.
     QLabel* labelHlaseni_ = nullptr;
+    QPushButton* buttonDifferences_ = nullptr;
     QLabel* labelSpojeni_ = nullptr;
     QLabel* labelFile2_ = nullptr;
     vortan::TCGauge* cGauge_ = nullptr;

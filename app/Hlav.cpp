@@ -402,6 +402,12 @@ void TFormHlav::MenuVerifyClick() {
 void TFormHlav::MenuProgramClick() {
     ops.startProgram();
 }
+void TFormHlav::MenuCompareUnitClick() {
+    ops.startCompare();
+}
+void TFormHlav::showComparison() {
+    showDiffReport();
+}
 
 void TFormHlav::setMessageColour(const QColor& colour) {
     auto* label = labelHlaseni_;

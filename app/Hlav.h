@@ -71,6 +71,8 @@ public:
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
+    // Device › Compare with unit: reads the unit's set, then the report; the screen stays.
+    void MenuCompareUnitClick();
     void MenuCom1Click(int port);
     void MenuPortSettingsClick();
     void MenuNewClick();
@@ -168,6 +170,7 @@ private:
     void takeControls() override;
     void normaliseAndShow() override;
     void showIdentification() override;
+    void showComparison() override;
     // TickView
     void showMonitorValues(const vortan::MonitorPacket& packet) override;
     void hideMessage() override;

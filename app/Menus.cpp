@@ -99,6 +99,11 @@ void TFormHlav::buildMenus() {
     connect(addItem(device, "MenuProgram", "&Program", QKeySequence(Qt::Key_F9),
                     "Programing|Programing  set parametrs to ignition"),
             &QAction::triggered, this, &TFormHlav::MenuProgramClick);
+    addSeparator(device, "N6");
+    connect(addItem(device, "MenuCompareUnit", "&Compare with unit", QKeySequence("Ctrl+D"),
+                    "Compare with unit|Read the unit's parameters and show how they differ, "
+                    "without changing the set on screen"),
+            &QAction::triggered, this, &TFormHlav::MenuCompareUnitClick);
 
     QMenu* tools = addMenu(bar, "MenuTools", "&Tools");
     connect(addItem(tools, "AdvanceMinus", "Advance -", QKeySequence(Qt::Key_F4),

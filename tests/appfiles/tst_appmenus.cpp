@@ -79,7 +79,7 @@ void TestAppMenus::menuBarOrder() {
     QCOMPARE(itemNames(w.get<QMenu>("MenuCom")), com << "-N5"
                                                      << "MenuPortSettings");
     QCOMPARE(itemNames(w.get<QMenu>("MenuDevice")),
-             QStringList({"MenuRead", "MenuVerify", "MenuProgram"}));
+             QStringList({"MenuRead", "MenuVerify", "MenuProgram", "-N6", "MenuCompareUnit"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuTools")), QStringList({"AdvanceMinus", "AdvancePlus"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuLanguage")),
              QStringList({"MenuEnglish", "MenuCzech", "MenuGerman"}));
@@ -125,6 +125,9 @@ void TestAppMenus::items_data() {
     row("MenuRead", "&Read", "F7", "Read|Reading parametrs from ignition");
     row("MenuVerify", "&Verify", "F8", "Verify|Compare set parametrs  with parametrs of ignition");
     row("MenuProgram", "&Program", "F9", "Programing|Programing  set parametrs to ignition");
+    row("MenuCompareUnit", "&Compare with unit", "Ctrl+D",
+        "Compare with unit|Read the unit's parameters and show how they differ, without "
+        "changing the set on screen");
     row("MenuTools", "&Tools", "", "");
     row("AdvanceMinus", "Advance -", "F4", "Curve A minus|Take off 1 degree of curve A");
     row("AdvancePlus", "Advance +", "F5", "Curve A plus|Add 1 degree of curve A");

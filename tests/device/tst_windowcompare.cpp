@@ -39,6 +39,7 @@ class tst_WindowCompare : public QObject {
     Q_OBJECT
 private slots:
     void verifyErrorOffersDifferences();
+    void compareWithUnit();
 };
 
 void tst_WindowCompare::verifyErrorOffersDifferences() {
@@ -57,6 +58,24 @@ void tst_WindowCompare::verifyErrorOffersDifferences() {
     // A new operation takes the button away.
     b.w->MenuVerifyClick();
     QVERIFY(!b.shown("ButtonDifferences"));
+}
+
+// Ctrl+D reads pages 1 and 2 only, leaves the screen and opens the report.
+void tst_WindowCompare::compareWithUnit() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    unitWithOtherLimiter(b);
+    const DeviceImage before = b.w->image;
+    b.w->show();
+    if (!QTest::qWaitForWindowActive(b.w.get()))
+        QSKIP("the window cannot become active on this platform");
+    QTest::keyClick(b.w.get(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(b.message(), "Read device:");
+    QVERIFY(b.run());
+    QCOMPARE(b.operationRequests(), (std::vector<std::uint8_t>{0x41, 0x42}));
+    QVERIFY(b.w->image == before);
+    QCOMPARE(reportRow(b, "Limiter [rpm]"),
+             QStringList({"Limiter [rpm]", "11,000 rpm", "12,300 rpm", "—"}));
 }
 
 QTEST_MAIN(tst_WindowCompare)

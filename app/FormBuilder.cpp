@@ -377,6 +377,10 @@ void TFormHlav::buildForm() {
     message->setMinimumWidth(260);
     keepPlaceWhenHidden(message);
     bottom->addWidget(message);
+    // Shown beside a verify error: opens the difference report.
+    auto* differences = makeButton(central, "ButtonDifferences", "Differences...");
+    differences->hide();
+    bottom->addWidget(differences);
     auto* progress = makeGauge(central, "CGauge", 297);
     progress->setShowText(true);
     progress->setForeColor(QColor(0x00, 0xFF, 0xFF));

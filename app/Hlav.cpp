@@ -1,6 +1,7 @@
 #include "app/Hlav.h"
 #include "app/FindChild.h"
 
+#include "app/DiffReport.h"
 #include "app/LanguageView.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
@@ -14,11 +15,13 @@
 #include "settings/Settings.h"
 #include "sim/SimUnit.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,6 +55,8 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     connect(link_.get(), &SerialLink::linkLost, this, &TFormHlav::updatePortStatus);
     connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
     labelHlaseni_ = requiredChild<QLabel>(this, "LabelHlaseni");
+    buttonDifferences_ = requiredChild<QPushButton>(this, "ButtonDifferences");
+    connect(buttonDifferences_, &QPushButton::clicked, this, &TFormHlav::showDiffReport);
     labelSpojeni_ = requiredChild<QLabel>(this, "LabelSpojeni");
     labelFile2_ = requiredChild<QLabel>(this, "LabelFile2");
     cGauge_ = requiredChild<TCGauge>(this, "CGauge");
@@ -192,10 +197,12 @@ void TFormHlav::FormClose() {
 
 void TFormHlav::Timer1Timer() {
     tick.run(*this);
+    refreshDiffReport();
 }
 
 void TFormHlav::hideMessage() {
     labelHlaseni_->hide();
+    buttonDifferences_->hide();
     cGauge_->hide();
 }
 
@@ -239,6 +246,7 @@ void TFormHlav::ChangeHandler() {
     normalise(image, language, comPort);
     ShowImage();
     ops.programAfterChange(checkProgHned_->isChecked());
+    refreshDiffReport();
 }
 
 void TFormHlav::CommitControls() {
@@ -363,6 +371,46 @@ void TFormHlav::updateEditMenu() {
     menuRedo_->setEnabled(redo.has_value());
 }
 
+// ---- difference report -----------------------------------------------------------------
+
+void TFormHlav::showDiffReport() {
+    if (!diffReport_) {
+        diffReport_ = new DiffReport(this);
+        connect(diffReport_, &DiffReport::takeValues, this, &TFormHlav::takeReportValues);
+        connect(diffReport_, &DiffReport::programRequested, this, &TFormHlav::MenuProgramClick);
+    }
+    diffReport_->show();
+    diffReport_->raise();
+    refreshDiffReport();
+}
+
+void TFormHlav::refreshDiffReport() {
+    if (!diffReport_ || diffReport_->isHidden())
+        return;
+    const CaptionLookup caption = [this](const char* name) {
+        QString text;
+        if (auto* label = findChild<QLabel*>(name))
+            text = label->text();
+        else if (auto* button = findChild<QAbstractButton*>(name))
+            text = button->text();
+        else if (auto* group = findChild<QGroupBox*>(name))
+            text = group->title();
+        return text.remove('&').toStdString();
+    };
+    diffReport_->refresh(image, ops.unitSeen, reportFile(), language, caption);
+}
+
+void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
+    const std::optional<DeviceImage>& from = fromUnit ? ops.unitSeen : reportFile();
+    if (!from || bytes.empty())
+        return;
+    DeviceImage taken = image;
+    for (const int b : bytes)
+        taken[b] = (*from)[b];
+    applyEdit(valuesEdit(fromUnit ? EditName::TakeUnit : EditName::TakeFile, taken));
+    ChangeHandler();
+}
+
 // ---- device operations -----------------------------------------------------------------
 
 void TFormHlav::MenuReadClick() {
@@ -374,6 +422,12 @@ void TFormHlav::MenuVerifyClick() {
 }
 void TFormHlav::MenuProgramClick() {
     ops.startProgram();
+}
+void TFormHlav::MenuCompareUnitClick() {
+    ops.startCompare();
+}
+void TFormHlav::showComparison() {
+    showDiffReport();
 }
 
 void TFormHlav::setMessageColour(const QColor& colour) {
@@ -397,6 +451,8 @@ void TFormHlav::showMessage(Message message) {
     tick.messageShown();
     if (isStart(message))
         label->show();
+    // The unit's replies behind a verify error can be looked at, until the next message.
+    buttonDifferences_->setVisible(message == Message::VerifyFailed);
 }
 
 void TFormHlav::showBox(const QString& text, const QString& informative) {
@@ -525,6 +581,7 @@ void TFormHlav::applyLanguage(int lang) {
     params_->setNoteLanguage(lang);
     updateEditMenu();
     updateChangeCounts(true);
+    refreshDiffReport();
 }
 
 void TFormHlav::MenuEnglishClick() {

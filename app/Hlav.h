@@ -32,6 +32,7 @@ class QTimer;
 class QToolButton;
 
 namespace vortan {
+class DiffReport;
 class ParamSpinBox;
 class TCGauge;
 class TCSpinButton;
@@ -70,6 +71,8 @@ public:
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
+    // Device › Compare with unit: reads the unit's set, then the report; the screen stays.
+    void MenuCompareUnitClick();
     void MenuCom1Click(int port);
     void MenuPortSettingsClick();
     void MenuNewClick();
@@ -99,6 +102,10 @@ public:
     void MenuUndoClick();
     void MenuRedoClick();
 
+    // The difference report of the set on screen against the unit's set as last seen and the
+    // file's set, opened (made when first needed) and brought up to date.
+    void showDiffReport();
+
     // Live monitor: a frame as the drain hands it over, shown when it is a valid packet.
     void ShowMonitorPacket(const std::uint8_t* frame);
     void UpdateMapCursor();
@@ -106,6 +113,10 @@ public:
     // Parameter file commands with the path chosen (the menu commands ask a dialog first).
     bool saveParamFile(const QString& path);
     bool openParamFile(const QString& path);
+    // File › Compare with file: the report with that file's set beside the screen's, which
+    // stays as it is.
+    void MenuCompareFileClick();
+    bool compareWithFile(const QString& path);
     // The print command's work on a chosen device (a printer or a PDF file): heading in the
     // message label, the window rendered to fit the page, the label and colour restored.
     void printSheet(QPagedPaintDevice& device);
@@ -161,6 +172,7 @@ private:
     void takeControls() override;
     void normaliseAndShow() override;
     void showIdentification() override;
+    void showComparison() override;
     // TickView
     void showMonitorValues(const vortan::MonitorPacket& packet) override;
     void hideMessage() override;
@@ -192,6 +204,11 @@ private:
     void updateChangeCounts(bool force = false);
     // Keeps the set just programmed and verified as a restore point.
     void saveRestorePoint();
+    // Brings an open difference report up to date; cheap when nothing changed.
+    void refreshDiffReport();
+    // The report's "Take ... values": those positions from the unit's or the file's set, as
+    // one edit.
+    void takeReportValues(bool fromUnit, const std::vector<int>& bytes);
     void setMessageColour(const QColor& colour);
     void readSettingsFiles();
     void writeSettingsFiles();
@@ -207,6 +224,7 @@ private:
     bool closed_ = false;
     // Controls the tick and the link touch, looked up once.
     QLabel* labelHlaseni_ = nullptr;
+    QPushButton* buttonDifferences_ = nullptr;
     QLabel* labelSpojeni_ = nullptr;
     QLabel* labelFile2_ = nullptr;
     vortan::TCGauge* cGauge_ = nullptr;
@@ -232,4 +250,10 @@ private:
     std::optional<CountedSets> counted_;
     bool programVerifying_ = false;  // the running verify was started by a program
     bool restoreErrorShown_ = false; // a restore point failed to be written in this run
+    vortan::DiffReport* diffReport_ = nullptr;
+    // The file the report compares with, when chosen by Compare with file; otherwise fileSet.
+    std::optional<vortan::DeviceImage> comparedFile_;
+    const std::optional<vortan::DeviceImage>& reportFile() const {
+        return comparedFile_ ? comparedFile_ : fileSet;
+    }
 };

@@ -17,8 +17,16 @@
 
 namespace vortan {
 
+namespace {
+std::vector<UiText> allTexts() {
+    std::vector<UiText> all = uiTexts();
+    all.insert(all.end(), addedUiTexts().begin(), addedUiTexts().end());
+    return all;
+}
+} // namespace
+
 LanguageView::LanguageView(QWidget* window) : window_(window) {
-    for (const UiText& t : uiTexts()) {
+    for (const UiText& t : allTexts()) {
         const QString name = QString::fromStdString(t.objectName);
         QObject* target =
             name == QLatin1String("FormHlav") ? window : window->findChild<QObject*>(name);
@@ -101,7 +109,7 @@ void LanguageView::apply(int language) {
     for (int i = 0; i < 3; ++i)
         if (auto* a = window_->findChild<QAction*>(kItems[i]))
             a->setChecked(i == language);
-    const auto& texts = uiTexts();
+    const std::vector<UiText> texts = allTexts();
     for (std::size_t i = 0; i < texts.size(); ++i) {
         QObject* target = targets_[i];
         if (!target)

@@ -47,6 +47,9 @@ void TFormHlav::buildMenus() {
     connect(addItem(file, "MenuOpen", "&Open", QKeySequence(Qt::Key_F3),
                     "Open|Open file with parametrs"),
             &QAction::triggered, this, &TFormHlav::MenuOpenClick);
+    connect(addItem(file, "MenuCompareFile", "&Compare with file...", {},
+                    "Compare with file|Show how the parameters differ from those of a file"),
+            &QAction::triggered, this, &TFormHlav::MenuCompareFileClick);
     connect(addItem(file, "MenuRestorePoints", "&Restore points...", {},
                     "Restore points|Sets programmed into the unit and verified, newest first"),
             &QAction::triggered, this, &TFormHlav::MenuRestorePointsClick);
@@ -99,6 +102,11 @@ void TFormHlav::buildMenus() {
     connect(addItem(device, "MenuProgram", "&Program", QKeySequence(Qt::Key_F9),
                     "Programing|Programing  set parametrs to ignition"),
             &QAction::triggered, this, &TFormHlav::MenuProgramClick);
+    addSeparator(device, "N6");
+    connect(addItem(device, "MenuCompareUnit", "&Compare with unit", QKeySequence("Ctrl+D"),
+                    "Compare with unit|Read the unit's parameters and show how they differ, "
+                    "without changing the set on screen"),
+            &QAction::triggered, this, &TFormHlav::MenuCompareUnitClick);
 
     QMenu* tools = addMenu(bar, "MenuTools", "&Tools");
     connect(addItem(tools, "AdvanceMinus", "Advance -", QKeySequence(Qt::Key_F4),

@@ -47,6 +47,8 @@ bool TFormHlav::saveParamFile(const QString& path) {
         return false;
     }
     fileSet = image;
+    comparedFile_.reset();
+    refreshDiffReport();
     const QString full = QFileInfo(path).absoluteFilePath();
     labelFile2_->setText(full);
     lastFilePath = full;
@@ -82,6 +84,8 @@ bool TFormHlav::openParamFile(const QString& path) {
     }
     ChangeHandler();
     fileSet = image;
+    comparedFile_.reset();
+    refreshDiffReport();
     const QString full = QFileInfo(path).absoluteFilePath();
     labelFile2_->setText(full);
     lastFilePath = full;
@@ -106,4 +110,31 @@ void TFormHlav::MenuRestorePointsClick() {
     RestorePointsDialog dialog(restorePointFolder(), image, language, this);
     if (dialog.exec() == QDialog::Accepted && !dialog.chosenPath().isEmpty())
         openParamFile(dialog.chosenPath());
+}
+
+void TFormHlav::MenuCompareFileClick() {
+    const auto dialog = makeOpenDialog(this, lastFilePath);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return;
+    compareWithFile(dialog->selectedFiles().front());
+}
+
+// Read as Open reads, into a copy: the set on screen, the history and the file label stay.
+bool TFormHlav::compareWithFile(const QString& path) {
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxParamFileSize);
+    if (!bytes) {
+        showBox(kOpenFileError);
+        return false;
+    }
+    DeviceImage read = image;
+    if (!readParamFile(bytes->toStdString(), read).headerFound) {
+        showMessageBox(Message::FileVersion);
+        return false;
+    }
+    std::uint8_t lang = language;
+    std::uint8_t port = comPort;
+    normalise(read, lang, port);
+    comparedFile_ = read;
+    showDiffReport();
+    return true;
 }

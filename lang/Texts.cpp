@@ -162,6 +162,31 @@ std::vector<UiText> buildUiTexts() {
     return t;
 }
 
+// Texts of the commands this program adds to the set above: the comparisons.
+std::vector<UiText> buildAddedTexts() {
+    return {
+        row("MenuCompareFile", C, "&Compare with file...", "&Porovnat se souborem...",
+            "Mit Datei &vergleichen..."),
+        row("MenuCompareUnit", C, "&Compare with unit", "Po&rovnat se zapalováním",
+            "Mit Zündbox ver&gleichen"),
+        row("ButtonDifferences", C, "Differences...", "Rozdíly...", "Unterschiede..."),
+        row("MenuCompareFile", H,
+            "Compare with file|Show how the parameters differ from those of a file",
+            "Porovnat se souborem|Zobrazit, čím se parametry liší od parametrů souboru",
+            "Mit Datei vergleichen|Zeigen, worin die Kenndaten von denen einer Datei abweichen"),
+        row("MenuCompareUnit", H,
+            "Compare with unit|Read the unit's parameters and show how they differ, without "
+            "changing the set on screen",
+            "Porovnat se zapalováním|Přečíst parametry zapalování a zobrazit rozdíly, bez změny "
+            "parametrů na obrazovce",
+            "Mit Zündbox vergleichen|Kenndaten der Zündbox lesen und die Unterschiede zeigen, "
+            "ohne die Kenndaten am Bildschirm zu ändern"),
+        row("ButtonDifferences", H, "Show the parameters the unit holds differently",
+            "Zobrazit parametry, které má zapalování jinak",
+            "Die Kenndaten zeigen, die die Zündbox anders hat"),
+    };
+}
+
 struct Triple {
     const char* czech;
     const char* english;
@@ -272,6 +297,37 @@ Triple editTriple(EditName e) {
     case EditName::RestoreLast:
         return {"Obnovení posledních parametrů", "Last parameters restored",
                 "Letzte Kenndaten wiederhergestellt"};
+    case EditName::TakeUnit:
+        return {"Hodnoty ze zapalování", "Unit's values taken", "Werte der Zündbox übernommen"};
+    case EditName::TakeFile:
+        return {"Hodnoty ze souboru", "File's values taken", "Werte der Datei übernommen"};
+    }
+    return {"", "", ""};
+}
+
+Triple reportTriple(ReportText t) {
+    switch (t) {
+    case ReportText::Title:
+        return {"Rozdíly parametrů", "Parameter differences", "Unterschiede der Kenndaten"};
+    case ReportText::ColumnParameter:
+        return {"Parametr", "Parameter", "Kenndaten"};
+    case ReportText::ColumnScreen:
+        return {"Na obrazovce", "On screen", "Am Bildschirm"};
+    case ReportText::ColumnUnit:
+        return {"V zapalování", "In the unit", "In der Zündbox"};
+    case ReportText::ColumnFile:
+        return {"V souboru", "In the file", "In der Datei"};
+    case ReportText::AdvanceMap:
+        return {"Mapa předstihu (%1)", "Advance map (%1)", "Vorzündung Karte (%1)"};
+    case ReportText::NoDifferences:
+        return {"Žádné rozdíly", "No differences", "Keine Unterschiede"};
+    case ReportText::TakeUnit:
+        return {"Převzít hodnoty &zapalování", "Take &unit's values",
+                "Werte der &Zündbox übernehmen"};
+    case ReportText::TakeFile:
+        return {"Převzít hodnoty &souboru", "Take &file's values", "Werte der &Datei übernehmen"};
+    case ReportText::Program:
+        return {"&Programovat", "&Program", "&Programmieren"};
     }
     return {"", "", ""};
 }
@@ -415,6 +471,10 @@ std::string portText(PortText t, int language) {
     return pick(portTriple(t), language);
 }
 
+std::string reportText(ReportText t, int language) {
+    return pick(reportTriple(t), language);
+}
+
 std::string editNameText(EditName edit, int language) {
     return pick(editTriple(edit), language);
 }
@@ -440,6 +500,11 @@ bool isStart(Message m) {
 
 std::string messageText(Message m, int language) {
     return pick(messageTriple(m), language);
+}
+
+const std::vector<UiText>& addedUiTexts() {
+    static const std::vector<UiText> texts = buildAddedTexts();
+    return texts;
 }
 
 const std::vector<UiText>& uiTexts() {

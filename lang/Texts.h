@@ -61,6 +61,8 @@ enum class EditName {
     OpenFile,     // a parameter file's values
     Read,         // the pages read from the unit
     RestoreLast,  // the set of the last run, at start-up
+    TakeUnit,     // values taken from the unit in the difference report
+    TakeFile,     // values taken from the file in the difference report
 };
 
 // The name of `edit` in `language`; empty for other indexes.
@@ -68,6 +70,25 @@ std::string editNameText(EditName edit, int language);
 // Caption of the Undo item, or of the Redo item when `redo`: the edit it would undo or redo,
 // or the plain caption when there is none. Empty for other language indexes.
 std::string undoItemText(bool redo, std::optional<EditName> edit, int language);
+
+// Texts of the difference report window.
+enum class ReportText {
+    Title,
+    ColumnParameter,
+    ColumnScreen,
+    ColumnUnit,
+    ColumnFile,
+    AdvanceMap, // the group of the map cells: %1 cells that differ
+    NoDifferences,
+    TakeUnit,
+    TakeFile,
+    Program,
+};
+
+// The text of `t` in `language`; empty for other indexes.
+std::string reportText(ReportText t, int language);
+// Shown in the report for a value whose set is not known.
+inline constexpr const char* kUnknownValue = "—";
 
 // Texts of the port settings, the status-bar port field and the reasons of an opening error.
 // Those with %1 and %2 take the named values.
@@ -153,6 +174,8 @@ struct UiText {
 
 // Every text a language operation sets, in the order it sets them (MenuCom1..10 expanded).
 const std::vector<UiText>& uiTexts();
+// The texts of the commands added to those (the comparisons), set after them.
+const std::vector<UiText>& addedUiTexts();
 
 // Text of the About box for `language`, with the build date and time filled in.
 std::string aboutText(int language, const std::string& buildDate, const std::string& buildTime);

@@ -14,7 +14,7 @@ constexpr int kMonitorTicks = 6;
 // file or a restored image may carry another value).
 void DeviceOperations::sendRequest() {
     const int page = currentCommand & Command::PageMask;
-    if (operation == Read || page > 2) {
+    if (operation == Read || operation == Compare || page > 2) {
         link_.write(makeFrame(currentCommand, nullptr), true);
     } else {
         std::array<std::uint8_t, kPageSize> data;
@@ -49,6 +49,17 @@ void DeviceOperations::startRead() {
     events_.setGaugeVisible(true);
     events_.clearFileLabel();
     // The first request goes out from tick() once tickCount reaches 4.
+}
+
+// Page 0 is the unit's own: a comparison starts at page 1.
+void DeviceOperations::startCompare() {
+    operation = Compare;
+    currentCommand = Command::Read + 1;
+    attemptCount = 1;
+    events_.showMessage(Message::ReadStarted);
+    events_.setGauge(0);
+    events_.setGaugeVisible(true);
+    // The first request goes out from tick(), as a read's does.
 }
 
 void DeviceOperations::startVerify() {
@@ -120,7 +131,8 @@ void DeviceOperations::tick() {
 
 void DeviceOperations::fail() {
     static constexpr Message kFailure[] = {Message::ProgramFailed, Message::ProgramFailed,
-                                           Message::VerifyFailed, Message::ReadFailed};
+                                           Message::VerifyFailed, Message::ReadFailed,
+                                           Message::ReadFailed};
     events_.showMessage(kFailure[operation]);
     operation = Idle;
 }
@@ -209,6 +221,16 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
             return;
         }
         beginVerify(Message::VerifyStartedAuto);
+        return;
+
+    case Compare: // the reply is in unitSeen already
+        if (n < 2) {
+            nextPage();
+            return;
+        }
+        events_.setGaugeVisible(false);
+        operation = Idle;
+        events_.showComparison();
         return;
     default:
         return;

@@ -1,5 +1,5 @@
 #pragma once
-// Read, verify and program as a state machine over timer ticks and reply frames.
+// Read, verify, program and compare as a state machine over timer ticks and reply frames.
 // It knows nothing of widgets: it writes its frames to the link and tells the window what to
 // show.
 
@@ -33,11 +33,14 @@ public:
     virtual void normaliseAndShow() = 0;
     // Page 0 arrived: show the unit's identification texts.
     virtual void showIdentification() = 0;
+    // A comparison has the unit's pages 1 and 2 (unitSeen): show how they differ.
+    virtual void showComparison() = 0;
 };
 
 class DeviceOperations {
 public:
-    enum Operation : std::uint8_t { Idle = 0, Program = 1, Verify = 2, Read = 3 };
+    // Compare reads pages 1 and 2 like a read, into unitSeen only.
+    enum Operation : std::uint8_t { Idle = 0, Program = 1, Verify = 2, Read = 3, Compare = 4 };
 
     DeviceOperations(DeviceImage& image, Link& link, OperationEvents& events)
         : image_(image), link_(link), events_(events) {}
@@ -46,6 +49,9 @@ public:
     void startRead();
     void startVerify();
     void startProgram();
+    // Reads the unit's pages 1 and 2 with a read's requests, resends and messages, changing
+    // nothing of the set on screen, and ends with showComparison().
+    void startCompare();
     // Called at the end of every change handler and by a click on the check box.
     void programAfterChange(bool checkBoxTicked);
 

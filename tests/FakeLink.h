@@ -88,6 +88,7 @@ public:
         ++shown;
     }
     void showIdentification() override { identification = formatIdentification(image_); }
+    void showComparison() override { ++comparisons; }
 
     void showMonitorValues(const MonitorPacket& p) override {
         packets.push_back(p);
@@ -108,6 +109,7 @@ public:
     int fileLabelCleared = 0;
     int controlsTaken = 0;
     int shown = 0;
+    int comparisons = 0;
     Identification identification; // the texts last shown
     std::vector<MonitorPacket> packets;
     bool noConnection = false;

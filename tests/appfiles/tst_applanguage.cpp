@@ -56,7 +56,9 @@ QPair<QString, QString> splitHint(const QString& hint) {
 void checkAllTexts(const Window& w, int language) {
     // A control and property set twice keeps the later text.
     QMap<QPair<QString, int>, const UiText*> last;
-    for (const UiText& t : uiTexts())
+    std::vector<UiText> texts = uiTexts();
+    texts.insert(texts.end(), addedUiTexts().begin(), addedUiTexts().end());
+    for (const UiText& t : texts)
         last[{QString::fromStdString(t.objectName), int(t.property)}] = &t;
     QVERIFY(last.size() > 80);
     for (auto it = last.cbegin(); it != last.cend(); ++it) {

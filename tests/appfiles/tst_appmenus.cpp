@@ -66,8 +66,8 @@ void TestAppMenus::menuBarOrder() {
                                  "MenuLanguage", "MenuHelp"}));
     QCOMPARE(w->menuBar()->objectName(), QString("MainMenu1"));
     QCOMPARE(itemNames(w.get<QMenu>("MenuFile")),
-             QStringList({"MenuNew", "-N3", "MenuOpen", "MenuRestorePoints", "-N1", "MenuSave",
-                          "-N2", "MenuPrint", "-N4", "MenuExit"}));
+             QStringList({"MenuNew", "-N3", "MenuOpen", "MenuCompareFile", "MenuRestorePoints",
+                          "-N1", "MenuSave", "-N2", "MenuPrint", "-N4", "MenuExit"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuEdit")), QStringList({"MenuUndo", "MenuRedo"}));
     QVERIFY(!w.get<QAction>("MenuUndo")->isEnabled());
     QVERIFY(!w.get<QAction>("MenuRedo")->isEnabled());
@@ -79,7 +79,7 @@ void TestAppMenus::menuBarOrder() {
     QCOMPARE(itemNames(w.get<QMenu>("MenuCom")), com << "-N5"
                                                      << "MenuPortSettings");
     QCOMPARE(itemNames(w.get<QMenu>("MenuDevice")),
-             QStringList({"MenuRead", "MenuVerify", "MenuProgram"}));
+             QStringList({"MenuRead", "MenuVerify", "MenuProgram", "-N6", "MenuCompareUnit"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuTools")), QStringList({"AdvanceMinus", "AdvancePlus"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuLanguage")),
              QStringList({"MenuEnglish", "MenuCzech", "MenuGerman"}));
@@ -100,6 +100,8 @@ void TestAppMenus::items_data() {
     row("MenuFile", "&File", "", "");
     row("MenuNew", "&New", "Ctrl+N", "New|Set default parametrs");
     row("MenuOpen", "&Open", "F3", "Open|Open file with parametrs");
+    row("MenuCompareFile", "&Compare with file...", "",
+        "Compare with file|Show how the parameters differ from those of a file");
     row("MenuSave", "&Save", "F2", "Save|Save parametrs to file");
     row("MenuPrint", "&Print", "Ctrl+P", "Print|Print parametrs");
     row("MenuExit", "E&xit", "", "Exit|End of program");
@@ -123,6 +125,9 @@ void TestAppMenus::items_data() {
     row("MenuRead", "&Read", "F7", "Read|Reading parametrs from ignition");
     row("MenuVerify", "&Verify", "F8", "Verify|Compare set parametrs  with parametrs of ignition");
     row("MenuProgram", "&Program", "F9", "Programing|Programing  set parametrs to ignition");
+    row("MenuCompareUnit", "&Compare with unit", "Ctrl+D",
+        "Compare with unit|Read the unit's parameters and show how they differ, without "
+        "changing the set on screen");
     row("MenuTools", "&Tools", "", "");
     row("AdvanceMinus", "Advance -", "F4", "Curve A minus|Take off 1 degree of curve A");
     row("AdvancePlus", "Advance +", "F5", "Curve A plus|Add 1 degree of curve A");

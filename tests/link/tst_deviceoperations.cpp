@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -103,6 +104,8 @@ private slots:
     void newStartAbandonsRunning();
     void monitorRequests();
     void programAfterChange();
+    void compare_data();
+    void compare();
 };
 
 void tst_DeviceOperations::silentProgram() {
@@ -479,6 +482,44 @@ void tst_DeviceOperations::programAfterChange() {
     QCOMPARE(r.ops.operation, DeviceOperations::Idle);
     r.ops.programAfterChange(true);
     QCOMPARE(r.ops.operation, DeviceOperations::Program);
+}
+
+void tst_DeviceOperations::compare_data() {
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<bool>("silentOnPage2");
+    QTest::addColumn<Commands>("requests");
+    QTest::addColumn<bool>("failed");
+    QTest::newRow("answered") << false << false << Commands{0x41, 0x42} << false;
+    QTest::newRow("silent") << true << false << Commands(4, 0x41) << true;
+    QTest::newRow("silent on page 2")
+        << false << true << Commands{0x41, 0x42, 0x42, 0x42, 0x42, 0x42} << true;
+}
+
+// Pages 1 and 2 with a read's requests and failure; the unit's pages go to unitSeen only.
+void tst_DeviceOperations::compare() {
+    QFETCH(bool, silent);
+    QFETCH(bool, silentOnPage2);
+    QFETCH(Commands, requests);
+    QFETCH(bool, failed);
+    Rig r;
+    r.unitSilent = silent;
+    r.unitSilentOnPage2 = silentOnPage2;
+    const DeviceImage before = r.image;
+    r.ops.startCompare();
+    r.run();
+    Commands sent;
+    for (const Sent& s : r.link.sent) {
+        sent.push_back(s.frame[0]);
+        QVERIFY(std::all_of(s.frame.begin() + 1, s.frame.end() - 1, [](auto b) { return b == 0; }));
+    }
+    QCOMPARE(sent, requests);
+    QCOMPARE(r.ops.operation, DeviceOperations::Idle);
+    QVERIFY(r.image == before);
+    QCOMPARE(r.events.messages.back(), failed ? Message::ReadFailed : Message::ReadStarted);
+    QCOMPARE(r.events.comparisons, failed ? 0 : 1);
+    if (!failed)
+        QVERIFY(
+            std::equal(r.unit.page(1), r.unit.page(1) + 2 * kPageSize, r.ops.unitSeen->page(1)));
 }
 
 QTEST_APPLESS_MAIN(tst_DeviceOperations)

@@ -379,6 +379,7 @@ void TFormHlav::buildForm() {
     bottom->addWidget(message);
     // Shown beside a verify error: opens the difference report.
     auto* differences = makeButton(central, "ButtonDifferences", "Differences...");
+    keepPlaceWhenHidden(differences); // the bar and the file label stay where they are
     differences->hide();
     bottom->addWidget(differences);
     auto* progress = makeGauge(central, "CGauge", 297);

@@ -108,7 +108,11 @@ void TFormHlav::saveRestorePoint() {
 void TFormHlav::MenuRestorePointsClick() {
     takeControls();
     RestorePointsDialog dialog(restorePointFolder(), image, language, this);
-    if (dialog.exec() == QDialog::Accepted && !dialog.chosenPath().isEmpty())
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return;
+    if (dialog.compareChosen())
+        compareWithFile(dialog.chosenPath());
+    else
         openParamFile(dialog.chosenPath());
 }
 

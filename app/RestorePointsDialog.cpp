@@ -68,6 +68,14 @@ RestorePointsDialog::RestorePointsDialog(const QString& folder, const DeviceImag
     open_->setEnabled(list_->topLevelItemCount() > 0);
     open_->setDefault(true);
     buttons->addButton(open_, QDialogButtonBox::AcceptRole);
+    QPushButton* compare =
+        buttons->addButton(text(RestoreText::Compare), QDialogButtonBox::ActionRole);
+    compare->setObjectName("RestorePointsCompare");
+    compare->setEnabled(open_->isEnabled());
+    connect(compare, &QPushButton::clicked, this, [this] {
+        compare_ = true;
+        openChosen();
+    });
     QPushButton* close = buttons->addButton(text(RestoreText::Close), QDialogButtonBox::RejectRole);
     close->setObjectName("RestorePointsClose");
     connect(open_, &QPushButton::clicked, this, &RestorePointsDialog::openChosen);

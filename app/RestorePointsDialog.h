@@ -1,6 +1,7 @@
 #pragma once
 // The list of restore points, newest first: date, time, unit, the file the set came from and
-// how many values differ from the set on screen; "Open" takes the chosen one.
+// how many values differ from the set on screen; "Open" takes the chosen one, "Compare" shows
+// it beside the screen in the difference report.
 
 #include "params/DeviceImage.h"
 
@@ -16,14 +17,17 @@ class RestorePointsDialog : public QDialog {
 public:
     RestorePointsDialog(const QString& folder, const DeviceImage& screen, int language,
                         QWidget* parent = nullptr);
-    // The restore point chosen with Open; empty otherwise.
+    // The restore point chosen with Open or Compare; empty otherwise.
     QString chosenPath() const { return chosen_; }
+    // True when it was chosen with Compare.
+    bool compareChosen() const { return compare_; }
 
 private:
     void openChosen();
 
     QString folder_;
     QString chosen_;
+    bool compare_ = false;
     QTreeWidget* list_;
     QPushButton* open_;
 };

@@ -429,6 +429,8 @@ Triple restoreTriple(RestoreText t) {
         return {"Rozdílů", "Differences", "Unterschiede"};
     case RestoreText::Open:
         return {"&Otevřít", "&Open", "Ö&ffnen"};
+    case RestoreText::Compare:
+        return {"&Porovnat", "Co&mpare", "&Vergleichen"};
     case RestoreText::Close:
         return {"&Zavřít", "&Close", "&Schließen"};
     case RestoreText::NoFile:

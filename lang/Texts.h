@@ -144,6 +144,7 @@ enum class RestoreText {
     ColumnFile,
     ColumnDifferences,
     Open,
+    Compare,
     Close,
     NoFile,      // the set came from no file
     WriteFailed, // %1 the folder

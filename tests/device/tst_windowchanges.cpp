@@ -153,6 +153,17 @@ void tst_WindowChanges::restorePointOpensAsOneEdit() {
     QVERIFY(b.w->image == programmed);
     b.w->MenuUndoClick();
     QVERIFY(b.w->image == edited);
+
+    // Compare shows it beside the screen in the report and leaves the screen as it is.
+    QTimer::singleShot(0, [] {
+        auto* dialog = QApplication::activeModalWidget();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("RestorePointsCompare"), Qt::LeftButton);
+    });
+    b.w->findChild<QAction*>("MenuRestorePoints")->trigger();
+    QVERIFY(b.w->image == edited);
+    auto* report = b.w->findChild<QWidget*>("DiffReport");
+    QVERIFY(report && report->isVisible());
+    report->close();
 }
 
 QTEST_MAIN(tst_WindowChanges)

@@ -147,12 +147,15 @@ void tst_WindowInput::bottomRowKeepsItsPlace() {
     QWidget* file = find<QLabel>(w, "LabelFile1");
     QWidget* bar = find<QWidget>(w, "CGauge");
     QWidget* message = find<QLabel>(w, "LabelHlaseni");
+    QWidget* differences = find<QWidget>(w, "ButtonDifferences");
     bar->show();
     message->show();
+    differences->show();
     QTRY_VERIFY(bar->isVisible());
     const int x = file->x();
     bar->hide();
     message->hide();
+    differences->hide();
     QApplication::processEvents();
     QCOMPARE(file->x(), x);
 }

@@ -4,11 +4,13 @@
 
 #include "app/Hlav.h"
 #include "monitor/MonitorPacket.h"
+#include "params/ParamDiff.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
@@ -124,6 +126,44 @@ int main(int argc, char** argv) {
           measure(
               runs, [] {}, [&] { w.Timer1Timer(); }),
           0.1);
+
+    // The difference report's rows: every compared parameter differs in the unit and in the
+    // file, each named and valued three times (screen, unit, file).
+    vortan::DeviceImage unit = a;
+    vortan::DeviceImage file = a;
+    for (int i = vortan::kPageSize; i < vortan::kImageSize; ++i) {
+        unit[i] = static_cast<std::uint8_t>(a[i] + 1);
+        file[i] = static_cast<std::uint8_t>(a[i] + 2);
+    }
+    const auto caption = [](const char* name) { return std::string(name); };
+    std::size_t sink = 0;
+    const std::array<const vortan::DeviceImage*, 3> sets{&a, &unit, &file};
+    print("difference report, three-way, every parameter",
+          measure(
+              500, [] {},
+              [&] {
+                  for (const vortan::ParamDifference& d : vortan::compareImages(a, unit, file)) {
+                      sink += vortan::paramName(*d.param, a, 1, caption).size();
+                      for (const vortan::DeviceImage* set : sets)
+                          sink += vortan::paramValue(*d.param, *set, 1).size();
+                  }
+              }),
+          1.0);
+    // A tick right after an edit: the counts in the status bar and the marks of the fields
+    // that differ from the unit follow within it.
+    w.ops.unitSeen = a;
+    w.fileSet = a;
+    int cell = 0;
+    print("tick after an edit: counts and marks",
+          measure(
+              500,
+              [&] {
+                  w.image[vortan::Byte::ADVANCE + cell % 100] ^= 1;
+                  ++cell;
+              },
+              [&] { w.Timer1Timer(); }),
+          1.0);
+    std::printf("(checksum %zu)\n", sink);
     w.close();
     ::close(master);
     ::close(slave);

@@ -52,7 +52,7 @@ const QString kOpenError = QString::fromLatin1(kOpenFileError);
 
 } // namespace
 
-class TestAppFiles : public QObject {
+class tst_AppFiles : public QObject {
     Q_OBJECT
 
 private slots:
@@ -73,7 +73,7 @@ private slots:
     void printWithoutPrinter();
 };
 
-void TestAppFiles::saveOpenRoundTrip() {
+void tst_AppFiles::saveOpenRoundTrip() {
     ConfigHome home;
     Window w;
     fillImage(*w.w);
@@ -97,7 +97,7 @@ void TestAppFiles::saveOpenRoundTrip() {
     QCOMPARE(w->lastFilePath, QFileInfo(path).absoluteFilePath());
 }
 
-void TestAppFiles::relativePathShownAbsolute() {
+void tst_AppFiles::relativePathShownAbsolute() {
     ConfigHome home;
     Window w;
     const QString old = QDir::currentPath();
@@ -110,14 +110,14 @@ void TestAppFiles::relativePathShownAbsolute() {
     QCOMPARE(w->lastFilePath, full);
 }
 
-void TestAppFiles::failedSave_data() {
+void tst_AppFiles::failedSave_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("missing folder") << "no such folder/x.ign";
     QTest::newRow("folder is a file") << "plain.txt/x.ign";
     QTest::newRow("path is a folder") << "folder.ign";
 }
 
-void TestAppFiles::failedSave() {
+void tst_AppFiles::failedSave() {
     QFETCH(QString, name);
     ConfigHome home;
     QVERIFY(writeAll(home.path("plain.txt"), "not a folder"));
@@ -135,7 +135,7 @@ void TestAppFiles::failedSave() {
     QCOMPARE(readAll(home.path("plain.txt")), QByteArray("not a folder"));
 }
 
-void TestAppFiles::failedWriteKeepsOldFile() {
+void tst_AppFiles::failedWriteKeepsOldFile() {
     ConfigHome home;
     const QString path = home.path("old.ign");
     const QByteArray old = "KALVORIN_KEY   15 \n" + QByteArray(3000, ' ') + "BIKE 1\n";
@@ -160,14 +160,14 @@ void TestAppFiles::failedWriteKeepsOldFile() {
     QCOMPARE(QDir(home.dir.path()).entryList(QDir::Files), QStringList{"old.ign"});
 }
 
-void TestAppFiles::wrongVersionChangesNothing_data() {
+void tst_AppFiles::wrongVersionChangesNothing_data() {
     QTest::addColumn<int>("language");
     QTest::newRow("Czech") << int(Czech);
     QTest::newRow("English") << int(English);
     QTest::newRow("German") << int(German);
 }
 
-void TestAppFiles::wrongVersionChangesNothing() {
+void tst_AppFiles::wrongVersionChangesNothing() {
     QFETCH(int, language);
     ConfigHome home;
     Window w;
@@ -194,7 +194,7 @@ void TestAppFiles::wrongVersionChangesNothing() {
     QCOMPARE(w->lastFilePath, first);
 }
 
-void TestAppFiles::unopenablePath() {
+void tst_AppFiles::unopenablePath() {
     ConfigHome home;
     Window w;
     const DeviceImage image = w->image;
@@ -206,7 +206,7 @@ void TestAppFiles::unopenablePath() {
     QVERIFY(w->lastFilePath.isEmpty());
 }
 
-void TestAppFiles::extMonitorFromFile() {
+void tst_AppFiles::extMonitorFromFile() {
     ConfigHome home;
     Window w;
     auto* box = w.get<QCheckBox>("CheckBoxExtMonitor");
@@ -229,7 +229,7 @@ void TestAppFiles::extMonitorFromFile() {
     QCOMPARE(w.fileBoxes(), QStringList());
 }
 
-void TestAppFiles::newKeepsLastPath() {
+void tst_AppFiles::newKeepsLastPath() {
     ConfigHome home;
     Window w;
     fillImage(*w.w);
@@ -243,7 +243,7 @@ void TestAppFiles::newKeepsLastPath() {
     QVERIFY(w->image == defaults);
 }
 
-void TestAppFiles::openDialogFilters_data() {
+void tst_AppFiles::openDialogFilters_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("parameter files") << "Ignition Parametrs(*.ign)" << QStringList{"a.ign"};
@@ -251,7 +251,7 @@ void TestAppFiles::openDialogFilters_data() {
 }
 
 // The open dialog as the tuner sees it: the filters it offers, and the files each one shows.
-void TestAppFiles::openDialogFilters() {
+void tst_AppFiles::openDialogFilters() {
     QFETCH(QString, filter);
     QFETCH(QStringList, shown);
     QTemporaryDir dir;
@@ -281,7 +281,7 @@ void TestAppFiles::openDialogFilters() {
     QTRY_COMPARE(names(), shown);
 }
 
-void TestAppFiles::printToPdf_data() {
+void tst_AppFiles::printToPdf_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("heading");
     QTest::newRow("Czech") << int(Czech) << "Datum a čas tisku:  ";
@@ -289,7 +289,7 @@ void TestAppFiles::printToPdf_data() {
     QTest::newRow("German") << int(German) << "Date and Time of printing:  ";
 }
 
-void TestAppFiles::printToPdf() {
+void tst_AppFiles::printToPdf() {
     QFETCH(int, language);
     QFETCH(QString, heading);
     ConfigHome home;
@@ -324,7 +324,7 @@ void TestAppFiles::printToPdf() {
     QVERIFY(pdf.size() > 1000);
 }
 
-void TestAppFiles::printWithoutPrinter() {
+void tst_AppFiles::printWithoutPrinter() {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         QSKIP("this machine has a printer: the command would print on it");
     ConfigHome home;
@@ -337,5 +337,5 @@ void TestAppFiles::printWithoutPrinter() {
     }
 }
 
-QTEST_MAIN(TestAppFiles)
+QTEST_MAIN(tst_AppFiles)
 #include "tst_appfiles.moc"

@@ -83,7 +83,7 @@ void checkTicks(const Window& w, int language) {
 
 } // namespace
 
-class TestAppLanguage : public QObject {
+class tst_AppLanguage : public QObject {
     Q_OBJECT
 
 private slots:
@@ -96,7 +96,7 @@ private slots:
     void qtDialogTexts();
 };
 
-void TestAppLanguage::switchingSetsEveryText() {
+void tst_AppLanguage::switchingSetsEveryText() {
     ConfigHome home;
     Window w;
     checkAllTexts(w, Czech);
@@ -117,7 +117,7 @@ void TestAppLanguage::switchingSetsEveryText() {
     QCOMPARE(w.get<QMenu>("MenuFile")->title(), QString("&Datei"));
 }
 
-void TestAppLanguage::switchingKeepsParameters() {
+void tst_AppLanguage::switchingKeepsParameters() {
     ConfigHome home;
     Window w;
     w->image.map(3, 4) = 33;
@@ -131,7 +131,7 @@ void TestAppLanguage::switchingKeepsParameters() {
     QCOMPARE(w->comPort, port);
 }
 
-void TestAppLanguage::messageKeepsItsLanguage() {
+void tst_AppLanguage::messageKeepsItsLanguage() {
     ConfigHome home;
     Window w;
     auto* label = w.get<QLabel>("LabelHlaseni");
@@ -144,7 +144,7 @@ void TestAppLanguage::messageKeepsItsLanguage() {
     QCOMPARE(label->text(), czech);
 }
 
-void TestAppLanguage::aboutText_data() {
+void tst_AppLanguage::aboutText_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("head");
     QTest::newRow("Czech") << int(Czech)
@@ -158,7 +158,7 @@ void TestAppLanguage::aboutText_data() {
                                        QString(8, ' ') + "\nVersion 2.0\n\n");
 }
 
-void TestAppLanguage::aboutText() {
+void tst_AppLanguage::aboutText() {
     QFETCH(int, language);
     QFETCH(QString, head);
     ConfigHome home;
@@ -186,7 +186,7 @@ void TestAppLanguage::aboutText() {
     QVERIFY(text.contains(language == English ? "Contact:\n" : "Kontakt:\n"));
 }
 
-void TestAppLanguage::qtDialogTexts_data() {
+void tst_AppLanguage::qtDialogTexts_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("cancel");
@@ -196,7 +196,7 @@ void TestAppLanguage::qtDialogTexts_data() {
     QTest::newRow("English") << int(English) << QString() << "Cancel";
 }
 
-void TestAppLanguage::qtDialogTexts() {
+void tst_AppLanguage::qtDialogTexts() {
     QFETCH(int, language);
     QFETCH(QString, file);
     QFETCH(QString, cancel);
@@ -215,5 +215,5 @@ void TestAppLanguage::qtDialogTexts() {
         QCOMPARE(shown, cancel);
 }
 
-QTEST_MAIN(TestAppLanguage)
+QTEST_MAIN(tst_AppLanguage)
 #include "tst_applanguage.moc"

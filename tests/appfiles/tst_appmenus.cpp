@@ -36,7 +36,7 @@ QStringList itemNames(const QMenu* menu) {
 
 } // namespace
 
-class TestAppMenus : public QObject {
+class tst_AppMenus : public QObject {
     Q_OBJECT
 
 private slots:
@@ -56,7 +56,7 @@ private slots:
     void helpOpensManualOfLanguage();
 };
 
-void TestAppMenus::menuBarOrder() {
+void tst_AppMenus::menuBarOrder() {
     ConfigHome home;
     Window w({}, false);
     QStringList menus;
@@ -89,7 +89,7 @@ void TestAppMenus::menuBarOrder() {
     QVERIFY(w.get<QAction>("MenuEnglish")->isChecked());
 }
 
-void TestAppMenus::items_data() {
+void tst_AppMenus::items_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
@@ -140,7 +140,7 @@ void TestAppMenus::items_data() {
     row("MenuAbout", "&About...", "", "");
 }
 
-void TestAppMenus::items() {
+void tst_AppMenus::items() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, shortcut);
@@ -162,7 +162,7 @@ void TestAppMenus::items() {
         QCOMPARE(a->toolTip(), bar < 0 ? hint : hint.left(bar));
 }
 
-void TestAppMenus::toolButtonHints_data() {
+void tst_AppMenus::toolButtonHints_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("hint");
     QTest::newRow("SpeedButton6") << "SpeedButton6"
@@ -181,7 +181,7 @@ void TestAppMenus::toolButtonHints_data() {
                              << "Programing|Programing  set parametrs to ignition";
 }
 
-void TestAppMenus::toolButtonHints() {
+void tst_AppMenus::toolButtonHints() {
     QFETCH(QString, name);
     QFETCH(QString, hint);
     ConfigHome home;
@@ -192,7 +192,7 @@ void TestAppMenus::toolButtonHints() {
     QCOMPARE(b->statusTip(), hint.mid(bar + 1));
 }
 
-void TestAppMenus::comTickFollowsPort() {
+void tst_AppMenus::comTickFollowsPort() {
     ConfigHome home;
     QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nComPort=4\nLanguage=2\n"));
     Window w;
@@ -209,7 +209,7 @@ void TestAppMenus::comTickFollowsPort() {
         QCOMPARE(w.get<QAction>(qPrintable(QString("MenuCom%1").arg(n)))->isChecked(), n == 10);
 }
 
-void TestAppMenus::itemsRunTheirCommands() {
+void tst_AppMenus::itemsRunTheirCommands() {
     ConfigHome home;
     Window w;
     w.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
@@ -238,7 +238,7 @@ void TestAppMenus::itemsRunTheirCommands() {
     QCOMPARE(int(w->language), int(Czech));
 }
 
-void TestAppMenus::shortcutKeysRunCommands() {
+void tst_AppMenus::shortcutKeysRunCommands() {
     ConfigHome home;
     Window w;
     w->show();
@@ -265,7 +265,7 @@ void TestAppMenus::shortcutKeysRunCommands() {
 
 // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo the last edit of the set wherever the focus
 // is; the items name it in the current language. A field's own typing is undone first.
-void TestAppMenus::undoRedoKeys_data() {
+void tst_AppMenus::undoRedoKeys_data() {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QKeySequence>("redoKey");
     QTest::addColumn<int>("language");
@@ -278,7 +278,7 @@ void TestAppMenus::undoRedoKeys_data() {
                                << "&Rückgängig: Vorzündung +";
 }
 
-void TestAppMenus::undoRedoKeys() {
+void tst_AppMenus::undoRedoKeys() {
     QFETCH(QString, focus);
     QFETCH(QKeySequence, redoKey);
     QFETCH(int, language);
@@ -317,7 +317,7 @@ void TestAppMenus::undoRedoKeys() {
     w->hide();
 }
 
-void TestAppMenus::openFileIsOneEdit() {
+void tst_AppMenus::openFileIsOneEdit() {
     ConfigHome home;
     Window w({"ENGLISH"});
     QVERIFY(w->saveParamFile(home.path("defaults.ign")));
@@ -334,7 +334,7 @@ void TestAppMenus::openFileIsOneEdit() {
 
 // Without a word-processor manual the HTML manual of the language opens (from the source
 // tree's doc/ folder here).
-void TestAppMenus::helpWithoutManual() {
+void tst_AppMenus::helpWithoutManual() {
     UrlSink sink;
     ConfigHome home;
     Window w;
@@ -353,7 +353,7 @@ void TestAppMenus::helpWithoutManual() {
     QVERIFY(w->image == image);
 }
 
-void TestAppMenus::helpOpensManualOfLanguage_data() {
+void tst_AppMenus::helpOpensManualOfLanguage_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("file");
     QTest::newRow("Czech") << int(Czech) << "Manual_Vortan15_cz.doc";
@@ -361,7 +361,7 @@ void TestAppMenus::helpOpensManualOfLanguage_data() {
     QTest::newRow("German") << int(German) << "Manual_Vortan15_de.doc";
 }
 
-void TestAppMenus::helpOpensManualOfLanguage() {
+void tst_AppMenus::helpOpensManualOfLanguage() {
     QFETCH(int, language);
     QFETCH(QString, file);
     const QString dir = QCoreApplication::applicationDirPath() + "/doc";
@@ -383,5 +383,5 @@ void TestAppMenus::helpOpensManualOfLanguage() {
     QVERIFY(w.boxes.isEmpty());
 }
 
-QTEST_MAIN(TestAppMenus)
+QTEST_MAIN(tst_AppMenus)
 #include "tst_appmenus.moc"

@@ -36,7 +36,7 @@ QStringList lines(const QString& path) {
 
 } // namespace
 
-class TestAppSettings : public QObject {
+class tst_AppSettings : public QObject {
     Q_OBJECT
 
 private slots:
@@ -49,7 +49,7 @@ private slots:
     void languageArgument();
 };
 
-void TestAppSettings::firstRunDefaults() {
+void tst_AppSettings::firstRunDefaults() {
     ConfigHome home;
     Window w;
     QCOMPARE(int(w->language), int(Czech));
@@ -59,7 +59,7 @@ void TestAppSettings::firstRunDefaults() {
     QVERIFY(w.fileBoxes().isEmpty());
 }
 
-void TestAppSettings::roundTripThroughClose() {
+void tst_AppSettings::roundTripThroughClose() {
     ConfigHome home;
     Pty pty;
     QVERIFY(!pty.slave.isEmpty());
@@ -115,7 +115,7 @@ void TestAppSettings::roundTripThroughClose() {
     QCOMPARE(b.get<QComboBox>("ComboBox1")->currentIndex(), 4);
 }
 
-void TestAppSettings::writtenSettingsText() {
+void tst_AppSettings::writtenSettingsText() {
     ConfigHome home;
     QVERIFY(writeAll(home.iniPath(), "[PORTS]\nCOM3=/dev/ttyUSB0\n\n; kept\n[OTHER]\nX=1\n"));
     {
@@ -147,7 +147,7 @@ void TestAppSettings::writtenSettingsText() {
         QCOMPARE(image[i].size(), 60);
 }
 
-void TestAppSettings::shortLastImage() {
+void tst_AppSettings::shortLastImage() {
     DeviceImage plain;
     {
         ConfigHome home;
@@ -165,7 +165,7 @@ void TestAppSettings::shortLastImage() {
         QCOMPARE(int(w->image[i]), i < 12 ? 200 + i : int(plain[i]));
 }
 
-void TestAppSettings::languageOutOfRangeStartsEnglish() {
+void tst_AppSettings::languageOutOfRangeStartsEnglish() {
     ConfigHome home;
     QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nLanguage=7\n"));
     Window w;
@@ -174,7 +174,7 @@ void TestAppSettings::languageOutOfRangeStartsEnglish() {
     QVERIFY(w.get<QAction>("MenuEnglish")->isChecked());
 }
 
-void TestAppSettings::languageArgument_data() {
+void tst_AppSettings::languageArgument_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("expected");
@@ -185,7 +185,7 @@ void TestAppSettings::languageArgument_data() {
     QTest::newRow("second argument ignored") << "x ENGLISH" << 2 << 2;
 }
 
-void TestAppSettings::languageArgument() {
+void tst_AppSettings::languageArgument() {
     QFETCH(QString, argument);
     QFETCH(int, stored);
     QFETCH(int, expected);
@@ -199,5 +199,5 @@ void TestAppSettings::languageArgument() {
     QVERIFY(lines(home.iniPath()).contains(QString("Language=%1").arg(expected)));
 }
 
-QTEST_MAIN(TestAppSettings)
+QTEST_MAIN(tst_AppSettings)
 #include "tst_appsettings.moc"

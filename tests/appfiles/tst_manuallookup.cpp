@@ -11,7 +11,7 @@
 
 using namespace vortan;
 
-class TestManualLookup : public QObject {
+class tst_ManualLookup : public QObject {
     Q_OBJECT
 private slots:
     void foldersInOrder();
@@ -21,7 +21,7 @@ private slots:
     void documentBeforeHtml();
 };
 
-void TestManualLookup::foldersInOrder() {
+void tst_ManualLookup::foldersInOrder() {
     const QString appDir = QCoreApplication::applicationDirPath();
     const QStringList folders = manualFolders();
     QCOMPARE(folders.size(), 3);
@@ -32,7 +32,7 @@ void TestManualLookup::foldersInOrder() {
     QVERIFY(QFileInfo(folders.at(2)).isDir());
 }
 
-void TestManualLookup::firstFolderHoldingIt_data() {
+void tst_ManualLookup::firstFolderHoldingIt_data() {
     QTest::addColumn<QStringList>("holding");
     QTest::addColumn<QString>("found"); // empty: none
     QTest::newRow("all") << QStringList{"a", "b", "c"} << "a";
@@ -41,7 +41,7 @@ void TestManualLookup::firstFolderHoldingIt_data() {
     QTest::newRow("none") << QStringList{} << "";
 }
 
-void TestManualLookup::firstFolderHoldingIt() {
+void tst_ManualLookup::firstFolderHoldingIt() {
     QFETCH(QStringList, holding);
     QFETCH(QString, found);
     QTemporaryDir root;
@@ -68,7 +68,7 @@ void TestManualLookup::firstFolderHoldingIt() {
 }
 
 // The word-processor manual where one is installed, else the HTML manual of the language.
-void TestManualLookup::documentBeforeHtml_data() {
+void tst_ManualLookup::documentBeforeHtml_data() {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("found"); // empty: none
     QTest::newRow("both") << QStringList{"Manual_Vortan15_de.doc", "manual_de.html"}
@@ -78,7 +78,7 @@ void TestManualLookup::documentBeforeHtml_data() {
     QTest::newRow("another language only") << QStringList{"manual_en.html"} << "";
 }
 
-void TestManualLookup::documentBeforeHtml() {
+void tst_ManualLookup::documentBeforeHtml() {
     QFETCH(QStringList, files);
     QFETCH(QString, found);
     QTemporaryDir root;
@@ -90,5 +90,5 @@ void TestManualLookup::documentBeforeHtml() {
     QCOMPARE(path, found.isEmpty() ? QString() : root.filePath(found));
 }
 
-QTEST_GUILESS_MAIN(TestManualLookup)
+QTEST_GUILESS_MAIN(tst_ManualLookup)
 #include "tst_manuallookup.moc"

@@ -23,7 +23,7 @@ constexpr qint64 kMaxMs = 30000;
 constexpr long kMaxGrowthMiB = 32;
 } // namespace
 
-class TestBadInputFiles : public QObject {
+class tst_BadInputFiles : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
     QString path(const QString& name) const { return dir_.filePath(name); }
@@ -35,7 +35,7 @@ private slots:
     void iniBinaryGarbage();
 };
 
-void TestBadInputFiles::hugeSettingsFiles_data() {
+void tst_BadInputFiles::hugeSettingsFiles_data() {
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QByteArray>("pattern");
     QTest::addColumn<bool>("read"); // else taken as missing
@@ -48,7 +48,7 @@ void TestBadInputFiles::hugeSettingsFiles_data() {
 }
 
 // The same file as the last image and as the settings file.
-void TestBadInputFiles::hugeSettingsFiles() {
+void tst_BadInputFiles::hugeSettingsFiles() {
     QFETCH(qint64, size);
     QFETCH(QByteArray, pattern);
     QFETCH(bool, read);
@@ -74,7 +74,7 @@ void TestBadInputFiles::hugeSettingsFiles() {
 }
 
 // Words of 100 000 characters as section, key and value: read, and kept through a write.
-void TestBadInputFiles::iniLongLines() {
+void tst_BadInputFiles::iniLongLines() {
     const QString longName(100000, 'K');
     const QString longValue(100000, 'v');
     const QString digits(100000, '7');
@@ -105,7 +105,7 @@ void TestBadInputFiles::iniLongLines() {
 
 // Binary bytes (zeros, control characters, broken UTF-8) give settings within their bounds,
 // and what is written into such a file reads back.
-void TestBadInputFiles::iniBinaryGarbage() {
+void tst_BadInputFiles::iniBinaryGarbage() {
     QRandomGenerator rng(1250);
     for (int run = 0; run < 20; ++run) {
         QByteArray bytes(4096 + run * 97, '\0');
@@ -132,5 +132,5 @@ void TestBadInputFiles::iniBinaryGarbage() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestBadInputFiles)
+QTEST_GUILESS_MAIN(tst_BadInputFiles)
 #include "tst_badinput_files.moc"

@@ -54,7 +54,7 @@ template <typename F> void withFileSizeLimit(rlim_t bytes, F f) {
 
 } // namespace
 
-class TestBadInputWindow : public QObject {
+class tst_BadInputWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -73,7 +73,7 @@ private slots:
     void fullDiskOnClose();
 };
 
-void TestBadInputWindow::hugeParamFile_data() {
+void tst_BadInputWindow::hugeParamFile_data() {
     QTest::addColumn<qint64>("size");
     QTest::addColumn<bool>("refused");
     // The first row runs first, while the process's peak memory is still low.
@@ -82,7 +82,7 @@ void TestBadInputWindow::hugeParamFile_data() {
     QTest::newRow("16 MB: read, no header") << 16LL * 1024 * 1024 << false;
 }
 
-void TestBadInputWindow::hugeParamFile() {
+void tst_BadInputWindow::hugeParamFile() {
     QFETCH(qint64, size);
     QFETCH(bool, refused);
     ConfigHome home;
@@ -109,7 +109,7 @@ void TestBadInputWindow::hugeParamFile() {
 }
 
 // Words of 100 000 characters in a parameter file and in the settings file.
-void TestBadInputWindow::longWords() {
+void tst_BadInputWindow::longWords() {
     ConfigHome home;
     const QByteArray letters(100000, 'Q');
     const QByteArray zeros(100000, '0');
@@ -133,7 +133,7 @@ void TestBadInputWindow::longWords() {
     QVERIFY(ini.startsWith("[" + letters + "]\n" + letters + "=" + letters + "\n[FORM_HLAV]\n"));
 }
 
-void TestBadInputWindow::binaryParamFile_data() {
+void tst_BadInputWindow::binaryParamFile_data() {
     QTest::addColumn<QByteArray>("head");
     QTest::addColumn<bool>("accepted");
     QTest::newRow("random bytes") << QByteArray() << false;
@@ -143,7 +143,7 @@ void TestBadInputWindow::binaryParamFile_data() {
 }
 
 // Whatever a binary file holds, the window refuses it or shows a valid parameter set.
-void TestBadInputWindow::binaryParamFile() {
+void tst_BadInputWindow::binaryParamFile() {
     QFETCH(QByteArray, head);
     QFETCH(bool, accepted);
     QRandomGenerator rng(7);
@@ -173,7 +173,7 @@ void TestBadInputWindow::binaryParamFile() {
 
 // Binary settings and last-image files: the window starts with values in their bounds and
 // replaces them with proper files when it closes.
-void TestBadInputWindow::garbageSettingsFiles() {
+void tst_BadInputWindow::garbageSettingsFiles() {
     QRandomGenerator rng(99);
     for (int run = 0; run < 5; ++run) {
         ConfigHome home;
@@ -198,7 +198,7 @@ void TestBadInputWindow::garbageSettingsFiles() {
     }
 }
 
-void TestBadInputWindow::fileGoneBeforeOpen_data() {
+void tst_BadInputWindow::fileGoneBeforeOpen_data() {
     QTest::addColumn<QString>("what");
     QTest::newRow("removed") << "removed";
     QTest::newRow("replaced by a folder") << "folder";
@@ -208,7 +208,7 @@ void TestBadInputWindow::fileGoneBeforeOpen_data() {
 
 // The dialog returned a path, and before the open the file is gone or is no file any more.
 // A pipe without a writer would block the window, a device without end would fill memory.
-void TestBadInputWindow::fileGoneBeforeOpen() {
+void tst_BadInputWindow::fileGoneBeforeOpen() {
     QFETCH(QString, what);
     ConfigHome home;
     Window w;
@@ -240,7 +240,7 @@ void TestBadInputWindow::fileGoneBeforeOpen() {
 
 // A user who may write neither a parameter file nor the settings: the old files stay whole,
 // no stray file is left, and only the save says so.
-void TestBadInputWindow::lockedFolders() {
+void tst_BadInputWindow::lockedFolders() {
     if (runningAsNobody()) { // $XDG_CONFIG_HOME is root's settings folder
         Window w;
         QVERIFY(!w->saveParamFile(nobodyBase() + "/locked/new.ign"));
@@ -271,7 +271,7 @@ void TestBadInputWindow::lockedFolders() {
     QCOMPARE(settingsFiles(home), QStringList({"Vortan2.ini", "_Vortan2.ini"}));
 }
 
-void TestBadInputWindow::specialFiles_data() {
+void tst_BadInputWindow::specialFiles_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("link");
     QTest::newRow("named pipes") << "fifo" << false;
@@ -283,7 +283,7 @@ void TestBadInputWindow::specialFiles_data() {
 // Both settings files and the parameter file saved are such things: the window starts, the
 // save says "Open file error" unless it reached a regular file, the close says nothing, and
 // each link stays, its target written or left as it was.
-void TestBadInputWindow::specialFiles() {
+void tst_BadInputWindow::specialFiles() {
     QFETCH(QString, kind);
     QFETCH(bool, link);
     ConfigHome home;
@@ -317,7 +317,7 @@ void TestBadInputWindow::specialFiles() {
 }
 
 // A save to a new file on a full disk leaves no file at all, not a piece of one.
-void TestBadInputWindow::fullDiskNewFile() {
+void tst_BadInputWindow::fullDiskNewFile() {
     ConfigHome home;
     Window w;
     bool saved = true;
@@ -329,7 +329,7 @@ void TestBadInputWindow::fullDiskNewFile() {
 }
 
 // The disk fills while the window closes: both settings files keep their old contents.
-void TestBadInputWindow::fullDiskOnClose() {
+void tst_BadInputWindow::fullDiskOnClose() {
     ConfigHome home;
     {
         Window w;
@@ -349,5 +349,5 @@ void TestBadInputWindow::fullDiskOnClose() {
     QCOMPARE(settingsFiles(home), QStringList({"Vortan2.ini", "_Vortan2.ini"}));
 }
 
-QTEST_MAIN(TestBadInputWindow)
+QTEST_MAIN(tst_BadInputWindow)
 #include "tst_badinput_window.moc"

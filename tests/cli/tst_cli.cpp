@@ -3,7 +3,7 @@
 #include <QProcessEnvironment>
 #include <QtTest>
 
-class TestCli : public QObject {
+class tst_Cli : public QObject {
     Q_OBJECT
 
     struct Run {
@@ -85,5 +85,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCli)
+QTEST_GUILESS_MAIN(tst_Cli)
 #include "tst_cli.moc"

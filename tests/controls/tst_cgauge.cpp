@@ -40,7 +40,7 @@ int countPixels(const QImage& image, const QRect& region, QRgb colour) {
 
 } // namespace
 
-class TstCGauge : public QObject {
+class tst_CGauge : public QObject {
     Q_OBJECT
 
 private slots:
@@ -68,7 +68,7 @@ private slots:
     void everyKindPaints();
 };
 
-void TstCGauge::defaults() {
+void tst_CGauge::defaults() {
     TCGauge gauge;
     QCOMPARE(gauge.kind(), TCGauge::gkHorizontalBar);
     QVERIFY(gauge.showText());
@@ -82,7 +82,7 @@ void TstCGauge::defaults() {
     QCOMPARE(int(TCGauge::gkNeedle), 4);
 }
 
-void TstCGauge::percentDone_data() {
+void tst_CGauge::percentDone_data() {
     QTest::addColumn<int>("min");
     QTest::addColumn<int>("max");
     QTest::addColumn<int>("progress");
@@ -97,7 +97,7 @@ void TstCGauge::percentDone_data() {
         << std::numeric_limits<int>::min() << std::numeric_limits<int>::max() << 0 << 50;
 }
 
-void TstCGauge::percentDone() {
+void tst_CGauge::percentDone() {
     QFETCH(int, min);
     QFETCH(int, max);
     QFETCH(int, progress);
@@ -105,7 +105,7 @@ void TstCGauge::percentDone() {
     QCOMPARE(TCGauge::percentDone(min, max, progress), percent);
 }
 
-void TstCGauge::setProgressClamps_data() {
+void tst_CGauge::setProgressClamps_data() {
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("stored");
     QTest::newRow("inside") << 7 << 7;
@@ -114,7 +114,7 @@ void TstCGauge::setProgressClamps_data() {
     QTest::newRow("int max") << std::numeric_limits<int>::max() << 20;
 }
 
-void TstCGauge::setProgressClamps() {
+void tst_CGauge::setProgressClamps() {
     QFETCH(int, value);
     QFETCH(int, stored);
     TCGauge gauge;
@@ -124,7 +124,7 @@ void TstCGauge::setProgressClamps() {
     QCOMPARE(gauge.progress(), stored);
 }
 
-void TstCGauge::repaintsOnlyWhenPercentChanges() {
+void tst_CGauge::repaintsOnlyWhenPercentChanges() {
     CountingGauge gauge;
     gauge.setMaxValue(1000);
     gauge.repaints = 0;
@@ -137,7 +137,7 @@ void TstCGauge::repaintsOnlyWhenPercentChanges() {
     QCOMPARE(gauge.repaints, 1);
 }
 
-void TstCGauge::addProgress() {
+void tst_CGauge::addProgress() {
     CountingGauge gauge;
     gauge.setMaxValue(1000);
     gauge.repaints = 0;
@@ -150,7 +150,7 @@ void TstCGauge::addProgress() {
     QCOMPARE(gauge.progress(), 0);
 }
 
-void TstCGauge::minValueRules() {
+void tst_CGauge::minValueRules() {
     CountingGauge gauge;
     gauge.setProgress(10);
     gauge.repaints = 0;
@@ -166,7 +166,7 @@ void TstCGauge::minValueRules() {
     QCOMPARE(gauge.minValue(), 100);
 }
 
-void TstCGauge::maxValueRules() {
+void tst_CGauge::maxValueRules() {
     TCGauge gauge;
     gauge.setMinValue(-50);
     gauge.setProgress(80);
@@ -182,7 +182,7 @@ void TstCGauge::maxValueRules() {
     QCOMPARE(gauge.progress(), -50);
 }
 
-void TstCGauge::outOfRangeMessages() {
+void tst_CGauge::outOfRangeMessages() {
     TCGauge gauge;
     gauge.setMaxValue(5);
     QCOMPARE(thrownMessage([&] { gauge.setMinValue(6); }),
@@ -192,7 +192,7 @@ void TstCGauge::outOfRangeMessages() {
              QStringLiteral("Value must be between 3 and 2147483647"));
 }
 
-void TstCGauge::propertySettersRepaintOnChange() {
+void tst_CGauge::propertySettersRepaintOnChange() {
     CountingGauge gauge;
     gauge.repaints = 0;
     gauge.setKind(TCGauge::gkHorizontalBar);
@@ -210,7 +210,7 @@ void TstCGauge::propertySettersRepaintOnChange() {
     QCOMPARE(gauge.property("Kind").toInt(), int(TCGauge::gkPie));
 }
 
-void TstCGauge::horizontalBarRect_data() {
+void tst_CGauge::horizontalBarRect_data() {
     QTest::addColumn<QRect>("area");
     QTest::addColumn<int>("percent");
     QTest::addColumn<QRect>("bar");
@@ -224,14 +224,14 @@ void TstCGauge::horizontalBarRect_data() {
     QTest::newRow("no border 100 %") << bare << 100 << bare;
 }
 
-void TstCGauge::horizontalBarRect() {
+void tst_CGauge::horizontalBarRect() {
     QFETCH(QRect, area);
     QFETCH(int, percent);
     QFETCH(QRect, bar);
     QCOMPARE(TCGauge::horizontalBarRect(area, percent), bar);
 }
 
-void TstCGauge::verticalBarRect_data() {
+void tst_CGauge::verticalBarRect_data() {
     QTest::addColumn<QRect>("area");
     QTest::addColumn<int>("percent");
     QTest::addColumn<QRect>("bar");
@@ -241,14 +241,14 @@ void TstCGauge::verticalBarRect_data() {
     QTest::newRow("100 % fills the area") << framed << 100 << framed;
 }
 
-void TstCGauge::verticalBarRect() {
+void tst_CGauge::verticalBarRect() {
     QFETCH(QRect, area);
     QFETCH(int, percent);
     QFETCH(QRect, bar);
     QCOMPARE(TCGauge::verticalBarRect(area, percent), bar);
 }
 
-void TstCGauge::textPosition_data() {
+void tst_CGauge::textPosition_data() {
     QTest::addColumn<QRect>("area");
     QTest::addColumn<QSize>("text");
     QTest::addColumn<QPoint>("position");
@@ -259,14 +259,14 @@ void TstCGauge::textPosition_data() {
         << QRect(0, 0, 10, 10) << QSize(14, 12) << QPoint(-1, 0);
 }
 
-void TstCGauge::textPosition() {
+void tst_CGauge::textPosition() {
     QFETCH(QRect, area);
     QFETCH(QSize, text);
     QFETCH(QPoint, position);
     QCOMPARE(TCGauge::textPosition(area, text), position);
 }
 
-void TstCGauge::emptyBarPaintsNoForeground() {
+void tst_CGauge::emptyBarPaintsNoForeground() {
     TCGauge gauge;
     gauge.resize(270, 21);
     gauge.setShowText(false);
@@ -280,7 +280,7 @@ void TstCGauge::emptyBarPaintsNoForeground() {
     QCOMPARE(image.pixel(269, 20), QColor(Qt::black).rgb());
 }
 
-void TstCGauge::paintedBarMatchesGeometry() {
+void tst_CGauge::paintedBarMatchesGeometry() {
     TCGauge gauge;
     gauge.resize(270, 21);
     gauge.setShowText(false);
@@ -295,7 +295,7 @@ void TstCGauge::paintedBarMatchesGeometry() {
     QCOMPARE(countPixels(image, bar, QColor(Qt::red).rgb()), red);
 }
 
-void TstCGauge::textIsInvertedAgainstBar() {
+void tst_CGauge::textIsInvertedAgainstBar() {
     TCGauge gauge;
     gauge.resize(200, 40);
     gauge.setProgress(50); // black left half, white right half
@@ -312,7 +312,7 @@ void TstCGauge::textIsInvertedAgainstBar() {
     QCOMPARE(countPixels(plain, right, QColor(Qt::black).rgb()), 0);
 }
 
-void TstCGauge::everyKindPaints_data() {
+void tst_CGauge::everyKindPaints_data() {
     QTest::addColumn<int>("kind");
     QTest::newRow("text") << int(TCGauge::gkText);
     QTest::newRow("horizontal") << int(TCGauge::gkHorizontalBar);
@@ -321,7 +321,7 @@ void TstCGauge::everyKindPaints_data() {
     QTest::newRow("needle") << int(TCGauge::gkNeedle);
 }
 
-void TstCGauge::everyKindPaints() {
+void tst_CGauge::everyKindPaints() {
     QFETCH(int, kind);
     TCGauge gauge;
     gauge.setKind(TCGauge::Kind(kind));
@@ -335,5 +335,5 @@ void TstCGauge::everyKindPaints() {
         QVERIFY(countPixels(image, image.rect(), QColor(Qt::red).rgb()) > 0);
 }
 
-QTEST_MAIN(TstCGauge)
+QTEST_MAIN(tst_CGauge)
 #include "tst_cgauge.moc"

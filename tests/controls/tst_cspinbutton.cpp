@@ -43,7 +43,7 @@ struct Form {
 
 } // namespace
 
-class TstCSpinButton : public QObject {
+class tst_CSpinButton : public QObject {
     Q_OBJECT
 
 private slots:
@@ -65,7 +65,7 @@ private slots:
     void focusFrameRect();
 };
 
-void TstCSpinButton::defaults() {
+void tst_CSpinButton::defaults() {
     TCSpinButton spin;
     QCOMPARE(spin.size(), QSize(20, 25));
     QCOMPARE(spin.focusedButton(), spin.upButton());
@@ -75,7 +75,7 @@ void TstCSpinButton::defaults() {
     QVERIFY(!TTimerSpeedButton().allowTimer());
 }
 
-void TstCSpinButton::layout_data() {
+void tst_CSpinButton::layout_data() {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QRect>("up");
     QTest::addColumn<QRect>("down");
@@ -85,7 +85,7 @@ void TstCSpinButton::layout_data() {
     QTest::newRow("even height") << QSize(16, 20) << QRect(0, 0, 16, 10) << QRect(0, 9, 16, 11);
 }
 
-void TstCSpinButton::layout() {
+void tst_CSpinButton::layout() {
     QFETCH(QSize, size);
     QFETCH(QRect, up);
     QFETCH(QRect, down);
@@ -100,7 +100,7 @@ void TstCSpinButton::layout() {
     QCOMPARE(up.intersected(down).height(), 1);
 }
 
-void TstCSpinButton::narrowWidgetIsWidened() {
+void tst_CSpinButton::narrowWidgetIsWidened() {
     TCSpinButton spin;
     spin.resize(10, 21);
     QCOMPARE(spin.width(), 15);
@@ -111,7 +111,7 @@ void TstCSpinButton::narrowWidgetIsWidened() {
     QCOMPARE(spin.upButton()->geometry(), QRect(0, 0, 15, 10));
 }
 
-void TstCSpinButton::glyphs() {
+void tst_CSpinButton::glyphs() {
     TCSpinButton spin;
     QVERIFY(!spin.upButton()->glyph().isNull());
     QVERIFY(spin.upButton()->glyph().toImage() != spin.downButton()->glyph().toImage());
@@ -123,7 +123,7 @@ void TstCSpinButton::glyphs() {
     QCOMPARE(spin.downButton()->glyph().toImage(), TCSpinButton::defaultDownGlyph().toImage());
 }
 
-void TstCSpinButton::keyboard_data() {
+void tst_CSpinButton::keyboard_data() {
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<int>("ups");
     QTest::addColumn<int>("downs");
@@ -137,7 +137,7 @@ void TstCSpinButton::keyboard_data() {
     QTest::newRow("other keys ignored") << QList<int>{Qt::Key_Left, Qt::Key_A} << 0 << 0 << false;
 }
 
-void TstCSpinButton::keyboard() {
+void tst_CSpinButton::keyboard() {
     QFETCH(QList<int>, keys);
     QFETCH(int, ups);
     QFETCH(int, downs);
@@ -157,7 +157,7 @@ void TstCSpinButton::keyboard() {
     QCOMPARE(form.spin->upButton()->focusFrame(), !downFocused);
 }
 
-void TstCSpinButton::focusFrameFollowsFocus() {
+void tst_CSpinButton::focusFrameFollowsFocus() {
     Form form;
     QVERIFY(form.ready());
     form.edit->setFocus();
@@ -176,7 +176,7 @@ void TstCSpinButton::focusFrameFollowsFocus() {
     QCOMPARE(form.spin->focusedButton(), form.spin->downButton());
 }
 
-void TstCSpinButton::mouseFocusesItself() {
+void tst_CSpinButton::mouseFocusesItself() {
     Form form;
     QVERIFY(form.ready());
     form.edit->setFocus();
@@ -187,7 +187,7 @@ void TstCSpinButton::mouseFocusesItself() {
     QVERIFY(down->focusFrame());
 }
 
-void TstCSpinButton::mouseFocusesFocusControl() {
+void tst_CSpinButton::mouseFocusesFocusControl() {
     Form form;
     QVERIFY(form.ready());
     form.spin->setFocusControl(form.edit);
@@ -203,7 +203,7 @@ void TstCSpinButton::mouseFocusesFocusControl() {
     QVERIFY(form.spin->hasFocus());
 }
 
-void TstCSpinButton::mouseClickSentBySpinButton() {
+void tst_CSpinButton::mouseClickSentBySpinButton() {
     TCSpinButton spin;
     spin.show();
     QVERIFY(QTest::qWaitForWindowExposed(&spin));
@@ -220,7 +220,7 @@ void TstCSpinButton::mouseClickSentBySpinButton() {
     QVERIFY(!down->repeatTimer()->isActive());
 }
 
-void TstCSpinButton::holdingRepeats() {
+void tst_CSpinButton::holdingRepeats() {
     TCSpinButton spin;
     spin.show();
     QVERIFY(QTest::qWaitForWindowExposed(&spin));
@@ -261,7 +261,7 @@ void TstCSpinButton::holdingRepeats() {
     QCOMPARE(repeating, (QList<bool>{false, true, true}));
 }
 
-void TstCSpinButton::repeatsPauseOutsideButton() {
+void tst_CSpinButton::repeatsPauseOutsideButton() {
     TCSpinButton spin;
     spin.show();
     QVERIFY(QTest::qWaitForWindowExposed(&spin));
@@ -282,7 +282,7 @@ void TstCSpinButton::repeatsPauseOutsideButton() {
     QTest::mouseRelease(up, Qt::LeftButton, {}, up->rect().center());
 }
 
-void TstCSpinButton::throwingHandlerStopsRepeat() {
+void tst_CSpinButton::throwingHandlerStopsRepeat() {
     TCSpinButton spin;
     spin.show();
     QVERIFY(QTest::qWaitForWindowExposed(&spin));
@@ -298,18 +298,18 @@ void TstCSpinButton::throwingHandlerStopsRepeat() {
     QTest::mouseRelease(up, Qt::LeftButton, {}, up->rect().center());
 }
 
-void TstCSpinButton::focusFrameRect_data() {
+void tst_CSpinButton::focusFrameRect_data() {
     QTest::addColumn<bool>("pressed");
     QTest::addColumn<QRect>("frame");
     QTest::newRow("up") << false << QRect(3, 3, 9, 4);
     QTest::newRow("pressed") << true << QRect(4, 4, 9, 4);
 }
 
-void TstCSpinButton::focusFrameRect() {
+void tst_CSpinButton::focusFrameRect() {
     QFETCH(bool, pressed);
     QFETCH(QRect, frame);
     QCOMPARE(TTimerSpeedButton::focusFrameRect(QRect(0, 0, 15, 10), pressed), frame);
 }
 
-QTEST_MAIN(TstCSpinButton)
+QTEST_MAIN(tst_CSpinButton)
 #include "tst_cspinbutton.moc"

@@ -105,7 +105,7 @@ const std::set<int> kFlagBytes = {Byte::RPM2,       Byte::EXCITATION, Byte::PRIV
 
 } // namespace
 
-class TestParamFile : public QObject {
+class tst_ParamFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -118,13 +118,13 @@ private slots:
     void roundTrip();
 };
 
-void TestParamFile::writesDefaultLayout_data() {
+void tst_ParamFile::writesDefaultLayout_data() {
     QTest::addColumn<std::string>("eol");
     QTest::newRow("LF") << std::string("\n");
     QTest::newRow("CRLF") << std::string("\r\n");
 }
 
-void TestParamFile::writesDefaultLayout() {
+void tst_ParamFile::writesDefaultLayout() {
     QFETCH(std::string, eol);
     const std::string text = writeParamFile(defaults(), false, eol);
     QCOMPARE(text, joined(eol));
@@ -132,7 +132,7 @@ void TestParamFile::writesDefaultLayout() {
     QCOMPARE(text.substr(text.size() - 6), std::string(" 2900 ")); // no line break at the end
 }
 
-void TestParamFile::writesWideNumbersWhole() {
+void tst_ParamFile::writesWideNumbersWhole() {
     DeviceImage im = defaults();
     im[Byte::LED_RAZENI] = 255;
     im[Byte::GAS_DELAY] = 255;
@@ -146,7 +146,7 @@ void TestParamFile::writesWideNumbersWhole() {
     QVERIFY(text.find("\nEXT_MON         1\n") != std::string::npos);
 }
 
-void TestParamFile::reads_data() {
+void tst_ParamFile::reads_data() {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<bool>("header");
     QTest::addColumn<ByteChanges>("changes");
@@ -246,7 +246,7 @@ void TestParamFile::reads_data() {
                                  << -1;
 }
 
-void TestParamFile::reads() {
+void tst_ParamFile::reads() {
     QFETCH(std::string, text);
     QFETCH(bool, header);
     QFETCH(ByteChanges, changes);
@@ -269,7 +269,7 @@ void TestParamFile::reads() {
         QCOMPARE(*r.extMonitor, extMon == 1);
 }
 
-void TestParamFile::hugeWordsAreSafe() {
+void tst_ParamFile::hugeWordsAreSafe() {
     const std::string h = "KALVORIN_KEY 15 ";
     const std::string letters(100000, 'A');
     const std::string nines(100000, '9'); // 10^100000 - 1
@@ -296,7 +296,7 @@ void TestParamFile::hugeWordsAreSafe() {
     QCOMPARE(int(image[Byte::BIKE]), 5);
 }
 
-void TestParamFile::roundTrip() {
+void tst_ParamFile::roundTrip() {
     QRandomGenerator rng(20040911);
     for (int run = 0; run < 300; ++run) {
         DeviceImage saved;
@@ -325,5 +325,5 @@ void TestParamFile::roundTrip() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestParamFile)
+QTEST_GUILESS_MAIN(tst_ParamFile)
 #include "tst_paramfile.moc"

@@ -66,7 +66,7 @@ bool make(const QString& kind, const QString& path) {
 
 } // namespace
 
-class TestRegularFile : public QObject {
+class tst_RegularFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -76,7 +76,7 @@ private slots:
     void lockedFolder();
 };
 
-void TestRegularFile::kinds_data() {
+void tst_RegularFile::kinds_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("link"); // the path is a symbolic link to the kind
     QTest::addColumn<bool>("readable");
@@ -94,7 +94,7 @@ void TestRegularFile::kinds_data() {
     QTest::newRow("link to itself") << "loop" << false << false << false;
 }
 
-void TestRegularFile::kinds() {
+void tst_RegularFile::kinds() {
     QFETCH(QString, kind);
     QFETCH(bool, link);
     QFETCH(bool, readable);
@@ -119,7 +119,7 @@ void TestRegularFile::kinds() {
         QVERIFY(node(target) == before); // not replaced
 }
 
-void TestRegularFile::lockedFolder_data() {
+void tst_RegularFile::lockedFolder_data() {
     QTest::addColumn<int>("folderMode");
     QTest::addColumn<int>("fileMode");
     QTest::addColumn<bool>("saved");
@@ -130,7 +130,7 @@ void TestRegularFile::lockedFolder_data() {
 }
 
 // Saves by the user nobody into a folder of root's.
-void TestRegularFile::lockedFolder() {
+void tst_RegularFile::lockedFolder() {
     QFETCH(int, folderMode);
     QFETCH(int, fileMode);
     QFETCH(bool, saved);
@@ -154,5 +154,5 @@ void TestRegularFile::lockedFolder() {
     QCOMPARE(node(file).second == inode, sameFile);
 }
 
-QTEST_GUILESS_MAIN(TestRegularFile)
+QTEST_GUILESS_MAIN(tst_RegularFile)
 #include "tst_regularfile.moc"

@@ -25,7 +25,7 @@ int indexOf(const std::string& name, TextProperty p) {
 
 } // namespace
 
-class TestTexts : public QObject {
+class tst_Texts : public QObject {
     Q_OBJECT
 
 private slots:
@@ -51,7 +51,7 @@ private slots:
     void restoreTexts();
 };
 
-void TestTexts::everyRowHasThreeTexts() {
+void tst_Texts::everyRowHasThreeTexts() {
     const auto& t = uiTexts();
     QCOMPARE(int(t.size()), 100);
     std::set<std::pair<std::string, TextProperty>> seen;
@@ -66,7 +66,7 @@ void TestTexts::everyRowHasThreeTexts() {
     }
 }
 
-void TestTexts::tableOrder() {
+void tst_Texts::tableOrder() {
     const auto& t = uiTexts();
     QCOMPARE(t.front().objectName, std::string("FormHlav"));
     QCOMPARE(t.back().objectName, std::string("GroupBox4"));
@@ -91,7 +91,7 @@ void TestTexts::tableOrder() {
         QCOMPARE(t[std::size_t(menuCom + 11 + i)].objectName, std::string(after[i]));
 }
 
-void TestTexts::pinnedTexts_data() {
+void tst_Texts::pinnedTexts_data() {
     QTest::addColumn<std::string>("name");
     QTest::addColumn<TextProperty>("property");
     QTest::addColumn<std::string>("czech");
@@ -167,7 +167,7 @@ void TestTexts::pinnedTexts_data() {
         << std::string("Programmmieren gleich after die Umänderung");
 }
 
-void TestTexts::pinnedTexts() {
+void tst_Texts::pinnedTexts() {
     QFETCH(std::string, name);
     QFETCH(TextProperty, property);
     QFETCH(std::string, czech);
@@ -181,7 +181,7 @@ void TestTexts::pinnedTexts() {
     QCOMPARE(row.german, german);
 }
 
-void TestTexts::messages_data() {
+void tst_Texts::messages_data() {
     QTest::addColumn<Message>("message");
     QTest::addColumn<std::string>("czech");
     QTest::addColumn<std::string>("english");
@@ -217,7 +217,7 @@ void TestTexts::messages_data() {
         "No printer is installed.", "Es ist kein Drucker installiert.");
 }
 
-void TestTexts::messages() {
+void tst_Texts::messages() {
     QFETCH(Message, message);
     QFETCH(std::string, czech);
     QFETCH(std::string, english);
@@ -227,7 +227,7 @@ void TestTexts::messages() {
     QCOMPARE(messageText(message, German), german);
 }
 
-void TestTexts::messageKinds() {
+void tst_Texts::messageKinds() {
     const std::set<Message> failures = {Message::ReadFailed, Message::VerifyFailed,
                                         Message::ProgramFailed};
     const std::set<Message> starts = {Message::ReadStarted, Message::ProgramStarted,
@@ -239,7 +239,7 @@ void TestTexts::messageKinds() {
     }
 }
 
-void TestTexts::aboutText_data() {
+void tst_Texts::aboutText_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<std::string>("head");
     QTest::addColumn<std::string>("heading");
@@ -257,7 +257,7 @@ void TestTexts::aboutText_data() {
                             << std::string("\n\nKontakt:\n");
 }
 
-void TestTexts::aboutText() {
+void tst_Texts::aboutText() {
     QFETCH(int, language);
     QFETCH(std::string, head);
     QFETCH(std::string, heading);
@@ -274,13 +274,13 @@ void TestTexts::aboutText() {
     QVERIFY(lines.find("\n\n") == std::string::npos);
 }
 
-void TestTexts::manualFileNames() {
+void tst_Texts::manualFileNames() {
     QCOMPARE(manualFileName(Czech), std::string("Manual_Vortan15_cz.doc"));
     QCOMPARE(manualFileName(English), std::string("Manual_Vortan15_en.doc"));
     QCOMPARE(manualFileName(German), std::string("Manual_Vortan15_de.doc"));
 }
 
-void TestTexts::otherLanguageIndexesGiveNothing() {
+void tst_Texts::otherLanguageIndexesGiveNothing() {
     for (int language : {3, -1, 255}) {
         QCOMPARE(messageText(Message::VerifyOk, language), std::string());
         QCOMPARE(messageText(Message::PrintHeading, language), std::string());
@@ -289,7 +289,7 @@ void TestTexts::otherLanguageIndexesGiveNothing() {
     }
 }
 
-void TestTexts::changeCounts_data() {
+void tst_Texts::changeCounts_data() {
     QTest::addColumn<int>("notInUnit"); // -1: unknown
     QTest::addColumn<int>("notSaved");  // -1: unknown
     QTest::addColumn<QStringList>("texts");
@@ -310,7 +310,7 @@ void TestTexts::changeCounts_data() {
                        "In der Zündbox  ·  Nicht gespeichert"};
 }
 
-void TestTexts::changeCounts() {
+void tst_Texts::changeCounts() {
     QFETCH(int, notInUnit);
     QFETCH(int, notSaved);
     QFETCH(QStringList, texts);
@@ -322,7 +322,7 @@ void TestTexts::changeCounts() {
     QCOMPARE(changeCountsText(known(notInUnit), known(notSaved), 3), std::string());
 }
 
-void TestTexts::restoreTexts() {
+void tst_Texts::restoreTexts() {
     for (int language = Czech; language <= German; ++language) {
         for (int t = 0; t <= int(RestoreText::WriteFailed); ++t)
             QVERIFY(!restoreText(RestoreText(t), language).empty());
@@ -333,8 +333,8 @@ void TestTexts::restoreTexts() {
     QCOMPARE(restoreText(RestoreText::DialogTitle, 3), std::string());
 }
 
-QTEST_GUILESS_MAIN(TestTexts)
-void TestTexts::mnemonicClashes_data() {
+QTEST_GUILESS_MAIN(tst_Texts)
+void tst_Texts::mnemonicClashes_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("clashes");
     QTest::newRow("Čí&st against &Soubor") << "Čí&st" << true;
@@ -348,12 +348,12 @@ void TestTexts::mnemonicClashes_data() {
     QTest::newRow("trailing ampersand") << "Read&" << false;
 }
 
-void TestTexts::mnemonicClashes() {
+void tst_Texts::mnemonicClashes() {
     QFETCH(QString, caption);
     QTEST(vortan::mnemonicClashes(caption, {"&Soubor", "&Port", "&Zařízení", "Ja&zyk"}), "clashes");
 }
 
-void TestTexts::undoItems_data() {
+void tst_Texts::undoItems_data() {
     QTest::addColumn<bool>("redo");
     QTest::addColumn<int>("edit");          // -1: nothing to undo or redo
     QTest::addColumn<QStringList>("texts"); // Czech, English, German
@@ -370,7 +370,7 @@ void TestTexts::undoItems_data() {
         << true << -1 << QStringList{"Z&novu", "&Redo", "&Wiederholen"};
 }
 
-void TestTexts::undoItems() {
+void tst_Texts::undoItems() {
     QFETCH(bool, redo);
     QFETCH(int, edit);
     QFETCH(QStringList, texts);
@@ -381,7 +381,7 @@ void TestTexts::undoItems() {
 }
 
 // Every edit has a name of its own in each language.
-void TestTexts::editNames() {
+void tst_Texts::editNames() {
     for (int language : {Czech, English, German}) {
         std::set<std::string> names;
         for (int e = 0; e <= int(EditName::RestoreLast); ++e)
@@ -394,7 +394,7 @@ void TestTexts::editNames() {
 
 // Every port text exists in each language; the fix for a denied permission is the same
 // command in all three.
-void TestTexts::portTexts() {
+void tst_Texts::portTexts() {
     const char* const find[] = {"&Najít jednotku", "&Find the unit", "Zündbox &suchen"};
     for (int language : {Czech, English, German}) {
         QCOMPARE(portText(PortText::FindUnit, language), std::string(find[language]));

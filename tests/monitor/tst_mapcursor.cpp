@@ -22,7 +22,7 @@ void setAxis(DeviceImage& image, int at, const std::vector<int>& points) {
 
 } // namespace
 
-class TestMapCursor : public QObject {
+class tst_MapCursor : public QObject {
     Q_OBJECT
 private slots:
     void mapColumn_data();
@@ -36,7 +36,7 @@ private slots:
     void servoColumn();
 };
 
-void TestMapCursor::mapColumn_data() {
+void tst_MapCursor::mapColumn_data() {
     QTest::addColumn<int>("rpm");
     QTest::addColumn<int>("column");
     QTest::addColumn<bool>("below");
@@ -56,7 +56,7 @@ void TestMapCursor::mapColumn_data() {
     QTest::newRow("65535") << 65535 << 9 << false;
 }
 
-void TestMapCursor::mapColumn() {
+void tst_MapCursor::mapColumn() {
     QFETCH(int, rpm);
     QFETCH(int, column);
     QFETCH(bool, below);
@@ -71,7 +71,7 @@ void TestMapCursor::mapColumn() {
     QCOMPARE(flag, below);
 }
 
-void TestMapCursor::wideAxisDoesNotWrap() {
+void tst_MapCursor::wideAxisDoesNotWrap() {
     // Neighbouring points of 250 and 251 add up beyond a byte; the tie at s = 250 must
     // still go to the lower point, s = 251 to the higher.
     DeviceImage image = defaultImage();
@@ -83,7 +83,7 @@ void TestMapCursor::wideAxisDoesNotWrap() {
     QVERIFY(!computeMapCursor(24600, 0, image).belowMap);
 }
 
-void TestMapCursor::throttleRow_data() {
+void tst_MapCursor::throttleRow_data() {
     QTest::addColumn<int>("percent");
     QTest::addColumn<int>("row");
     QTest::newRow("0") << 0 << 0;
@@ -101,7 +101,7 @@ void TestMapCursor::throttleRow_data() {
     QTest::newRow("255 sensor error") << 255 << 9;
 }
 
-void TestMapCursor::throttleRow() {
+void tst_MapCursor::throttleRow() {
     QFETCH(int, percent);
     QFETCH(int, row);
     QCOMPARE(vortan::throttleRow(percent), row);
@@ -111,7 +111,7 @@ void TestMapCursor::throttleRow() {
     QCOMPARE(int(computeMapCursor(3000, static_cast<std::uint8_t>(percent), image).row), row);
 }
 
-void TestMapCursor::mapDisabledUsesLastRow_data() {
+void tst_MapCursor::mapDisabledUsesLastRow_data() {
     QTest::addColumn<int>("percent");
     QTest::newRow("0") << 0;
     QTest::newRow("1") << 1;
@@ -119,14 +119,14 @@ void TestMapCursor::mapDisabledUsesLastRow_data() {
     QTest::newRow("255") << 255;
 }
 
-void TestMapCursor::mapDisabledUsesLastRow() {
+void tst_MapCursor::mapDisabledUsesLastRow() {
     QFETCH(int, percent);
     DeviceImage image = defaultImage();
     image[Byte::TPS_MAPA] = 0;
     QCOMPARE(int(computeMapCursor(3000, static_cast<std::uint8_t>(percent), image).row), 9);
 }
 
-void TestMapCursor::servoColumn_data() {
+void tst_MapCursor::servoColumn_data() {
     QTest::addColumn<int>("rpm");
     QTest::addColumn<int>("column");
     // Default RPM_PRIV: 12, 20, 30, 40, 60, 80, 100, 120, 140, 160 hundreds of rpm.
@@ -141,7 +141,7 @@ void TestMapCursor::servoColumn_data() {
     QTest::newRow("20000 above axis") << 20000 << 9;
 }
 
-void TestMapCursor::servoColumn() {
+void tst_MapCursor::servoColumn() {
     QFETCH(int, rpm);
     QFETCH(int, column);
     const DeviceImage image = defaultImage();
@@ -152,5 +152,5 @@ void TestMapCursor::servoColumn() {
     QCOMPARE(nearestAxisPoint(&image.bytes[Byte::RPM_PRIV], rpm / 100, nullptr), column);
 }
 
-QTEST_GUILESS_MAIN(TestMapCursor)
+QTEST_GUILESS_MAIN(tst_MapCursor)
 #include "tst_mapcursor.moc"

@@ -59,7 +59,7 @@ MonitorPacket sentinel() {
 
 } // namespace
 
-class TestMonitorPacket : public QObject {
+class tst_MonitorPacket : public QObject {
     Q_OBJECT
 private slots:
     void millivolts_data();
@@ -79,7 +79,7 @@ private slots:
     void storedVoltages();
 };
 
-void TestMonitorPacket::millivolts_data() {
+void tst_MonitorPacket::millivolts_data() {
     QTest::addColumn<int>("raw");
     QTest::addColumn<int>("mv");
     QTest::newRow("0") << 0 << 0;
@@ -91,13 +91,13 @@ void TestMonitorPacket::millivolts_data() {
     QTest::newRow("65535 largest") << 65535 << 40038;
 }
 
-void TestMonitorPacket::millivolts() {
+void tst_MonitorPacket::millivolts() {
     QFETCH(int, raw);
     QFETCH(int, mv);
     QCOMPARE(rawToMillivolts(raw), mv);
 }
 
-void TestMonitorPacket::decodesFieldsAtOffsets() {
+void tst_MonitorPacket::decodesFieldsAtOffsets() {
     const Frame f = craftedFrame();
     MonitorPacket p;
     QVERIFY(decodeMonitorPacket(f.data(), p));
@@ -116,7 +116,7 @@ void TestMonitorPacket::decodesFieldsAtOffsets() {
         QCOMPARE(int(bytes[i]), 29 + i + 100);
 }
 
-void TestMonitorPacket::encodeDecodeRoundTrip() {
+void tst_MonitorPacket::encodeDecodeRoundTrip() {
     MonitorPacket in;
     const Frame crafted = craftedFrame();
     QVERIFY(decodeMonitorPacket(crafted.data(), in));
@@ -132,7 +132,7 @@ void TestMonitorPacket::encodeDecodeRoundTrip() {
     QVERIFY(samePacket(in, out));
 }
 
-void TestMonitorPacket::rejectedFrameLeavesOutUnchanged_data() {
+void tst_MonitorPacket::rejectedFrameLeavesOutUnchanged_data() {
     QTest::addColumn<Frame>("frame");
     Frame f = craftedFrame();
     f[50] ^= 0x01;
@@ -155,14 +155,14 @@ void TestMonitorPacket::rejectedFrameLeavesOutUnchanged_data() {
     QTest::newRow("monitor request 0x30") << f;
 }
 
-void TestMonitorPacket::rejectedFrameLeavesOutUnchanged() {
+void tst_MonitorPacket::rejectedFrameLeavesOutUnchanged() {
     QFETCH(Frame, frame);
     MonitorPacket out = sentinel();
     QVERIFY(!decodeMonitorPacket(frame.data(), out));
     QVERIFY(samePacket(out, sentinel()));
 }
 
-void TestMonitorPacket::labels_data() {
+void tst_MonitorPacket::labels_data() {
     QTest::addColumn<MonitorPacket>("packet");
     QTest::addColumn<bool>("extended");
     QTest::addColumn<Pick>("pick");
@@ -268,7 +268,7 @@ void TestMonitorPacket::labels_data() {
                            << "Test8 = 8 " << unchanged;
 }
 
-void TestMonitorPacket::labels() {
+void tst_MonitorPacket::labels() {
     QFETCH(MonitorPacket, packet);
     QFETCH(bool, extended);
     QFETCH(Pick, pick);
@@ -279,7 +279,7 @@ void TestMonitorPacket::labels() {
     QCOMPARE(int(v.colour), colour);
 }
 
-void TestMonitorPacket::lambdaGauge_data() {
+void tst_MonitorPacket::lambdaGauge_data() {
     QTest::addColumn<int>("mv");
     QTest::addColumn<int>("gauge");
     QTest::newRow("0") << 0 << 0;
@@ -293,13 +293,13 @@ void TestMonitorPacket::lambdaGauge_data() {
     QTest::newRow("40038") << 40038 << 100;
 }
 
-void TestMonitorPacket::lambdaGauge() {
+void tst_MonitorPacket::lambdaGauge() {
     QFETCH(int, mv);
     QFETCH(int, gauge);
     QCOMPARE(vortan::lambdaGauge(mv), gauge);
 }
 
-void TestMonitorPacket::rpmGauge_data() {
+void tst_MonitorPacket::rpmGauge_data() {
     QTest::addColumn<int>("rpm");
     QTest::addColumn<int>("limiter2");
     QTest::addColumn<int>("gauge");
@@ -310,7 +310,7 @@ void TestMonitorPacket::rpmGauge_data() {
     QTest::newRow("limiter2 0 taken as 10") << 12000 << 0 << 1200;
 }
 
-void TestMonitorPacket::rpmGauge() {
+void tst_MonitorPacket::rpmGauge() {
     QFETCH(int, rpm);
     QFETCH(int, limiter2);
     QFETCH(int, gauge);
@@ -319,7 +319,7 @@ void TestMonitorPacket::rpmGauge() {
     QCOMPARE(buildMonitorDisplay(p, limiter2, false).rpmGauge, gauge);
 }
 
-void TestMonitorPacket::tpsGauge_data() {
+void tst_MonitorPacket::tpsGauge_data() {
     QTest::addColumn<int>("percent");
     QTest::addColumn<int>("gauge");
     QTest::newRow("0") << 0 << 0;
@@ -329,7 +329,7 @@ void TestMonitorPacket::tpsGauge_data() {
     QTest::newRow("255 error") << 255 << 0;
 }
 
-void TestMonitorPacket::tpsGauge() {
+void tst_MonitorPacket::tpsGauge() {
     QFETCH(int, percent);
     QFETCH(int, gauge);
     MonitorPacket p;
@@ -338,7 +338,7 @@ void TestMonitorPacket::tpsGauge() {
     QCOMPARE(buildMonitorDisplay(p, 110, true).tpsGauge, gauge);
 }
 
-void TestMonitorPacket::storedVoltages() {
+void tst_MonitorPacket::storedVoltages() {
     MonitorPacket p;
     p.lambdaRaw = 65535;
     p.tpsRaw = 1637;
@@ -350,5 +350,5 @@ void TestMonitorPacket::storedVoltages() {
     QCOMPARE(buildMonitorDisplay(p, 110, false).lambdaGauge, 50);
 }
 
-QTEST_GUILESS_MAIN(TestMonitorPacket)
+QTEST_GUILESS_MAIN(tst_MonitorPacket)
 #include "tst_monitorpacket.moc"

@@ -56,7 +56,7 @@ QString firstDifference(const DeviceImage& got, const DeviceImage& want) {
 
 } // namespace
 
-class TstDeviceImage : public QObject {
+class tst_DeviceImage : public QObject {
     Q_OBJECT
 private slots:
     void normalise_data();
@@ -71,7 +71,7 @@ private slots:
     void identification();
 };
 
-void TstDeviceImage::normalise_data() {
+void tst_DeviceImage::normalise_data() {
     QTest::addColumn<Bytes>("input");
     QTest::addColumn<Bytes>("expected"); // bytes that must change; all others stay
 
@@ -135,7 +135,7 @@ void TstDeviceImage::normalise_data() {
     QTest::newRow("map, base advance, hysteresis, servo volts, flags") << untouched << Bytes{};
 }
 
-void TstDeviceImage::normalise() {
+void tst_DeviceImage::normalise() {
     QFETCH(Bytes, input);
     QFETCH(Bytes, expected);
     DeviceImage image = patterned();
@@ -151,7 +151,7 @@ void TstDeviceImage::normalise() {
     QCOMPARE(comPort, 1);
 }
 
-void TstDeviceImage::normaliseSettings_data() {
+void tst_DeviceImage::normaliseSettings_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<int>("comPort");
     QTest::addColumn<int>("languageAfter");
@@ -163,7 +163,7 @@ void TstDeviceImage::normaliseSettings_data() {
     QTest::newRow("port 255") << 1 << 255 << 1 << 1;
 }
 
-void TstDeviceImage::normaliseSettings() {
+void tst_DeviceImage::normaliseSettings() {
     QFETCH(int, language);
     QFETCH(int, comPort);
     DeviceImage image = patterned();
@@ -176,7 +176,7 @@ void TstDeviceImage::normaliseSettings() {
     QVERIFY(image == before); // the default set is already within bounds
 }
 
-void TstDeviceImage::normaliseIsStable() {
+void tst_DeviceImage::normaliseIsStable() {
     // Any image, once normalised, is left alone by a second pass.
     std::mt19937 random(2024);
     for (int round = 0; round < 200; ++round) {
@@ -197,7 +197,7 @@ void TstDeviceImage::normaliseIsStable() {
     }
 }
 
-void TstDeviceImage::defaults_data() {
+void tst_DeviceImage::defaults_data() {
     QTest::addColumn<int>("bike");
     QTest::addColumn<int>("baseAdvance");
     QTest::newRow("Yamaha R6") << 0 << 10;
@@ -207,7 +207,7 @@ void TstDeviceImage::defaults_data() {
     QTest::newRow("type 255 keeps base advance") << 255 << 33;
 }
 
-void TstDeviceImage::defaults() {
+void tst_DeviceImage::defaults() {
     QFETCH(int, bike);
     DeviceImage image;
     for (int i = 0; i < kImageSize; ++i)
@@ -247,7 +247,7 @@ void TstDeviceImage::defaults() {
         QCOMPARE(image[i], before[i]);
 }
 
-void TstDeviceImage::defaultMap() {
+void tst_DeviceImage::defaultMap() {
     static const int kMap[10][10] = {
         {4, 13, 16, 25, 28, 32, 33, 33, 33, 33}, {4, 16, 22, 31, 33, 35, 35, 35, 35, 35},
         {4, 24, 35, 44, 45, 45, 43, 41, 41, 41}, {4, 19, 32, 39, 45, 47, 46, 43, 43, 43},
@@ -264,7 +264,7 @@ void TstDeviceImage::defaultMap() {
                      qPrintable(QString("row %1 column %2").arg(r).arg(c)));
 }
 
-void TstDeviceImage::identification_data() {
+void tst_DeviceImage::identification_data() {
     QTest::addColumn<Bytes>("page0");
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("date");
@@ -302,7 +302,7 @@ void TstDeviceImage::identification_data() {
                                                 << "08:30";
 }
 
-void TstDeviceImage::identification() {
+void tst_DeviceImage::identification() {
     QFETCH(Bytes, page0);
     DeviceImage image = patterned();
     for (int i = 0; i < kPageSize; ++i)
@@ -314,5 +314,5 @@ void TstDeviceImage::identification() {
     QTEST(QString::fromStdString(id.time), "time");
 }
 
-QTEST_APPLESS_MAIN(TstDeviceImage)
+QTEST_APPLESS_MAIN(tst_DeviceImage)
 #include "tst_deviceimage.moc"

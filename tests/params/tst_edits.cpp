@@ -50,7 +50,7 @@ QStringList servo(int value) {
 
 } // namespace
 
-class TstEdits : public QObject {
+class tst_Edits : public QObject {
     Q_OBJECT
 private slots:
     void rules_data();
@@ -58,7 +58,7 @@ private slots:
     void defaultsAndValues();
 };
 
-void TstEdits::rules_data() {
+void tst_Edits::rules_data() {
     QTest::addColumn<EditName>("name");
     QTest::addColumn<int>("argument"); // the column shifted, or the measured voltage in mV
     QTest::addColumn<bool>("all");     // the "All" box of the advance or servo buttons
@@ -111,7 +111,7 @@ void TstEdits::rules_data() {
     row("servo all minus at 1", E::ServoMinus, 0, true, false, 1, {});
 }
 
-void TstEdits::rules() {
+void tst_Edits::rules() {
     QFETCH(EditName, name);
     QFETCH(int, argument);
     QFETCH(bool, all);
@@ -146,7 +146,7 @@ void TstEdits::rules() {
 }
 
 // A motorbike type (none chosen: type 0) and New give the defaults, a file its values.
-void TstEdits::defaultsAndValues() {
+void tst_Edits::defaultsAndValues() {
     DeviceImage image = filled(44);
     image[Byte::BIKE] = 3;
     image[Byte::BASE_ADV] = 3;
@@ -167,5 +167,5 @@ void TstEdits::defaultsAndValues() {
     QCOMPARE(changes(defaultsOf(1), file.change(image)), QStringList{});
 }
 
-QTEST_GUILESS_MAIN(TstEdits)
+QTEST_GUILESS_MAIN(tst_Edits)
 #include "tst_edits.moc"

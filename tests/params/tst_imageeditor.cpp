@@ -24,7 +24,7 @@ Edit fieldStep(const DeviceImage& image, int byte, int delta, int key) {
 
 } // namespace
 
-class TstImageEditor : public QObject {
+class tst_ImageEditor : public QObject {
     Q_OBJECT
 private slots:
     void undoRedoPutPagesBack();
@@ -33,7 +33,7 @@ private slots:
     void depth();
 };
 
-void TstImageEditor::undoRedoPutPagesBack() {
+void tst_ImageEditor::undoRedoPutPagesBack() {
     DeviceImage image = defaults();
     ImageEditor editor(image);
     const DeviceImage start = image;
@@ -62,7 +62,7 @@ void TstImageEditor::undoRedoPutPagesBack() {
     QCOMPARE(editor.undoName(), std::nullopt);
 }
 
-void TstImageEditor::gestures_data() {
+void tst_ImageEditor::gestures_data() {
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<int>("steps");
     // up:B / down:B an arrow click on the field of byte B, type:B a typed value, col:C a click on
@@ -80,7 +80,7 @@ void TstImageEditor::gestures_data() {
     row("another column", "col:2 hold:3", 2);
 }
 
-void TstImageEditor::gestures() {
+void tst_ImageEditor::gestures() {
     QFETCH(QStringList, actions);
     DeviceImage image = defaults();
     const DeviceImage start = image;
@@ -103,7 +103,7 @@ void TstImageEditor::gestures() {
 }
 
 // The newest kDepth steps (at least 200) are kept.
-void TstImageEditor::depth() {
+void tst_ImageEditor::depth() {
     QVERIFY(ImageEditor::kDepth >= 200);
     DeviceImage image = defaults();
     ImageEditor editor(image);
@@ -116,5 +116,5 @@ void TstImageEditor::depth() {
     QCOMPARE(int(image[151]), 50);
 }
 
-QTEST_GUILESS_MAIN(TstImageEditor)
+QTEST_GUILESS_MAIN(tst_ImageEditor)
 #include "tst_imageeditor.moc"

@@ -17,7 +17,7 @@ const NumberParam* findParam(const QString& name) {
 }
 } // namespace
 
-class TstParamTable : public QObject {
+class tst_ParamTable : public QObject {
     Q_OBJECT
 private slots:
     void descriptor_data();
@@ -31,7 +31,7 @@ private slots:
     void flags();
 };
 
-void TstParamTable::descriptor_data() {
+void tst_ParamTable::descriptor_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("minimum");
@@ -67,7 +67,7 @@ void TstParamTable::descriptor_data() {
     QTest::newRow("map 100 % 10000 rpm") << "Edit149" << 299 << 0 << 60 << 1;
 }
 
-void TstParamTable::descriptor() {
+void tst_ParamTable::descriptor() {
     QFETCH(QString, name);
     const NumberParam* p = findParam(name);
     QVERIFY2(p, qPrintable(name));
@@ -77,7 +77,7 @@ void TstParamTable::descriptor() {
     QTEST(p->step, "step");
 }
 
-void TstParamTable::conversion_data() {
+void tst_ParamTable::conversion_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("typed");
     QTest::addColumn<int>("stored");
@@ -103,7 +103,7 @@ void TstParamTable::conversion_data() {
     QTest::newRow("map 60 degrees") << "Edit99" << 60 << 60 << 60;
 }
 
-void TstParamTable::conversion() {
+void tst_ParamTable::conversion() {
     QFETCH(QString, name);
     QFETCH(int, typed);
     const NumberParam* p = findParam(name);
@@ -113,7 +113,7 @@ void TstParamTable::conversion() {
     QTEST(p->shown(stored), "shownAgain");
 }
 
-void TstParamTable::roundTrip_data() {
+void tst_ParamTable::roundTrip_data() {
     QTest::addColumn<QString>("name");
     for (const NumberParam& p : allNumberParams())
         QTest::newRow(p.editName) << QString(p.editName);
@@ -121,7 +121,7 @@ void TstParamTable::roundTrip_data() {
 
 // Every byte whose shown value lies within the control's range comes back unchanged, and
 // one arrow step moves exactly one byte.
-void TstParamTable::roundTrip() {
+void tst_ParamTable::roundTrip() {
     QFETCH(QString, name);
     const NumberParam* p = findParam(name);
     QVERIFY(p);
@@ -138,7 +138,7 @@ void TstParamTable::roundTrip() {
     QVERIFY2(inRange >= 26, qPrintable(QString("only %1 bytes in range").arg(inRange)));
 }
 
-void TstParamTable::tableOrder() {
+void tst_ParamTable::tableOrder() {
     const auto& t = tableParams();
     for (int i = 0; i < 10; ++i) {
         QCOMPARE(t[i].byte, Byte::RPM_ADV + i);
@@ -163,7 +163,7 @@ void TstParamTable::tableOrder() {
     QCOMPARE(names.size(), 146);
 }
 
-void TstParamTable::flags_data() {
+void tst_ParamTable::flags_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("byte");
     QTest::newRow("speedometer 2x") << "CheckBoxRpm2Krat" << 102;
@@ -179,7 +179,7 @@ void TstParamTable::flags_data() {
     QTest::newRow("TPS map") << "CheckBoxTpsMapa" << 129;
 }
 
-void TstParamTable::flags() {
+void tst_ParamTable::flags() {
     QFETCH(QString, name);
     QFETCH(int, byte);
     int found = 0;
@@ -193,5 +193,5 @@ void TstParamTable::flags() {
     QCOMPARE(int(flagParams().size()), 11);
 }
 
-QTEST_APPLESS_MAIN(TstParamTable)
+QTEST_APPLESS_MAIN(tst_ParamTable)
 #include "tst_paramtable.moc"

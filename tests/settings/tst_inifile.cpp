@@ -27,7 +27,7 @@ QByteArray readText(const QString& path) {
 
 } // namespace
 
-class TestIniFile : public QObject {
+class tst_IniFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -63,7 +63,7 @@ const QByteArray kSample = "; settings\r\n"
                            "[ignition]\r\n"
                            "CheckBoxExtMonitor->Checked=1\r\n";
 
-void TestIniFile::readsKeys_data() {
+void tst_IniFile::readsKeys_data() {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
@@ -102,7 +102,7 @@ void TestIniFile::readsKeys_data() {
                                        << "<def>";
 }
 
-void TestIniFile::readsKeys() {
+void tst_IniFile::readsKeys() {
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QString, value);
@@ -112,7 +112,7 @@ void TestIniFile::readsKeys() {
     QCOMPARE(ini.hasKey(section, key), value != "<def>");
 }
 
-void TestIniFile::readInteger_data() {
+void tst_IniFile::readInteger_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("expected");
     QTest::newRow("number") << "42" << 42;
@@ -126,7 +126,7 @@ void TestIniFile::readInteger_data() {
     QTest::newRow("too small") << "-99999999999999999999" << INT_MIN;
 }
 
-void TestIniFile::readInteger() {
+void tst_IniFile::readInteger() {
     QFETCH(QString, value);
     QFETCH(int, expected);
     IniFile ini;
@@ -135,7 +135,7 @@ void TestIniFile::readInteger() {
     QCOMPARE(ini.readInteger("S", "missing", 99), 99);
 }
 
-void TestIniFile::replacesInPlace() {
+void tst_IniFile::replacesInPlace() {
     writeText(path("b.ini"), kSample);
     IniFile ini(path("b.ini"));
     const QStringList before = ini.lines();
@@ -146,7 +146,7 @@ void TestIniFile::replacesInPlace() {
     QCOMPARE(ini.readInteger("FORM_HLAV", "Top", 0), 5);
 }
 
-void TestIniFile::appendsToSection() {
+void tst_IniFile::appendsToSection() {
     writeText(path("c.ini"), kSample);
     IniFile ini(path("c.ini"));
     ini.writeString("FORM_HLAV", "IniDir", "/home/x/a.ign");
@@ -157,7 +157,7 @@ void TestIniFile::appendsToSection() {
     QCOMPARE(ini.lines().size(), 10);
 }
 
-void TestIniFile::appendsNewSection() {
+void tst_IniFile::appendsNewSection() {
     writeText(path("d.ini"), kSample);
     IniFile ini(path("d.ini"));
     ini.writeString("PORTS", "COM1", "/dev/ttyUSB0");
@@ -167,7 +167,7 @@ void TestIniFile::appendsNewSection() {
     QCOMPARE(again.readString("ports", "com1", ""), QString("/dev/ttyUSB0"));
 }
 
-void TestIniFile::trailingSpaceKey() {
+void tst_IniFile::trailingSpaceKey() {
     IniFile ini(path("e.ini"));
     ini.writeInteger("FORM_HLAV", "ActivePage ", 3);
     QCOMPARE(ini.lines(), (QStringList{"[FORM_HLAV]", "ActivePage =3"}));
@@ -176,7 +176,7 @@ void TestIniFile::trailingSpaceKey() {
     QCOMPARE(ini.lines(), (QStringList{"[FORM_HLAV]", "ActivePage =4"}));
 }
 
-void TestIniFile::keepsOtherLines() {
+void tst_IniFile::keepsOtherLines() {
     writeText(path("f.ini"), kSample + "junk line without equals\n[PORTS]\nCOM3=/dev/x\n");
     IniFile ini(path("f.ini"));
     ini.writeInteger("FORM_HLAV", "Left", 1);
@@ -189,7 +189,7 @@ void TestIniFile::keepsOtherLines() {
                               "[PORTS]\nCOM3=/dev/x\n"));
 }
 
-void TestIniFile::keepsUndecodableBytes_data() {
+void tst_IniFile::keepsUndecodableBytes_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("Latin-1 paths in other sections")
         << QByteArray("[PORTS]\nCOM1=/dev/ttyUSB-\xe9\n[OTHER]\nLast=/home/p\xe1vel/a.ign\n"
@@ -201,7 +201,7 @@ void TestIniFile::keepsUndecodableBytes_data() {
 }
 
 // What the window does at close with the paths it read: the file stays as it was.
-void TestIniFile::keepsUndecodableBytes() {
+void tst_IniFile::keepsUndecodableBytes() {
     QFETCH(QByteArray, text);
     writeText(path("bytes.ini"), text);
     IniFile ini(path("bytes.ini"));
@@ -211,7 +211,7 @@ void TestIniFile::keepsUndecodableBytes() {
     QCOMPARE(readText(path("bytes.ini")), text);
 }
 
-void TestIniFile::saveCreatesFolder() {
+void tst_IniFile::saveCreatesFolder() {
     IniFile ini(path("new/deeper/g.ini"));
     QVERIFY(ini.lines().isEmpty());
     ini.writeInteger("S", "k", 1);
@@ -219,7 +219,7 @@ void TestIniFile::saveCreatesFolder() {
     QCOMPARE(readText(path("new/deeper/g.ini")), QByteArray("[S]\nk=1\n"));
 }
 
-void TestIniFile::saveIntoFileParentFails() {
+void tst_IniFile::saveIntoFileParentFails() {
     writeText(path("plain"), "x");
     IniFile ini(path("plain/h.ini"));
     ini.writeInteger("S", "k", 1);
@@ -228,7 +228,7 @@ void TestIniFile::saveIntoFileParentFails() {
 }
 
 // A file the user may not write, in a folder the user may not write.
-void TestIniFile::saveWithoutPermissionKeepsOldFile() {
+void tst_IniFile::saveWithoutPermissionKeepsOldFile() {
     if (runningAsNobody()) {
         IniFile ini(nobodyBase() + "/locked/i.ini");
         ini.writeInteger("S", "k", 2);
@@ -244,5 +244,5 @@ void TestIniFile::saveWithoutPermissionKeepsOldFile() {
     QCOMPARE(readText(file), QByteArray("[S]\nk=1\n"));
 }
 
-QTEST_GUILESS_MAIN(TestIniFile)
+QTEST_GUILESS_MAIN(tst_IniFile)
 #include "tst_inifile.moc"

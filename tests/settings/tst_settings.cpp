@@ -49,7 +49,7 @@ FormSettings sample() {
 
 } // namespace
 
-class TestSettings : public QObject {
+class tst_Settings : public QObject {
     Q_OBJECT
 
 private slots:
@@ -79,12 +79,12 @@ private:
     QTemporaryDir dir_;
 };
 
-void TestSettings::initTestCase() {
+void tst_Settings::initTestCase() {
     QVERIFY(dir_.isValid());
     qputenv("XDG_CONFIG_HOME", path("config").toUtf8());
 }
 
-void TestSettings::folderUnderConfigHome() {
+void tst_Settings::folderUnderConfigHome() {
     const QString folder = settingsFolder();
     QCOMPARE(folder, path("config") + "/Vortan2");
     QVERIFY(QDir(folder).exists());
@@ -92,7 +92,7 @@ void TestSettings::folderUnderConfigHome() {
     QCOMPARE(lastImageFilePath(), folder + "/_Vortan2.ini");
 }
 
-void TestSettings::writtenFileText() {
+void tst_Settings::writtenFileText() {
     IniFile ini(path("written.ini"));
     QVERIFY(writeSettings(ini, sample()));
     QCOMPARE(QString::fromUtf8(readText(path("written.ini"))),
@@ -108,7 +108,7 @@ void TestSettings::writtenFileText() {
                      "CheckBoxExtMonitor->Checked=1\n"));
 }
 
-void TestSettings::roundTrip() {
+void tst_Settings::roundTrip() {
     const QString file = path("roundtrip.ini");
     for (int page = 1; page <= 4; ++page) {
         FormSettings s = sample();
@@ -131,7 +131,7 @@ void TestSettings::roundTrip() {
     QCOMPARE(readText(file).count("ActivePage"), 1);
 }
 
-void TestSettings::defaultsWhenMissing() {
+void tst_Settings::defaultsWhenMissing() {
     FormSettings current;
     current.comPort = 1;
     const FormSettings r = readSettings(IniFile(path("absent.ini")), current);
@@ -151,7 +151,7 @@ void TestSettings::defaultsWhenMissing() {
     QVERIFY(kept.extMonitor);
 }
 
-void TestSettings::readValues_data() {
+void tst_Settings::readValues_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("comPort");
     QTest::addColumn<int>("language");
@@ -175,7 +175,7 @@ void TestSettings::readValues_data() {
         << QByteArray("[FORM_HLAV]\nLeft=-5\n") << 1 << 0 << 1 << false << -5;
 }
 
-void TestSettings::readValues() {
+void tst_Settings::readValues() {
     QFETCH(QByteArray, text);
     QFETCH(int, comPort);
     QFETCH(int, language);
@@ -191,7 +191,7 @@ void TestSettings::readValues() {
     QCOMPARE(r.left.value_or(-1), left);
 }
 
-void TestSettings::unknownKeysKept() {
+void tst_Settings::unknownKeysKept() {
     const QString file = path("ports.ini");
     writeText(file, "[FORM_HLAV]\nLeft=1\nFavourite=yes\n[PORTS]\nCOM2=/dev/ttyUSB0\n");
     IniFile ini(file);
@@ -202,7 +202,7 @@ void TestSettings::unknownKeysKept() {
     QCOMPARE(portDevicePath(again, 2), QString("/dev/ttyUSB0"));
 }
 
-void TestSettings::portDevicePaths() {
+void tst_Settings::portDevicePaths() {
     IniFile ini;
     ini.writeString("PORTS", "COM4", "/dev/ttyACM0");
     ini.writeString("PORTS", "COM5", "");
@@ -216,7 +216,7 @@ void TestSettings::portDevicePaths() {
 #endif
 }
 
-void TestSettings::lastImageText() {
+void tst_Settings::lastImageText() {
     DeviceImage im;
     for (int i = 0; i < kImageSize; ++i)
         im[i] = static_cast<std::uint8_t>(i * 7);
@@ -228,7 +228,7 @@ void TestSettings::lastImageText() {
              std::string("  238   245   252     3    10    17    24    31    38    45 \n"));
 }
 
-void TestSettings::lastImageRoundTrip() {
+void tst_Settings::lastImageRoundTrip() {
     QRandomGenerator rng(42);
     DeviceImage saved;
     for (auto& b : saved.bytes)
@@ -241,7 +241,7 @@ void TestSettings::lastImageRoundTrip() {
     QVERIFY(loaded == saved);
 }
 
-void TestSettings::lastImageShortFile() {
+void tst_Settings::lastImageShortFile() {
     writeText(path("short.ini"), "1 2 3 4 5 6 7 8 9 10\n11 12");
     DeviceImage im = defaults();
     DeviceImage expected = defaults();
@@ -251,13 +251,13 @@ void TestSettings::lastImageShortFile() {
     QVERIFY(im == expected);
 }
 
-void TestSettings::lastImageMissingFile() {
+void tst_Settings::lastImageMissingFile() {
     DeviceImage im = defaults();
     QVERIFY(!readLastImage(path("nothing/_Vortan2.ini"), im));
     QVERIFY(im == defaults());
 }
 
-void TestSettings::lastImageReads_data() {
+void tst_Settings::lastImageReads_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QList<int>>("values"); // bytes 0.. after reading, -1 untouched
 
@@ -271,7 +271,7 @@ void TestSettings::lastImageReads_data() {
     QTest::newRow("binary") << QByteArray("3 \x00\x01\xff 4", 7) << QList<int>{3, -1, -1};
 }
 
-void TestSettings::lastImageReads() {
+void tst_Settings::lastImageReads() {
     QFETCH(QByteArray, text);
     QFETCH(QList<int>, values);
     writeText(path("reads.ini"), text);
@@ -282,7 +282,7 @@ void TestSettings::lastImageReads() {
         QCOMPARE(int(im[i]), values[i] < 0 ? 0x5A : values[i]);
 }
 
-void TestSettings::lastImageLargeFiles() {
+void tst_Settings::lastImageLargeFiles() {
     // Megabytes of blanks before the numbers, then more than 300 numbers.
     QByteArray text(3 * 1024 * 1024, ' ');
     for (int i = 0; i < 400; ++i)
@@ -307,7 +307,7 @@ void TestSettings::lastImageLargeFiles() {
     QVERIFY(readLastImage(path("garbage.ini"), im));
 }
 
-void TestSettings::lastImageWriteFailureKeepsOldFile() {
+void tst_Settings::lastImageWriteFailureKeepsOldFile() {
     if (runningAsNobody()) { // a file and a folder the user may not write
         QVERIFY(!writeLastImage(nobodyBase() + "/locked/_Vortan2.ini", defaults()));
         return;
@@ -326,7 +326,7 @@ void TestSettings::lastImageWriteFailureKeepsOldFile() {
 }
 
 // A full disk: the write stops short. Neither file may be replaced by a truncated one.
-void TestSettings::shortWriteKeepsOldFiles() {
+void tst_Settings::shortWriteKeepsOldFiles() {
     const QString imagePath = path("short_Vortan2.ini");
     const QString iniPath = path("short.ini");
     DeviceImage old = defaults();
@@ -366,5 +366,5 @@ void TestSettings::shortWriteKeepsOldFiles() {
     QCOMPARE(iniFile.readAll(), iniBefore);
 }
 
-QTEST_GUILESS_MAIN(TestSettings)
+QTEST_GUILESS_MAIN(tst_Settings)
 #include "tst_settings.moc"

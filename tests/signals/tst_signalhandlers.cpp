@@ -8,14 +8,14 @@
 #include <csignal>
 #include <memory>
 
-class TestSignalHandlers : public QObject {
+class tst_SignalHandlers : public QObject {
     Q_OBJECT
 private slots:
     // One function: the handlers stay installed for the rest of the process.
     void signalsBecomeCalls();
 };
 
-void TestSignalHandlers::signalsBecomeCalls() {
+void tst_SignalHandlers::signalsBecomeCalls() {
     int calls = 0;
     int laterCalls = 0;
     auto owner = std::make_unique<QObject>();
@@ -37,5 +37,5 @@ void TestSignalHandlers::signalsBecomeCalls() {
     QCOMPARE(laterCalls, 0);
 }
 
-QTEST_GUILESS_MAIN(TestSignalHandlers)
+QTEST_GUILESS_MAIN(tst_SignalHandlers)
 #include "tst_signalhandlers.moc"

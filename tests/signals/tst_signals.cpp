@@ -35,14 +35,14 @@ QByteArray readFile(const QString& path) {
 
 } // namespace
 
-class TestSignals : public QObject {
+class tst_Signals : public QObject {
     Q_OBJECT
 private slots:
     void signalClosesAndSaves_data();
     void signalClosesAndSaves();
 };
 
-void TestSignals::signalClosesAndSaves_data() {
+void tst_Signals::signalClosesAndSaves_data() {
     QTest::addColumn<int>("signal");
     QTest::addColumn<QByteArray>("ports");
     QTest::newRow("SIGTERM") << int(SIGTERM) << QByteArray("ComPort=0\n");
@@ -52,7 +52,7 @@ void TestSignals::signalClosesAndSaves_data() {
         << int(SIGTERM) << QByteArray("ComPort=1\n[PORTS]\nCOM1=/nonexistent/tty\n");
 }
 
-void TestSignals::signalClosesAndSaves() {
+void tst_Signals::signalClosesAndSaves() {
     QFETCH(int, signal);
     QFETCH(QByteArray, ports);
     QTemporaryDir home;
@@ -83,5 +83,5 @@ void TestSignals::signalClosesAndSaves() {
     QCOMPARE(image.split('\n').at(10).simplified().split(' ').at(3), QByteArray("50"));
 }
 
-QTEST_GUILESS_MAIN(TestSignals)
+QTEST_GUILESS_MAIN(tst_Signals)
 #include "tst_signals.moc"

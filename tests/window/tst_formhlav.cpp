@@ -26,7 +26,7 @@ template <typename T> T* find(TFormHlav& w, const QString& name) {
 }
 } // namespace
 
-class TstFormHlav : public QObject {
+class tst_FormHlav : public QObject {
     Q_OBJECT
 private slots:
     void startWithoutSettings();
@@ -40,7 +40,7 @@ private slots:
     void tickShows();
 };
 
-void TstFormHlav::startWithoutSettings() {
+void tst_FormHlav::startWithoutSettings() {
     TestWindow t({}, nullptr);
     TFormHlav& w = t.start();
     QCOMPARE(w.language, 0);
@@ -63,7 +63,7 @@ void TstFormHlav::startWithoutSettings() {
     QCOMPARE(find<ParamSpinBox>(w, "EditOmez1")->value(), 5000); // the default set
 }
 
-void TstFormHlav::startLanguage_data() {
+void tst_FormHlav::startLanguage_data() {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("language");
@@ -81,7 +81,7 @@ void TstFormHlav::startLanguage_data() {
         << QByteArray("[FORM_HLAV]\nLanguage=3\n") << QStringList{} << 1;
 }
 
-void TstFormHlav::startLanguage() {
+void tst_FormHlav::startLanguage() {
     QFETCH(QByteArray, settings);
     QFETCH(QStringList, arguments);
     QFETCH(int, language);
@@ -91,7 +91,7 @@ void TstFormHlav::startLanguage() {
     QCOMPARE(w.windowTitle(), QString(kTitles[language]));
 }
 
-void TstFormHlav::startPort_data() {
+void tst_FormHlav::startPort_data() {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<int>("comPort");
     QTest::newRow("COM4") << QByteArray("[FORM_HLAV]\nComPort=4\n") << 4;
@@ -99,7 +99,7 @@ void TstFormHlav::startPort_data() {
     QTest::newRow("COM11 becomes COM1") << QByteArray("[FORM_HLAV]\nComPort=11\n") << 1;
 }
 
-void TstFormHlav::startPort() {
+void tst_FormHlav::startPort() {
     QFETCH(QByteArray, settings);
     QFETCH(int, comPort);
     // Every port points at a missing device, so each start reports the same error.
@@ -114,7 +114,7 @@ void TstFormHlav::startPort() {
     QCOMPARE(t.boxes, QStringList{"Com opening error"});
 }
 
-void TstFormHlav::startRestoresLastImage() {
+void tst_FormHlav::startRestoresLastImage() {
     TestWindow t;
     DeviceImage last;
     last[Byte::BIKE] = 0;
@@ -142,7 +142,7 @@ void TstFormHlav::startRestoresLastImage() {
     QVERIFY(!find<QAction>(w, "MenuUndo")->isEnabled());
 }
 
-void TstFormHlav::closeWritesLastImage() {
+void tst_FormHlav::closeWritesLastImage() {
     TestWindow t;
     TFormHlav& w = t.start();
     // Values edited but never committed nor programmed.
@@ -175,7 +175,7 @@ void TstFormHlav::closeWritesLastImage() {
     QVERIFY(text.contains("Language=0"));
 }
 
-void TstFormHlav::tickShows_data() {
+void tst_FormHlav::tickShows_data() {
     QTest::addColumn<int>("countdown"); // the tick's counters before the tick
     QTest::addColumn<int>("silence");
     QTest::addColumn<bool>("messageShown"); // after it
@@ -186,7 +186,7 @@ void TstFormHlav::tickShows_data() {
 }
 
 // The message label, the progress bar and "No Connection" follow the tick's counters.
-void TstFormHlav::tickShows() {
+void tst_FormHlav::tickShows() {
     QFETCH(int, countdown);
     QFETCH(int, silence);
     QFETCH(bool, messageShown);
@@ -207,5 +207,5 @@ void TstFormHlav::tickShows() {
     QCOMPARE(!noLink->isHidden(), noConnection);
 }
 
-QTEST_MAIN(TstFormHlav)
+QTEST_MAIN(tst_FormHlav)
 #include "tst_formhlav.moc"

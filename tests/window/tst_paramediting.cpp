@@ -62,7 +62,7 @@ QStringList mapOnlyWidgets() {
 
 } // namespace
 
-class TstParamEditing : public QObject {
+class tst_ParamEditing : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -87,13 +87,13 @@ private slots:
     void checkBoxClickCommits();
 };
 
-void TstParamEditing::initTestCase() {
+void tst_ParamEditing::initTestCase() {
     // A locale that groups thousands, the same on every machine.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 // Every in-range byte of every control comes back from show and read unchanged.
-void TstParamEditing::showThenRead() {
+void tst_ParamEditing::showThenRead() {
     TestWindow t;
     TFormHlav& w = t.start();
     std::mt19937 random(1234);
@@ -134,7 +134,7 @@ void TstParamEditing::showThenRead() {
 }
 
 // Typed key by key, then Tab: what the tuner types is what is taken, or nothing is.
-void TstParamEditing::typedValue_data() {
+void tst_ParamEditing::typedValue_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("keys"); // empty: the text is deleted
     QTest::addColumn<int>("value");
@@ -170,7 +170,7 @@ void TstParamEditing::typedValue_data() {
         QTest::newRow(r.row) << r.edit << r.keys << r.value << r.byte << r.stored;
 }
 
-void TstParamEditing::typedValue() {
+void tst_ParamEditing::typedValue() {
     QFETCH(QString, edit);
     QFETCH(QString, keys);
     QFETCH(int, value);
@@ -196,7 +196,7 @@ void TstParamEditing::typedValue() {
 
 // A byte outside its field's range (from the unit or a file) is shown as it is, marked, and
 // kept by commits elsewhere; only typing or stepping in that field bounds it.
-void TstParamEditing::outOfRangeShownAsHeld_data() {
+void tst_ParamEditing::outOfRangeShownAsHeld_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("held");
@@ -212,7 +212,7 @@ void TstParamEditing::outOfRangeShownAsHeld_data() {
     QTest::newRow("map cell 200") << "Edit140" << 290 << 200 << 200 << 60;
 }
 
-void TstParamEditing::outOfRangeShownAsHeld() {
+void tst_ParamEditing::outOfRangeShownAsHeld() {
     QFETCH(QString, edit);
     QFETCH(int, byte);
     QFETCH(int, held);
@@ -250,7 +250,7 @@ void TstParamEditing::outOfRangeShownAsHeld() {
 }
 
 // The note of a marked field follows the language.
-void TstParamEditing::outOfRangeNoteFollowsLanguage() {
+void tst_ParamEditing::outOfRangeNoteFollowsLanguage() {
     TestWindow t;
     TFormHlav& w = t.start();
     showBytes(w, {{Byte::CLUTCH, 80}});
@@ -264,7 +264,7 @@ void TstParamEditing::outOfRangeNoteFollowsLanguage() {
     QVERIFY(notes[1].contains("0 to 500"));
 }
 
-void TstParamEditing::enterCommitsAndMovesOn() {
+void tst_ParamEditing::enterCommitsAndMovesOn() {
     TestWindow t;
     TFormHlav& w = t.start();
     w.show();
@@ -294,7 +294,7 @@ void TstParamEditing::enterCommitsAndMovesOn() {
 
 // Switching to another window is not leaving the field, and a window destroyed with the
 // focus in a field must not run its change handler on the way down.
-void TstParamEditing::deactivationDoesNotCommit() {
+void tst_ParamEditing::deactivationDoesNotCommit() {
     auto t = std::make_unique<TestWindow>();
     TFormHlav& w = t->start();
     w.show();
@@ -324,14 +324,14 @@ void TstParamEditing::deactivationDoesNotCommit() {
     t.reset(); // destroyed while shown, focus in a field
 }
 
-void TstParamEditing::thousandsGrouping_data() {
+void tst_ParamEditing::thousandsGrouping_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
     QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
     QTest::newRow("cs_CZ") << QLocale(QLocale::Czech, QLocale::CzechRepublic);
 }
 
-void TstParamEditing::thousandsGrouping() {
+void tst_ParamEditing::thousandsGrouping() {
     QFETCH(QLocale, locale);
     QLocale::setDefault(locale);
     TestWindow t;
@@ -349,7 +349,7 @@ void TstParamEditing::thousandsGrouping() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-void TstParamEditing::mapLayout() {
+void tst_ParamEditing::mapLayout() {
     TestWindow t;
     TFormHlav& w = t.start();
     const QStringList mapOnly = mapOnlyWidgets();
@@ -381,7 +381,7 @@ void TstParamEditing::mapLayout() {
     QCOMPARE(spin(w, "Edit145")->y(), topRow);
 }
 
-void TstParamEditing::hiddenRowsKeepValues() {
+void tst_ParamEditing::hiddenRowsKeepValues() {
     TestWindow t;
     TFormHlav& w = t.start();
     DeviceImage before = w.image;
@@ -404,13 +404,13 @@ void TstParamEditing::hiddenRowsKeepValues() {
     }
 }
 
-void TstParamEditing::redWhileChecked_data() {
+void tst_ParamEditing::redWhileChecked_data() {
     QTest::addColumn<QString>("box");
     QTest::newRow("programming after change") << "CheckBoxProgHned";
     QTest::newRow("excitation") << "CheckBoxBuzDlouhe";
 }
 
-void TstParamEditing::redWhileChecked() {
+void tst_ParamEditing::redWhileChecked() {
     QFETCH(QString, box);
     TestWindow t;
     TFormHlav& w = t.start();
@@ -431,7 +431,7 @@ void TstParamEditing::redWhileChecked() {
     QCOMPARE(check->palette().color(check->backgroundRole()), face);
 }
 
-void TstParamEditing::groupsFollowFlags_data() {
+void tst_ParamEditing::groupsFollowFlags_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("byte");
     QTest::addColumn<QStringList>("dependents");
@@ -442,7 +442,7 @@ void TstParamEditing::groupsFollowFlags_data() {
                                         "LabelN2oEnable"};
 }
 
-void TstParamEditing::groupsFollowFlags() {
+void tst_ParamEditing::groupsFollowFlags() {
     QFETCH(QString, box);
     QFETCH(int, byte);
     QFETCH(QStringList, dependents);
@@ -464,7 +464,7 @@ void TstParamEditing::groupsFollowFlags() {
         QVERIFY2(!find<QWidget>(w, name)->isHidden(), qPrintable(name));
 }
 
-void TstParamEditing::arrowCommits_data() {
+void tst_ParamEditing::arrowCommits_data() {
     QTest::addColumn<Bytes>("start");
     QTest::addColumn<QString>("edit");
     QTest::addColumn<int>("steps");
@@ -491,7 +491,7 @@ void TstParamEditing::arrowCommits_data() {
                             << 230;
 }
 
-void TstParamEditing::arrowCommits() {
+void tst_ParamEditing::arrowCommits() {
     QFETCH(Bytes, start);
     QFETCH(QString, edit);
     QFETCH(int, steps);
@@ -514,7 +514,7 @@ void TstParamEditing::arrowCommits() {
     QCOMPARE(spin(w, otherEdit)->value(), otherValue);
 }
 
-void TstParamEditing::checkBoxClickCommits() {
+void tst_ParamEditing::checkBoxClickCommits() {
     TestWindow t;
     TFormHlav& w = t.start();
     // A typed but uncommitted value elsewhere is taken by the same commit.
@@ -533,5 +533,5 @@ void TstParamEditing::checkBoxClickCommits() {
     QCOMPARE(w.image[Byte::ACT_RPM], 1);
 }
 
-QTEST_MAIN(TstParamEditing)
+QTEST_MAIN(tst_ParamEditing)
 #include "tst_paramediting.moc"

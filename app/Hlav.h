@@ -3,6 +3,7 @@
 // It owns the device image, the device operations, the serial link and the timer loop, and
 // wires the widgets to them.
 
+#include "files/ParamFile.h"
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
 #include "link/Tick.h"
@@ -117,6 +118,9 @@ public:
     // stays as it is.
     void MenuCompareFileClick();
     bool compareWithFile(const QString& path);
+    // Reads a parameter file's values over a copy of the set on screen; a box when it fails.
+    std::optional<vortan::DeviceImage> readSetFile(const QString& path,
+                                                   vortan::ParamFileResult& result);
     // The print command's work on a chosen device (a printer or a PDF file): heading in the
     // message label, the window rendered to fit the page, the label and colour restored.
     void printSheet(QPagedPaintDevice& device);

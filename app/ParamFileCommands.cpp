@@ -62,19 +62,28 @@ void TFormHlav::MenuOpenClick() {
     openParamFile(dialog->selectedFiles().front());
 }
 
-bool TFormHlav::openParamFile(const QString& path) {
+// The file's values over a copy of the set on screen; the box says why when it cannot be.
+std::optional<DeviceImage> TFormHlav::readSetFile(const QString& path, ParamFileResult& result) {
     const std::optional<QByteArray> bytes = readRegularFile(path, kMaxParamFileSize);
     if (!bytes) {
         showBox(kOpenFileError);
-        return false;
+        return std::nullopt;
     }
     DeviceImage read = image;
-    const ParamFileResult result = readParamFile(bytes->toStdString(), read);
+    result = readParamFile(bytes->toStdString(), read);
     if (!result.headerFound) {
         showMessageBox(Message::FileVersion);
-        return false;
+        return std::nullopt;
     }
-    applyEdit(valuesEdit(EditName::OpenFile, read));
+    return read;
+}
+
+bool TFormHlav::openParamFile(const QString& path) {
+    ParamFileResult result;
+    const std::optional<DeviceImage> read = readSetFile(path, result);
+    if (!read)
+        return false;
+    applyEdit(valuesEdit(EditName::OpenFile, *read));
     if (result.extMonitor) {
         auto* box = checkExtMonitor_;
         if (box->isChecked() != *result.extMonitor) {
@@ -125,19 +134,13 @@ void TFormHlav::MenuCompareFileClick() {
 
 // Read as Open reads, into a copy: the set on screen, the history and the file label stay.
 bool TFormHlav::compareWithFile(const QString& path) {
-    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxParamFileSize);
-    if (!bytes) {
-        showBox(kOpenFileError);
+    ParamFileResult result;
+    std::optional<DeviceImage> read = readSetFile(path, result);
+    if (!read)
         return false;
-    }
-    DeviceImage read = image;
-    if (!readParamFile(bytes->toStdString(), read).headerFound) {
-        showMessageBox(Message::FileVersion);
-        return false;
-    }
     std::uint8_t lang = language;
     std::uint8_t port = comPort;
-    normalise(read, lang, port);
+    normalise(*read, lang, port);
     comparedFile_ = read;
     showDiffReport();
     return true;

@@ -121,6 +121,7 @@ public:
     // Reads a parameter file's values over a copy of the set on screen; a box when it fails.
     std::optional<vortan::DeviceImage> readSetFile(const QString& path,
                                                    vortan::ParamFileResult& result);
+    void rememberFile(const QString& path);
     // The print command's work on a chosen device (a printer or a PDF file): heading in the
     // message label, the window rendered to fit the page, the label and colour restored.
     void printSheet(QPagedPaintDevice& device);

@@ -46,13 +46,19 @@ bool TFormHlav::saveParamFile(const QString& path) {
         showBox(kOpenFileError);
         return false;
     }
+    rememberFile(path);
+    return true;
+}
+
+// After a save or an open: the file's set is what the screen now holds, its path is shown and
+// becomes the dialogs' start, and the report compares with it again.
+void TFormHlav::rememberFile(const QString& path) {
     fileSet = image;
     comparedFile_.reset();
     refreshDiffReport();
     const QString full = QFileInfo(path).absoluteFilePath();
     labelFile2_->setText(full);
     lastFilePath = full;
-    return true;
 }
 
 void TFormHlav::MenuOpenClick() {
@@ -92,12 +98,7 @@ bool TFormHlav::openParamFile(const QString& path) {
         }
     }
     ChangeHandler();
-    fileSet = image;
-    comparedFile_.reset();
-    refreshDiffReport();
-    const QString full = QFileInfo(path).absoluteFilePath();
-    labelFile2_->setText(full);
-    lastFilePath = full;
+    rememberFile(path);
     return true;
 }
 

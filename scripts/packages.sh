@@ -15,5 +15,5 @@ install_missing() {
 }
 
 # What every build of the program needs.
-build_packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-translations-l10n
+build_packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-translations-l10n
                 libgl-dev qt6-qpa-plugins)

@@ -387,17 +387,25 @@ void TFormHlav::showDiffReport() {
 void TFormHlav::refreshDiffReport() {
     if (!diffReport_ || diffReport_->isHidden())
         return;
-    const CaptionLookup caption = [this](const char* name) {
-        QString text;
-        if (auto* label = findChild<QLabel*>(name))
-            text = label->text();
-        else if (auto* button = findChild<QAbstractButton*>(name))
-            text = button->text();
-        else if (auto* group = findChild<QGroupBox*>(name))
-            text = group->title();
-        return text.remove('&').toStdString();
-    };
+    const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
     diffReport_->refresh(image, ops.unitSeen, reportFile(), language, caption);
+}
+
+std::string TFormHlav::captionOf(const char* name) const {
+    QString text;
+    if (auto* label = findChild<QLabel*>(name))
+        text = label->text();
+    else if (auto* button = findChild<QAbstractButton*>(name))
+        text = button->text();
+    else if (auto* group = findChild<QGroupBox*>(name))
+        text = group->title();
+    else if (auto* page = findChild<QWidget*>(name)) {
+        auto* tabs = requiredChild<QTabWidget>(this, "PageControl1");
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(page) || tabs->widget(i) == page)
+                text = tabs->tabText(i);
+    }
+    return text.remove('&').toStdString();
 }
 
 void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {

@@ -2,6 +2,7 @@
 #include "app/FindChild.h"
 
 #include "app/DiffReport.h"
+#include "app/GrowingType.h"
 #include "app/LanguageView.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
@@ -45,6 +46,8 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     setWindowTitle("Programming of Vortan 2 unit");
     buildForm();
     buildMenus();
+    new GrowingType(this, {requiredChild<QLabel>(this, "LabelRpm"),
+                           requiredChild<QLabel>(this, "LabelAdvance")});
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     languageView_ = std::make_unique<LanguageView>(this);

@@ -62,14 +62,19 @@ void LanguageView::setCaption(QObject* target, const QString& caption) {
     else if (auto* g = qobject_cast<QGroupBox*>(target))
         g->setTitle(caption);
     else if (auto* w = qobject_cast<QWidget*>(target)) {
-        // A tab page's caption is its tab's text; the window's is its title.
-        auto* tabs = w->parentWidget()
-                         ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget())
-                         : nullptr;
-        if (tabs && tabs->indexOf(w) >= 0)
-            tabs->setTabText(tabs->indexOf(w), caption);
-        else if (w->isWindow())
+        // A tab page's caption is its tab's text (the page may sit in a scroll area on the
+        // tab); the window's is its title.
+        if (w->isWindow()) {
             w->setWindowTitle(caption);
+            return;
+        }
+        for (QWidget* on = w; on->parentWidget(); on = on->parentWidget()) {
+            auto* tabs = qobject_cast<QTabWidget*>(on->parentWidget()->parentWidget());
+            if (tabs && tabs->indexOf(on) >= 0) {
+                tabs->setTabText(tabs->indexOf(on), caption);
+                return;
+            }
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "app/LanguageView.h"
 
+#include "app/FindChild.h"
+
 #include "lang/Mnemonics.h"
 #include "lang/Texts.h"
 
@@ -26,10 +28,10 @@ std::vector<UiText> allTexts() {
 } // namespace
 
 LanguageView::LanguageView(QWidget* window) : window_(window) {
+    const ChildIndex index(window); // one walk for the 250 texts
     for (const UiText& t : allTexts()) {
         const QString name = QString::fromStdString(t.objectName);
-        QObject* target =
-            name == QLatin1String("FormHlav") ? window : window->findChild<QObject*>(name);
+        QObject* target = name == QLatin1String("FormHlav") ? window : index.find(name);
         targets_.push_back(target);
     }
 }

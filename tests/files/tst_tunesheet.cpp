@@ -1,9 +1,7 @@
 // The tune sheet's content and paper, without a window.
 
 #include "files/TuneSheet.h"
-#include "lang/SheetTexts.h"
 #include "lang/Texts.h"
-#include "params/ColourScale.h"
 
 #include <QTest>
 
@@ -15,8 +13,8 @@ std::string nameOf(const char* objectName) {
     return std::string("<") + objectName + ">";
 }
 
-QString sheet(const SheetHeading& h, const DeviceImage& image = DeviceImage{}) {
-    return QString::fromStdString(tuneSheetHtml(image, h, English, nameOf));
+QString sheet(const SheetHeading& h) {
+    return QString::fromStdString(tuneSheetHtml(DeviceImage{}, h, English, nameOf));
 }
 } // namespace
 
@@ -28,7 +26,6 @@ private slots:
     void paper();
     void heading_data();
     void heading();
-    void mapCellsColouredByAdvance();
 };
 
 void tst_TuneSheet::paper_data() {
@@ -75,18 +72,6 @@ void tst_TuneSheet::heading() {
         QVERIFY2(html.contains(s), qPrintable(s));
     for (const QString& s : absent)
         QVERIFY2(!html.contains(s), qPrintable(s));
-}
-
-void tst_TuneSheet::mapCellsColouredByAdvance() {
-    DeviceImage image;
-    image.map(0, 0) = 0;
-    image.map(9, 9) = 60;
-    const QString html = sheet({}, image);
-    for (const int value : {0, 60}) {
-        const Rgb back = scaleColour(value, 0, 60);
-        const QString colour = QString::asprintf("#%02x%02x%02x", back.red, back.green, back.blue);
-        QVERIFY2(html.contains("bgcolor='" + colour + "'>"), qPrintable(colour));
-    }
 }
 
 QTEST_APPLESS_MAIN(tst_TuneSheet)

@@ -55,6 +55,17 @@ void ParamSpinBox::showValue(int v) {
         lineEdit()->setText(lineEdit()->text());
 }
 
+void ParamSpinBox::setPlainTextColour(const QColor& colour) {
+    if (plainText_ == colour)
+        return;
+    plainText_ = colour;
+    if (!outOfRange_) {
+        QPalette p = palette();
+        p.setColor(QPalette::Text, colour);
+        setPalette(p);
+    }
+}
+
 void ParamSpinBox::setMarked(bool marked) {
     if (marked == outOfRange_)
         return;

@@ -20,6 +20,12 @@ constexpr int kServoPage = 3;
 QString text(MapEditText t, int language) {
     return QString::fromStdString(mapEditText(t, language));
 }
+
+// Only a change of the points redraws the chart (the cursor moves every tick).
+void replaceChanged(QXYSeries* series, const QList<QPointF>& points) {
+    if (series->points() != points)
+        series->replace(points);
+}
 } // namespace
 
 MapCurves::MapCurves(QMainWindow& window) : window_(window) {
@@ -126,38 +132,48 @@ void MapCurves::redraw() {
     const bool titles = servo != servoDrawn_;
     servoDrawn_ = servo;
     const int speedAt = servo ? Byte::RPM_PRIV : Byte::RPM_ADV;
-    speedAxis_->setRange(image_[speedAt] * 100.0, image_[speedAt + 9] * 100.0);
+    const double low = image_[speedAt] * 100.0;
+    const double high = image_[speedAt + 9] * 100.0;
+    if (speedAxis_->min() != low || speedAxis_->max() != high)
+        speedAxis_->setRange(low, high);
     const bool throttleMap = image_[Byte::TPS_MAPA] != 0;
     for (int r = 0; r < 10; ++r) {
         QLineSeries* s = rows_[std::size_t(r)];
         const bool visible = !servo && (throttleMap || r == 9);
-        s->setVisible(visible);
+        if (s->isVisible() != visible)
+            s->setVisible(visible);
         if (!visible)
             continue;
         QList<QPointF> points;
         for (int c = 0; c < 10; ++c)
             points.append({image_[Byte::RPM_ADV + c] * 100.0, double(image_.map(r, c))});
-        s->replace(points);
-        QPen pen = s->pen();
-        pen.setWidthF(r == cursor_.row ? 3.5 : 1.5);
-        s->setPen(pen);
+        replaceChanged(s, points);
+        const qreal width = r == cursor_.row ? 3.5 : 1.5;
+        if (s->pen().widthF() != width) {
+            QPen pen = s->pen();
+            pen.setWidthF(width);
+            s->setPen(pen);
+        }
     }
-    servo_->setVisible(servo);
+    if (servo_->isVisible() != servo)
+        servo_->setVisible(servo);
     QList<QPointF> dot;
     if (servo) {
         QList<QPointF> points;
         for (int c = 0; c < 10; ++c)
             points.append({image_[Byte::RPM_PRIV + c] * 100.0, image_[Byte::NAP_PRIV + c] * 20.0});
-        servo_->replace(points);
-        valueAxis_->setRange(0, 5000);
+        replaceChanged(servo_, points);
+        if (valueAxis_->max() != 5000)
+            valueAxis_->setRange(0, 5000);
         dot.append(points[cursor_.servoColumn]);
     } else {
-        valueAxis_->setRange(0, 60);
+        if (valueAxis_->max() != 60)
+            valueAxis_->setRange(0, 60);
         if (!cursor_.belowMap)
             dot.append({image_[Byte::RPM_ADV + cursor_.column] * 100.0,
                         double(image_.map(cursor_.row, cursor_.column))});
     }
-    dot_->replace(dot);
+    replaceChanged(dot_, dot);
     if (titles)
         retitle();
 }

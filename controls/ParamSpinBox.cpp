@@ -46,6 +46,11 @@ void ParamSpinBox::setEditRange(int minimum, int maximum) {
 
 void ParamSpinBox::showValue(int v) {
     const bool outside = v < editMin_ || v > editMax_;
+    // Showing what is on screen already repaints nothing (a show rewrites all 130 fields).
+    if (v == value() && minimum() == std::min(v, editMin_) && maximum() == std::max(v, editMax_) &&
+        outside == outOfRange_ && lineEdit()->text() == textFromValue(v) &&
+        !lineEdit()->isUndoAvailable() && !lineEdit()->isRedoAvailable())
+        return;
     // The spin box itself cannot hold a value outside its range: widen it for this one.
     setRange(std::min(v, editMin_), std::max(v, editMax_));
     setValue(v);

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
                   editing.raise((flip++ % 2) ? -1 : +1);
                   QApplication::processEvents();
               }),
-          16.0);
+          5.0);
     int n = 0;
     print("tick, colours on, cursor moves",
           measure(

@@ -9,8 +9,11 @@
 #include <QLineSeries>
 #include <QMainWindow>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <QValueAxis>
+#include <algorithm>
 
 namespace vortan {
 
@@ -80,7 +83,7 @@ void MapCurves::build() {
     view_ = new QChartView(chart_, dock_);
     view_->setObjectName("ChartMapCurves");
     view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(420, 380);
+    view_->setMinimumSize(280, 340);
     dock_->setWidget(view_);
     window_.addDockWidget(Qt::RightDockWidgetArea, dock_);
     retitle();
@@ -92,6 +95,15 @@ void MapCurves::setShown(bool shown, const DeviceImage& image, const MapCursor& 
     if (!dock_)
         return;
     dock_->setVisible(shown);
+    if (shown) // the window grows by the panel: keep it on its screen once laid out
+        QTimer::singleShot(0, this, [this] {
+            const QScreen* screen = window_.screen();
+            const int over =
+                screen ? window_.frameGeometry().right() - screen->availableGeometry().right() : 0;
+            if (over > 0)
+                window_.move(std::max(screen->availableGeometry().left(), window_.x() - over),
+                             window_.y());
+        });
     drawn_ = false;
     update(image, cursor);
 }

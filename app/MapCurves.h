@@ -34,9 +34,9 @@ public:
     void update(const DeviceImage& image, const MapCursor& cursor);
     void setLanguage(int language);
 
-    // The points of the map row `row` (engine speed in rpm, advance in degrees).
+    // The points of the map row `row` (engine speed in rpm, advance in degrees), and of the
+    // servo table (rpm, mV).
     QLineSeries* rowSeries(int row) const { return rows_[std::size_t(row)]; }
-    QScatterSeries* dot() const { return dot_; }
     QLineSeries* servoSeries() const { return servo_; }
 
 private:

@@ -168,6 +168,13 @@ void tst_MapEditing::tunersRun() {
     QCOMPARE(find<QAction>(w, "MenuUndo")->text(), QString("&Rückgängig: In Karte eingefügt"));
     QCOMPARE(find<QAbstractButton>(w, "ButtonMapSmooth")->text(), QString("Glätten"));
     QCOMPARE(dock->windowTitle(), QString("Kurven"));
+
+    // With the Servo page in front the panel shows the servo table instead.
+    auto* pages = find<QTabWidget>(w, "PageControl1");
+    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(3).center());
+    const MapCurves& curves = w.mapEditing().curves();
+    QVERIFY(curves.servoSeries()->isVisible() && !curves.rowSeries(9)->isVisible());
+    QCOMPARE(curves.servoSeries()->points().front(), QPointF(1200, 2000));
 }
 
 void tst_MapEditing::keysMenuAndButtons() {

@@ -214,6 +214,8 @@ void tst_MapEditing::keysMenuAndButtons() {
     QCOMPARE(int(w.image.map(0, 0)), 5);
     QCOMPARE(selected(w), QStringList({"0,0"}));
 
+    QTest::keyClick(cell(w, 0, 0), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(selected(w).size(), 100);
     // The corner selects every visible cell; with the throttle map off only the 100 % row.
     QTest::mouseClick(find<QCheckBox>(w, "CheckBoxTpsMapa"), Qt::LeftButton);
     QTest::mouseClick(find<QAbstractButton>(w, "ButtonMapAll"), Qt::LeftButton);

@@ -508,6 +508,8 @@ void MapEditing::paste() {
     const int clipped = window_.editMap(EditName::MapPaste, [&](const DeviceImage& image) {
         return pasteBlock(image, block, selection).result;
     });
+    selection_.select(pasted.filled); // the tuner sees what came in
+    repaintCells();
     report(clipped ? text(MapEditText::Clipped, language_).arg(clipped) : QString());
 }
 

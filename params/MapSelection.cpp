@@ -67,6 +67,10 @@ void MapSelection::selectAll() {
     cells_ = rectangle({0, 0}, {9, 9});
 }
 
+void MapSelection::select(const MapMask& cells) {
+    cells_ = cells & rectangle({0, 0}, {9, 9});
+}
+
 void MapSelection::setThrottleMap(bool on) {
     throttleMap_ = on;
     for (int r = 0; r < 10; ++r)

@@ -57,6 +57,8 @@ public:
     void extend(int rows, int columns);
     // Every visible cell.
     void selectAll();
+    // Exactly `cells` (a pasted block), those on visible rows; the focus stays.
+    void select(const MapMask& cells);
     // The throttle map switched on or off: hidden cells leave the selection.
     void setThrottleMap(bool on);
     bool throttleMap() const { return throttleMap_; }

@@ -24,7 +24,7 @@ MapMask cellsOf(const QString& spec) {
 }
 
 // Gestures "click r c", "shift r c", "ctrl r c", "move dr dc", "extend dr dc", "all",
-// "tps on|off", separated by ';'.
+// "tps on|off", "paste" (the block 8,4-9,5 selected), separated by ';'.
 void play(MapSelection& s, const QString& script) {
     for (const QString& step : script.split(';', Qt::SkipEmptyParts)) {
         const QStringList w = step.split(' ', Qt::SkipEmptyParts);
@@ -42,6 +42,8 @@ void play(MapSelection& s, const QString& script) {
             s.extend(a, b);
         else if (w[0] == "all")
             s.selectAll();
+        else if (w[0] == "paste")
+            s.select(cellsOf("8,4-9,5"));
         else if (w[0] == "tps")
             s.setThrottleMap(w[1] == "on");
     }
@@ -81,6 +83,8 @@ private slots:
                                                       << "" << 9 << 0;
         QTest::newRow("up from the only row stays") << "tps off; click 9 1; move -1 0"
                                                     << "9,1" << 9 << 1;
+        QTest::newRow("a pasted block, hidden rows left out") << "tps off; click 9 4; paste"
+                                                              << "9,4-9,5" << 9 << 4;
         QTest::newRow("hiding the rows drops their cells")
             << "tps on; click 5 0; shift 9 1; tps off"
             << "9,0-9,1" << 9 << 1;

@@ -154,7 +154,9 @@ void tst_MapEditing::tunersRun() {
         QCOMPARE(rowOf(w.image, r),
                  QList<int>({r * 5, r * 5 + 1, r * 5 + 2, r * 5 + 3, r * 5 + 4, r * 5 + 5,
                              r * 5 + 6, r * 5 + 7, r * 5 + 8, r * 5 + 9}));
+    QCOMPARE(selected(w).size(), 100); // the pasted block is selected
     // The cells are coloured on the scale from the lowest to the highest advance shown.
+    click(w, 0, 0);
     const Rgb hot = scaleColour(1.0);
     QCOMPARE(cell(w, 9, 9)->palette().color(QPalette::Base), QColor(hot.red, hot.green, hot.blue));
     QVERIFY(find<QWidget>(w, "MapColourLegend")->isVisible());
@@ -238,6 +240,7 @@ void tst_MapEditing::clipboardRoundTripAndRefusal() {
     QTest::keyClick(cell(w, 8, 7), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(rowOf(w.image, 8).mid(7, 3), QList<int>({24, 35, 44}));
     QCOMPARE(rowOf(w.image, 9).mid(7, 3), QList<int>({19, 32, 39}));
+    QCOMPARE(selected(w), QStringList({"8,7", "8,8", "8,9", "9,7", "9,8", "9,9"}));
 
     const DeviceImage before = w.image;
     click(w, 9, 8);

@@ -75,8 +75,9 @@ MapEditing::MapEditing(TFormHlav& window, const ParamView& params, MonitorView& 
     legend_ = requiredChild<MapLegend>(&window, "MapColourLegend");
     curves_ = std::make_unique<MapCurves>(window);
 
-    auto button = [&window](const char* name, auto slot) {
-        connect(requiredChild<QAbstractButton>(&window, name), &QAbstractButton::clicked, slot);
+    auto button = [this, &window](const char* name, auto slot) {
+        connect(requiredChild<QAbstractButton>(&window, name), &QAbstractButton::clicked, this,
+                slot);
     };
     button("ButtonMapLower", [this] { raise(-1); });
     button("ButtonMapRaise", [this] { raise(+1); });

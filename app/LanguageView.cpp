@@ -1,7 +1,7 @@
 #include "app/LanguageView.h"
 
 #include "app/FindChild.h"
-
+#include "lang/MapEditTexts.h"
 #include "lang/Mnemonics.h"
 #include "lang/Texts.h"
 
@@ -23,6 +23,7 @@ namespace {
 std::vector<UiText> allTexts() {
     std::vector<UiText> all = uiTexts();
     all.insert(all.end(), addedUiTexts().begin(), addedUiTexts().end());
+    all.insert(all.end(), mapEditUiTexts().begin(), mapEditUiTexts().end());
     return all;
 }
 } // namespace

@@ -125,6 +125,8 @@ void MonitorView::paintServo(int i, const MapCursor& c) {
 
 void MonitorView::paintCell(int row, int column, const MapCursor& c) {
     const bool on = row == c.row && column == c.column && !c.belowMap;
+    if (cellPainter_)
+        return cellPainter_(row, column, on);
     setRole(params_.mapCell(row, column), QPalette::Base, on ? kLime : window_);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -30,6 +31,11 @@ public:
     // whole image or a palette change).
     void invalidate() { marked_ = false; }
     void showProgrammingsLabel(bool visible);
+    // Paints a map cell instead of the plain lime-or-window rule (the map's selection and
+    // colours): row, column, whether it is the cell in use.
+    void setCellPainter(std::function<void(int, int, bool)> painter) {
+        cellPainter_ = std::move(painter);
+    }
 
 private:
     void setLabel(QLabel* label, const LabelView& view);
@@ -61,6 +67,7 @@ private:
     std::array<QLabel*, 8> tests_{};
     std::array<QWidget*, 10> rpmPriv_{};
     std::array<QWidget*, 10> napPriv_{};
+    std::function<void(int, int, bool)> cellPainter_;
     MapCursor markedCursor_{};
     bool marked_ = false;
 };

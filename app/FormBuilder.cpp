@@ -6,6 +6,8 @@
 #include "app/MapLegend.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
+#include "controls/DesignCanvas.h"
+#include "controls/FittingScrollArea.h"
 #include "controls/FocusComboBox.h"
 #include "controls/ParamSpinBox.h"
 #include "params/ParamTable.h"
@@ -173,9 +175,10 @@ void buildMapEditing(QWidget* page, int buttonsTop) {
 }
 
 QWidget* buildMapPage() {
-    auto* page = new QWidget;
+    // Placed in design coordinates; the canvas stretches them with the window.
+    auto* page =
+        new DesignCanvas(QSize(kMapLeft + 10 * kCellWidth + 56, kMapTop + 10 * kRowPitch + 100));
     page->setObjectName("TabSheet2");
-    page->setMinimumSize(kMapLeft + 10 * kCellWidth + 56, kMapTop + 10 * kRowPitch + 100);
 
     makeCheck(page, "CheckBoxTpsMapa", "TPS")->setGeometry(8, 6, 90, 22);
     auto* rpmAxis = makeLabel(page, "Label26", "RPM");
@@ -393,14 +396,16 @@ void TFormHlav::buildForm() {
     auto* body = new QHBoxLayout;
     auto* pages = new QTabWidget(central);
     pages->setObjectName("PageControl1");
-    pages->addTab(buildMiscPage(), "Miscellaneous");
-    pages->addTab(buildMapPage(), "Advance Map");
-    pages->addTab(buildN2oPage(), "N2O Controller");
-    pages->addTab(buildServoPage(), "Servo");
+    // Each page scrolls when the window is smaller than it, as does the live panel.
+    const Qt::Orientations both = Qt::Horizontal | Qt::Vertical;
+    pages->addTab(new FittingScrollArea(buildMiscPage(), both), "Miscellaneous");
+    pages->addTab(new FittingScrollArea(buildMapPage(), both), "Advance Map");
+    pages->addTab(new FittingScrollArea(buildN2oPage(), both), "N2O Controller");
+    pages->addTab(new FittingScrollArea(buildServoPage(), both), "Servo");
     body->addWidget(pages, 1);
-    QWidget* monitorBox = buildMonitor();
-    monitorBox->setParent(central);
-    body->addWidget(monitorBox);
+    auto* monitorArea = new FittingScrollArea(buildMonitor(), Qt::Vertical, central);
+    monitorArea->setObjectName("ScrollMonitor");
+    body->addWidget(monitorArea);
     outer->addLayout(body, 1);
 
     // Message line, progress bar, file and unit version.
@@ -410,20 +415,23 @@ void TFormHlav::buildForm() {
     bold.setBold(true);
     message->setFont(bold);
     message->setAutoFillBackground(true);
-    message->setMinimumWidth(260);
+    // The bottom row gives way on a narrow screen; 260 and 297 wide where there is room.
+    message->setMinimumWidth(100);
     keepPlaceWhenHidden(message);
-    bottom->addWidget(message);
+    bottom->addWidget(message, 2);
     // Shown beside a verify error: opens the difference report.
     auto* differences = makeButton(central, "ButtonDifferences", "Differences...");
     keepPlaceWhenHidden(differences); // the bar and the file label stay where they are
     differences->hide();
     bottom->addWidget(differences);
     auto* progress = makeGauge(central, "CGauge", 297);
+    progress->setMinimumWidth(100);
+    progress->setMaximumWidth(297);
     progress->setShowText(true);
     progress->setForeColor(QColor(0x00, 0xFF, 0xFF));
     progress->setMaxValue(5);
     keepPlaceWhenHidden(progress); // the file label must not jump when the bar hides
-    bottom->addWidget(progress);
+    bottom->addWidget(progress, 2);
     bottom->addSpacing(12);
     bottom->addWidget(makeLabel(central, "LabelFile1", "File:"));
     auto* file = makeLabel(central, "LabelFile2", QString());

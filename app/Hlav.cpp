@@ -2,6 +2,7 @@
 #include "app/FindChild.h"
 
 #include "app/DiffReport.h"
+#include "app/GrowingType.h"
 #include "app/LanguageView.h"
 #include "app/MapEditing.h"
 #include "app/MonitorView.h"
@@ -46,6 +47,8 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     setWindowTitle("Programming of Vortan 2 unit");
     buildForm();
     buildMenus();
+    new GrowingType(this, {requiredChild<QLabel>(this, "LabelRpm"),
+                           requiredChild<QLabel>(this, "LabelAdvance")});
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);
@@ -390,17 +393,25 @@ void TFormHlav::showDiffReport() {
 void TFormHlav::refreshDiffReport() {
     if (!diffReport_ || diffReport_->isHidden())
         return;
-    const CaptionLookup caption = [this](const char* name) {
-        QString text;
-        if (auto* label = findChild<QLabel*>(name))
-            text = label->text();
-        else if (auto* button = findChild<QAbstractButton*>(name))
-            text = button->text();
-        else if (auto* group = findChild<QGroupBox*>(name))
-            text = group->title();
-        return text.remove('&').toStdString();
-    };
+    const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
     diffReport_->refresh(image, ops.unitSeen, reportFile(), language, caption);
+}
+
+std::string TFormHlav::captionOf(const char* name) const {
+    QString text;
+    if (auto* label = findChild<QLabel*>(name))
+        text = label->text();
+    else if (auto* button = findChild<QAbstractButton*>(name))
+        text = button->text();
+    else if (auto* group = findChild<QGroupBox*>(name))
+        text = group->title();
+    else if (auto* page = findChild<QWidget*>(name)) {
+        auto* tabs = requiredChild<QTabWidget>(this, "PageControl1");
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(page) || tabs->widget(i) == page)
+                text = tabs->tabText(i);
+    }
+    return text.remove('&').toStdString();
 }
 
 void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {

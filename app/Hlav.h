@@ -131,6 +131,13 @@ public:
     // The print command's work on a chosen device (a printer or a PDF file): heading in the
     // message label, the window rendered to fit the page, the label and colour restored.
     void printSheet(QPagedPaintDevice& device);
+    // The tune sheet: every parameter as a vector PDF with the notes given (File › Export
+    // tune sheet), or on a printer chosen in the print dialog.
+    void MenuExportSheetClick();
+    bool exportTuneSheet(const QString& path, const QString& notes);
+    void printTuneSheet(QPagedPaintDevice& device);
+    // The caption a label, button, group box or tab page shows now, without its '&'.
+    std::string captionOf(const char* objectName) const;
     // Applies the language index 0 Czech, 1 English, 2 German.
     void applyLanguage(int language);
 
@@ -221,6 +228,7 @@ private:
     // one edit.
     void takeReportValues(bool fromUnit, const std::vector<int>& bytes);
     void setMessageColour(const QColor& colour);
+    QString tuneSheet(const QString& notes); // the sheet of the set on screen, as HTML
     void readSettingsFiles();
     void writeSettingsFiles();
 

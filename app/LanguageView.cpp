@@ -1,5 +1,6 @@
 #include "app/LanguageView.h"
 
+#include "app/FindChild.h"
 #include "lang/MapEditTexts.h"
 #include "lang/Mnemonics.h"
 #include "lang/Texts.h"
@@ -28,10 +29,10 @@ std::vector<UiText> allTexts() {
 } // namespace
 
 LanguageView::LanguageView(QWidget* window) : window_(window) {
+    const ChildIndex index(window); // one walk for the 250 texts
     for (const UiText& t : allTexts()) {
         const QString name = QString::fromStdString(t.objectName);
-        QObject* target =
-            name == QLatin1String("FormHlav") ? window : window->findChild<QObject*>(name);
+        QObject* target = name == QLatin1String("FormHlav") ? window : index.find(name);
         targets_.push_back(target);
     }
 }
@@ -64,14 +65,19 @@ void LanguageView::setCaption(QObject* target, const QString& caption) {
     else if (auto* g = qobject_cast<QGroupBox*>(target))
         g->setTitle(caption);
     else if (auto* w = qobject_cast<QWidget*>(target)) {
-        // A tab page's caption is its tab's text; the window's is its title.
-        auto* tabs = w->parentWidget()
-                         ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget())
-                         : nullptr;
-        if (tabs && tabs->indexOf(w) >= 0)
-            tabs->setTabText(tabs->indexOf(w), caption);
-        else if (w->isWindow())
+        // A tab page's caption is its tab's text (the page may sit in a scroll area on the
+        // tab); the window's is its title.
+        if (w->isWindow()) {
             w->setWindowTitle(caption);
+            return;
+        }
+        for (QWidget* on = w; on->parentWidget(); on = on->parentWidget()) {
+            auto* tabs = qobject_cast<QTabWidget*>(on->parentWidget()->parentWidget());
+            if (tabs && tabs->indexOf(on) >= 0) {
+                tabs->setTabText(tabs->indexOf(on), caption);
+                return;
+            }
+        }
     }
 }
 

@@ -60,6 +60,9 @@ void TFormHlav::buildMenus() {
     addSeparator(file, "N2");
     connect(addItem(file, "MenuPrint", "&Print", QKeySequence("Ctrl+P"), "Print|Print parametrs"),
             &QAction::triggered, this, &TFormHlav::MenuPrintClick);
+    connect(addItem(file, "MenuExportSheet", "&Export tune sheet (PDF)…", {},
+                    "Export tune sheet|Write every parameter on a sheet as a PDF file"),
+            &QAction::triggered, this, &TFormHlav::MenuExportSheetClick);
     addSeparator(file, "N4");
     connect(addItem(file, "MenuExit", "E&xit", {}, "Exit|End of program"), &QAction::triggered,
             this, &TFormHlav::MenuExitClick);

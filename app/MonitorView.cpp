@@ -41,27 +41,28 @@ QColor colourOf(LabelColour c, const QColor& face) {
 } // namespace
 
 MonitorView::MonitorView(QWidget* root, const ParamView& params) : params_(params) {
+    const ChildIndex index(root);
     buttonFace_ = root->palette().color(QPalette::Button);
     window_ = root->palette().color(QPalette::Base);
-    rpm_ = requiredChild<QLabel>(root, "LabelRpm");
-    rpmGauge_ = requiredChild<TCGauge>(root, "CGaugeRpm");
-    lambda_ = requiredChild<QLabel>(root, "LabelLambda");
-    lambdaGauge_ = requiredChild<TCGauge>(root, "CGaugeLambda");
-    tps_ = requiredChild<QLabel>(root, "LabelTpsMon");
-    tpsGauge_ = requiredChild<TCGauge>(root, "CGaugeTps");
-    servoDesired_ = requiredChild<QLabel>(root, "LabelPriveraPoz");
-    servoMeasured_ = requiredChild<QLabel>(root, "LabelPriveraMer");
-    blocking1_ = requiredChild<QLabel>(root, "LabelBlok1");
-    blocking2_ = requiredChild<QLabel>(root, "LabelBlok2");
-    clutch_ = requiredChild<QLabel>(root, "LabelClutchMon");
-    limiter_ = requiredChild<QLabel>(root, "LabelLimiter1");
-    tacho_ = requiredChild<QLabel>(root, "LabelTacho_Lambda");
-    n2o_ = requiredChild<QLabel>(root, "LabelN2oEnable");
-    advance_ = requiredChild<QLabel>(root, "LabelAdvance");
-    programmings_ = requiredChild<QLabel>(root, "LabelPocetProgramovani");
+    rpm_ = index.required<QLabel>("LabelRpm");
+    rpmGauge_ = index.required<TCGauge>("CGaugeRpm");
+    lambda_ = index.required<QLabel>("LabelLambda");
+    lambdaGauge_ = index.required<TCGauge>("CGaugeLambda");
+    tps_ = index.required<QLabel>("LabelTpsMon");
+    tpsGauge_ = index.required<TCGauge>("CGaugeTps");
+    servoDesired_ = index.required<QLabel>("LabelPriveraPoz");
+    servoMeasured_ = index.required<QLabel>("LabelPriveraMer");
+    blocking1_ = index.required<QLabel>("LabelBlok1");
+    blocking2_ = index.required<QLabel>("LabelBlok2");
+    clutch_ = index.required<QLabel>("LabelClutchMon");
+    limiter_ = index.required<QLabel>("LabelLimiter1");
+    tacho_ = index.required<QLabel>("LabelTacho_Lambda");
+    n2o_ = index.required<QLabel>("LabelN2oEnable");
+    advance_ = index.required<QLabel>("LabelAdvance");
+    programmings_ = index.required<QLabel>("LabelPocetProgramovani");
     for (int i = 0; i < 8; ++i)
         tests_[static_cast<std::size_t>(i)] =
-            requiredChild<QLabel>(root, QString("LabelTest%1").arg(i + 1));
+            index.required<QLabel>(QString("LabelTest%1").arg(i + 1));
     for (int i = 0; i < 10; ++i) {
         rpmPriv_[static_cast<std::size_t>(i)] = params.tableEdit(110 + i);
         napPriv_[static_cast<std::size_t>(i)] = params.tableEdit(120 + i);

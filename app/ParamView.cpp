@@ -35,21 +35,22 @@ void paintAlarm(QWidget* w, bool checked) {
 } // namespace
 
 ParamView::ParamView(QWidget* root) : root_(root) {
+    const ChildIndex index(root); // one walk for the 190 controls
     for (const NumberParam& p : singleNumberParams())
-        numbers_.push_back({p, requiredChild<ParamSpinBox>(root, p.editName)});
+        numbers_.push_back({p, index.required<ParamSpinBox>(p.editName)});
     for (std::size_t i = 0; i < table_.size(); ++i) {
         const NumberParam& p = tableParams()[i];
-        table_[i] = requiredChild<ParamSpinBox>(root, p.editName);
+        table_[i] = index.required<ParamSpinBox>(p.editName);
         numbers_.push_back({p, table_[i]});
     }
     for (const Number& n : numbers_)
         allEdits_.push_back(n.edit);
     for (int r = 0; r < 10; ++r)
         rowLabels_[static_cast<std::size_t>(r)] =
-            requiredChild<QLabel>(root, QString("LabelTps%1").arg(r + 1));
+            index.required<QLabel>(QString("LabelTps%1").arg(r + 1));
     for (const FlagParam& f : flagParams())
-        flagBoxes_.push_back(requiredChild<QCheckBox>(root, f.checkBoxName));
-    bike_ = requiredChild<QComboBox>(root, "ComboBox1");
+        flagBoxes_.push_back(index.required<QCheckBox>(f.checkBoxName));
+    bike_ = index.required<QComboBox>("ComboBox1");
 
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 10; ++c)
@@ -57,17 +58,17 @@ ParamView::ParamView(QWidget* root) : root_(root) {
     for (QLabel* l : rowLabels_)
         mapOnly_.push_back(l);
     for (int c = 1; c <= 10; ++c)
-        mapOnly_.push_back(requiredChild<QWidget>(root, QString("CSpinButton%1").arg(c)));
-    mapOnly_.push_back(requiredChild<QWidget>(root, "LabelTpsMon"));
-    mapOnly_.push_back(requiredChild<QWidget>(root, "CGaugeTps"));
-    mapOnly_.push_back(requiredChild<QWidget>(root, "LabelTpsAxis"));
+        mapOnly_.push_back(index.required<QWidget>(QString("CSpinButton%1").arg(c)));
+    mapOnly_.push_back(index.required<QWidget>("LabelTpsMon"));
+    mapOnly_.push_back(index.required<QWidget>("CGaugeTps"));
+    mapOnly_.push_back(index.required<QWidget>("LabelTpsAxis"));
 
-    progHned_ = requiredChild<QCheckBox>(root, "CheckBoxProgHned");
-    excitation_ = requiredChild<QCheckBox>(root, "CheckBoxBuzDlouhe");
+    progHned_ = index.required<QCheckBox>("CheckBoxProgHned");
+    excitation_ = index.required<QCheckBox>("CheckBoxBuzDlouhe");
     for (const char* n : {"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"})
-        servoOnly_.push_back(requiredChild<QWidget>(root, n));
+        servoOnly_.push_back(index.required<QWidget>(n));
     for (const char* n : {"CheckBoxAktN2o", "GroupBoxGas", "GroupBoxRetard", "LabelN2oEnable"})
-        n2oOnly_.push_back(requiredChild<QWidget>(root, n));
+        n2oOnly_.push_back(index.required<QWidget>(n));
 }
 
 int ParamView::byteOf(const ParamSpinBox* edit) const {

@@ -3,7 +3,11 @@
 
 #include "app/Hlav.h"
 #include "controls/CGauge.h"
+#include "lang/SheetTexts.h"
 #include "lang/Texts.h"
+
+#include <QCheckBox>
+#include <QVBoxLayout>
 
 #include <QDateTime>
 #include <QLabel>
@@ -27,9 +31,20 @@ void TFormHlav::SpeedButtonPrintClick() {
 void TFormHlav::MenuPrintClick() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
+    // Beside the window's picture, the tune sheet: a tab of the dialog's options.
+    auto* options = new QWidget;
+    options->setWindowTitle(QString::fromStdString(sheetText(SheetText::Title, language)));
+    auto* sheet =
+        new QCheckBox(QString::fromStdString(sheetText(SheetText::PrintChoice, language)), options);
+    sheet->setObjectName("CheckBoxPrintSheet");
+    (new QVBoxLayout(options))->addWidget(sheet);
+    dialog.setOptionTabs({options});
     if (dialog.exec() != QDialog::Accepted)
         return;
-    printSheet(printer);
+    if (sheet->isChecked())
+        printTuneSheet(printer);
+    else
+        printSheet(printer);
 }
 
 void TFormHlav::printSheet(QPagedPaintDevice& device) {

@@ -5,9 +5,11 @@
 #include "app/Hlav.h"
 #include "app/MapEditing.h"
 #include "settings/Settings.h"
+#include "settings/WindowSize.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QScreen>
 #include <QTabWidget>
 
 using namespace vortan;
@@ -18,6 +20,12 @@ void TFormHlav::readSettingsFiles() {
     current.language = language;
     current.extMonitor = checkExtMonitor_->isChecked();
     const FormSettings s = readSettings(ini_, current);
+    if (const std::optional<WindowSize> stored = readWindowSize(ini_)) {
+        resize(fittedWindowSize(stored->size, minimumSizeHint(),
+                                screen()->availableGeometry().size()));
+        if (stored->maximized)
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
     if (s.left || s.top)
         move(s.left.value_or(x()), s.top.value_or(y()));
     comPort = s.comPort;
@@ -48,5 +56,6 @@ void TFormHlav::writeSettingsFiles() {
     // Both failures stay silent; neither file is ever left half written.
     writeMapViewSettings(ini_, mapEditing_->viewSettings());
     writeSettings(ini_, s);
+    writeWindowSize(ini_, {isMaximized() ? normalGeometry().size() : size(), isMaximized()});
     writeLastImage(lastImageFilePath(), image);
 }

@@ -1,6 +1,7 @@
 // Start-up time to the first painted window: spawns each program RUNS times (interleaved,
 // after one warm-up run each) on the offscreen platform and takes the time from just before
-// the spawn to the "shown <ns>" line the program prints after its first paint.
+// the spawn to the "shown <ns> rss <KiB> hwm <KiB>" line the program prints after its first
+// paint, with the memory it held then.
 // Settings come from a fresh folder with no port configured (ComPort=0), so no UART is touched.
 // usage: bench_startup RUNS PROGRAM [PROGRAM...]   (the first two also give a ratio)
 
@@ -27,11 +28,16 @@ long long steadyNs() {
         .count();
 }
 
-// Milliseconds from spawn to first paint, or a negative value when the program said nothing.
-double runOnce(const char* program) {
+struct Run {
+    double ms = -1; // from spawn to first paint; negative when the program said nothing
+    long rssKiB = -1;
+    long hwmKiB = -1;
+};
+
+Run runOnce(const char* program) {
     int out[2];
     if (pipe(out) != 0)
-        return -1;
+        return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
@@ -46,7 +52,7 @@ double runOnce(const char* program) {
     close(out[1]);
     if (rc != 0) {
         close(out[0]);
-        return -1;
+        return {};
     }
     std::string text;
     char buf[256];
@@ -58,8 +64,21 @@ double runOnce(const char* program) {
     waitpid(pid, &status, 0);
     const std::size_t at = text.find("shown ");
     if (at == std::string::npos)
-        return -1;
-    return static_cast<double>(std::atoll(text.c_str() + at + 6) - start) / 1e6;
+        return {};
+    Run r;
+    r.ms = static_cast<double>(std::atoll(text.c_str() + at + 6) - start) / 1e6;
+    const std::size_t rss = text.find(" rss ", at);
+    const std::size_t hwm = text.find(" hwm ", at);
+    if (rss != std::string::npos && hwm != std::string::npos) {
+        r.rssKiB = std::atol(text.c_str() + rss + 5);
+        r.hwmKiB = std::atol(text.c_str() + hwm + 5);
+    }
+    return r;
+}
+
+template <typename T> T median(std::vector<T> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
 }
 
 } // namespace
@@ -84,28 +103,39 @@ int main(int argc, char** argv) {
 
     const int programs = argc - 2;
     std::vector<std::vector<double>> ms(static_cast<std::size_t>(programs));
+    std::vector<std::vector<long>> rss(static_cast<std::size_t>(programs));
+    std::vector<std::vector<long>> hwm(static_cast<std::size_t>(programs));
     for (int p = 0; p < programs; ++p)
         runOnce(argv[2 + p]); // warm-up: libraries into the page cache
     for (int i = 0; i < runs; ++i)
         for (int p = 0; p < programs; ++p) {
-            const double t = runOnce(argv[2 + p]);
-            if (t < 0) {
+            const Run r = runOnce(argv[2 + p]);
+            if (r.ms < 0) {
                 std::fprintf(stderr, "bench_startup: %s did not report its first paint\n",
                              argv[2 + p]);
                 return 1;
             }
-            ms[static_cast<std::size_t>(p)].push_back(t);
+            const auto at = static_cast<std::size_t>(p);
+            ms[at].push_back(r.ms);
+            rss[at].push_back(r.rssKiB);
+            hwm[at].push_back(r.hwmKiB);
         }
     std::vector<double> medians;
+    std::vector<long> rssMedians;
     for (int p = 0; p < programs; ++p) {
         std::vector<double>& v = ms[static_cast<std::size_t>(p)];
         std::sort(v.begin(), v.end());
         medians.push_back(v[v.size() / 2]);
         std::printf("startup %s median %.1f ms min %.1f ms max %.1f ms runs %d\n", argv[2 + p],
                     medians.back(), v.front(), v.back(), runs);
+        rssMedians.push_back(median(rss[static_cast<std::size_t>(p)]));
+        std::printf("memory %s at first paint median resident %ld KiB peak %ld KiB\n", argv[2 + p],
+                    rssMedians.back(), median(hwm[static_cast<std::size_t>(p)]));
     }
-    if (programs >= 2)
+    if (programs >= 2) {
         std::printf("startup ratio %.2f\n", medians[0] / medians[1]);
+        std::printf("memory ratio %.2f\n", double(rssMedians[0]) / double(rssMedians[1]));
+    }
     std::filesystem::remove_all(folder);
     return 0;
 }

@@ -1,6 +1,7 @@
 # Installation in the usual Linux layout and a Debian package (cpack -G DEB).
 #
 #   bin/vortan2, bin/vortan2-sim
+#   lib/vortan2/libvortan2curves.so   the curves panel's chart, loaded when first shown
 #   share/applications/vortan2.desktop
 #   share/icons/hicolor/scalable/apps/vortan2.svg
 #   share/vortan2/doc/          the manuals: manual_en.html, manual_cs.html, manual_de.html, and
@@ -14,6 +15,9 @@ include(GNUInstallDirs)
 # Both programs link only static libraries of their own and system Qt: no run path needed.
 set_target_properties(vortan2 vortan2-sim PROPERTIES INSTALL_RPATH "")
 install(TARGETS vortan2 vortan2-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Found by the program as ../lib/vortan2 from its bin folder, whatever the libdir.
+set_target_properties(vortan2curves PROPERTIES INSTALL_RPATH "")
+install(TARGETS vortan2curves LIBRARY DESTINATION lib/vortan2)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.svg

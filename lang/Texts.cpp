@@ -181,6 +181,12 @@ std::vector<UiText> buildAddedTexts() {
             "parametrů na obrazovce",
             "Mit Zündbox vergleichen|Kenndaten der Zündbox lesen und die Unterschiede zeigen, "
             "ohne die Kenndaten am Bildschirm zu ändern"),
+        row("MenuExportSheet", C, "&Export tune sheet (PDF)…", "Exportovat &list nastavení (PDF)…",
+            "&Abstimmblatt exportieren (PDF)…"),
+        row("MenuExportSheet", H,
+            "Export tune sheet|Write every parameter on a sheet as a PDF file",
+            "Exportovat list nastavení|Zapsat všechny parametry na list do souboru PDF",
+            "Abstimmblatt exportieren|Alle Kenndaten auf ein Blatt in eine PDF-Datei schreiben"),
         row("ButtonDifferences", H, "Show the parameters the unit holds differently",
             "Zobrazit parametry, které má zapalování jinak",
             "Die Kenndaten zeigen, die die Zündbox anders hat"),

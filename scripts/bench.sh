@@ -58,6 +58,9 @@ r=$(field "$out/startup" 's/^startup ratio ([0-9.]+)/\1/p')
 echo "| start-up to first painted window, vortan2 (median of $runs) | $v | |"
 echo "| start-up, minimal QMainWindow + label (median of $runs) | $m | |"
 echo "| start-up ratio vortan2 / minimal | ${r}x | |"
+mem() { field "$out/startup" "s/^memory .*$1 at first paint median resident ([0-9]+) KiB.*/\1/p"; }
+mr=$(field "$out/startup" 's/^memory ratio ([0-9.]+)/\1/p')
+echo "| resident memory at first paint, vortan2 / minimal (median of $runs) | $(mib "$(mem startup_vortan2)") / $(mib "$(mem startup_minimal)") (${mr}x) | |"
 echo "| resident memory after start (--demo, 2 s after launch) | $(mib "$(rss_start "$out/demo")") | |"
 echo "| resident memory of --demo after $span | $(mib "$(rss_end "$out/demo")") | no growth |"
 echo "| resident memory, idle without port (2 s / 62 s) | $(mib "$(rss_start "$out/idle")") / $(mib "$(rss_end "$out/idle")") | |"

@@ -17,3 +17,5 @@ install_missing() {
 # What every build of the program needs.
 build_packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-translations-l10n
                 libgl-dev qt6-qpa-plugins)
+# What the tests need beside the build: pdftotext and pdfinfo read the tune sheet back.
+test_packages=(poppler-utils)

@@ -3,5 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+. scripts/packages.sh
+install_missing "${test_packages[@]}"
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 "$@"

@@ -31,9 +31,12 @@ QString captionOf(QObject* target) {
     auto* w = qobject_cast<QWidget*>(target);
     if (w && w->isWindow())
         return w->windowTitle();
+    // A page's tab: the page, or the scroll area it sits in, is the tab's widget.
     for (QWidget* p = w ? w->parentWidget() : nullptr; p; p = p->parentWidget())
         if (auto* tabs = qobject_cast<QTabWidget*>(p))
-            return tabs->tabText(tabs->indexOf(w));
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->widget(i) == w || tabs->widget(i)->isAncestorOf(w))
+                    return tabs->tabText(i);
     return QStringLiteral("<no caption>");
 }
 

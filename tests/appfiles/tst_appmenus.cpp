@@ -65,9 +65,10 @@ void tst_AppMenus::menuBarOrder() {
     QCOMPARE(menus, QStringList({"MenuFile", "MenuEdit", "MenuCom", "MenuDevice", "MenuTools",
                                  "MenuLanguage", "MenuHelp"}));
     QCOMPARE(w->menuBar()->objectName(), QString("MainMenu1"));
-    QCOMPARE(itemNames(w.get<QMenu>("MenuFile")),
-             QStringList({"MenuNew", "-N3", "MenuOpen", "MenuCompareFile", "MenuRestorePoints",
-                          "-N1", "MenuSave", "-N2", "MenuPrint", "-N4", "MenuExit"}));
+    QCOMPARE(
+        itemNames(w.get<QMenu>("MenuFile")),
+        QStringList({"MenuNew", "-N3", "MenuOpen", "MenuCompareFile", "MenuRestorePoints", "-N1",
+                     "MenuSave", "-N2", "MenuPrint", "MenuExportSheet", "-N4", "MenuExit"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuEdit")), QStringList({"MenuUndo", "MenuRedo"}));
     QVERIFY(!w.get<QAction>("MenuUndo")->isEnabled());
     QVERIFY(!w.get<QAction>("MenuRedo")->isEnabled());

@@ -1,0 +1,78 @@
+// The tune sheet commands of the main window: File › Export tune sheet writes it as a PDF,
+// the print dialog of File › Print offers it beside the window's picture.
+
+#include "app/FindChild.h"
+#include "app/Hlav.h"
+#include "app/TuneSheetRender.h"
+#include "files/RegularFile.h"
+#include "files/TuneSheet.h"
+#include "lang/SheetTexts.h"
+#include "lang/Texts.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+using namespace vortan;
+
+QString TFormHlav::tuneSheet(const QString& notes) {
+    takeControls(); // the sheet shows what the screen shows, typed values too
+    SheetHeading h;
+    h.file = labelFile2_->text().toStdString();
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    h.dateTime = (locale.toString(now.date(), QLocale::ShortFormat) + "  " +
+                  locale.toString(now.time(), QLocale::LongFormat))
+                     .toStdString();
+    const QString version = requiredChild<QLabel>(this, "LabelVerze1")->text();
+    if (!version.isEmpty()) // known once the unit has answered
+        h.unit = (version + "  " + requiredChild<QLabel>(this, "LabelVerze2")->text() + "  " +
+                  requiredChild<QLabel>(this, "LabelVerze3")->text())
+                     .trimmed()
+                     .toStdString();
+    h.notes = notes.toStdString();
+    h.bikeName = requiredChild<QComboBox>(this, "ComboBox1")->currentText().toStdString();
+    const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
+    return QString::fromStdString(tuneSheetHtml(image, h, language, caption));
+}
+
+bool TFormHlav::exportTuneSheet(const QString& path, const QString& notes) {
+    const QString title = QString::fromStdString(sheetText(SheetText::Title, language));
+    const bool written =
+        writeRegularFile(path, [&] { return tuneSheetPdf(tuneSheet(notes), title); });
+    if (!written)
+        showBox(QString::fromStdString(sheetText(SheetText::WriteFailed, language)).arg(path));
+    return written;
+}
+
+void TFormHlav::printTuneSheet(QPagedPaintDevice& device) {
+    renderTuneSheet(device, tuneSheet(QString()));
+}
+
+// The save dialog with a line for the notes below the file name.
+void TFormHlav::MenuExportSheetClick() {
+    auto text = [this](SheetText t) { return QString::fromStdString(sheetText(t, language)); };
+    QFileDialog dialog(this, text(SheetText::SaveTitle));
+    dialog.setOption(QFileDialog::DontUseNativeDialog); // the notes line goes into it
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("pdf");
+    dialog.setNameFilter(text(SheetText::PdfFilter));
+    const QFileInfo last(lastFilePath);
+    dialog.selectFile(
+        lastFilePath.isEmpty() ? QString() : last.dir().filePath(last.completeBaseName() + ".pdf"));
+    auto* notes = new QLineEdit(&dialog);
+    notes->setObjectName("EditSheetNotes");
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(new QLabel(text(SheetText::NotesPrompt), &dialog), row, 0);
+        grid->addWidget(notes, row, 1, 1, grid->columnCount() - 1);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    exportTuneSheet(dialog.selectedFiles().front(), notes->text());
+}

@@ -1,0 +1,192 @@
+#include "files/TuneSheet.h"
+
+#include "lang/SheetTexts.h"
+#include "lang/Texts.h"
+#include "params/ColourScale.h"
+
+#include <QLocale>
+#include <QString>
+#include <vector>
+
+namespace vortan {
+namespace {
+
+// A row of a section: a parameter by its byte, or a group box's caption above the rows after.
+struct SheetRow {
+    int byte;          // -1: the row is a group heading
+    const char* label; // objectName of the caption (the group box for a heading)
+};
+
+struct Section {
+    const char* title; // objectName of the tab page or group box that names it
+    std::vector<SheetRow> rows;
+};
+
+// The four pages as the window lays them out; the switch inputs have a section of their own.
+const std::vector<Section>& sections() {
+    static const std::vector<Section> all = {
+        {"TabSheet1",
+         {{Byte::BIKE, nullptr},
+          {-1, "GroupBox1"},
+          {Byte::LIMITER1, "LabelOmez1"},
+          {Byte::LIMITER2, "LabelOmez2"},
+          {Byte::CLUTCH, "LabelClutch"},
+          {Byte::LED_RAZENI, "LabelLedRazeni"},
+          {Byte::BASE_ADV, "LabelBaseAdv"},
+          {Byte::EXCITATION, "CheckBoxBuzDlouhe"},
+          {Byte::RPM2, "CheckBoxRpm2Krat"},
+          {-1, "GroupBoxTps"},
+          {Byte::TPS0, "LabelTps0"},
+          {Byte::TPS100, "LabelTps100"},
+          {-1, "TabSheet2"},
+          {Byte::TPS_MAPA, "CheckBoxTpsMapa"}}},
+        {"GroupBox4",
+         {{Byte::ACT_LIM1, "CheckBoxAktLimiter1"},
+          {Byte::ACT_CLUTCH, "CheckBoxAktClutch"},
+          {Byte::ACT_BLOK1, "CheckBoxAktBlok1"},
+          {Byte::ACT_BLOK2, "CheckBoxAktBlok2"},
+          {Byte::ACT_TACHO, "CheckBoxAktRpm"},
+          {Byte::ACT_N2O, "CheckBoxAktN2o"}}},
+        {"TabSheet3",
+         {{Byte::N2O_ENABLE, "CheckBoxGas"},
+          {-1, "GroupBoxGas"},
+          {Byte::GAS1, "LabelGas1"},
+          {Byte::GAS2, "LabelGas2"},
+          {Byte::GAS_DELAY, "LabelGasD"},
+          {Byte::GAS_BUILDUP, "LabelGasT"},
+          {-1, "GroupBoxRetard"},
+          {Byte::RETARD1, "LabelRetard1"},
+          {Byte::RETARD2, "LabelRetard2"},
+          {Byte::RETARD_DELAY, "LabelRetardD"},
+          {Byte::RETARD_BUILDUP, "LabelRetardT"}}},
+        {"TabSheet4",
+         {{Byte::PRIV_ENABLE, "CheckBoxPrivEnable"},
+          {-1, "GroupBoxPrivera"},
+          {Byte::PRIV_HYSTER, "LabelPrivHyster"}}},
+    };
+    return all;
+}
+
+QString esc(const std::string& s) {
+    return QString::fromStdString(s).toHtmlEscaped();
+}
+
+QString hex(Rgb c) {
+    return QStringLiteral("#%1%2%3")
+        .arg(c.red, 2, 16, QLatin1Char('0'))
+        .arg(c.green, 2, 16, QLatin1Char('0'))
+        .arg(c.blue, 2, 16, QLatin1Char('0'));
+}
+
+// The compared parameter of a byte; the one byte the comparison leaves out (RPM2) is a flag.
+ComparedParam paramAt(int byte) {
+    for (const ComparedParam& p : comparedParams())
+        if (p.byte == byte)
+            return p;
+    return {ComparedParam::Flag, byte};
+}
+
+QString sectionHtml(const Section& s, const DeviceImage& image, int language,
+                    const CaptionLookup& caption, const std::string& bikeName) {
+    const QString title =
+        s.title == std::string("GroupBox4")
+            ? esc(sheetText(SheetText::InputsTitle, language)) + " — " + esc(caption(s.title))
+            : esc(caption(s.title));
+    QString html = "<h3>" + title + "</h3><table class='values' cellspacing='0' cellpadding='2'>";
+    for (const SheetRow& r : s.rows) {
+        if (r.byte < 0) {
+            html += "<tr><td colspan='2' class='group'>" + esc(caption(r.label)) + "</td></tr>";
+            continue;
+        }
+        const ComparedParam p = paramAt(r.byte);
+        const std::string name =
+            r.label ? caption(r.label) : paramName(p, image, language, caption);
+        const std::string value =
+            p.kind == ComparedParam::Bike ? bikeName : paramValue(p, image, language);
+        html += "<tr><td class='name'>" + esc(name) + "</td><td class='value'>" + esc(value) +
+                "</td></tr>";
+    }
+    return html + "</table>";
+}
+
+QString mapHtml(const DeviceImage& image, int language) {
+    QString html = "<h3>" + esc(sheetText(SheetText::MapTitle, language)) +
+                   "</h3><table class='grid' width='100%' cellspacing='0' cellpadding='3'><tr>"
+                   "<th>TPS \\ rpm</th>";
+    for (int c = 0; c < kMapColumns; ++c)
+        html += "<th>" + QLocale().toString(image[Byte::RPM_ADV + c] * 100) + "</th>";
+    html += "</tr>";
+    for (int r = 0; r < kMapRows; ++r) {
+        html +=
+            "<tr><th>" + QString::number(kThrottleAxis[static_cast<std::size_t>(r)]) + " %</th>";
+        for (int c = 0; c < kMapColumns; ++c) {
+            const int value = image.map(r, c);
+            const Rgb back = scaleColour(value, 0, 60);
+            html += "<td align='center' bgcolor='" + hex(back) + "'><font color='" +
+                    hex(textColourOn(back)) + "'>" + QString::number(value) + "</font></td>";
+        }
+        html += "</tr>";
+    }
+    return html + "</table>";
+}
+
+QString servoHtml(const DeviceImage& image, int language, const CaptionLookup& caption) {
+    QString html = "<h3>" + esc(sheetText(SheetText::ServoTitle, language)) +
+                   "</h3><table class='grid' width='100%' cellspacing='0' cellpadding='3'>";
+    const struct {
+        const char* label;
+        int byte;
+        int scale;
+    } rows[2] = {{"LabelServoRpm", Byte::RPM_PRIV, 100}, {"LabelServoMv", Byte::NAP_PRIV, 20}};
+    for (const auto& row : rows) {
+        html += "<tr><th>" + esc(caption(row.label)) + "</th>";
+        for (int i = 0; i < kAxisPoints; ++i)
+            html += "<td align='right'>" + QLocale().toString(image[row.byte + i] * row.scale) +
+                    "</td>";
+        html += "</tr>";
+    }
+    return html + "</table>";
+}
+
+} // namespace
+
+Paper sheetPaper(QLocale::MeasurementSystem system) {
+    return system == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
+}
+
+std::string tuneSheetHtml(const DeviceImage& image, const SheetHeading& heading, int language,
+                          const CaptionLookup& caption) {
+    auto text = [language](SheetText t) { return esc(sheetText(t, language)); };
+    QString html = "<html><head><style>"
+                   "h2 { margin: 0 } h3 { margin-top: 8px; margin-bottom: 2px }"
+                   "table.values td.name { padding-right: 12px } td.value { font-weight: bold }"
+                   "td.group { font-style: italic; padding-top: 4px }"
+                   "table.grid { border-collapse: collapse } table.grid th, table.grid td"
+                   " { border: 1px solid #808080 }"
+                   "</style></head><body>";
+    html += "<h2>" + text(SheetText::Title) + "</h2><table cellpadding='2'>";
+    auto field = [&](SheetText name, const QString& value) {
+        html += "<tr><td>" + text(name) + ":</td><td><b>" + value + "</b></td></tr>";
+    };
+    field(SheetText::File, heading.file.empty() ? text(SheetText::NoFile) : esc(heading.file));
+    field(SheetText::Date, esc(heading.dateTime));
+    if (!heading.unit.empty())
+        field(SheetText::Unit, esc(heading.unit));
+    field(SheetText::Notes,
+          heading.notes.empty() ? QString(60, QLatin1Char('_')) : esc(heading.notes));
+    html += "</table>";
+
+    // Two columns: the first page and the inputs beside the N2O and servo pages.
+    const std::vector<Section>& s = sections();
+    html += "<table width='100%'><tr><td valign='top' width='50%'>";
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (i == 2)
+            html += "</td><td valign='top' width='50%'>";
+        html += sectionHtml(s[i], image, language, caption, heading.bikeName);
+    }
+    html += "</td></tr></table>";
+    html += mapHtml(image, language) + servoHtml(image, language, caption);
+    return (html + "</body></html>").toStdString();
+}
+
+} // namespace vortan

@@ -1,0 +1,69 @@
+#include "lang/SheetTexts.h"
+
+#include "lang/Texts.h"
+
+namespace vortan {
+namespace {
+
+struct Triple {
+    const char* czech;
+    const char* english;
+    const char* german;
+};
+
+Triple sheetTriple(SheetText t) {
+    switch (t) {
+    case SheetText::Title:
+        return {"List nastavení zapalování Vortan 2", "Vortan 2 tune sheet",
+                "Vortan 2 Abstimmblatt"};
+    case SheetText::File:
+        return {"Soubor", "File", "Datei"};
+    case SheetText::NoFile:
+        return {"(bez souboru)", "(no file)", "(keine Datei)"};
+    case SheetText::Date:
+        return {"Datum a čas", "Date and time", "Datum und Zeit"};
+    case SheetText::Unit:
+        return {"Jednotka", "Unit", "Zündbox"};
+    case SheetText::Notes:
+        return {"Poznámky", "Notes", "Notizen"};
+    case SheetText::NotesPrompt:
+        return {"Poznámky na list:", "Notes for the sheet:", "Notizen für das Blatt:"};
+    case SheetText::SaveTitle:
+        return {"Export listu nastavení (PDF)", "Export tune sheet (PDF)",
+                "Abstimmblatt exportieren (PDF)"};
+    case SheetText::PdfFilter:
+        return {"Dokument PDF (*.pdf)", "PDF document (*.pdf)", "PDF-Dokument (*.pdf)"};
+    case SheetText::InputsTitle:
+        return {"Polarita vstupů", "Input polarities", "Polarität der Eingänge"};
+    case SheetText::MapTitle:
+        return {"Mapa předstihu [°]", "Advance map [°]", "Vorzündung Karte [°]"};
+    case SheetText::ServoTitle:
+        return {"Tabulka serva", "Servo table", "Servotabelle"};
+    case SheetText::PrintChoice:
+        return {"Tisknout list nastavení místo obrazu okna",
+                "Print the tune sheet instead of the window's picture",
+                "Abstimmblatt statt des Fensterbilds drucken"};
+    case SheetText::WriteFailed:
+        return {"List nastavení nelze zapsat do %1", "The tune sheet could not be written to %1",
+                "Das Abstimmblatt konnte nicht in %1 geschrieben werden"};
+    }
+    return {"", "", ""};
+}
+
+} // namespace
+
+std::string sheetText(SheetText t, int language) {
+    const Triple words = sheetTriple(t);
+    switch (language) {
+    case Czech:
+        return words.czech;
+    case English:
+        return words.english;
+    case German:
+        return words.german;
+    default:
+        return std::string();
+    }
+}
+
+} // namespace vortan

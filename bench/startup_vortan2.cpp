@@ -1,14 +1,13 @@
-// vortan2's start-up as app/main.cpp runs it (application, style, window, FormCreate, show),
+// vortan2's start-up as app/main.cpp runs it (configureApplication, window, FormCreate, show),
 // reporting the main window's first paint and quitting.
 
 #include "FirstPaint.h"
+#include "app/Application.h"
 #include "app/Hlav.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vortan2");
-    QApplication::setApplicationDisplayName("Vortan 2");
-    QApplication::setStyle("Fusion");
+    configureApplication();
     TFormHlav window(QApplication::arguments().mid(1));
     window.FormCreate();
     window.installEventFilter(new ExitAfterFirstPaint(&app));

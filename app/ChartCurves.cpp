@@ -86,10 +86,12 @@ void ChartCurves::build() {
     dock_->setObjectName("DockMapCurves");
     dock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignBottom);
+    // Ten rows' names fit one above the other, not side by side under a narrow chart.
+    chart_->legend()->setAlignment(Qt::AlignRight);
     QFont small = chart_->legend()->font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     chart_->legend()->setFont(small);
+    chart_->setMargins(QMargins(2, 2, 2, 2));
     speedAxis_ = new QValueAxis(chart_);
     valueAxis_ = new QValueAxis(chart_);
     speedAxis_->setLabelFormat("%d");
@@ -98,6 +100,10 @@ void ChartCurves::build() {
     speedAxis_->setTickAnchor(0);
     speedAxis_->setTickInterval(2000);
     valueAxis_->setLabelFormat("%d");
+    for (QValueAxis* axis : {speedAxis_, valueAxis_}) {
+        axis->setLabelsFont(small);
+        axis->setTitleFont(small);
+    }
     chart_->addAxis(speedAxis_, Qt::AlignBottom);
     chart_->addAxis(valueAxis_, Qt::AlignLeft);
     auto attach = [this](QXYSeries* s) {
@@ -119,7 +125,7 @@ void ChartCurves::build() {
     view_->setObjectName("ChartMapCurves");
     // Without antialiasing: a redraw after every change costs half as much.
     view_->setRenderHint(QPainter::Antialiasing, false);
-    view_->setMinimumSize(280, 340);
+    view_->setMinimumSize(400, 340);
     dock_->setWidget(view_);
     window_.addDockWidget(Qt::RightDockWidgetArea, dock_);
     retitle();
@@ -130,15 +136,25 @@ void ChartCurves::setShown(bool shown, const DeviceImage& image, const MapCursor
         build();
     if (!dock_)
         return;
+    // Shown by the tuner, the panel adds to the window's width as far as the screen allows;
+    // at start-up the remembered size already holds it.
+    const bool grow = shown && !dock_->isVisible() && window_.isVisible() &&
+                      !(window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    const int widthBefore = window_.width();
     dock_->setVisible(shown);
-    if (shown) // the window grows by the panel: keep it on its screen once laid out
-        QTimer::singleShot(0, this, [this] {
+    if (grow) // once laid out: wider by the panel, and kept on its screen
+        QTimer::singleShot(0, this, [this, widthBefore] {
             const QScreen* screen = window_.screen();
-            const int over =
-                screen ? window_.frameGeometry().right() - screen->availableGeometry().right() : 0;
+            if (!screen)
+                return;
+            const QRect available = screen->availableGeometry();
+            const int frame = window_.frameGeometry().width() - window_.width();
+            const int wanted = widthBefore + dock_->sizeHint().width();
+            if (wanted > window_.width())
+                window_.resize(std::min(wanted, available.width() - frame), window_.height());
+            const int over = window_.x() + window_.width() + frame - 1 - available.right();
             if (over > 0)
-                window_.move(std::max(screen->availableGeometry().left(), window_.x() - over),
-                             window_.y());
+                window_.move(std::max(available.left(), window_.x() - over), window_.y());
         });
     drawn_ = false;
     update(image, cursor);

@@ -1,6 +1,7 @@
 #include "app/ParamView.h"
 #include "app/FindChild.h"
 
+#include "controls/DesignCanvas.h"
 #include "controls/ParamSpinBox.h"
 #include "lang/Texts.h"
 #include "params/ParamDiff.h"
@@ -142,11 +143,13 @@ void ParamView::applyLayout(const DeviceImage& image) const {
     for (QWidget* w : mapOnly_)
         w->setVisible(throttleMap);
     // The 100 % row stands beside the 100 % label, or alone at the top of the map.
-    const int top = (throttleMap ? rowLabel(9) : rowLabel(0))->y() - 4;
+    // In design coordinates: a page that scales its children keeps the row there.
+    const int top = designGeometry(throttleMap ? rowLabel(9) : rowLabel(0)).y() - 4;
     for (int c = 0; c < 10; ++c) {
         ParamSpinBox* cell = mapCell(9, c);
-        if (cell->y() != top)
-            cell->move(cell->x(), top);
+        const QRect place = designGeometry(cell);
+        if (place.y() != top)
+            setDesignGeometry(cell, place.translated(0, top - place.y()));
     }
     paintAlarm(progHned_, progHned_->isChecked());
     paintAlarm(excitation_, excitation_->isChecked());

@@ -20,11 +20,16 @@ void TFormHlav::readSettingsFiles() {
     current.language = language;
     current.extMonitor = checkExtMonitor_->isChecked();
     const FormSettings s = readSettings(ini_, current);
+    // Before the size: a remembered curves panel is part of the window's size.
+    mapEditing_->restore(readMapViewSettings(ini_));
+    const QRect available = screen()->availableGeometry();
     if (const std::optional<WindowSize> stored = readWindowSize(ini_)) {
-        resize(fittedWindowSize(stored->size, minimumSizeHint(),
-                                screen()->availableGeometry().size()));
+        resize(fittedWindowSize(stored->size, minimumSizeHint(), available.size()));
         if (stored->maximized)
             setWindowState(windowState() | Qt::WindowMaximized);
+    } else { // first run: what the contents ask for, as far as the screen allows
+        resize(fittedWindowSize(sizeHint(), minimumSizeHint(), available.size()));
+        move(available.center() - rect().center());
     }
     if (s.left || s.top)
         move(s.left.value_or(x()), s.top.value_or(y()));
@@ -36,7 +41,6 @@ void TFormHlav::readSettingsFiles() {
     pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
     checkExtMonitor_->setChecked(s.extMonitor);
     CheckBoxExtMonitorClick();
-    mapEditing_->restore(readMapViewSettings(ini_));
     DeviceImage last = image;
     if (readLastImage(lastImageFilePath(), last))
         applyEdit(valuesEdit(EditName::RestoreLast, last));

@@ -45,6 +45,38 @@ bool DesignCanvas::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+DesignCanvas::Placed& DesignCanvas::placedOf(QWidget* child) {
+    for (Placed& p : placed_)
+        if (p.widget == child)
+            return p;
+    // Not seen yet: its geometry now is its design geometry.
+    placed_.push_back({child, child->geometry(), child->font()});
+    return placed_.back();
+}
+
+QRect DesignCanvas::designGeometry(QWidget* child) {
+    return placedOf(child).rect;
+}
+
+void DesignCanvas::setDesignGeometry(QWidget* child, const QRect& rect) {
+    placedOf(child).rect = rect;
+    const QSizeF s = scales(size(), design_);
+    child->setGeometry(scaledRect(rect, s.width(), s.height()));
+}
+
+QRect designGeometry(QWidget* w) {
+    if (auto* canvas = qobject_cast<DesignCanvas*>(w->parentWidget()))
+        return canvas->designGeometry(w);
+    return w->geometry();
+}
+
+void setDesignGeometry(QWidget* w, const QRect& rect) {
+    if (auto* canvas = qobject_cast<DesignCanvas*>(w->parentWidget()))
+        canvas->setDesignGeometry(w, rect);
+    else
+        w->setGeometry(rect);
+}
+
 void DesignCanvas::place() {
     placing_ = true;
     placed_.erase(std::remove_if(placed_.begin(), placed_.end(),

@@ -21,6 +21,11 @@ public:
     QSize sizeHint() const override { return design_; }
     QSize minimumSizeHint() const override { return design_; }
 
+    // The design place of `child`; a child moved by code is moved here, in design
+    // coordinates, or the next resize puts it back.
+    QRect designGeometry(QWidget* child);
+    void setDesignGeometry(QWidget* child, const QRect& rect);
+
     // The place of a child at `scaleX` × `scaleY` of the design, from its design place.
     static QRect scaledRect(const QRect& design, double scaleX, double scaleY);
     // The stretch of each axis for a canvas of `size`: 1 at the design size or below.
@@ -38,10 +43,16 @@ private:
     };
     // Records children not seen before, then places every child for the present size.
     void place();
+    Placed& placedOf(QWidget* child);
 
     QSize design_;
     std::vector<Placed> placed_;
     bool placing_ = false;
 };
+
+// The design place of `w`: kept by the DesignCanvas it stands on, else its geometry.
+QRect designGeometry(QWidget* w);
+// Moves `w` to `rect` in design coordinates on a DesignCanvas, else plainly.
+void setDesignGeometry(QWidget* w, const QRect& rect);
 
 } // namespace vortan

@@ -68,6 +68,7 @@ private slots:
     void everyControlReachable();
     void largeScreenGrowsMapAndLiveFigures();
     void sizeKeptBetweenRuns();
+    void rowAloneKeepsItsPlaceScaled();
 };
 
 void tst_WindowFit::everyControlReachable_data() {
@@ -136,3 +137,36 @@ void tst_WindowFit::sizeKeptBetweenRuns() {
 
 QTEST_MAIN(tst_WindowFit)
 #include "tst_windowfit.moc"
+
+// Without the throttle map the 100 % row stands alone at the top of the map, and stays there
+// when the page scales, whichever way round the switch and the resize come.
+void tst_WindowFit::rowAloneKeepsItsPlaceScaled() {
+    TestWindow t({"ENGLISH"});
+    TFormHlav& w = t.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* tabs = w.findChild<QTabWidget*>("PageControl1");
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    auto* tps = w.findChild<QCheckBox*>("CheckBoxTpsMapa");
+    auto* cell = w.findChild<QWidget*>("Edit149");
+    auto* top = w.findChild<QWidget*>("LabelTps1");
+    auto* bottom = w.findChild<QWidget*>("LabelTps10");
+    auto level = [cell](QWidget* label) {
+        return std::abs(cell->geometry().center().y() - label->geometry().center().y()) <
+               cell->height() / 2;
+    };
+    auto click = [tps] {
+        QTest::mouseClick(tps, Qt::LeftButton, {}, QPoint(8, tps->height() / 2));
+    };
+    if (tps->isChecked())
+        click();
+    QVERIFY(level(top));
+    w.resize(1920, 1080);
+    QTRY_VERIFY(cell->width() > 80);
+    QVERIFY(level(top));
+    click();
+    QVERIFY(level(bottom));
+    w.resize(1000, 700);
+    QTRY_VERIFY(cell->width() < 80);
+    QVERIFY(level(bottom));
+}

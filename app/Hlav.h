@@ -23,6 +23,7 @@ class QAction;
 class QPagedPaintDevice;
 class QCheckBox;
 class QComboBox;
+class QDockWidget;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -40,6 +41,10 @@ class TCSpinButton;
 class ParamView;
 class MonitorView;
 class LanguageView;
+class LogPlot;
+class MapColouring;
+class LogRecordView;
+class ReplayView;
 class PortStatusView;
 class SimUnit;
 } // namespace vortan
@@ -110,6 +115,15 @@ public:
     // Live monitor: a frame as the drain hands it over, shown when it is a valid packet.
     void ShowMonitorPacket(const std::uint8_t* frame);
     void UpdateMapCursor();
+
+    // The run log (app/LogCommands.cpp): Device › Record log asks for a file and starts, or
+    // stops; File › Replay log asks for a log and plays it. The commands with a path chosen.
+    void MenuRecordLogClick();
+    void MenuReplayLogClick();
+    bool startRecording(const QString& path);
+    void stopRecording();
+    bool openReplay(const QString& path);
+    void closeReplay();
 
     // Parameter file commands with the path chosen (the menu commands ask a dialog first).
     bool saveParamFile(const QString& path);
@@ -186,6 +200,12 @@ private:
 
     void buildForm();
     void buildMenus();
+    // The run log's parts, made with the window; the tick's and the packets' share of them.
+    void buildLogViews();
+    void logTick();
+    void logLanguage();
+    // What an accepted packet shows: the labels and gauges (live, or a replayed row).
+    void displayPacket(const vortan::MonitorPacket& packet);
     void connectControls();
     void showBox(const QString& text, const QString& informative = {});
     void tickPortItem();
@@ -223,6 +243,12 @@ private:
     std::unique_ptr<vortan::LanguageView> languageView_;
     std::unique_ptr<vortan::SimUnit> demoUnit_;
     std::unique_ptr<vortan::PortStatusView> portStatus_;
+    std::unique_ptr<vortan::LogRecordView> recordView_;
+    std::unique_ptr<vortan::ReplayView> replayView_;
+    vortan::LogPlot* logPlot_ = nullptr; // in plotDock_, shown with a replay
+    QDockWidget* plotDock_ = nullptr;
+    std::unique_ptr<vortan::MapColouring> mapColouring_;
+    std::optional<vortan::MonitorPacket> lastLive_; // shown again when a replay closes
     vortan::IniFile ini_;
     QStringList arguments_;
     QString portOverride_;

@@ -30,6 +30,10 @@ public:
     // whole image or a palette change).
     void invalidate() { marked_ = false; }
     void showProgrammingsLabel(bool visible);
+    // The backgrounds of the map cells not in use: the map's colouring and trail. The cell in
+    // use stays lime.
+    void setCellColours(const std::array<QColor, 100>& base);
+    const QColor& windowColour() const { return window_; }
 
 private:
     void setLabel(QLabel* label, const LabelView& view);
@@ -61,6 +65,7 @@ private:
     std::array<QLabel*, 8> tests_{};
     std::array<QWidget*, 10> rpmPriv_{};
     std::array<QWidget*, 10> napPriv_{};
+    std::array<QColor, 100> cellBase_;
     MapCursor markedCursor_{};
     bool marked_ = false;
 };

@@ -65,7 +65,7 @@ void LogPlot::setLog(const std::vector<LogRow>* rows) {
             s->clear();
         return;
     }
-    whole_ = {0, std::max(1.0, (rows_->back().timeMs - rows_->front().timeMs) / 1000.0)};
+    whole_ = {0, std::max(0.001, (rows_->back().timeMs - rows_->front().timeMs) / 1000.0)};
     visible_ = whole_;
     int maxRpm = 1000;
     int maxOther = 100;
@@ -129,7 +129,9 @@ void LogPlot::wheelEvent(QWheelEvent* event) {
         return;
     }
     const double factor = event->angleDelta().y() > 0 ? 0.8 : 1.25;
-    visible_ = zoomRange(visible_, secondsAt(event->position()), factor, whole_, kNarrowestSeconds);
+    // A short log may still be zoomed into; a long one to two seconds at most.
+    const double narrowest = std::min(kNarrowestSeconds, (whole_.to - whole_.from) / 20);
+    visible_ = zoomRange(visible_, secondsAt(event->position()), factor, whole_, narrowest);
     refill();
     event->accept();
 }

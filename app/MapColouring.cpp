@@ -20,6 +20,15 @@ QColor toQColor(const Rgb& c) {
 Rgb toRgb(const QColor& c) {
     return {c.red(), c.green(), c.blue()};
 }
+
+// What the cell of a row depends on besides the row: the speed axis and the throttle map switch.
+std::array<std::uint8_t, 11> cursorInputs(const DeviceImage& image) {
+    std::array<std::uint8_t, 11> in{};
+    for (int i = 0; i < 10; ++i)
+        in[static_cast<std::size_t>(i)] = image[Byte::RPM_ADV + i];
+    in[10] = image[Byte::TPS_MAPA];
+    return in;
+}
 } // namespace
 
 MapColouring::MapColouring(QWidget* mapPage, const ParamView& params, MonitorView& monitor)
@@ -46,6 +55,8 @@ MapColouring::Choice MapColouring::choice() const {
 void MapColouring::tick(const DeviceImage& image, const MapCursor& cursor, bool recording,
                         std::optional<std::int64_t> replayMs) {
     const std::int64_t now = replayMs ? *replayMs : wall_.elapsed();
+    if (replayRows_ && cursorInputs(image) != countedWith_)
+        countReplay(image);
     if (!replayMs) {
         trail_.sample(now, cursor);
         if (recording)
@@ -56,10 +67,16 @@ void MapColouring::tick(const DeviceImage& image, const MapCursor& cursor, bool 
 
 void MapColouring::replayOpened(const std::vector<LogRow>& rows, const DeviceImage& image) {
     replaying_ = true;
-    replay_.clear();
-    for (const LogRow& r : rows)
-        replay_.sample(r.timeMs, computeMapCursor(r.packet.rpm, r.packet.tpsPercent, image));
+    replayRows_ = &rows;
+    countReplay(image);
     trail_.clear();
+}
+
+void MapColouring::countReplay(const DeviceImage& image) {
+    replay_.clear();
+    countedWith_ = cursorInputs(image);
+    for (const LogRow& r : *replayRows_)
+        replay_.sample(r.timeMs, computeMapCursor(r.packet.rpm, r.packet.tpsPercent, image));
 }
 
 void MapColouring::replayRows(const std::vector<LogRow>& rows, long first, long last,
@@ -72,6 +89,7 @@ void MapColouring::replayRows(const std::vector<LogRow>& rows, long first, long 
 
 void MapColouring::replayClosed() {
     replaying_ = false;
+    replayRows_ = nullptr;
     trail_.clear();
 }
 

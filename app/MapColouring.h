@@ -54,6 +54,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void countReplay(const DeviceImage& image);
+
     const ParamView& params_;
     MonitorView& monitor_;
     QLabel* label_;
@@ -61,6 +63,10 @@ private:
     DwellShares live_;
     DwellShares replay_;
     bool replaying_ = false;
+    // The replayed rows, and the axis and map switch their time in cell was counted with: a
+    // change of either counts it again.
+    const std::vector<LogRow>* replayRows_ = nullptr;
+    std::array<std::uint8_t, 11> countedWith_{};
     CellTrail trail_;
     QElapsedTimer wall_;
     int language_ = 1;

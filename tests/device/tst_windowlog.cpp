@@ -3,6 +3,7 @@
 // fails, and logs that cannot be replayed.
 
 #include "WindowBench.h"
+#include "app/LogPlot.h"
 #include "monitor/LogCsv.h"
 
 #include <QAction>
@@ -45,8 +46,10 @@ void tst_WindowLog::recordThenReplay() {
     QVERIFY(b.w->startRecording(path));
     auto* item = b.find<QAction>("MenuRecordLog");
     QVERIFY(item->isChecked());
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < 60; ++i) {
         b.tick();
+        QTest::qSleep(5); // rows some time apart, for the plot
+    }
     const QRegularExpression field(QString::fromUtf8("^\u25CF REC 00:0\\d \u00B7 (\\d+)$"));
     const QRegularExpressionMatch m = field.match(b.label("LabelRecording")->text());
     QVERIFY2(m.hasMatch(), qPrintable(b.label("LabelRecording")->text()));
@@ -77,12 +80,28 @@ void tst_WindowLog::recordThenReplay() {
     QTest::mouseClick(b.find<QToolButton>("ButtonReplayForward"), Qt::LeftButton);
     QCOMPARE(b.label("LabelRpm")->text(), rpmText(log.rows[1].packet.rpm));
 
+    // A click amid the plot's area jumps to the middle of the log; the wheel zooms in.
+    auto* plot = b.find<LogPlot>("ChartLog");
+    QVERIFY(b.shown("DockPlot"));
+    QCoreApplication::processEvents();
+    const QPoint middle = plot->mapFromScene(plot->chart()->plotArea().center());
+    QTest::mouseClick(plot->viewport(), Qt::LeftButton, {}, middle);
+    const int first = log.rows.front().timeMs;
+    const int last = log.rows.back().timeMs;
+    QVERIFY(std::abs(b.find<QSlider>("SliderReplay")->value() - (first + last) / 2) <=
+            (last - first) / 20 + 1);
+    QWheelEvent wheel(middle, plot->viewport()->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(plot->viewport(), &wheel);
+    QVERIFY(plot->visibleRange().to - plot->visibleRange().from < (last - first) / 1000.0);
+
     // Live packets keep "No Connection" away but do not reach the display.
+    const QString replayed = b.label("LabelRpm")->text();
     for (int i = 0; i < 30; ++i)
         b.tick();
     b.feed(packet(7777, 10));
     QVERIFY(!b.shown("LabelSpojeni"));
-    QCOMPARE(b.label("LabelRpm")->text(), rpmText(log.rows[1].packet.rpm));
+    QCOMPARE(b.label("LabelRpm")->text(), replayed);
 
     QTest::keyClick(b.find<QSlider>("SliderReplay"), Qt::Key_End);
     QCOMPARE(b.label("LabelRpm")->text(), rpmText(log.rows.back().packet.rpm));

@@ -104,18 +104,19 @@ int main(int argc, char** argv) {
     w.stopRecording();
     print("tick (d) packet waiting, not recording", plain, 0.5);
     print("tick (d') packet waiting, recording", recording, 0.5);
-    std::printf("%-44s median %8.4f ms   p99 %8.4f ms   target < %.2f ms\n",
-                "recording's share of a packet's tick", recording.median - plain.median,
-                recording.p99 - plain.p99, 0.05);
+    std::printf("recording's share of a packet's tick (difference of the medians) = %.4f ms  "
+                "target < 0.05 ms\n",
+                recording.median - plain.median);
 
     // Eight hours at one packet per 6 ticks of 55 ms: 87,273 rows.
     const QString log = dir.filePath("eight-hours.csv");
+    const int rows = 8 * 3600 * 1000 / 330;
+    std::size_t bytes = 0;
     {
         QFile f(log);
         if (!f.open(QIODevice::WriteOnly))
             return 1;
         std::string text = vortan::logHeader();
-        const int rows = 8 * 3600 * 1000 / 330;
         for (int i = 0; i < rows; ++i) {
             p.rpm = static_cast<std::uint16_t>(1200 + (i * 37) % 11000);
             p.tpsPercent = static_cast<std::uint8_t>((i * 7) % 101);
@@ -124,7 +125,7 @@ int main(int argc, char** argv) {
             text += vortan::logLine(std::int64_t(i) * 330, p, vortan::MapCursor{});
         }
         f.write(text.data(), qint64(text.size()));
-        std::printf("8-hour log: %d rows, %.1f MB\n", rows, double(text.size()) / 1e6);
+        bytes = text.size();
     }
     const long before = residentKiB();
     QElapsedTimer t;
@@ -133,9 +134,10 @@ int main(int argc, char** argv) {
     const double openMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
     QApplication::processEvents();
     const long after = residentKiB();
-    std::printf("open 8-hour log (87,272 rows)  %s  %.1f ms   target < 1000 ms\n",
-                opened ? "ok" : "FAILED", openMs);
-    std::printf("memory of the open 8-hour log  %.1f MiB   target < 30 MiB\n",
+    std::printf("open an 8-hour log (%d rows, %.1f MB), read to first row shown = %.1f ms%s  "
+                "target < 1000 ms\n",
+                rows, double(bytes) / 1e6, openMs, opened ? "" : " FAILED");
+    std::printf("memory taken by the open 8-hour log = %.1f MiB  target < 30 MiB\n",
                 double(after - before) / 1024.0);
 
     // 8x: each tick, 55 ms of wall time pass between ticks as in the program.

@@ -62,6 +62,9 @@ void MapColouring::tick(const DeviceImage& image, const MapCursor& cursor, bool 
         if (recording)
             live_.sample(now, cursor);
     }
+    // Nothing to paint over plain cells: the usual idle tick stays cheap.
+    if (plain_ && choice() == Off && !trail_.shows(now))
+        return;
     paint(image, now);
 }
 
@@ -102,9 +105,11 @@ void MapColouring::paint(const DeviceImage& image, std::int64_t nowMs) {
     const std::array<double, 100> trail = trail_.strengths(nowMs);
     const QColor& window = monitor_.windowColour();
     std::array<QColor, 100> colours;
+    plain_ = true;
     for (std::size_t i = 0; i < 100; ++i) {
         const Rgb under = tints[i] ? *tints[i] : toRgb(window);
         colours[i] = toQColor(trail[i] > 0 ? trailColour(under, trail[i]) : under);
+        plain_ = plain_ && colours[i] == window;
     }
     monitor_.setCellColours(colours);
 }

@@ -69,6 +69,7 @@ private:
     std::array<std::uint8_t, 11> countedWith_{};
     CellTrail trail_;
     QElapsedTimer wall_;
+    bool plain_ = true; // every cell was last painted in the window colour
     int language_ = 1;
 };
 

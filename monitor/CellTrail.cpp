@@ -36,6 +36,13 @@ std::array<double, 100> CellTrail::strengths(std::int64_t nowMs) const {
     return s;
 }
 
+bool CellTrail::shows(std::int64_t nowMs) const {
+    for (const Visit& v : visits_)
+        if (v.cell >= 0 && nowMs - v.timeMs < kTrailMs)
+            return true;
+    return false;
+}
+
 Rgb trailColour(Rgb under, double strength) {
     const double a = std::clamp(strength, 0.0, 1.0) * 0.8;
     auto mix = [a](int top, int bottom) {

@@ -23,6 +23,8 @@ public:
     // Per cell (row * 10 + column), how strongly it shows at `nowMs`: 1 just left, falling
     // to 0 at kTrailMs; 0 for cells not visited in that time.
     std::array<double, 100> strengths(std::int64_t nowMs) const;
+    // Whether any map cell shows at `nowMs` (the tick need not repaint when none does).
+    bool shows(std::int64_t nowMs) const;
 
 private:
     struct Visit {

@@ -78,6 +78,9 @@ void tst_DwellShares::trail() {
     s = t.strengths(100);
     QCOMPARE(s[22], 0.0);
     QCOMPARE(s[33], 1.0);
+    QVERIFY(t.shows(3099));
+    t.sample(3000, below());
+    QVERIFY(!t.shows(3100)); // below the map marks no cell
     // Lighter with age: the weaker trail lies nearer the colour beneath.
     const Rgb white{255, 255, 255};
     QVERIFY(trailColour(white, 0.2).green > trailColour(white, 0.9).green);

@@ -3,6 +3,7 @@
 
 #include "app/Hlav.h"
 #include "app/LanguageView.h"
+#include "app/MapLegend.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/FocusComboBox.h"
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -137,10 +139,43 @@ QWidget* buildMiscPage() {
     return page;
 }
 
+// The tools on the selected cells, the corner that selects all, the colours with their
+// legend and the switch of the curves panel (app/MapEditing.cpp wires them).
+void buildMapEditing(QWidget* page, int buttonsTop) {
+    auto* all = new QToolButton(page);
+    all->setObjectName("ButtonMapAll");
+    all->setText(QString::fromUtf8("\u25E4"));
+    all->setAutoRaise(true);
+    all->setGeometry(8, kAxisTop, 28, kCellHeight);
+    auto* legend = new MapLegend(page);
+    legend->setObjectName("MapColourLegend");
+    legend->setGeometry(kMapLeft + 10 * kCellWidth + 6, kMapTop, 44, 10 * kRowPitch - 3);
+    legend->hide();
+    makeCheck(page, "CheckBoxMapColours", "Colours")
+        ->setGeometry(kMapLeft + 250, buttonsTop + 2, 110, 22);
+    makeCheck(page, "CheckBoxMapCurves", "Curves")
+        ->setGeometry(kMapLeft + 370, buttonsTop + 2, 110, 22);
+    const int top = buttonsTop + 34;
+    makeLabel(page, "LabelMapStep", QString::fromUtf8("Step [°]"))
+        ->setGeometry(kMapLeft, top + 4, 70, 18);
+    auto* step = new QSpinBox(page);
+    step->setObjectName("SpinBoxMapStep");
+    step->setRange(1, 60);
+    step->setValue(1);
+    step->setGeometry(kMapLeft + 72, top, 56, 26);
+    makeButton(page, "ButtonMapLower", "-")->setGeometry(kMapLeft + 134, top, 36, 26);
+    makeButton(page, "ButtonMapRaise", "+")->setGeometry(kMapLeft + 174, top, 36, 26);
+    makeButton(page, "ButtonMapSet", "Set...")->setGeometry(kMapLeft + 222, top, 96, 26);
+    makeButton(page, "ButtonMapScale", "Scale...")->setGeometry(kMapLeft + 322, top, 96, 26);
+    makeButton(page, "ButtonMapInterpolate", "Interpolate")
+        ->setGeometry(kMapLeft + 422, top, 110, 26);
+    makeButton(page, "ButtonMapSmooth", "Smooth")->setGeometry(kMapLeft + 536, top, 96, 26);
+}
+
 QWidget* buildMapPage() {
     auto* page = new QWidget;
     page->setObjectName("TabSheet2");
-    page->setMinimumSize(kMapLeft + 10 * kCellWidth + 12, kMapTop + 10 * kRowPitch + 90);
+    page->setMinimumSize(kMapLeft + 10 * kCellWidth + 56, kMapTop + 10 * kRowPitch + 100);
 
     makeCheck(page, "CheckBoxTpsMapa", "TPS")->setGeometry(8, 6, 90, 22);
     auto* rpmAxis = makeLabel(page, "Label26", "RPM");
@@ -177,6 +212,7 @@ QWidget* buildMapPage() {
     makeButton(page, "BitBtnAdvMinus", "-")->setGeometry(kMapLeft, buttonsTop, 48, 26);
     makeButton(page, "BitBtnAdvPlus", "+")->setGeometry(kMapLeft + 54, buttonsTop, 48, 26);
     makeCheck(page, "CheckBoxIgnAll", "All")->setGeometry(kMapLeft + 112, buttonsTop + 2, 120, 22);
+    buildMapEditing(page, buttonsTop);
     return page;
 }
 

@@ -5,6 +5,7 @@
 #include "app/LanguageView.h"
 #include "app/LogRecordView.h"
 #include "app/MapColouring.h"
+#include "app/MapEditing.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
 #include "app/PortStatusView.h"
@@ -50,6 +51,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     buildMenus();
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
+    mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);
     languageView_ = std::make_unique<LanguageView>(this);
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
     buildLogViews();
@@ -247,6 +249,7 @@ void TFormHlav::ReadControls() {
 
 void TFormHlav::ShowImage() {
     params_->show(image, language);
+    mapEditing_->imageShown();
 }
 
 void TFormHlav::ChangeHandler() {
@@ -580,6 +583,7 @@ void TFormHlav::displayPacket(const MonitorPacket& packet) {
 void TFormHlav::UpdateMapCursor() {
     cursor = computeMapCursor(monitor.rpm, monitor.tpsPercent, image);
     monitorView_->mark(cursor);
+    mapEditing_->cursorMoved();
 }
 
 void TFormHlav::CheckBoxExtMonitorClick() {
@@ -591,6 +595,7 @@ void TFormHlav::CheckBoxExtMonitorClick() {
 void TFormHlav::applyLanguage(int lang) {
     language = static_cast<std::uint8_t>(lang);
     languageView_->apply(lang);
+    mapEditing_->setLanguage(lang);
     updatePortStatus();
     params_->setNoteLanguage(lang);
     logLanguage();

@@ -11,6 +11,7 @@
 #include "monitor/MonitorPacket.h"
 #include "params/DeviceImage.h"
 #include "params/ImageEditor.h"
+#include "params/MapOperations.h"
 #include "settings/IniFile.h"
 
 #include <QMainWindow>
@@ -45,6 +46,7 @@ class LogPlot;
 class MapColouring;
 class LogRecordView;
 class ReplayView;
+class MapEditing;
 class PortStatusView;
 class SimUnit;
 } // namespace vortan
@@ -107,6 +109,10 @@ public:
     void CheckBoxExtMonitorClick();
     void MenuUndoClick();
     void MenuRedoClick();
+    // An operation on map cells as one edit, with the change handler; the cells clipped.
+    int editMap(vortan::EditName name,
+                const std::function<vortan::MapResult(const vortan::DeviceImage&)>& operation);
+    vortan::MapEditing& mapEditing() { return *mapEditing_; }
 
     // The difference report of the set on screen against the unit's set as last seen and the
     // file's set, opened (made when first needed) and brought up to date.
@@ -241,6 +247,7 @@ private:
     std::unique_ptr<vortan::ParamView> params_;
     std::unique_ptr<vortan::MonitorView> monitorView_;
     std::unique_ptr<vortan::LanguageView> languageView_;
+    std::unique_ptr<vortan::MapEditing> mapEditing_;
     std::unique_ptr<vortan::SimUnit> demoUnit_;
     std::unique_ptr<vortan::PortStatusView> portStatus_;
     std::unique_ptr<vortan::LogRecordView> recordView_;

@@ -1,5 +1,6 @@
 #include "app/LanguageView.h"
 
+#include "lang/MapEditTexts.h"
 #include "lang/Mnemonics.h"
 #include "lang/Texts.h"
 
@@ -21,6 +22,7 @@ namespace {
 std::vector<UiText> allTexts() {
     std::vector<UiText> all = uiTexts();
     all.insert(all.end(), addedUiTexts().begin(), addedUiTexts().end());
+    all.insert(all.end(), mapEditUiTexts().begin(), mapEditUiTexts().end());
     return all;
 }
 } // namespace

@@ -48,7 +48,7 @@ void TFormHlav::buildLogViews() {
     connect(logPlot_, &LogPlot::jumpTo, this, [this](std::int64_t ms) { replayView_->seek(ms); });
 
     mapColouring_ = std::make_unique<MapColouring>(requiredChild<QWidget>(this, "TabSheet2"),
-                                                   *params_, *monitorView_);
+                                                   *params_, *mapEditing_);
 }
 
 void TFormHlav::logLanguage() {

@@ -1,26 +1,18 @@
 #include "app/MapColouring.h"
 
-#include "app/MonitorView.h"
+#include "app/MapEditing.h"
 #include "app/ParamView.h"
 #include "controls/ParamSpinBox.h"
 #include "lang/LogTexts.h"
-#include "monitor/MapTint.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHelpEvent>
-#include <QLabel>
 #include <QToolTip>
 
 namespace vortan {
 
 namespace {
-QColor toQColor(const Rgb& c) {
-    return QColor(c.red, c.green, c.blue);
-}
-Rgb toRgb(const QColor& c) {
-    return {c.red(), c.green(), c.blue()};
-}
-
 // What the cell of a row depends on besides the row: the speed axis and the throttle map switch.
 std::array<std::uint8_t, 11> cursorInputs(const DeviceImage& image) {
     std::array<std::uint8_t, 11> in{};
@@ -31,25 +23,35 @@ std::array<std::uint8_t, 11> cursorInputs(const DeviceImage& image) {
 }
 } // namespace
 
-MapColouring::MapColouring(QWidget* mapPage, const ParamView& params, MonitorView& monitor)
-    : params_(params), monitor_(monitor) {
-    label_ = new QLabel(mapPage);
-    label_->setObjectName("LabelColouring");
+MapColouring::MapColouring(QWidget* mapPage, const ParamView& params, MapEditing& map)
+    : params_(params), map_(map) {
     combo_ = new QComboBox(mapPage);
-    combo_->setObjectName("ComboColouring");
-    combo_->addItems({"Off", "Advance", "Time in cell"});
-    // Above the last column of the map, clear of the TPS check box.
-    const QRect last = params.mapCell(0, 9)->geometry();
-    combo_->setGeometry(last.right() - 150, 4, 150, 24);
-    label_->setGeometry(last.right() - 240, 4, 86, 24);
-    label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    combo_->setObjectName("ComboMapColourSource");
+    combo_->addItems({"Advance", "Time in cell"});
+    // Beside the map's "Colours" and "Curves".
+    const QRect curves = mapPage->findChild<QCheckBox*>("CheckBoxMapCurves")->geometry();
+    combo_->setGeometry(curves.right() + 4, curves.top() - 1, 140, curves.height() + 2);
+    connect(combo_, qOverload<int>(&QComboBox::activated), this, [this] { choose(); });
     for (int i = 0; i < 100; ++i)
         params.mapCell(i / 10, i % 10)->installEventFilter(this);
+    map_.setTrail([this](int cell) { return strengths_[static_cast<std::size_t>(cell)]; });
     wall_.start();
+}
+
+MapColouring::~MapColouring() {
+    map_.setTintSource({});
+    map_.setTrail({});
 }
 
 MapColouring::Choice MapColouring::choice() const {
     return static_cast<Choice>(combo_->currentIndex());
+}
+
+void MapColouring::choose() {
+    if (choice() == TimeInCell)
+        map_.setTintSource([this](int cell) { return tints_[static_cast<std::size_t>(cell)]; });
+    else
+        map_.setTintSource({});
 }
 
 void MapColouring::tick(const DeviceImage& image, const MapCursor& cursor, bool recording,
@@ -62,10 +64,16 @@ void MapColouring::tick(const DeviceImage& image, const MapCursor& cursor, bool 
         if (recording)
             live_.sample(now, cursor);
     }
-    // Nothing to paint over plain cells: the usual idle tick stays cheap.
-    if (plain_ && choice() == Off && !trail_.shows(now))
+    const bool dwell = map_.coloured() && choice() == TimeInCell;
+    const bool shows = dwell || trail_.shows(now);
+    // Nothing of this on the cells, now or last tick: the usual tick stays cheap.
+    if (!shows && !shown_)
         return;
-    paint(image, now);
+    shown_ = shows;
+    strengths_ = trail_.strengths(now);
+    if (dwell)
+        tints_ = dwellTints(timeInCell());
+    map_.repaintColours();
 }
 
 void MapColouring::replayOpened(const std::vector<LogRow>& rows, const DeviceImage& image) {
@@ -96,36 +104,16 @@ void MapColouring::replayClosed() {
     trail_.clear();
 }
 
-void MapColouring::paint(const DeviceImage& image, std::int64_t nowMs) {
-    CellTints tints;
-    if (choice() == Advance)
-        tints = advanceTints(image);
-    else if (choice() == TimeInCell)
-        tints = dwellTints(timeInCell());
-    const std::array<double, 100> trail = trail_.strengths(nowMs);
-    const QColor& window = monitor_.windowColour();
-    std::array<QColor, 100> colours;
-    plain_ = true;
-    for (std::size_t i = 0; i < 100; ++i) {
-        const Rgb under = tints[i] ? *tints[i] : toRgb(window);
-        colours[i] = toQColor(trail[i] > 0 ? trailColour(under, trail[i]) : under);
-        plain_ = plain_ && colours[i] == window;
-    }
-    monitor_.setCellColours(colours);
-}
-
 void MapColouring::setLanguage(int language) {
     language_ = language;
-    label_->setText(QString::fromStdString(logText(LogText::Colouring, language)));
-    const LogText items[3] = {LogText::ColouringOff, LogText::ColouringAdvance,
-                              LogText::ColouringDwell};
-    for (int i = 0; i < 3; ++i)
-        combo_->setItemText(i, QString::fromStdString(logText(items[i], language)));
+    combo_->setItemText(0, QString::fromStdString(logText(LogText::ColouringAdvance, language)));
+    combo_->setItemText(1, QString::fromStdString(logText(LogText::ColouringDwell, language)));
+    combo_->setToolTip(QString::fromStdString(logText(LogText::ColourSource, language)));
 }
 
-// With "Time in cell", a cell's tool tip tells its share, after any note of its own.
+// With the time in cell shown, a cell's tool tip tells its share, after any note of its own.
 bool MapColouring::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ToolTip || choice() != TimeInCell)
+    if (event->type() != QEvent::ToolTip || !map_.coloured() || choice() != TimeInCell)
         return false;
     auto* cell = qobject_cast<ParamSpinBox*>(watched);
     int index = -1;

@@ -43,7 +43,6 @@ QColor colourOf(LabelColour c, const QColor& face) {
 MonitorView::MonitorView(QWidget* root, const ParamView& params) : params_(params) {
     buttonFace_ = root->palette().color(QPalette::Button);
     window_ = root->palette().color(QPalette::Base);
-    cellBase_.fill(window_);
     rpm_ = requiredChild<QLabel>(root, "LabelRpm");
     rpmGauge_ = requiredChild<TCGauge>(root, "CGaugeRpm");
     lambda_ = requiredChild<QLabel>(root, "LabelLambda");
@@ -125,18 +124,9 @@ void MonitorView::paintServo(int i, const MapCursor& c) {
 
 void MonitorView::paintCell(int row, int column, const MapCursor& c) {
     const bool on = row == c.row && column == c.column && !c.belowMap;
-    const QColor& base = cellBase_[static_cast<std::size_t>(row * 10 + column)];
-    setRole(params_.mapCell(row, column), QPalette::Base, on ? kLime : base);
-}
-
-void MonitorView::setCellColours(const std::array<QColor, 100>& base) {
-    for (int i = 0; i < 100; ++i) {
-        const std::size_t k = static_cast<std::size_t>(i);
-        if (cellBase_[k] == base[k])
-            continue;
-        cellBase_[k] = base[k];
-        paintCell(i / 10, i % 10, markedCursor_);
-    }
+    if (cellPainter_)
+        return cellPainter_(row, column, on);
+    setRole(params_.mapCell(row, column), QPalette::Base, on ? kLime : window_);
 }
 
 void MonitorView::paintAll(const MapCursor& cursor) {

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -30,10 +31,11 @@ public:
     // whole image or a palette change).
     void invalidate() { marked_ = false; }
     void showProgrammingsLabel(bool visible);
-    // The backgrounds of the map cells not in use: the map's colouring and trail. The cell in
-    // use stays lime.
-    void setCellColours(const std::array<QColor, 100>& base);
-    const QColor& windowColour() const { return window_; }
+    // Paints a map cell instead of the plain lime-or-window rule (the map's selection and
+    // colours): row, column, whether it is the cell in use.
+    void setCellPainter(std::function<void(int, int, bool)> painter) {
+        cellPainter_ = std::move(painter);
+    }
 
 private:
     void setLabel(QLabel* label, const LabelView& view);
@@ -65,7 +67,7 @@ private:
     std::array<QLabel*, 8> tests_{};
     std::array<QWidget*, 10> rpmPriv_{};
     std::array<QWidget*, 10> napPriv_{};
-    std::array<QColor, 100> cellBase_;
+    std::function<void(int, int, bool)> cellPainter_;
     MapCursor markedCursor_{};
     bool marked_ = false;
 };

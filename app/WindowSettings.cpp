@@ -3,6 +3,7 @@
 
 #include "app/FindChild.h"
 #include "app/Hlav.h"
+#include "app/MapEditing.h"
 #include "settings/Settings.h"
 
 #include <QCheckBox>
@@ -27,6 +28,7 @@ void TFormHlav::readSettingsFiles() {
     pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
     checkExtMonitor_->setChecked(s.extMonitor);
     CheckBoxExtMonitorClick();
+    mapEditing_->restore(readMapViewSettings(ini_));
     DeviceImage last = image;
     if (readLastImage(lastImageFilePath(), last))
         applyEdit(valuesEdit(EditName::RestoreLast, last));
@@ -44,6 +46,7 @@ void TFormHlav::writeSettingsFiles() {
     s.activePage = page >= 0 && page <= 2 ? page + 1 : 4;
     s.extMonitor = checkExtMonitor_->isChecked();
     // Both failures stay silent; neither file is ever left half written.
+    writeMapViewSettings(ini_, mapEditing_->viewSettings());
     writeSettings(ini_, s);
     writeLastImage(lastImageFilePath(), image);
 }

@@ -46,6 +46,11 @@ void ParamSpinBox::setEditRange(int minimum, int maximum) {
 
 void ParamSpinBox::showValue(int v) {
     const bool outside = v < editMin_ || v > editMax_;
+    // Showing what is on screen already repaints nothing (a show rewrites all 130 fields).
+    if (v == value() && minimum() == std::min(v, editMin_) && maximum() == std::max(v, editMax_) &&
+        outside == outOfRange_ && lineEdit()->text() == textFromValue(v) &&
+        !lineEdit()->isUndoAvailable() && !lineEdit()->isRedoAvailable())
+        return;
     // The spin box itself cannot hold a value outside its range: widen it for this one.
     setRange(std::min(v, editMin_), std::max(v, editMax_));
     setValue(v);
@@ -53,6 +58,17 @@ void ParamSpinBox::showValue(int v) {
     // A shown value is no typing: the keys that would undo typing go to the window again.
     if (lineEdit()->isUndoAvailable() || lineEdit()->isRedoAvailable())
         lineEdit()->setText(lineEdit()->text());
+}
+
+void ParamSpinBox::setPlainTextColour(const QColor& colour) {
+    if (plainText_ == colour)
+        return;
+    plainText_ = colour;
+    if (!outOfRange_) {
+        QPalette p = palette();
+        p.setColor(QPalette::Text, colour);
+        setPalette(p);
+    }
 }
 
 void ParamSpinBox::setMarked(bool marked) {

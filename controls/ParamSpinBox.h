@@ -43,6 +43,9 @@ public:
     void setDiffersMark(bool marked);
     bool hasDiffersMark() const { return differs_; }
 
+    // The text colour of a value in range (a tinted background may need a light one).
+    void setPlainTextColour(const QColor& colour);
+
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;

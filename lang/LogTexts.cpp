@@ -63,10 +63,8 @@ Triple logTriple(LogText t) {
         return {"Zavřít přehrávání", "Close the replay", "Abspielen beenden"};
     case LogText::Plot:
         return {"Graf", "Plot", "Diagramm"};
-    case LogText::Colouring:
-        return {"Barvy:", "Colours:", "Farben:"};
-    case LogText::ColouringOff:
-        return {"Bez barev", "Off", "Aus"};
+    case LogText::ColourSource:
+        return {"Co ukazují barvy", "What the colours show", "Was die Farben zeigen"};
     case LogText::ColouringAdvance:
         return {"Předstih", "Advance", "Vorzündung"};
     case LogText::ColouringDwell:

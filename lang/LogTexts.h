@@ -27,8 +27,7 @@ enum class LogText {
     Position,
     CloseReplay,
     Plot,
-    Colouring, // the map's colouring choice
-    ColouringOff,
+    ColourSource, // tool tip of the choice beside "Colours"
     ColouringAdvance,
     ColouringDwell,
     DwellTip, // %1 the cell's share of the time in percent

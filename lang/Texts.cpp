@@ -309,6 +309,20 @@ Triple editTriple(EditName e) {
         return {"Hodnoty ze zapalování", "Unit's values taken", "Werte der Zündbox übernommen"};
     case EditName::TakeFile:
         return {"Hodnoty ze souboru", "File's values taken", "Werte der Datei übernommen"};
+    case EditName::MapRaise:
+        return {"Zvýšení buněk mapy", "Map cells raised", "Kartenzellen erhöht"};
+    case EditName::MapLower:
+        return {"Snížení buněk mapy", "Map cells lowered", "Kartenzellen gesenkt"};
+    case EditName::MapSet:
+        return {"Nastavení buněk mapy", "Map cells set", "Kartenzellen gesetzt"};
+    case EditName::MapScale:
+        return {"Změna měřítka buněk mapy", "Map cells scaled", "Kartenzellen skaliert"};
+    case EditName::MapInterpolate:
+        return {"Interpolace mapy", "Map interpolated", "Karte interpoliert"};
+    case EditName::MapSmooth:
+        return {"Vyhlazení mapy", "Map smoothed", "Karte geglättet"};
+    case EditName::MapPaste:
+        return {"Vložení do mapy", "Paste into map", "In Karte eingefügt"};
     }
     return {"", "", ""};
 }

@@ -47,22 +47,29 @@ std::string messageText(Message m, int language);
 // The edits of the parameter set (pages 1 and 2 of the image), by the names under which the
 // Edit menu offers to undo and redo them.
 enum class EditName {
-    Field,        // a committed field, check box or arrow click
-    AdvanceMinus, // "Advance -"
-    AdvancePlus,  // "Advance +"
-    ColumnDown,   // a column shift button's down arrow
-    ColumnUp,     // its up arrow
-    ServoMinus,   // servo voltages 20 mV down
-    ServoPlus,    // 20 mV up
-    SetTps0,      // "Set TPS 0 %"
-    SetTps100,    // "Set TPS 100 %"
-    BikeType,     // a motorbike type chosen
-    New,          // the default set
-    OpenFile,     // a parameter file's values
-    Read,         // the pages read from the unit
-    RestoreLast,  // the set of the last run, at start-up
-    TakeUnit,     // values taken from the unit in the difference report
-    TakeFile,     // values taken from the file in the difference report
+    Field,          // a committed field, check box or arrow click
+    AdvanceMinus,   // "Advance -"
+    AdvancePlus,    // "Advance +"
+    ColumnDown,     // a column shift button's down arrow
+    ColumnUp,       // its up arrow
+    ServoMinus,     // servo voltages 20 mV down
+    ServoPlus,      // 20 mV up
+    SetTps0,        // "Set TPS 0 %"
+    SetTps100,      // "Set TPS 100 %"
+    BikeType,       // a motorbike type chosen
+    New,            // the default set
+    OpenFile,       // a parameter file's values
+    Read,           // the pages read from the unit
+    RestoreLast,    // the set of the last run, at start-up
+    TakeUnit,       // values taken from the unit in the difference report
+    TakeFile,       // values taken from the file in the difference report
+    MapRaise,       // selected map cells raised by the step
+    MapLower,       // ... lowered by the step
+    MapSet,         // ... set to a value
+    MapScale,       // ... scaled by a percentage
+    MapInterpolate, // ... interpolated
+    MapSmooth,      // ... smoothed
+    MapPaste,       // cells pasted into the map
 };
 
 // The name of `edit` in `language`; empty for other indexes.

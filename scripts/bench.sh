@@ -13,7 +13,7 @@ runs=${BENCH_STARTUP_RUNS:-10}
 
 cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j2 --target vortan2 startup_minimal startup_vortan2 bench_startup \
-    bench_window bench_cpu bench_operations bench_log >/dev/null
+    bench_window bench_mapediting bench_cpu bench_operations bench_log >/dev/null
 b=$build/bench
 # The raw output of each program stays beside the build for a closer look.
 out=$build/bench-results
@@ -33,6 +33,7 @@ demo_pid=$!
 
 "$b/bench_startup" "$runs" "$b/startup_vortan2" "$b/startup_minimal" >"$out/startup"
 "$b/bench_window" >"$out/window" 2>"$out/window.err"
+"$b/bench_mapediting" >>"$out/window" 2>>"$out/window.err"
 "$b/bench_operations" >"$out/operations"
 "$b/bench_log" >"$out/log" 2>"$out/log.err"
 wait "$idle_pid" "$demo_pid"

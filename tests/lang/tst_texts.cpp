@@ -1,5 +1,6 @@
 // The three text sets: the window's table, the messages, the About box and manual names.
 
+#include "lang/MapEditTexts.h"
 #include "lang/Mnemonics.h"
 #include "lang/Texts.h"
 
@@ -49,6 +50,7 @@ private slots:
     void changeCounts_data();
     void changeCounts();
     void restoreTexts();
+    void mapEditTexts();
 };
 
 void tst_Texts::everyRowHasThreeTexts() {
@@ -322,6 +324,24 @@ void tst_Texts::changeCounts() {
     QCOMPARE(changeCountsText(known(notInUnit), known(notSaved), 3), std::string());
 }
 
+// The map editing texts exist in each language, with the same placeholders.
+void tst_Texts::mapEditTexts() {
+    for (int t = 0; t <= int(MapEditText::CellInUse); ++t) {
+        const std::string english = mapEditText(MapEditText(t), English);
+        for (int language : {Czech, German}) {
+            const std::string text = mapEditText(MapEditText(t), language);
+            QVERIFY2(!text.empty(), english.c_str());
+            for (const char* mark : {"%1", "%2"})
+                QCOMPARE(text.find(mark) == std::string::npos,
+                         english.find(mark) == std::string::npos);
+        }
+    }
+    QCOMPARE(mapEditText(MapEditText::Smooth, 3), std::string());
+    for (const UiText& row : mapEditUiTexts())
+        QVERIFY2(!row.czech.empty() && !row.english.empty() && !row.german.empty(),
+                 row.objectName.c_str());
+}
+
 void tst_Texts::restoreTexts() {
     for (int language = Czech; language <= German; ++language) {
         for (int t = 0; t <= int(RestoreText::WriteFailed); ++t)
@@ -384,9 +404,9 @@ void tst_Texts::undoItems() {
 void tst_Texts::editNames() {
     for (int language : {Czech, English, German}) {
         std::set<std::string> names;
-        for (int e = 0; e <= int(EditName::RestoreLast); ++e)
+        for (int e = 0; e <= int(EditName::MapPaste); ++e)
             names.insert(editNameText(EditName(e), language));
-        QCOMPARE(int(names.size()), int(EditName::RestoreLast) + 1);
+        QCOMPARE(int(names.size()), int(EditName::MapPaste) + 1);
         QVERIFY(names.count(std::string()) == 0);
     }
     QCOMPARE(editNameText(EditName::Read, 3), std::string());

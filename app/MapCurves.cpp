@@ -1,0 +1,194 @@
+#include "app/MapCurves.h"
+#include "app/FindChild.h"
+
+#include "lang/MapEditTexts.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDockWidget>
+#include <QLineSeries>
+#include <QMainWindow>
+#include <QScatterSeries>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace vortan {
+
+namespace {
+constexpr int kServoPage = 3;
+
+QString text(MapEditText t, int language) {
+    return QString::fromStdString(mapEditText(t, language));
+}
+
+// Only a change of the points redraws the chart (the cursor moves every tick).
+void replaceChanged(QXYSeries* series, const QList<QPointF>& points) {
+    if (series->points() != points)
+        series->replace(points);
+}
+} // namespace
+
+MapCurves::MapCurves(QMainWindow& window) : window_(window) {
+    pages_ = requiredChild<QTabWidget>(&window, "PageControl1");
+    connect(pages_, &QTabWidget::currentChanged, this, [this] { redraw(); });
+}
+
+MapCurves::~MapCurves() = default;
+
+bool MapCurves::isShown() const {
+    return dock_ && dock_->isVisible();
+}
+
+bool MapCurves::servoShown() const {
+    return pages_->currentIndex() == kServoPage;
+}
+
+void MapCurves::build() {
+    dock_ = new QDockWidget(&window_);
+    dock_->setObjectName("DockMapCurves");
+    dock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    chart_ = new QChart;
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    QFont small = chart_->legend()->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    chart_->legend()->setFont(small);
+    speedAxis_ = new QValueAxis(chart_);
+    valueAxis_ = new QValueAxis(chart_);
+    speedAxis_->setLabelFormat("%d");
+    // Round speeds under the grid lines, not fifths of the axis.
+    speedAxis_->setTickType(QValueAxis::TicksDynamic);
+    speedAxis_->setTickAnchor(0);
+    speedAxis_->setTickInterval(2000);
+    valueAxis_->setLabelFormat("%d");
+    chart_->addAxis(speedAxis_, Qt::AlignBottom);
+    chart_->addAxis(valueAxis_, Qt::AlignLeft);
+    auto attach = [this](QXYSeries* s) {
+        chart_->addSeries(s);
+        s->attachAxis(speedAxis_);
+        s->attachAxis(valueAxis_);
+    };
+    for (auto& series : rows_) {
+        series = new QLineSeries(chart_);
+        attach(series);
+    }
+    servo_ = new QLineSeries(chart_);
+    attach(servo_);
+    dot_ = new QScatterSeries(chart_);
+    dot_->setMarkerSize(11);
+    dot_->setColor(QColor(0x00, 0xC0, 0x00));
+    attach(dot_);
+    view_ = new QChartView(chart_, dock_);
+    view_->setObjectName("ChartMapCurves");
+    // Without antialiasing: a redraw after every change costs half as much.
+    view_->setRenderHint(QPainter::Antialiasing, false);
+    view_->setMinimumSize(280, 340);
+    dock_->setWidget(view_);
+    window_.addDockWidget(Qt::RightDockWidgetArea, dock_);
+    retitle();
+}
+
+void MapCurves::setShown(bool shown, const DeviceImage& image, const MapCursor& cursor) {
+    if (shown && !dock_)
+        build();
+    if (!dock_)
+        return;
+    dock_->setVisible(shown);
+    if (shown) // the window grows by the panel: keep it on its screen once laid out
+        QTimer::singleShot(0, this, [this] {
+            const QScreen* screen = window_.screen();
+            const int over =
+                screen ? window_.frameGeometry().right() - screen->availableGeometry().right() : 0;
+            if (over > 0)
+                window_.move(std::max(screen->availableGeometry().left(), window_.x() - over),
+                             window_.y());
+        });
+    drawn_ = false;
+    update(image, cursor);
+}
+
+void MapCurves::setLanguage(int language) {
+    language_ = language;
+    if (dock_)
+        retitle();
+}
+
+void MapCurves::retitle() {
+    dock_->setWindowTitle(text(MapEditText::CurvesTitle, language_));
+    speedAxis_->setTitleText(text(MapEditText::SpeedAxis, language_));
+    valueAxis_->setTitleText(
+        text(servoDrawn_ ? MapEditText::ServoAxis : MapEditText::AdvanceAxis, language_));
+    for (int r = 0; r < 10; ++r)
+        rows_[std::size_t(r)]->setName(
+            text(MapEditText::ThrottleRow, language_).arg(kThrottleAxis[std::size_t(r)]));
+    servo_->setName(text(MapEditText::ServoAxis, language_));
+    dot_->setName(text(MapEditText::CellInUse, language_));
+}
+
+void MapCurves::update(const DeviceImage& image, const MapCursor& cursor) {
+    if (!isShown())
+        return;
+    if (drawn_ && image == image_ && cursor == cursor_ && servoDrawn_ == servoShown())
+        return;
+    image_ = image;
+    cursor_ = cursor;
+    redraw();
+}
+
+void MapCurves::redraw() {
+    if (!isShown())
+        return;
+    drawn_ = true;
+    const bool servo = servoShown();
+    const bool titles = servo != servoDrawn_;
+    servoDrawn_ = servo;
+    const int speedAt = servo ? Byte::RPM_PRIV : Byte::RPM_ADV;
+    const double low = image_[speedAt] * 100.0;
+    const double high = image_[speedAt + 9] * 100.0;
+    if (speedAxis_->min() != low || speedAxis_->max() != high)
+        speedAxis_->setRange(low, high);
+    const bool throttleMap = image_[Byte::TPS_MAPA] != 0;
+    for (int r = 0; r < 10; ++r) {
+        QLineSeries* s = rows_[std::size_t(r)];
+        const bool visible = !servo && (throttleMap || r == 9);
+        if (s->isVisible() != visible)
+            s->setVisible(visible);
+        if (!visible)
+            continue;
+        QList<QPointF> points;
+        for (int c = 0; c < 10; ++c)
+            points.append({image_[Byte::RPM_ADV + c] * 100.0, double(image_.map(r, c))});
+        replaceChanged(s, points);
+        const qreal width = r == cursor_.row ? 3.5 : 1.5;
+        if (s->pen().widthF() != width) {
+            QPen pen = s->pen();
+            pen.setWidthF(width);
+            s->setPen(pen);
+        }
+    }
+    if (servo_->isVisible() != servo)
+        servo_->setVisible(servo);
+    QList<QPointF> dot;
+    if (servo) {
+        QList<QPointF> points;
+        for (int c = 0; c < 10; ++c)
+            points.append({image_[Byte::RPM_PRIV + c] * 100.0, image_[Byte::NAP_PRIV + c] * 20.0});
+        replaceChanged(servo_, points);
+        if (valueAxis_->max() != 5000)
+            valueAxis_->setRange(0, 5000);
+        dot.append(points[cursor_.servoColumn]);
+    } else {
+        if (valueAxis_->max() != 60)
+            valueAxis_->setRange(0, 60);
+        if (!cursor_.belowMap)
+            dot.append({image_[Byte::RPM_ADV + cursor_.column] * 100.0,
+                        double(image_.map(cursor_.row, cursor_.column))});
+    }
+    replaceChanged(dot_, dot);
+    if (titles)
+        retitle();
+}
+
+} // namespace vortan

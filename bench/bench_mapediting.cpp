@@ -1,0 +1,104 @@
+// Costs of editing the advance map on the offscreen platform: an operation on all 100 cells
+// with the change handler and the redraw of the cells, their colours and the curves, and
+// the tick with the colours on. Prints median and 99th percentile in milliseconds.
+
+#include "app/Hlav.h"
+#include "app/MapEditing.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Figures {
+    double median;
+    double p99;
+};
+
+Figures measure(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
+    std::vector<double> ms;
+    QElapsedTimer t;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        t.start();
+        work();
+        ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms[std::min(ms.size() - 1, ms.size() * 99 / 100)]};
+}
+
+void print(const char* what, const Figures& f, double target) {
+    std::printf("%-44s median %8.4f ms   p99 %8.4f ms   target < %.2f ms\n", what, f.median, f.p99,
+                target);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // No port: the settings name none, so nothing waits on a device.
+    QDir().mkpath(config.path() + "/Vortan2");
+    QFile ini(config.path() + "/Vortan2/Vortan2.ini");
+    ini.open(QIODevice::WriteOnly);
+    ini.write("[FORM_HLAV]\nComPort=0\n");
+    ini.close();
+    QApplication app(argc, argv);
+
+    TFormHlav w({"ENGLISH"});
+    w.messageBoxHook = [](const QString&) {};
+    w.FormCreate();
+    w.Timer1->stop();
+    w.show();
+    w.image[vortan::Byte::TPS_MAPA] = 1;
+    w.ShowImage();
+    w.findChild<QCheckBox*>("CheckBoxMapColours")->setChecked(true);
+    w.findChild<QCheckBox*>("CheckBoxMapCurves")->setChecked(true);
+    QApplication::processEvents();
+    vortan::MapEditing& editing = w.mapEditing();
+    editing.selectAll();
+    w.monitor.rpm = 5000;
+    w.monitor.tpsPercent = 30;
+    w.Timer1Timer();
+
+    int flip = 0;
+    print("map operation on 100 cells (colours, curves)",
+          measure(
+              300, [] {}, [&] { editing.raise((flip++ % 2) ? -1 : +1); }),
+          5.0);
+    print("map operation on 100 cells, painted",
+          measure(
+              300, [] {},
+              [&] {
+                  editing.raise((flip++ % 2) ? -1 : +1);
+                  QApplication::processEvents();
+              }),
+          5.0);
+    int n = 0;
+    print("tick, colours on, cursor moves",
+          measure(
+              1000,
+              [&] {
+                  ++n;
+                  w.monitor.rpm = static_cast<std::uint16_t>(1000 + (n % 9) * 1000);
+                  w.monitor.tpsPercent = static_cast<std::uint8_t>(n % 2 ? 5 : 60);
+              },
+              [&] { w.Timer1Timer(); }),
+          0.5);
+    print("tick, colours on, cursor unchanged",
+          measure(
+              1000, [] {}, [&] { w.Timer1Timer(); }),
+          0.1);
+    w.close();
+    return 0;
+}

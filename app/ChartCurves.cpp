@@ -1,4 +1,4 @@
-// The curves panel's chart, built as the module vortan2curves (app/CurvesPanel.h).
+// The curves panel's chart, built as the module vortan2charts (app/CurvesPanel.h).
 
 #include "app/CurvesPanel.h"
 #include "app/FindChild.h"

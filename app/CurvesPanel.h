@@ -1,6 +1,6 @@
 #pragma once
 // The curves panel as the window sees it. Its chart (Qt Charts) lives in a module of its
-// own, vortan2curves, loaded when the panel is first shown (app/MapCurves.h), so a start
+// own, vortan2charts, loaded when the panel is first shown (app/MapCurves.h), so a start
 // without the curves never loads Qt Charts.
 
 #include "monitor/MapCursor.h"

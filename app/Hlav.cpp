@@ -4,10 +4,13 @@
 #include "app/DiffReport.h"
 #include "app/GrowingType.h"
 #include "app/LanguageView.h"
+#include "app/LogRecordView.h"
+#include "app/MapColouring.h"
 #include "app/MapEditing.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
 #include "app/PortStatusView.h"
+#include "app/ReplayView.h"
 #include "app/SignalHandlers.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
@@ -54,6 +57,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);
     languageView_ = std::make_unique<LanguageView>(this);
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
+    buildLogViews();
     labelUnsaved_ = new QLabel(statusBar());
     labelUnsaved_->setObjectName("LabelUnsaved");
     statusBar()->addPermanentWidget(labelUnsaved_);
@@ -192,6 +196,7 @@ void TFormHlav::FormClose() {
         return;
     closed_ = true;
     Timer1->stop();
+    stopRecording();
     closePort();
     ReadControls();
     normalise(image, language, comPort);
@@ -201,7 +206,9 @@ void TFormHlav::FormClose() {
 // ---- the tick --------------------------------------------------------------------------
 
 void TFormHlav::Timer1Timer() {
+    replayView_->tick(); // before step 5, which marks the replayed row's cell
     tick.run(*this);
+    logTick();
     refreshDiffReport();
 }
 
@@ -570,6 +577,13 @@ void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
 }
 
 void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
+    recordView_->packet(packet, computeMapCursor(packet.rpm, packet.tpsPercent, image), language);
+    lastLive_ = packet;
+    if (!replayView_->active())
+        displayPacket(packet);
+}
+
+void TFormHlav::displayPacket(const MonitorPacket& packet) {
     monitor = packet;
     throttleMillivolts = static_cast<std::uint16_t>(rawToMillivolts(monitor.tpsRaw));
     const bool ext = checkExtMonitor_->isChecked();
@@ -595,6 +609,7 @@ void TFormHlav::applyLanguage(int lang) {
     mapEditing_->setLanguage(lang);
     updatePortStatus();
     params_->setNoteLanguage(lang);
+    logLanguage();
     updateEditMenu();
     updateChangeCounts(true);
     refreshDiffReport();

@@ -24,6 +24,7 @@ class QAction;
 class QPagedPaintDevice;
 class QCheckBox;
 class QComboBox;
+class QDockWidget;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -41,6 +42,10 @@ class TCSpinButton;
 class ParamView;
 class MonitorView;
 class LanguageView;
+class RunPlot;
+class MapColouring;
+class LogRecordView;
+class ReplayView;
 class MapEditing;
 class PortStatusView;
 class SimUnit;
@@ -116,6 +121,15 @@ public:
     // Live monitor: a frame as the drain hands it over, shown when it is a valid packet.
     void ShowMonitorPacket(const std::uint8_t* frame);
     void UpdateMapCursor();
+
+    // The run log (app/LogCommands.cpp): Device › Record log asks for a file and starts, or
+    // stops; File › Replay log asks for a log and plays it. The commands with a path chosen.
+    void MenuRecordLogClick();
+    void MenuReplayLogClick();
+    bool startRecording(const QString& path);
+    void stopRecording();
+    bool openReplay(const QString& path);
+    void closeReplay();
 
     // Parameter file commands with the path chosen (the menu commands ask a dialog first).
     bool saveParamFile(const QString& path);
@@ -199,6 +213,13 @@ private:
 
     void buildForm();
     void buildMenus();
+    // The run log's parts, made with the window; the tick's and the packets' share of them.
+    void buildLogViews();
+    void logTick();
+    void logLanguage();
+    vortan::RunPlot* runPlot();
+    // What an accepted packet shows: the labels and gauges (live, or a replayed row).
+    void displayPacket(const vortan::MonitorPacket& packet);
     void connectControls();
     void showBox(const QString& text, const QString& informative = {});
     void tickPortItem();
@@ -238,6 +259,13 @@ private:
     std::unique_ptr<vortan::MapEditing> mapEditing_;
     std::unique_ptr<vortan::SimUnit> demoUnit_;
     std::unique_ptr<vortan::PortStatusView> portStatus_;
+    std::unique_ptr<vortan::LogRecordView> recordView_;
+    std::unique_ptr<vortan::ReplayView> replayView_;
+    vortan::RunPlot* logPlot_ = nullptr; // in plotDock_, shown with a replay; made by runPlot()
+    bool plotMade_ = false;
+    QDockWidget* plotDock_ = nullptr;
+    std::unique_ptr<vortan::MapColouring> mapColouring_;
+    std::optional<vortan::MonitorPacket> lastLive_; // shown again when a replay closes
     vortan::IniFile ini_;
     QStringList arguments_;
     QString portOverride_;

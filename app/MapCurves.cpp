@@ -1,7 +1,6 @@
 #include "app/MapCurves.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
+#include "app/ChartModule.h"
 
 namespace vortan {
 
@@ -13,20 +12,10 @@ CurvesPanel* MapCurves::panel() {
     if (panel_ || loadTried_)
         return panel_.get();
     loadTried_ = true;
-    // Installed in lib/vortan2 beside bin; built beside the program, or in the build's app/
-    // for the tests and benchmarks.
-    const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString& path : {dir + "/../lib/vortan2/vortan2curves", dir + "/vortan2curves",
-                                QStringLiteral(VORTAN2_MODULE_DIR "/vortan2curves")}) {
-        QLibrary module(path);
-        if (auto make = reinterpret_cast<MakeCurvesPanel>(module.resolve(kMakeCurvesPanel))) {
-            panel_.reset(make(&window_));
-            panel_->setLanguage(language_);
-            break;
-        }
+    if (auto make = reinterpret_cast<MakeCurvesPanel>(chartModuleEntry(kMakeCurvesPanel))) {
+        panel_.reset(make(&window_));
+        panel_->setLanguage(language_);
     }
-    if (!panel_)
-        qWarning("vortan2: the curves panel's module vortan2curves was not found");
     return panel_.get();
 }
 

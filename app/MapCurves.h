@@ -2,7 +2,7 @@
 // The curves panel beside the pages: the advance over engine speed, one line per visible
 // throttle row, the row in use bold and the cell in use as a dot; with the Servo page in
 // front, the servo voltage over engine speed. A dock of the main window that can be hidden;
-// the chart, with Qt Charts, is loaded (module vortan2curves) and made when the panel is
+// the chart, with Qt Charts, is loaded (module vortan2charts) and made when the panel is
 // first shown, and redrawn only while it is shown.
 
 #include "app/CurvesPanel.h"

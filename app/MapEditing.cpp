@@ -8,6 +8,7 @@
 #include "app/ParamView.h"
 #include "controls/ParamSpinBox.h"
 #include "lang/MapEditTexts.h"
+#include "monitor/CellTrail.h"
 #include "params/MapCellLook.h"
 #include "params/MapClipboard.h"
 
@@ -320,8 +321,23 @@ bool MapEditing::eventFilter(QObject* watched, QEvent* event) {
 
 void MapEditing::paintCell(int row, int column, bool inUse) {
     ParamSpinBox* cell = cells_[std::size_t(row * 10 + column)];
-    const CellLook look =
+    CellLook look =
         cellLook(inUse, selection_.contains({row, column}), coloured_, cell->value(), low_, high_);
+    const int index = row * 10 + column;
+    if (look.background == CellBackground::Scale && tintSource_) {
+        const std::optional<Rgb> tint = tintSource_(index);
+        look.background = tint ? CellBackground::Scale : CellBackground::Window;
+        look.scale = tint.value_or(Rgb{});
+    }
+    const double trail = trail_ ? trail_(index) : 0.0;
+    if (trail > 0 &&
+        (look.background == CellBackground::Window || look.background == CellBackground::Scale)) {
+        const Rgb under =
+            look.background == CellBackground::Scale
+                ? look.scale
+                : Rgb{windowColour_.red(), windowColour_.green(), windowColour_.blue()};
+        look = {CellBackground::Scale, trailColour(under, trail)};
+    }
     switch (look.background) {
     case CellBackground::InUse:
         setBase(cell, kLime);
@@ -344,6 +360,16 @@ void MapEditing::paintCell(int row, int column, bool inUse) {
     }
 }
 
+void MapEditing::setTintSource(std::function<std::optional<Rgb>(int cell)> source) {
+    tintSource_ = std::move(source);
+    legend_->setVisible(coloured_ && !tintSource_); // the legend is in degrees
+    repaintCells();
+}
+
+void MapEditing::setTrail(std::function<double(int cell)> strength) {
+    trail_ = std::move(strength);
+}
+
 void MapEditing::repaintCells() {
     const MapCursor& c = window_.cursor;
     for (int r = 0; r < 10; ++r)
@@ -353,7 +379,7 @@ void MapEditing::repaintCells() {
 
 void MapEditing::setColoured(bool on) {
     coloured_ = on;
-    legend_->setVisible(on);
+    legend_->setVisible(on && !tintSource_);
     imageShown();
 }
 

@@ -5,6 +5,7 @@
 // this only wires the map page's widgets to them.
 
 #include "lang/Texts.h"
+#include "params/ColourScale.h"
 #include "params/MapOperations.h"
 #include "settings/MapViewSettings.h"
 
@@ -48,6 +49,14 @@ public:
     void restore(const MapViewSettings& s);
     MapViewSettings viewSettings() const;
     QMenu* contextMenu() const { return menu_; }
+    // What "Colours" shows instead of the advance (the run log's time in cell): per cell a
+    // scale colour, or none for a plain cell. Empty: the advance.
+    void setTintSource(std::function<std::optional<Rgb>(int cell)> source);
+    // A trail over the cells not in use nor selected: per cell a strength 0..1.
+    void setTrail(std::function<double(int cell)> strength);
+    bool coloured() const { return coloured_; }
+    // Paints the cells again (the tint or the trail changed).
+    void repaintColours() { repaintCells(); }
     const MapCurves& curves() const { return *curves_; }
 
     // The operations on the selection, as the keys, buttons and the menu run them.
@@ -93,6 +102,8 @@ private:
     QMenu* interpolateMenu_ = nullptr;
     std::vector<std::pair<QAction*, int>> actions_; // with their MapEditText
     std::unique_ptr<MapCurves> curves_;
+    std::function<std::optional<Rgb>(int)> tintSource_;
+    std::function<double(int)> trail_;
     QColor windowColour_;
     QColor text_;
     QColor highlight_;

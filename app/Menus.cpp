@@ -53,6 +53,9 @@ void TFormHlav::buildMenus() {
     connect(addItem(file, "MenuRestorePoints", "&Restore points...", {},
                     "Restore points|Sets programmed into the unit and verified, newest first"),
             &QAction::triggered, this, &TFormHlav::MenuRestorePointsClick);
+    connect(addItem(file, "MenuReplayLog", "Re&play log...", {},
+                    "Replay log|Play a recorded log through the monitor and the map"),
+            &QAction::triggered, this, &TFormHlav::MenuReplayLogClick);
     addSeparator(file, "N1");
     connect(
         addItem(file, "MenuSave", "&Save", QKeySequence(Qt::Key_F2), "Save|Save parametrs to file"),
@@ -110,6 +113,11 @@ void TFormHlav::buildMenus() {
                     "Compare with unit|Read the unit's parameters and show how they differ, "
                     "without changing the set on screen"),
             &QAction::triggered, this, &TFormHlav::MenuCompareUnitClick);
+    addSeparator(device, "N7");
+    QAction* record = addItem(device, "MenuRecordLog", "Record &log", QKeySequence("Ctrl+L"),
+                              "Record log|Write the live values to a CSV file, a line per packet");
+    record->setCheckable(true);
+    connect(record, &QAction::triggered, this, &TFormHlav::MenuRecordLogClick);
 
     QMenu* tools = addMenu(bar, "MenuTools", "&Tools");
     connect(addItem(tools, "AdvanceMinus", "Advance -", QKeySequence(Qt::Key_F4),

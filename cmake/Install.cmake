@@ -1,7 +1,7 @@
 # Installation in the usual Linux layout and a Debian package (cpack -G DEB).
 #
 #   bin/vortan2, bin/vortan2-sim
-#   lib/vortan2/libvortan2curves.so   the curves panel's chart, loaded when first shown
+#   lib/vortan2/libvortan2charts.so   the charts (curves panel, plot of a run), loaded when first shown
 #   share/applications/vortan2.desktop
 #   share/icons/hicolor/scalable/apps/vortan2.svg
 #   share/vortan2/doc/          the manuals: manual_en.html, manual_cs.html, manual_de.html, and
@@ -16,8 +16,8 @@ include(GNUInstallDirs)
 set_target_properties(vortan2 vortan2-sim PROPERTIES INSTALL_RPATH "")
 install(TARGETS vortan2 vortan2-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Found by the program as ../lib/vortan2 from its bin folder, whatever the libdir.
-set_target_properties(vortan2curves PROPERTIES INSTALL_RPATH "")
-install(TARGETS vortan2curves LIBRARY DESTINATION lib/vortan2)
+set_target_properties(vortan2charts PROPERTIES INSTALL_RPATH "")
+install(TARGETS vortan2charts LIBRARY DESTINATION lib/vortan2)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.svg

@@ -3,6 +3,7 @@
 
 #include "files/ParamFile.h"
 #include "link/Frame.h"
+#include "monitor/LogCsv.h"
 #include "monitor/MonitorPacket.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
@@ -119,6 +120,18 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 12; ++i)
         noise += char(63) + std::string(63, char(0x40 + i));
     ok &= put("fuzz_frames", "noise.bin", noise);
+
+    // Run logs: the program's own, and a spreadsheet's with quotes and other columns.
+    std::string log = logHeader();
+    for (int i = 0; i < 6; ++i) {
+        p.rpm = static_cast<std::uint16_t>(2000 + 900 * i);
+        p.startLimiter = i == 4;
+        log += logLine(55 * i, p, MapCursor{static_cast<std::uint8_t>(i), 4, 2, false});
+    }
+    ok &= put("fuzz_logcsv", "recorded.csv", log);
+    ok &= put("fuzz_logcsv", "spreadsheet.csv",
+              "\xEF\xBB\xBF\"note\",\"throttle_pct\",\"rpm\",\"time_s\"\r\n\"a, \"\"b\"\"\n\",40,"
+              "5000,0.5\r\nx,41,5100,0.4\r\n,42,,1\r\n");
 
     if (!ok)
         std::fprintf(stderr, "make_seeds: could not write every seed\n");

@@ -190,6 +190,14 @@ std::vector<UiText> buildAddedTexts() {
         row("ButtonDifferences", H, "Show the parameters the unit holds differently",
             "Zobrazit parametry, které má zapalování jinak",
             "Die Kenndaten zeigen, die die Zündbox anders hat"),
+        row("MenuRecordLog", C, "Record &log", "Zá&znam logu", "&Log aufzeichnen"),
+        row("MenuRecordLog", H, "Record log|Write the live values to a CSV file, a line per packet",
+            "Záznam logu|Zapisovat živé hodnoty do souboru CSV, řádek za každý paket",
+            "Log aufzeichnen|Die Live-Werte in eine CSV-Datei schreiben, eine Zeile je Paket"),
+        row("MenuReplayLog", C, "Re&play log...", "Pře&hrát log...", "Log &abspielen..."),
+        row("MenuReplayLog", H, "Replay log|Play a recorded log through the monitor and the map",
+            "Přehrát log|Přehrát zaznamenaný log na monitoru a v mapě",
+            "Log abspielen|Ein aufgezeichnetes Log im Monitor und in der Karte abspielen"),
     };
 }
 

@@ -13,7 +13,7 @@ runs=${BENCH_STARTUP_RUNS:-10}
 
 cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j2 --target vortan2 startup_minimal startup_vortan2 bench_startup \
-    bench_window bench_mapediting bench_cpu bench_operations >/dev/null
+    bench_window bench_mapediting bench_cpu bench_operations bench_log >/dev/null
 b=$build/bench
 # The raw output of each program stays beside the build for a closer look.
 out=$build/bench-results
@@ -35,6 +35,7 @@ demo_pid=$!
 "$b/bench_window" >"$out/window" 2>"$out/window.err"
 "$b/bench_mapediting" >>"$out/window" 2>>"$out/window.err"
 "$b/bench_operations" >"$out/operations"
+"$b/bench_log" >"$out/log" 2>"$out/log.err"
 wait "$idle_pid" "$demo_pid"
 
 # ---- table ----------------------------------------------------------------------------
@@ -70,3 +71,5 @@ echo "| CPU, idle program without port, over 60 s | $(cpu_of "$out/idle") % of o
 echo "| CPU, --demo over $span | $(cpu_of "$out/demo") % of one core | < 1 % |"
 sed -nE 's/^(.*[^ ]) +ticks +([0-9]+) \(floor ([0-9]+), +([0-9]+) ms\)( ABOVE FLOOR)? +wall +([0-9.]+) ms +(.*)$/| \1 | \2 ticks, \6 ms wall, \7\5 | floor \3 ticks (\4 ms at 55 ms) |/p' \
     "$out/operations"
+sed -nE -e 's/^(.*[^ ]) +median +([0-9.]+) ms +p99 +([0-9.]+) ms +target < ([0-9.]+) ms$/| \1 | median \2 ms, p99 \3 ms | < \4 ms |/p' \
+    -e 's/^(.*[^ ]) += (.*[^ ]) +target (.*)$/| \1 | \2 | \3 |/p' "$out/log"

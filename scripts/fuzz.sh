@@ -10,7 +10,7 @@ root=$PWD
 seconds=${1:-15}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_paramfile fuzz_lastimage fuzz_inifile fuzz_frames)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_paramfile fuzz_lastimage fuzz_inifile fuzz_frames fuzz_logcsv)
 
 # clang and its runtimes (libFuzzer, sanitizers) besides what the normal build needs.
 . scripts/packages.sh

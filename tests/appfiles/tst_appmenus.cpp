@@ -65,10 +65,10 @@ void tst_AppMenus::menuBarOrder() {
     QCOMPARE(menus, QStringList({"MenuFile", "MenuEdit", "MenuCom", "MenuDevice", "MenuTools",
                                  "MenuLanguage", "MenuHelp"}));
     QCOMPARE(w->menuBar()->objectName(), QString("MainMenu1"));
-    QCOMPARE(
-        itemNames(w.get<QMenu>("MenuFile")),
-        QStringList({"MenuNew", "-N3", "MenuOpen", "MenuCompareFile", "MenuRestorePoints", "-N1",
-                     "MenuSave", "-N2", "MenuPrint", "MenuExportSheet", "-N4", "MenuExit"}));
+    QCOMPARE(itemNames(w.get<QMenu>("MenuFile")),
+             QStringList({"MenuNew", "-N3", "MenuOpen", "MenuCompareFile", "MenuRestorePoints",
+                          "MenuReplayLog", "-N1", "MenuSave", "-N2", "MenuPrint", "MenuExportSheet",
+                          "-N4", "MenuExit"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuEdit")), QStringList({"MenuUndo", "MenuRedo"}));
     QVERIFY(!w.get<QAction>("MenuUndo")->isEnabled());
     QVERIFY(!w.get<QAction>("MenuRedo")->isEnabled());
@@ -80,7 +80,8 @@ void tst_AppMenus::menuBarOrder() {
     QCOMPARE(itemNames(w.get<QMenu>("MenuCom")), com << "-N5"
                                                      << "MenuPortSettings");
     QCOMPARE(itemNames(w.get<QMenu>("MenuDevice")),
-             QStringList({"MenuRead", "MenuVerify", "MenuProgram", "-N6", "MenuCompareUnit"}));
+             QStringList({"MenuRead", "MenuVerify", "MenuProgram", "-N6", "MenuCompareUnit", "-N7",
+                          "MenuRecordLog"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuTools")), QStringList({"AdvanceMinus", "AdvancePlus"}));
     QCOMPARE(itemNames(w.get<QMenu>("MenuLanguage")),
              QStringList({"MenuEnglish", "MenuCzech", "MenuGerman"}));
@@ -129,6 +130,10 @@ void tst_AppMenus::items_data() {
     row("MenuCompareUnit", "&Compare with unit", "Ctrl+D",
         "Compare with unit|Read the unit's parameters and show how they differ, without "
         "changing the set on screen");
+    row("MenuRecordLog", "Record &log", "Ctrl+L",
+        "Record log|Write the live values to a CSV file, a line per packet");
+    row("MenuReplayLog", "Re&play log...", "",
+        "Replay log|Play a recorded log through the monitor and the map");
     row("MenuTools", "&Tools", "", "");
     row("AdvanceMinus", "Advance -", "F4", "Curve A minus|Take off 1 degree of curve A");
     row("AdvancePlus", "Advance +", "F5", "Curve A plus|Add 1 degree of curve A");

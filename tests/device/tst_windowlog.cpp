@@ -1,0 +1,182 @@
+// The run log on the main window: recording against the simulated unit, stopped with Ctrl+L,
+// the file replayed through the monitor while live packets keep the link alive, a write that
+// fails, and logs that cannot be replayed.
+
+#include "WindowBench.h"
+#include "monitor/LogCsv.h"
+
+#include <QAction>
+#include <QChartView>
+#include <QFile>
+#include <QSlider>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QValueAxis>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace devtest;
+
+namespace {
+LogReadResult readLogFile(const QString& path) {
+    QFile f(path);
+    const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return readLog(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+QString rpmText(int rpm) {
+    return QString("RPM = %1 ").arg(rpm);
+}
+} // namespace
+
+class tst_WindowLog : public QObject {
+    Q_OBJECT
+private slots:
+    void recordThenReplay();
+    void writeFailureStopsTheRecordingOnce();
+    void logThatCannotBeReplayed_data();
+    void logThatCannotBeReplayed();
+};
+
+void tst_WindowLog::recordThenReplay() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("run.csv");
+    QVERIFY(b.w->startRecording(path));
+    auto* item = b.find<QAction>("MenuRecordLog");
+    QVERIFY(item->isChecked());
+    for (int i = 0; i < 60; ++i) {
+        b.tick();
+        QTest::qSleep(5); // rows some time apart, for the plot
+    }
+    const QRegularExpression field(QString::fromUtf8("^\u25CF REC 00:0\\d \u00B7 (\\d+)$"));
+    const QRegularExpressionMatch m = field.match(b.label("LabelRecording")->text());
+    QVERIFY2(m.hasMatch(), qPrintable(b.label("LabelRecording")->text()));
+    const int lines = m.captured(1).toInt();
+    QVERIFY(lines >= 8);
+
+    b.w->show();
+    QVERIFY(QTest::qWaitForWindowActive(b.w.get()));
+    QTest::keyClick(b.w.get(), Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(!item->isChecked());
+    QVERIFY(!b.shown("LabelRecording"));
+    const int lastLiveRpm = b.w->monitor.rpm;
+
+    LogReadResult log = readLogFile(path);
+    QCOMPARE(log.skipped, 0);
+    QCOMPARE(int(log.rows.size()), lines);
+    QCOMPARE(int(log.rows.back().packet.rpm), lastLiveRpm);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("12.5,words,here\r\n");
+    }
+
+    QVERIFY(b.w->openReplay(path));
+    QVERIFY(b.shown("PanelReplay"));
+    QCOMPARE(b.label("LabelReplay")->text(), QString::fromUtf8("REPLAY \u00B7 run.csv"));
+    QCOMPARE(b.label("LabelRpm")->text(), rpmText(log.rows[0].packet.rpm));
+    QTest::mouseClick(b.find<QToolButton>("ButtonReplayForward"), Qt::LeftButton);
+    QCOMPARE(b.label("LabelRpm")->text(), rpmText(log.rows[1].packet.rpm));
+
+    // A click amid the plot's area jumps to the middle of the log; the wheel zooms in.
+    auto* plot = b.find<QChartView>("ChartLog");
+    QVERIFY(b.shown("DockPlot"));
+    QCoreApplication::processEvents();
+    const QPoint middle = plot->mapFromScene(plot->chart()->plotArea().center());
+    QTest::mouseClick(plot->viewport(), Qt::LeftButton, {}, middle);
+    const int first = log.rows.front().timeMs;
+    const int last = log.rows.back().timeMs;
+    QVERIFY(std::abs(b.find<QSlider>("SliderReplay")->value() - (first + last) / 2) <=
+            (last - first) / 20 + 1);
+    QWheelEvent wheel(middle, plot->viewport()->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(plot->viewport(), &wheel);
+    auto* time = qobject_cast<QValueAxis*>(plot->chart()->axes(Qt::Horizontal).front());
+    QVERIFY(time->max() - time->min() < (last - first) / 1000.0);
+
+    // Live packets keep "No Connection" away but do not reach the display.
+    const QString replayed = b.label("LabelRpm")->text();
+    for (int i = 0; i < 30; ++i)
+        b.tick();
+    b.feed(packet(7777, 10));
+    QVERIFY(!b.shown("LabelSpojeni"));
+    QCOMPARE(b.label("LabelRpm")->text(), replayed);
+
+    QTest::keyClick(b.find<QSlider>("SliderReplay"), Qt::Key_End);
+    QCOMPARE(b.label("LabelRpm")->text(), rpmText(log.rows.back().packet.rpm));
+    QVERIFY2(b.label("LabelReplayTime")
+                 ->text()
+                 .contains(QString("End of log: %1 rows, 1 damaged rows skipped").arg(lines)),
+             qPrintable(b.label("LabelReplayTime")->text()));
+
+    QTest::mouseClick(b.find<QToolButton>("ButtonReplayClose"), Qt::LeftButton);
+    QVERIFY(!b.shown("PanelReplay"));
+    QCOMPARE(b.label("LabelRpm")->text(), rpmText(7777));
+}
+
+// A file that may grow no further (the disk is full): the recording ends, the status bar says
+// so, and the link goes on.
+void tst_WindowLog::writeFailureStopsTheRecordingOnce() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    QTemporaryDir dir;
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit low = saved;
+    low.rlim_cur = 1000;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &low), 0);
+    const bool started = b.w->startRecording(dir.filePath("full.csv"));
+    for (int i = 0; i < 20; ++i)
+        b.feed(packet(3000 + i, 20));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(started);
+
+    const QString said = b.w->statusBar()->currentMessage();
+    QVERIFY2(said.startsWith("Recording stopped: the log cannot be written"), qPrintable(said));
+    QCOMPARE(b.label("LabelRecording")->text(), said);
+    QVERIFY(!b.find<QAction>("MenuRecordLog")->isChecked());
+    b.w->statusBar()->clearMessage();
+    b.feed(packet(5000, 20));
+    QVERIFY(b.w->statusBar()->currentMessage().isEmpty());
+    QVERIFY(b.w->link().isOpen());
+    QCOMPARE(b.label("LabelRpm")->text(), rpmText(5000));
+}
+
+void tst_WindowLog::logThatCannotBeReplayed_data() {
+    QTest::addColumn<QByteArray>("contents"); // "/": a folder stands there
+    QTest::addColumn<QString>("box");
+    QTest::newRow("folder") << QByteArray("/")
+                            << QString("The log x.csv cannot be read: it is no regular file");
+    QTest::newRow("empty") << QByteArray("") << QString("The log is empty.");
+    QTest::newRow("other columns")
+        << QByteArray("a,b\n1,2\n")
+        << QString("The log lacks the columns: time_s, rpm, throttle_pct");
+}
+
+void tst_WindowLog::logThatCannotBeReplayed() {
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, box);
+    WindowBench b;
+    QVERIFY(b.ok());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.csv");
+    if (contents == "/") {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contents);
+    }
+    QVERIFY(!b.w->openReplay(path));
+    QCOMPARE(b.boxes.size(), 1);
+    QVERIFY2(b.boxes.front().startsWith(box), qPrintable(b.boxes.front()));
+    QVERIFY(!b.shown("PanelReplay"));
+}
+
+QTEST_MAIN(tst_WindowLog)
+#include "tst_windowlog.moc"

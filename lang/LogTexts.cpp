@@ -1,14 +1,9 @@
 #include "lang/LogTexts.h"
+#include "lang/Triple.h"
 
 namespace vortan {
 
 namespace {
-
-struct Triple {
-    const char* czech;
-    const char* english;
-    const char* german;
-};
 
 Triple logTriple(LogText t) {
     switch (t) {
@@ -88,17 +83,7 @@ Triple logTriple(LogText t) {
 } // namespace
 
 std::string logText(LogText t, int language) {
-    const Triple s = logTriple(t);
-    switch (language) {
-    case 0:
-        return s.czech;
-    case 1:
-        return s.english;
-    case 2:
-        return s.german;
-    default:
-        return std::string();
-    }
+    return pick(logTriple(t), language);
 }
 
 } // namespace vortan

@@ -1,14 +1,9 @@
 #include "lang/MapEditTexts.h"
+#include "lang/Triple.h"
 
 namespace vortan {
 
 namespace {
-
-struct Triple {
-    const char* czech;
-    const char* english;
-    const char* german;
-};
 
 Triple triple(MapEditText t) {
     switch (t) {
@@ -146,17 +141,7 @@ std::vector<UiText> buildTexts() {
 } // namespace
 
 std::string mapEditText(MapEditText t, int language) {
-    const Triple x = triple(t);
-    switch (language) {
-    case Czech:
-        return x.czech;
-    case English:
-        return x.english;
-    case German:
-        return x.german;
-    default:
-        return std::string();
-    }
+    return pick(triple(t), language);
 }
 
 const std::vector<UiText>& mapEditUiTexts() {

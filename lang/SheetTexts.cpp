@@ -1,15 +1,10 @@
 #include "lang/SheetTexts.h"
+#include "lang/Triple.h"
 
 #include "lang/Texts.h"
 
 namespace vortan {
 namespace {
-
-struct Triple {
-    const char* czech;
-    const char* english;
-    const char* german;
-};
 
 Triple sheetTriple(SheetText t) {
     switch (t) {
@@ -53,17 +48,7 @@ Triple sheetTriple(SheetText t) {
 } // namespace
 
 std::string sheetText(SheetText t, int language) {
-    const Triple words = sheetTriple(t);
-    switch (language) {
-    case Czech:
-        return words.czech;
-    case English:
-        return words.english;
-    case German:
-        return words.german;
-    default:
-        return std::string();
-    }
+    return pick(sheetTriple(t), language);
 }
 
 } // namespace vortan

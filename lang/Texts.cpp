@@ -1,5 +1,6 @@
 #include "lang/Texts.h"
 #include "Version.h"
+#include "lang/Triple.h"
 
 #include <array>
 
@@ -201,12 +202,6 @@ std::vector<UiText> buildAddedTexts() {
     };
 }
 
-struct Triple {
-    const char* czech;
-    const char* english;
-    const char* german;
-};
-
 Triple messageTriple(Message m) {
     switch (m) {
     case Message::ReadStarted:
@@ -265,19 +260,6 @@ Triple messageTriple(Message m) {
                 "Der gespeicherte Wert %1 liegt außerhalb des Bereichs dieses Feldes (%2 bis %3)."};
     }
     return {"", "", ""};
-}
-
-const char* pick(const Triple& t, int language) {
-    switch (language) {
-    case Czech:
-        return t.czech;
-    case English:
-        return t.english;
-    case German:
-        return t.german;
-    default:
-        return "";
-    }
 }
 
 Triple editTriple(EditName e) {

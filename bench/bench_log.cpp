@@ -2,6 +2,7 @@
 // recording runs, opening an 8-hour log (87,000 rows) with the memory it takes, and a tick
 // while that log replays at 8x. Prints median and 99th percentile in milliseconds.
 
+#include "Measure.h"
 #include "app/Hlav.h"
 #include "monitor/LogCsv.h"
 #include "monitor/MonitorPacket.h"
@@ -21,29 +22,6 @@
 #include <vector>
 
 namespace {
-
-struct Figures {
-    double median;
-    double p99;
-};
-
-Figures measure(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
-    std::vector<double> ms;
-    QElapsedTimer t;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        t.start();
-        work();
-        ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms[std::min(ms.size() - 1, ms.size() * 99 / 100)]};
-}
-
-void print(const char* what, const Figures& f, double target) {
-    std::printf("%-44s median %8.4f ms   p99 %8.4f ms   target < %.2f ms\n", what, f.median, f.p99,
-                target);
-}
 
 long residentKiB() {
     long pages = 0;

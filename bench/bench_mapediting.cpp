@@ -2,6 +2,7 @@
 // with the change handler and the redraw of the cells, their colours and the curves, and
 // the tick with the colours on. Prints median and 99th percentile in milliseconds.
 
+#include "Measure.h"
 #include "app/Hlav.h"
 #include "app/MapEditing.h"
 
@@ -15,33 +16,6 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
-
-namespace {
-
-struct Figures {
-    double median;
-    double p99;
-};
-
-Figures measure(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
-    std::vector<double> ms;
-    QElapsedTimer t;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        t.start();
-        work();
-        ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms[std::min(ms.size() - 1, ms.size() * 99 / 100)]};
-}
-
-void print(const char* what, const Figures& f, double target) {
-    std::printf("%-44s median %8.4f ms   p99 %8.4f ms   target < %.2f ms\n", what, f.median, f.p99,
-                target);
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -2,6 +2,7 @@
 // one Timer1Timer idle, with a monitor packet that moves the map cursor, and with a packet
 // that leaves it where it was. Prints median and 99th percentile in milliseconds.
 
+#include "Measure.h"
 #include "app/Hlav.h"
 #include "monitor/MonitorPacket.h"
 #include "params/ParamDiff.h"
@@ -17,34 +18,6 @@
 #include <pty.h>
 #include <unistd.h>
 #include <vector>
-
-namespace {
-
-struct Figures {
-    double median;
-    double p99;
-};
-
-Figures measure(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
-    std::vector<double> ms;
-    ms.reserve(static_cast<std::size_t>(runs));
-    QElapsedTimer t;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        t.start();
-        work();
-        ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms[std::min(ms.size() - 1, ms.size() * 99 / 100)]};
-}
-
-void print(const char* what, const Figures& f, double target) {
-    std::printf("%-44s median %8.4f ms   p99 %8.4f ms   target < %.2f ms\n", what, f.median, f.p99,
-                target);
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

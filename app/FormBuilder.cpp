@@ -157,6 +157,11 @@ void buildMapEditing(QWidget* page, int buttonsTop) {
         ->setGeometry(kMapLeft + 250, buttonsTop + 2, 110, 22);
     makeCheck(page, "CheckBoxMapCurves", "Curves")
         ->setGeometry(kMapLeft + 370, buttonsTop + 2, 110, 22);
+    // What the colours show: advance, or the time the engine spent in each cell.
+    auto* source = new FocusComboBox(page);
+    source->setObjectName("ComboMapColourSource");
+    source->addItems({"Advance", "Time in cell"});
+    source->setGeometry(kMapLeft + 484, buttonsTop + 1, 140, 24);
     const int top = buttonsTop + 34;
     makeLabel(page, "LabelMapStep", QString::fromUtf8("Step [°]"))
         ->setGeometry(kMapLeft, top + 4, 70, 18);

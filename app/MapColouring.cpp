@@ -1,4 +1,5 @@
 #include "app/MapColouring.h"
+#include "app/FindChild.h"
 
 #include "app/MapEditing.h"
 #include "app/ParamView.h"
@@ -25,12 +26,7 @@ std::array<std::uint8_t, 11> cursorInputs(const DeviceImage& image) {
 
 MapColouring::MapColouring(QWidget* mapPage, const ParamView& params, MapEditing& map)
     : params_(params), map_(map) {
-    combo_ = new QComboBox(mapPage);
-    combo_->setObjectName("ComboMapColourSource");
-    combo_->addItems({"Advance", "Time in cell"});
-    // Beside the map's "Colours" and "Curves".
-    const QRect curves = mapPage->findChild<QCheckBox*>("CheckBoxMapCurves")->geometry();
-    combo_->setGeometry(curves.right() + 4, curves.top() - 1, 140, curves.height() + 2);
+    combo_ = requiredChild<QComboBox>(mapPage, "ComboMapColourSource");
     connect(combo_, qOverload<int>(&QComboBox::activated), this, [this] { choose(); });
     for (int i = 0; i < 100; ++i)
         params.mapCell(i / 10, i % 10)->installEventFilter(this);

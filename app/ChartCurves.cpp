@@ -175,7 +175,8 @@ void ChartCurves::retitle() {
         rows_[std::size_t(r)]->setName(
             text(MapEditText::ThrottleRow, language_).arg(kThrottleAxis[std::size_t(r)]));
     servo_->setName(text(MapEditText::ServoAxis, language_));
-    dot_->setName(text(MapEditText::CellInUse, language_));
+    dot_->setName(
+        text(servoDrawn_ ? MapEditText::ServoPointInUse : MapEditText::CellInUse, language_));
 }
 
 void ChartCurves::update(const DeviceImage& image, const MapCursor& cursor) {

@@ -85,6 +85,8 @@ Triple triple(MapEditText t) {
         return {"Plyn %1 %", "Throttle %1 %", "Drosselklappe %1 %"};
     case MapEditText::CellInUse:
         return {"Aktuální buňka", "Cell in use", "Aktuelle Zelle"};
+    case MapEditText::ServoPointInUse:
+        return {"Aktuální bod serva", "Servo point in use", "Aktueller Servopunkt"};
     }
     return {"", "", ""};
 }

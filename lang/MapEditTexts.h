@@ -42,6 +42,7 @@ enum class MapEditText {
     ServoAxis,
     ThrottleRow, // %1 percent
     CellInUse,
+    ServoPointInUse, // the last
 };
 
 // The text of `t` in `language`; empty for other indexes.

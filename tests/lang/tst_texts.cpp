@@ -326,7 +326,7 @@ void tst_Texts::changeCounts() {
 
 // The map editing texts exist in each language, with the same placeholders.
 void tst_Texts::mapEditTexts() {
-    for (int t = 0; t <= int(MapEditText::CellInUse); ++t) {
+    for (int t = 0; t <= int(MapEditText::ServoPointInUse); ++t) {
         const std::string english = mapEditText(MapEditText(t), English);
         for (int language : {Czech, German}) {
             const std::string text = mapEditText(MapEditText(t), language);

@@ -1,5 +1,7 @@
 #include "params/MapClipboard.h"
 
+#include <algorithm>
+
 #include <cctype>
 
 namespace vortan {
@@ -100,8 +102,10 @@ ParsedBlock parseBlock(const std::string& text) {
             l.pop_back();
     while (!lines.empty() && trimmed(lines.back()).empty())
         lines.pop_back();
-    while (!lines.empty() && trimmed(lines.front()).empty())
-        lines.erase(lines.begin());
+    // Blank lines before the block go at once: a clipboard may hold millions of them.
+    const auto firstFilled = std::find_if(lines.begin(), lines.end(),
+                                          [](const std::string& l) { return !trimmed(l).empty(); });
+    lines.erase(lines.begin(), firstFilled);
     if (lines.empty()) {
         out.problem = PasteProblem::NoNumbers;
         return out;
@@ -119,6 +123,11 @@ ParsedBlock parseBlock(const std::string& text) {
         }
         out.block.columns = int(fields.size());
         ++out.block.rows;
+        // Larger than the whole map: no place fits it, however long the text goes on.
+        if (out.block.rows > 10 || out.block.columns > 10) {
+            out.problem = PasteProblem::DoesNotFit;
+            return out;
+        }
         for (const std::string& field : fields) {
             const std::string f = trimmed(field);
             double v = 0;

@@ -45,6 +45,12 @@ private slots:
             << "1\t\t3" << int(PasteProblem::EmptyField) << "" << 0 << QList<double>{};
         QTest::newRow("ragged rows")
             << "1\t2\n3" << int(PasteProblem::Ragged) << "" << 0 << QList<double>{};
+        // Linear in the text's length: a clipboard of a million lines answers at once.
+        QTest::newRow("a million blank lines, then a row")
+            << QString(1000000, '\n') + "5\t6" << ok << "" << 1 << QList<double>{5, 6};
+        QTest::newRow("a million rows")
+            << QString("1\n").repeated(1000000) << int(PasteProblem::DoesNotFit) << "" << 0
+            << QList<double>{};
     }
     void parse() {
         QFETCH(QString, text);

@@ -44,7 +44,11 @@ QString replayTimeText(std::int64_t ms) {
     return QString("%1:%2.%3").arg(s / 60).arg(s % 60, 2, 10, QChar('0')).arg(ms % 1000 / 100);
 }
 
-ReplayView::ReplayView(QWidget* monitorPanel) {
+ReplayView::ReplayView(QWidget* monitorPanel) : monitorPanel_(monitorPanel) {}
+
+// The banner and its controls are made with the first replay, not at start-up.
+void ReplayView::buildPanel() {
+    QWidget* monitorPanel = monitorPanel_;
     panel_ = new QWidget(monitorPanel);
     panel_->setObjectName("PanelReplay");
     auto* v = new QVBoxLayout(panel_);
@@ -142,6 +146,8 @@ QString ReplayView::open(const QString& path, int language) {
         return text(LogText::NoRows, language);
     }
     close();
+    if (!panel_)
+        buildPanel();
     read.rows.shrink_to_fit();
     log_ = std::move(read);
     clock_ = std::make_unique<ReplayClock>(log_.rows);
@@ -162,7 +168,8 @@ void ReplayView::close() {
     clock_.reset();
     log_ = LogReadResult();
     shown_ = -1;
-    panel_->hide();
+    if (panel_)
+        panel_->hide();
 }
 
 void ReplayView::tick() {
@@ -220,6 +227,8 @@ void ReplayView::setLanguage(int language) {
 }
 
 void ReplayView::updateTexts() {
+    if (!panel_)
+        return;
     banner_->setText(QString(kReplayBanner) + QString::fromUtf8(" \u00B7 ") + fileName_);
     banner_->setToolTip(fileName_);
     back_->setToolTip(text(LogText::StepBack, language_));

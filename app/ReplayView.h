@@ -51,6 +51,7 @@ public:
     std::function<void()> onPlot;
 
 private:
+    void buildPanel();
     void showPosition(bool force);
     void updateTexts();
 
@@ -61,16 +62,18 @@ private:
     bool endShown_ = false;
     int language_ = 1;
     QString fileName_;
-    QWidget* panel_;
-    QLabel* banner_;
-    QToolButton* back_;
-    QToolButton* play_;
-    QToolButton* forward_;
-    QComboBox* speed_;
-    QToolButton* plot_;
-    QToolButton* close_;
-    QSlider* slider_;
-    QLabel* time_;
+    QWidget* monitorPanel_;
+    // Made by buildPanel() with the first replay.
+    QWidget* panel_ = nullptr;
+    QLabel* banner_ = nullptr;
+    QToolButton* back_ = nullptr;
+    QToolButton* play_ = nullptr;
+    QToolButton* forward_ = nullptr;
+    QComboBox* speed_ = nullptr;
+    QToolButton* plot_ = nullptr;
+    QToolButton* close_ = nullptr;
+    QSlider* slider_ = nullptr;
+    QLabel* time_ = nullptr;
 };
 
 // "m:ss.s", or "h:mm:ss" from an hour on: the replay's position and length.

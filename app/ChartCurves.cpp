@@ -1,6 +1,7 @@
 // The curves panel's chart, built as the module vortan2charts (app/CurvesPanel.h).
 
 #include "app/CurvesPanel.h"
+#include "app/DockRoom.h"
 #include "app/FindChild.h"
 
 #include "lang/MapEditTexts.h"
@@ -11,9 +12,7 @@
 #include <QLineSeries>
 #include <QMainWindow>
 #include <QScatterSeries>
-#include <QScreen>
 #include <QTabWidget>
-#include <QTimer>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
@@ -136,26 +135,10 @@ void ChartCurves::setShown(bool shown, const DeviceImage& image, const MapCursor
         build();
     if (!dock_)
         return;
-    // Shown by the tuner, the panel adds to the window's width as far as the screen allows;
-    // at start-up the remembered size already holds it.
-    const bool grow = shown && !dock_->isVisible() && window_.isVisible() &&
-                      !(window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-    const int widthBefore = window_.width();
-    dock_->setVisible(shown);
-    if (grow) // once laid out: wider by the panel, and kept on its screen
-        QTimer::singleShot(0, this, [this, widthBefore] {
-            const QScreen* screen = window_.screen();
-            if (!screen)
-                return;
-            const QRect available = screen->availableGeometry();
-            const int frame = window_.frameGeometry().width() - window_.width();
-            const int wanted = widthBefore + dock_->sizeHint().width();
-            if (wanted > window_.width())
-                window_.resize(std::min(wanted, available.width() - frame), window_.height());
-            const int over = window_.x() + window_.width() + frame - 1 - available.right();
-            if (over > 0)
-                window_.move(std::max(available.left(), window_.x() - over), window_.y());
-        });
+    if (shown)
+        showDockWithRoom(window_, *dock_, Qt::Horizontal);
+    else
+        dock_->hide();
     drawn_ = false;
     update(image, cursor);
 }

@@ -2,6 +2,7 @@
 // and with the chosen path, and the window's share of the recording and the replay.
 
 #include "app/ChartModule.h"
+#include "app/DockRoom.h"
 #include "app/FindChild.h"
 #include "app/Hlav.h"
 #include "app/LogRecordView.h"
@@ -43,7 +44,12 @@ void TFormHlav::buildLogViews() {
     plotDock_->setObjectName("DockPlot");
     addDockWidget(Qt::BottomDockWidgetArea, plotDock_);
     plotDock_->hide();
-    replayView_->onPlot = [this] { plotDock_->setVisible(!plotDock_->isVisible()); };
+    replayView_->onPlot = [this] {
+        if (plotDock_->isVisible())
+            plotDock_->hide();
+        else
+            showDockWithRoom(*this, *plotDock_, Qt::Vertical);
+    };
 
     mapColouring_ = std::make_unique<MapColouring>(requiredChild<QWidget>(this, "TabSheet2"),
                                                    *params_, *mapEditing_);
@@ -137,7 +143,7 @@ bool TFormHlav::openReplay(const QString& path) {
     if (plot) {
         plot->setLog(&replayView_->rows());
         plot->setCursorTime(replayView_->clock()->position());
-        plotDock_->show();
+        showDockWithRoom(*this, *plotDock_, Qt::Vertical);
     }
     return true;
 }

@@ -3,24 +3,13 @@
 
 #include "params/MapOperations.h"
 
+#include "MapCellSpec.h"
+
 #include <QtTest>
 
 using namespace vortan;
 
 namespace {
-MapMask cellsOf(const QString& spec) {
-    MapMask m;
-    for (const QString& part : spec.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList ends = part.split('-');
-        const QStringList a = ends.front().split(',');
-        const QStringList b = ends.back().split(',');
-        for (int r = a[0].toInt(); r <= b[0].toInt(); ++r)
-            for (int c = a[1].toInt(); c <= b[1].toInt(); ++c)
-                m.set(std::size_t(r * 10 + c));
-    }
-    return m;
-}
-
 // The default set with `row` of the map replaced by `values` (ten numbers).
 DeviceImage withRow(int row, const QList<int>& values) {
     DeviceImage image;

@@ -4,25 +4,13 @@
 #include "params/MapCellLook.h"
 #include "params/MapSelection.h"
 
+#include "MapCellSpec.h"
+
 #include <QtTest>
 
 using namespace vortan;
 
 namespace {
-// "r,c" cells and "r,c-r,c" rectangles, separated by spaces.
-MapMask cellsOf(const QString& spec) {
-    MapMask m;
-    for (const QString& part : spec.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList ends = part.split('-');
-        const QStringList a = ends.front().split(',');
-        const QStringList b = ends.back().split(',');
-        for (int r = a[0].toInt(); r <= b[0].toInt(); ++r)
-            for (int c = a[1].toInt(); c <= b[1].toInt(); ++c)
-                m.set(std::size_t(r * 10 + c));
-    }
-    return m;
-}
-
 // Gestures "click r c", "shift r c", "ctrl r c", "move dr dc", "extend dr dc", "all",
 // "tps on|off", "paste" (the block 8,4-9,5 selected), separated by ';'.
 void play(MapSelection& s, const QString& script) {

@@ -37,18 +37,22 @@ bool DesignCanvas::event(QEvent* event) {
     // A child added later is placed once it is polished, before it is first shown.
     if (event->type() == QEvent::ChildPolished && !placing_) {
         auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
-        const bool known = std::any_of(placed_.begin(), placed_.end(),
-                                       [child](const Placed& p) { return p.widget == child; });
-        if (child && !known)
+        if (child && !find(child))
             place();
     }
     return QWidget::event(event);
 }
 
-DesignCanvas::Placed& DesignCanvas::placedOf(QWidget* child) {
+DesignCanvas::Placed* DesignCanvas::find(const QWidget* child) {
     for (Placed& p : placed_)
         if (p.widget == child)
-            return p;
+            return &p;
+    return nullptr;
+}
+
+DesignCanvas::Placed& DesignCanvas::placedOf(QWidget* child) {
+    if (Placed* p = find(child))
+        return *p;
     // Not seen yet: its geometry now is its design geometry.
     placed_.push_back({child, child->geometry(), child->font()});
     return placed_.back();
@@ -82,12 +86,9 @@ void DesignCanvas::place() {
     placed_.erase(std::remove_if(placed_.begin(), placed_.end(),
                                  [](const Placed& p) { return p.widget.isNull(); }),
                   placed_.end());
-    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        const bool known = std::any_of(placed_.begin(), placed_.end(),
-                                       [child](const Placed& p) { return p.widget == child; });
-        if (!known && !child->isWindow())
-            placed_.push_back({child, child->geometry(), child->font()});
-    }
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!child->isWindow())
+            placedOf(child);
     const QSizeF s = scales(size(), design_);
     const double type = std::min(s.width(), s.height());
     for (Placed& p : placed_) {

@@ -43,6 +43,8 @@ private:
     };
     // Records children not seen before, then places every child for the present size.
     void place();
+    Placed* find(const QWidget* child);
+    // The record of `child`, made from its present geometry when there is none yet.
     Placed& placedOf(QWidget* child);
 
     QSize design_;

@@ -577,7 +577,9 @@ void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
 }
 
 void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
-    recordView_->packet(packet, computeMapCursor(packet.rpm, packet.tpsPercent, image), language);
+    if (recordView_->recording()) // the cell is worked out for the log only while it records
+        recordView_->packet(packet, computeMapCursor(packet.rpm, packet.tpsPercent, image),
+                            language);
     lastLive_ = packet;
     if (!replayView_->active())
         displayPacket(packet);

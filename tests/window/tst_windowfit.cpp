@@ -46,6 +46,16 @@ QList<QWidget*> controls(QWidget* root) {
     return out;
 }
 
+// Shows the window and brings the map page to the front, as a user clicks its tab.
+bool showMapPage(TFormHlav& w) {
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        return false;
+    auto* tabs = w.findChild<QTabWidget*>("PageControl1");
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    return tabs->currentIndex() == 1;
+}
+
 // Scrolls all of `c` into view in the scroll area around it, as a user would, when there is
 // one (ensureWidgetVisible would settle for a field's text cursor).
 void bringIntoView(QWidget* c) {
@@ -107,10 +117,7 @@ void tst_WindowFit::everyControlReachable() {
 void tst_WindowFit::largeScreenGrowsMapAndLiveFigures() {
     TestWindow t({"ENGLISH"});
     TFormHlav& w = t.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    auto* tabs = w.findChild<QTabWidget*>("PageControl1");
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    QVERIFY(showMapPage(w));
     auto* cell = w.findChild<QWidget*>("Edit149");
     auto* rpm = w.findChild<QLabel*>("LabelRpm");
     const QSize cellBefore = cell->size();
@@ -135,18 +142,12 @@ void tst_WindowFit::sizeKeptBetweenRuns() {
     QCOMPARE(again.size(), QSize(780, 560));
 }
 
-QTEST_MAIN(tst_WindowFit)
-#include "tst_windowfit.moc"
-
 // Without the throttle map the 100 % row stands alone at the top of the map, and stays there
 // when the page scales, whichever way round the switch and the resize come.
 void tst_WindowFit::rowAloneKeepsItsPlaceScaled() {
     TestWindow t({"ENGLISH"});
     TFormHlav& w = t.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    auto* tabs = w.findChild<QTabWidget*>("PageControl1");
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    QVERIFY(showMapPage(w));
     auto* tps = w.findChild<QCheckBox*>("CheckBoxTpsMapa");
     auto* cell = w.findChild<QWidget*>("Edit149");
     auto* top = w.findChild<QWidget*>("LabelTps1");
@@ -170,3 +171,6 @@ void tst_WindowFit::rowAloneKeepsItsPlaceScaled() {
     QTRY_VERIFY(cell->width() < 80);
     QVERIFY(level(bottom));
 }
+
+QTEST_MAIN(tst_WindowFit)
+#include "tst_windowfit.moc"

@@ -10,6 +10,7 @@
 #include "controls/FittingScrollArea.h"
 #include "controls/FocusComboBox.h"
 #include "controls/ParamSpinBox.h"
+#include "controls/ToolIcons.h"
 #include "params/ParamTable.h"
 
 #include <QCheckBox>
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -360,14 +360,13 @@ QWidget* buildMonitor() {
     return box;
 }
 
-QToolButton* makeToolButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon,
+QToolButton* makeToolButton(QWidget* parent, const char* name, ToolGlyph glyph,
                             const QString& text) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
     b->setAutoRaise(true);
     b->setText(text);
-    if (icon != QStyle::SP_CustomBase)
-        b->setIcon(parent->style()->standardIcon(icon));
+    b->setIcon(toolIcon(glyph));
     b->setIconSize(QSize(22, 22));
     return b;
 }
@@ -382,13 +381,10 @@ void TFormHlav::buildForm() {
 
     // Tool row: file buttons, device buttons, programming after change.
     auto* tools = new QHBoxLayout;
-    tools->addWidget(makeToolButton(central, "SpeedButton6", QStyle::SP_FileIcon, "New"));
-    tools->addWidget(makeToolButton(central, "SpeedButton5", QStyle::SP_DialogOpenButton, "Open"));
-    tools->addWidget(makeToolButton(central, "SpeedButton7", QStyle::SP_DialogSaveButton, "Save"));
-    auto* print = makeToolButton(central, "SpeedButtonPrint", QStyle::SP_CustomBase, "Print");
-    print->setIcon(QIcon::fromTheme("document-print",
-                                    style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
-    tools->addWidget(print);
+    tools->addWidget(makeToolButton(central, "SpeedButton6", ToolGlyph::New, "New"));
+    tools->addWidget(makeToolButton(central, "SpeedButton5", ToolGlyph::Open, "Open"));
+    tools->addWidget(makeToolButton(central, "SpeedButton7", ToolGlyph::Save, "Save"));
+    tools->addWidget(makeToolButton(central, "SpeedButtonPrint", ToolGlyph::Print, "Print"));
     tools->addSpacing(16);
     tools->addWidget(makeButton(central, "Button1", "&Read"));
     tools->addWidget(makeButton(central, "BitBtn2", "Verify"));

@@ -49,6 +49,7 @@ class ReplayView;
 class MapEditing;
 class PortStatusView;
 class SimUnit;
+struct PrintJob;
 } // namespace vortan
 
 class TFormHlav : public QMainWindow, private vortan::OperationEvents, private vortan::TickView {
@@ -145,6 +146,8 @@ public:
     // The print command's work on a chosen device (a printer or a PDF file): heading in the
     // message label, the window rendered to fit the page, the label and colour restored.
     void printSheet(QPagedPaintDevice& device);
+    // What the print module needs to print this window or its tune sheet.
+    vortan::PrintJob printJob();
     // The tune sheet: every parameter as a vector PDF with the notes given (File › Export
     // tune sheet), or on a printer chosen in the print dialog.
     void MenuExportSheetClick();

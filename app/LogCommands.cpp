@@ -1,12 +1,12 @@
 // The run log's commands of the main window: Record log and Replay log, each with its dialog
 // and with the chosen path, and the window's share of the recording and the replay.
 
-#include "app/ChartModule.h"
 #include "app/DockRoom.h"
 #include "app/FindChild.h"
 #include "app/Hlav.h"
 #include "app/LogRecordView.h"
 #include "app/MapColouring.h"
+#include "app/Modules.h"
 #include "app/MonitorView.h"
 #include "app/ReplayView.h"
 #include "app/RunPlot.h"
@@ -60,7 +60,7 @@ vortan::RunPlot* TFormHlav::runPlot() {
     if (logPlot_ || plotMade_)
         return logPlot_;
     plotMade_ = true;
-    if (auto make = reinterpret_cast<MakeRunPlot>(chartModuleEntry(kMakeRunPlot))) {
+    if (auto make = reinterpret_cast<MakeRunPlot>(moduleEntry(kChartModule, kMakeRunPlot))) {
         logPlot_ = make(plotDock_);
         logPlot_->widget()->setMinimumHeight(220);
         plotDock_->setWidget(logPlot_->widget());

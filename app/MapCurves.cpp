@@ -1,6 +1,6 @@
 #include "app/MapCurves.h"
 
-#include "app/ChartModule.h"
+#include "app/Modules.h"
 
 namespace vortan {
 
@@ -12,7 +12,8 @@ CurvesPanel* MapCurves::panel() {
     if (panel_ || loadTried_)
         return panel_.get();
     loadTried_ = true;
-    if (auto make = reinterpret_cast<MakeCurvesPanel>(chartModuleEntry(kMakeCurvesPanel))) {
+    if (auto make =
+            reinterpret_cast<MakeCurvesPanel>(moduleEntry(kChartModule, kMakeCurvesPanel))) {
         panel_.reset(make(&window_));
         panel_->setLanguage(language_);
     }

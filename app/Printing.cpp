@@ -1,50 +1,49 @@
 // The print commands of the main window: the tool-bar button prints on the default printer,
-// the menu item asks the print dialog first.
+// the menu item asks the print dialog first. The printer and its dialog live in the print
+// module, loaded with the first print.
 
 #include "app/Hlav.h"
+#include "app/Modules.h"
+#include "app/PrintJob.h"
 #include "controls/CGauge.h"
 #include "lang/SheetTexts.h"
 #include "lang/Texts.h"
 
-#include <QCheckBox>
-#include <QVBoxLayout>
-
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 using namespace vortan;
 
+PrintJob TFormHlav::printJob() {
+    PrintJob job;
+    job.parent = this;
+    job.optionsTitle = QString::fromStdString(sheetText(SheetText::Title, language));
+    job.sheetChoice = QString::fromStdString(sheetText(SheetText::PrintChoice, language));
+    job.printPicture = [this](QPagedPaintDevice& device) { printSheet(device); };
+    job.printTuneSheet = [this](QPagedPaintDevice& device) { printTuneSheet(device); };
+    return job;
+}
+
 void TFormHlav::SpeedButtonPrintClick() {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        showMessageBox(Message::NoPrinter);
+    auto print = reinterpret_cast<PrintOnDefault>(moduleEntry(kPrintModule, kPrintOnDefault));
+    if (!print) {
+        showBox(QString::fromStdString(sheetText(SheetText::PrintUnavailable, language)));
         return;
     }
-    QPrinter printer(QPrinterInfo::defaultPrinter());
-    printSheet(printer);
+    if (print(printJob()) == PrintOutcome::NoPrinter)
+        showMessageBox(Message::NoPrinter);
 }
 
 void TFormHlav::MenuPrintClick() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    // Beside the window's picture, the tune sheet: a tab of the dialog's options.
-    auto* options = new QWidget;
-    options->setWindowTitle(QString::fromStdString(sheetText(SheetText::Title, language)));
-    auto* sheet =
-        new QCheckBox(QString::fromStdString(sheetText(SheetText::PrintChoice, language)), options);
-    sheet->setObjectName("CheckBoxPrintSheet");
-    (new QVBoxLayout(options))->addWidget(sheet);
-    dialog.setOptionTabs({options});
-    if (dialog.exec() != QDialog::Accepted)
+    auto print = reinterpret_cast<PrintWithDialog>(moduleEntry(kPrintModule, kPrintWithDialog));
+    if (!print) {
+        showBox(QString::fromStdString(sheetText(SheetText::PrintUnavailable, language)));
         return;
-    if (sheet->isChecked())
-        printTuneSheet(printer);
-    else
-        printSheet(printer);
+    }
+    print(printJob());
 }
 
 void TFormHlav::printSheet(QPagedPaintDevice& device) {

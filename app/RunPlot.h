@@ -1,6 +1,6 @@
 #pragma once
 // The plot of a replayed run as the window sees it. Its chart (Qt Charts) lives in the chart
-// module (app/ChartModule.h) with the curves panel, loaded when a log is first replayed.
+// module (app/Modules.h) with the curves panel, loaded when a log is first replayed.
 
 #include "monitor/LogCsv.h"
 

@@ -2,6 +2,7 @@
 #
 #   bin/vortan2, bin/vortan2-sim
 #   lib/vortan2/libvortan2charts.so   the charts (curves panel, plot of a run), loaded when first shown
+#   lib/vortan2/libvortan2print.so    the printer and its dialog, loaded with the first print
 #   share/applications/vortan2.desktop
 #   share/icons/hicolor/scalable/apps/vortan2.svg
 #   share/vortan2/doc/          the manuals: manual_en.html, manual_cs.html, manual_de.html, and
@@ -16,8 +17,8 @@ include(GNUInstallDirs)
 set_target_properties(vortan2 vortan2-sim PROPERTIES INSTALL_RPATH "")
 install(TARGETS vortan2 vortan2-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Found by the program as ../lib/vortan2 from its bin folder, whatever the libdir.
-set_target_properties(vortan2charts PROPERTIES INSTALL_RPATH "")
-install(TARGETS vortan2charts LIBRARY DESTINATION lib/vortan2)
+set_target_properties(vortan2charts vortan2print PROPERTIES INSTALL_RPATH "")
+install(TARGETS vortan2charts vortan2print LIBRARY DESTINATION lib/vortan2)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/vortan2.svg

@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstdlib>
 
 namespace vortan {
 
@@ -28,7 +29,6 @@ bool digitsOf(const QString& text, const QString& separator, QString& digits) {
 } // namespace
 
 ParamSpinBox::ParamSpinBox(QWidget* parent) : QSpinBox(parent) {
-    setGroupSeparatorShown(true);
     setKeyboardTracking(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setAccelerated(false);
@@ -40,8 +40,17 @@ ParamSpinBox::ParamSpinBox(QWidget* parent) : QSpinBox(parent) {
 void ParamSpinBox::setEditRange(int minimum, int maximum) {
     editMin_ = minimum;
     editMax_ = maximum;
-    setRange(minimum, maximum);
+    setGroupedRange(minimum, maximum);
     setMarked(false);
+}
+
+void ParamSpinBox::setGroupedRange(int minimum, int maximum) {
+    // Thousands are grouped; a field that never reaches a thousand is spared the relayout
+    // that switching the grouping costs (a hundred map cells are built at start-up).
+    const bool grouped = std::max(std::abs(minimum), std::abs(maximum)) >= 1000;
+    if (grouped != isGroupSeparatorShown())
+        setGroupSeparatorShown(grouped);
+    setRange(minimum, maximum);
 }
 
 void ParamSpinBox::showValue(int v) {
@@ -52,7 +61,7 @@ void ParamSpinBox::showValue(int v) {
         !lineEdit()->isUndoAvailable() && !lineEdit()->isRedoAvailable())
         return;
     // The spin box itself cannot hold a value outside its range: widen it for this one.
-    setRange(std::min(v, editMin_), std::max(v, editMax_));
+    setGroupedRange(std::min(v, editMin_), std::max(v, editMax_));
     setValue(v);
     setMarked(outside);
     // A shown value is no typing: the keys that would undo typing go to the window again.
@@ -106,7 +115,7 @@ void ParamSpinBox::stepBy(int steps) {
     const int from = value();
     const int to = std::clamp(from + steps * singleStep(), editMin_, editMax_);
     if (outOfRange_ || to != from) {
-        setRange(editMin_, editMax_);
+        setGroupedRange(editMin_, editMax_);
         setValue(to);
         setMarked(false);
         selectAll();

@@ -64,6 +64,7 @@ protected:
 
 private:
     void setMarked(bool marked);
+    void setGroupedRange(int minimum, int maximum);
 
     int editMin_ = 0;
     int editMax_ = 99;

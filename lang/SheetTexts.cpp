@@ -41,6 +41,10 @@ Triple sheetTriple(SheetText t) {
     case SheetText::WriteFailed:
         return {"List nastavení nelze zapsat do %1", "The tune sheet could not be written to %1",
                 "Das Abstimmblatt konnte nicht in %1 geschrieben werden"};
+    case SheetText::PrintUnavailable:
+        return {"Tisk není k dispozici: chybí modul vortan2print.",
+                "Printing is not available: the module vortan2print is missing.",
+                "Drucken ist nicht möglich: das Modul vortan2print fehlt."};
     }
     return {"", "", ""};
 }

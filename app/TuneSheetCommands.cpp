@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -62,9 +63,13 @@ void TFormHlav::MenuExportSheetClick() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("pdf");
     dialog.setNameFilter(text(SheetText::PdfFilter));
+    // Beside the parameter file last used, named after it; otherwise in the home folder, as
+    // the other file dialogs (not in whatever folder the program was started from).
     const QFileInfo last(lastFilePath);
-    dialog.selectFile(
-        lastFilePath.isEmpty() ? QString() : last.dir().filePath(last.completeBaseName() + ".pdf"));
+    if (lastFilePath.isEmpty())
+        dialog.setDirectory(QDir::homePath());
+    else
+        dialog.selectFile(last.dir().filePath(last.completeBaseName() + ".pdf"));
     auto* notes = new QLineEdit(&dialog);
     notes->setObjectName("EditSheetNotes");
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {

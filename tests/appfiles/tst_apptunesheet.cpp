@@ -69,6 +69,7 @@ void tst_AppTuneSheet::exportFromMenu() {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(dialog->directory().absolutePath(), QDir::home().absolutePath()); // no file yet
         QTest::keyClicks(dialog->findChild<QLineEdit*>("EditSheetNotes"), notes);
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         name->clear();

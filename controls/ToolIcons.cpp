@@ -2,7 +2,8 @@
 
 #include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
+#include <initializer_list>
 
 namespace vortan {
 
@@ -10,60 +11,29 @@ namespace {
 
 const QColor kOutline(60, 60, 60);
 
+// A closed outline through `points`, filled with `fill`.
+void drawShape(QPainter& p, std::initializer_list<QPointF> points, const QColor& fill) {
+    p.setBrush(fill);
+    p.drawPolygon(QPolygonF(QList<QPointF>(points)));
+}
+
 void drawSheet(QPainter& p) {
     // A page with its top right corner folded over.
-    QPainterPath page;
-    page.moveTo(4, 1);
-    page.lineTo(14, 1);
-    page.lineTo(20, 7);
-    page.lineTo(20, 23);
-    page.lineTo(4, 23);
-    page.closeSubpath();
-    p.setBrush(Qt::white);
-    p.drawPath(page);
-    QPainterPath fold;
-    fold.moveTo(14, 1);
-    fold.lineTo(14, 7);
-    fold.lineTo(20, 7);
-    p.setBrush(QColor(215, 215, 215));
-    p.drawPath(fold);
+    drawShape(p, {{4, 1}, {14, 1}, {20, 7}, {20, 23}, {4, 23}}, Qt::white);
+    drawShape(p, {{14, 1}, {14, 7}, {20, 7}}, QColor(215, 215, 215));
     p.setPen(QPen(QColor(150, 150, 150), 1));
     for (int y = 11; y <= 19; y += 4)
         p.drawLine(QPointF(7, y), QPointF(17, y));
 }
 
 void drawFolder(QPainter& p) {
-    p.setBrush(QColor(196, 150, 40));
-    QPainterPath back;
-    back.moveTo(1, 5);
-    back.lineTo(8, 5);
-    back.lineTo(10, 7);
-    back.lineTo(20, 7);
-    back.lineTo(20, 21);
-    back.lineTo(1, 21);
-    back.closeSubpath();
-    p.drawPath(back);
+    drawShape(p, {{1, 5}, {8, 5}, {10, 7}, {20, 7}, {20, 21}, {1, 21}}, QColor(196, 150, 40));
     // The front flap, open towards the viewer.
-    p.setBrush(QColor(240, 196, 80));
-    QPainterPath front;
-    front.moveTo(4, 11);
-    front.lineTo(23, 11);
-    front.lineTo(20, 21);
-    front.lineTo(1, 21);
-    front.closeSubpath();
-    p.drawPath(front);
+    drawShape(p, {{4, 11}, {23, 11}, {20, 21}, {1, 21}}, QColor(240, 196, 80));
 }
 
 void drawDisk(QPainter& p) {
-    QPainterPath body;
-    body.moveTo(2, 2);
-    body.lineTo(19, 2);
-    body.lineTo(22, 5);
-    body.lineTo(22, 22);
-    body.lineTo(2, 22);
-    body.closeSubpath();
-    p.setBrush(QColor(40, 80, 150));
-    p.drawPath(body);
+    drawShape(p, {{2, 2}, {19, 2}, {22, 5}, {22, 22}, {2, 22}}, QColor(40, 80, 150));
     p.setBrush(QColor(200, 205, 210)); // the shutter
     p.drawRect(QRectF(6, 2, 11, 7));
     p.setBrush(QColor(40, 80, 150));

@@ -50,6 +50,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/vortan2")
 # time, so shlibdeps cannot see it. Without the translations the program still runs, only
 # Qt's own dialog buttons stay in English.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6charts6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6charts6, libqt6printsupport6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

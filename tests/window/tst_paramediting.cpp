@@ -341,6 +341,9 @@ void tst_ParamEditing::thousandsGrouping() {
     QCOMPARE(spin(w, "EditOmez1")->text(), QString("15") + locale.groupSeparator() + "000");
     QCOMPARE(spin(w, "EditLedRazeni")->text(), QString("1") + locale.groupSeparator() + "000");
     QCOMPARE(spin(w, "EditClutch")->text(), QString("500"));
+    // A field whose range stays under a thousand groups a value held beyond it.
+    showBytes(w, {{Byte::CLUTCH, 150}});
+    QCOMPARE(spin(w, "EditClutch")->text(), QString("1") + locale.groupSeparator() + "500");
 
     // The grouped text reads back as the number it shows.
     type(spin(w, "EditOmez1"), QLocale().toString(17000));

@@ -577,17 +577,22 @@ void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
 }
 
 void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
-    if (recordView_->recording()) // the cell is worked out for the log only while it records
-        recordView_->packet(packet, computeMapCursor(packet.rpm, packet.tpsPercent, image),
-                            language);
+    if (recordView_->recording()) { // the cell is worked out only while a log records
+        const MapCursor cell = computeMapCursor(packet.rpm, packet.tpsPercent, image);
+        recordView_->packet(packet, cell, language);
+        // The time in cell counts packets, as the log does: a silent unit adds no time.
+        mapColouring_->livePacket(cell);
+    }
     lastLive_ = packet;
+    // The calibration buttons take the sensor's voltage now: a live packet's, never that of a
+    // replayed row.
+    throttleMillivolts = static_cast<std::uint16_t>(rawToMillivolts(packet.tpsRaw));
     if (!replayView_->active())
         displayPacket(packet);
 }
 
 void TFormHlav::displayPacket(const MonitorPacket& packet) {
     monitor = packet;
-    throttleMillivolts = static_cast<std::uint16_t>(rawToMillivolts(monitor.tpsRaw));
     const bool ext = checkExtMonitor_->isChecked();
     const MonitorDisplay d = buildMonitorDisplay(monitor, image[Byte::LIMITER2], ext);
     monitorView_->show(d, checkGas_->isChecked(), !groupPrivera_->isHidden(), ext);

@@ -83,7 +83,7 @@ void TFormHlav::logTick() {
     std::optional<std::int64_t> replayMs;
     if (replayView_->active())
         replayMs = replayView_->clock()->position();
-    mapColouring_->tick(image, cursor, recordView_->recording(), replayMs);
+    mapColouring_->tick(image, cursor, replayMs);
 }
 
 void TFormHlav::MenuRecordLogClick() {
@@ -122,7 +122,8 @@ void TFormHlav::MenuReplayLogClick() {
     QFileDialog dialog(this, QString::fromStdString(logText(LogText::OpenTitle, language)), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({logFilter(language), "All Files (*)"});
+    dialog.setNameFilters(
+        {logFilter(language), QString::fromStdString(logText(LogText::AllFilesFilter, language))});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     openReplay(dialog.selectedFiles().front());
@@ -155,6 +156,7 @@ void TFormHlav::closeReplay() {
     plotDock_->hide();
     mapColouring_->replayClosed();
     replayView_->close();
-    if (lastLive_)
-        displayPacket(*lastLive_);
+    // With no live packet yet, the values of no engine: the last row stays neither on screen
+    // nor under the buttons that act on the cell in use.
+    displayPacket(lastLive_.value_or(MonitorPacket{}));
 }

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vortan {
 
@@ -84,8 +85,9 @@ void LogPlot::refill() {
         return;
     time_->setRange(visible_.from, visible_.to);
     const std::int64_t start = rows_->front().timeMs;
-    const auto from = start + static_cast<std::int64_t>(visible_.from * 1000);
-    const auto to = start + static_cast<std::int64_t>(visible_.to * 1000);
+    // Rounded, not cut: a cut end could fall a millisecond short of the last row.
+    const auto from = start + std::llround(visible_.from * 1000);
+    const auto to = start + std::llround(visible_.to * 1000);
     const int slices = std::max(50, width() / 2);
     for (int i = 0; i < 4; ++i) {
         QList<QPointF> points;

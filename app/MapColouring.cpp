@@ -50,16 +50,13 @@ void MapColouring::choose() {
         map_.setTintSource({});
 }
 
-void MapColouring::tick(const DeviceImage& image, const MapCursor& cursor, bool recording,
+void MapColouring::tick(const DeviceImage& image, const MapCursor& cursor,
                         std::optional<std::int64_t> replayMs) {
     const std::int64_t now = replayMs ? *replayMs : wall_.elapsed();
     if (replayRows_ && cursorInputs(image) != countedWith_)
         countReplay(image);
-    if (!replayMs) {
+    if (!replayMs)
         trail_.sample(now, cursor);
-        if (recording)
-            live_.sample(now, cursor);
-    }
     const bool dwell = map_.coloured() && choice() == TimeInCell;
     const bool shows = dwell || trail_.shows(now);
     // Nothing of this on the cells, now or last tick: the usual tick stays cheap.

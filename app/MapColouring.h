@@ -33,11 +33,12 @@ public:
     ~MapColouring() override;
 
     // Every tick, after the cursor was marked. Live (no `replayMs`) the cursor joins the trail
-    // at the wall time, and the time in cell while a recording runs; replaying, the trail is
-    // that of the rows passed, at the replay's position. Then the cells are painted again
-    // when anything of this shows.
-    void tick(const DeviceImage& image, const MapCursor& cursor, bool recording,
+    // at the wall time; replaying, the trail is that of the rows passed, at the replay's
+    // position. Then the cells are painted again when anything of this shows.
+    void tick(const DeviceImage& image, const MapCursor& cursor,
               std::optional<std::int64_t> replayMs);
+    // A live packet while a recording runs, in `cell`: the recording's time in cell.
+    void livePacket(const MapCursor& cell) { live_.sample(wall_.elapsed(), cell); }
     // A recording starts: its time in cell starts from nothing.
     void recordingStarted() { live_.clear(); }
     // A replay opened: the time in cell of the whole log, the trail anew.

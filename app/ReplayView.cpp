@@ -95,9 +95,14 @@ void ReplayView::buildPanel() {
     connect(play_, &QToolButton::clicked, this, [this] {
         if (!clock_)
             return;
-        if (clock_->atEnd()) // play again from the start
+        if (clock_->atEnd()) {
+            // Again from the start; a log whose rows share one time is at its end there too,
+            // and stays paused rather than playing at its end.
             seek(clock_->start());
-        clock_->setPaused(!clock_->paused());
+            clock_->setPaused(clock_->atEnd());
+        } else {
+            clock_->setPaused(!clock_->paused());
+        }
         wall_.restart();
         updateTexts();
     });

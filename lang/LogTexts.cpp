@@ -13,6 +13,8 @@ Triple logTriple(LogText t) {
         return {"Přehrát log", "Replay log", "Log abspielen"};
     case LogText::FileFilter:
         return {"Logy CSV (*.csv)", "CSV logs (*.csv)", "CSV-Logs (*.csv)"};
+    case LogText::AllFilesFilter:
+        return {"Všechny soubory (*)", "All files (*)", "Alle Dateien (*)"};
     case LogText::RecordFailed:
         return {"Záznam zastaven: log nelze zapsat (%1)",
                 "Recording stopped: the log cannot be written (%1)",

@@ -11,6 +11,7 @@ enum class LogText {
     SaveTitle,        // the file dialog of Record log
     OpenTitle,        // the file dialog of Replay log
     FileFilter,       // "CSV logs (*.csv)"
+    AllFilesFilter,   // the file dialog's filter of every file
     RecordFailed,     // %1 the system's words
     RecordCannotOpen, // %1 the file, %2 the system's words
     Unreadable,       // %1 the file

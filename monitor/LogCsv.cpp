@@ -68,7 +68,7 @@ constexpr std::array<const char*, ColumnCount> kNames = {"time_s",
 
 // The largest value each column may hold; larger is a damaged row.
 constexpr std::int64_t kMaxMs = 0x7FFFFFFF;
-constexpr std::int64_t kMaxMillivolts = 40037; // 65535 raw counts
+constexpr std::int64_t kMaxMillivolts = 0xFFFF * 5000 / 8184; // 65535 raw counts, in mV
 std::int64_t maxOf(int column) {
     if (column == TimeS)
         return kMaxMs;
@@ -80,10 +80,11 @@ std::int64_t maxOf(int column) {
     return 0xFF;
 }
 
-// A number without sign: digits, optionally a dot and more digits, spaces around it.
-// `scale` 1000 gives thousandths (the time), 1 a whole number rounded half up.
+// A number without sign: digits, optionally a dot (or, with `decimalComma`, a comma) and more
+// digits, spaces around it. `scale` 1000 gives thousandths (the time), 1 a whole number
+// rounded half up.
 bool parseNumber(const char* s, std::size_t n, std::int64_t scale, std::int64_t max,
-                 std::int64_t& out) {
+                 bool decimalComma, std::int64_t& out) {
     while (n > 0 && s[0] == ' ')
         ++s, --n;
     while (n > 0 && s[n - 1] == ' ')
@@ -100,7 +101,7 @@ bool parseNumber(const char* s, std::size_t n, std::int64_t scale, std::int64_t 
     std::int64_t fraction = 0; // in thousandths
     std::int64_t unit = 100;
     bool roundUp = false;
-    if (i < n && s[i] == '.') {
+    if (i < n && (s[i] == '.' || (decimalComma && s[i] == ','))) {
         for (++i; i < n && s[i] >= '0' && s[i] <= '9'; ++i) {
             digits = true;
             if (unit > 0)
@@ -126,6 +127,23 @@ void put(std::string& line, std::int64_t v) {
     line.append(buf, static_cast<std::size_t>(n));
 }
 
+// The field separator of a log: a comma, unless the header line has none and semicolons or
+// tabs instead (spreadsheets in locales whose decimal mark is a comma write those).
+char separatorOf(const char* p, std::size_t size, std::size_t from) {
+    bool quoted = false;
+    bool semicolon = false;
+    bool tab = false;
+    for (std::size_t i = from; i < size && (quoted || (p[i] != '\n' && p[i] != '\r')); ++i) {
+        if (p[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && p[i] == ',')
+            return ',';
+        semicolon = semicolon || (!quoted && p[i] == ';');
+        tab = tab || (!quoted && p[i] == '\t');
+    }
+    return semicolon ? ';' : tab ? '\t' : ',';
+}
+
 // The CSV reader's state: fields are gathered only for the columns it knows.
 class Reader {
 public:
@@ -135,6 +153,7 @@ public:
         std::size_t i = 0;
         if (size >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0)
             i = 3; // a spreadsheet's byte-order mark
+        separator_ = separatorOf(p, size, i);
         bool quoted = false;
         bool afterQuote = false;
         for (; i < size && r_.error == LogError::None; ++i) {
@@ -156,7 +175,7 @@ public:
             if (c == '"' && fieldChars_ == 0 && !afterQuote) {
                 quoted = true;
                 rowHadText_ = true;
-            } else if (c == ',') {
+            } else if (c == separator_) {
                 endField();
                 afterQuote = false;
             } else if (c == '\n' || c == '\r') {
@@ -211,14 +230,15 @@ private:
             columnOf_.push_back(static_cast<std::int8_t>(column));
         } else {
             const int column = columnOfField();
-            if (column >= 0 && column < MapRow) {
+            const bool required = column == TimeS || column == Rpm || column == ThrottlePct;
+            if (column >= 0 && column < MapRow && (required || !emptyField())) {
                 std::int64_t v = 0;
                 if (fieldOverflow_ || !parseNumber(field_, fieldLength_, column == TimeS ? 1000 : 1,
-                                                   maxOf(column), v))
+                                                   maxOf(column), separator_ != ',', v))
                     damaged_ = true;
                 else
                     values_[static_cast<std::size_t>(column)] = v;
-            }
+            } // an empty optional field reads as 0, as a missing optional column does
         }
         ++fieldCount_;
         fieldLength_ = 0;
@@ -242,6 +262,13 @@ private:
 
     // A row of one empty field is a blank line (also a trailing one): not a row.
     bool lastRowEmpty() const { return !rowHadText_; }
+
+    bool emptyField() const {
+        for (std::size_t k = 0; k < fieldLength_; ++k)
+            if (field_[k] != ' ')
+                return false;
+        return !fieldOverflow_;
+    }
 
     void takeHeader() {
         inHeader_ = false;
@@ -301,6 +328,7 @@ private:
     }
 
     LogReadResult& r_;
+    char separator_ = ',';
     bool inHeader_ = true;
     std::vector<std::int8_t> columnOf_; // per header column: a Column, or -1 when unknown
     std::array<bool, ColumnCount> seen_{};

@@ -41,9 +41,12 @@ struct LogReadResult {
     std::string missing;      // the missing required columns, comma-separated
 };
 
-// Reads a whole log. Any column order; unknown columns are ignored; a missing optional column
-// reads as 0. A row with too few fields, a word or a number out of range where a number
-// belongs, or a time before the previous row's is skipped and counted.
+// Reads a whole log. Any column order; unknown columns are ignored; a missing optional column,
+// or an empty optional field, reads as 0. Fields are separated by commas, or by semicolons or
+// tabs when the header line has no comma (as spreadsheets write in locales with a decimal
+// comma); with those, a comma is also a decimal mark. A row with too few fields, a word or a
+// number out of range where a number belongs, or a time before the previous row's is skipped
+// and counted.
 LogReadResult readLog(const char* data, std::size_t size);
 
 // The smallest raw reading that converts to `millivolts` (0..5000).

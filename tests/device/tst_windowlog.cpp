@@ -37,6 +37,7 @@ private slots:
     void writeFailureStopsTheRecordingOnce();
     void logThatCannotBeReplayed_data();
     void logThatCannotBeReplayed();
+    void oneTimeLogWithoutLivePackets();
 };
 
 void tst_WindowLog::recordThenReplay() {
@@ -101,9 +102,14 @@ void tst_WindowLog::recordThenReplay() {
     const QString replayed = b.label("LabelRpm")->text();
     for (int i = 0; i < 30; ++i)
         b.tick();
-    b.feed(packet(7777, 10));
+    MonitorPacket live = packet(7777, 10);
+    live.tpsRaw = rawFor(1234);
+    b.feed(live);
     QVERIFY(!b.shown("LabelSpojeni"));
     QCOMPARE(b.label("LabelRpm")->text(), replayed);
+    // "Set TPS 0 %" takes the sensor's voltage now, not the replayed row's.
+    QTest::mouseClick(b.find<QWidget>("BitBtnTps0"), Qt::LeftButton);
+    QCOMPARE(int(b.w->image[Byte::TPS0]), 123);
 
     QTest::keyClick(b.find<QSlider>("SliderReplay"), Qt::Key_End);
     QCOMPARE(b.label("LabelRpm")->text(), rpmText(log.rows.back().packet.rpm));
@@ -176,6 +182,30 @@ void tst_WindowLog::logThatCannotBeReplayed() {
     QCOMPARE(b.boxes.size(), 1);
     QVERIFY2(b.boxes.front().startsWith(box), qPrintable(b.boxes.front()));
     QVERIFY(!b.shown("PanelReplay"));
+}
+
+// A log whose rows share one time stays paused when Play is pressed at its end; closing it
+// before any live packet came leaves its values neither on screen nor under the buttons.
+void tst_WindowLog::oneTimeLogWithoutLivePackets() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("one.csv");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("time_s,rpm,throttle_pct\n0,9000,80\n0,9100,80\n");
+    }
+    b.w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
+    QVERIFY(b.w->openReplay(path));
+    auto* play = b.find<QToolButton>("ButtonReplayPlay");
+    QTest::mouseClick(play, Qt::LeftButton);
+    QCOMPARE(play->toolTip(), QString("Play"));
+    QCOMPARE(int(b.w->monitor.rpm), 9100);
+    QTest::mouseClick(b.find<QToolButton>("ButtonReplayClose"), Qt::LeftButton);
+    QCOMPARE(int(b.w->monitor.rpm), 0);
+    QVERIFY(!b.label("LabelRpm")->text().contains("9100"));
 }
 
 QTEST_MAIN(tst_WindowLog)

@@ -93,6 +93,12 @@ void tst_LogCsv::roundTrip() {
         again += logLine(row.timeMs, row.packet, MapCursor{});
     QCOMPARE(again, text);
     QCOMPARE(r.rows[7].packet.rpm, packets[7].rpm);
+
+    // The highest voltage a packet can carry is no damaged value.
+    MonitorPacket top;
+    top.tpsRaw = top.lambdaRaw = top.servoDesiredRaw = top.servoMeasuredRaw = 0xFFFF;
+    const std::string line = logHeader() + logLine(0, top, MapCursor{});
+    QCOMPARE(readLog(line.data(), line.size()).skipped, 0);
 }
 
 void tst_LogCsv::read_data() {
@@ -129,6 +135,12 @@ void tst_LogCsv::read_data() {
     row("rows out of time order", "time_s,rpm,throttle_pct\n1,1000,5\n0.5,2000,5\n2,3000,5\n",
         LogError::None, 2, 1, 3000);
     row("only damaged rows", "time_s,rpm,throttle_pct\nx,y,z\n", LogError::NoRows, 0, 1, 0);
+    row("spreadsheet in a decimal-comma locale: semicolons, empty optional field",
+        "time_s;rpm;throttle_pct;lambda_mv\r\n0,05;3000;20;\r\n\"1,5\";3100;21;450\r\n",
+        LogError::None, 2, 0, 3100);
+    row("tabs", "time_s\trpm\tthrottle_pct\n0.5\t4000\t30\n", LogError::None, 1, 0, 4000);
+    row("empty required field", "time_s,rpm,throttle_pct\n0,,5\n1,2000,5\n", LogError::None, 1, 1,
+        2000);
 }
 
 void tst_LogCsv::read() {

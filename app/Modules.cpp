@@ -25,12 +25,13 @@ QLibrary* load(const QString& name) {
 } // namespace
 
 QFunctionPointer moduleEntry(const char* module, const char* name) {
-    // Loaded once, and kept: what a module made may outlive any one call.
-    static QHash<QString, QLibrary*> loaded;
+    // Loaded once and never unloaded, to the end of the process: what a module made may
+    // outlive any one call, and may still be destroyed while static objects are.
+    static auto* loaded = new QHash<QString, QLibrary*>;
     const QString key = QString::fromLatin1(module);
-    auto it = loaded.find(key);
-    if (it == loaded.end())
-        it = loaded.insert(key, load(key));
+    auto it = loaded->find(key);
+    if (it == loaded->end())
+        it = loaded->insert(key, load(key));
     return *it ? (*it)->resolve(name) : nullptr;
 }
 

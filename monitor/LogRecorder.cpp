@@ -44,6 +44,14 @@ bool LogRecorder::add(std::int64_t nowMs, const MonitorPacket& packet, const Map
         return true;
     if (!writeAll(logLine(nowMs - startMs_, packet, cursor)))
         return false;
+    // A file deleted under the recording takes every line with it: said at once, not at
+    // the end.
+    struct stat st {};
+    if (::fstat(fd_, &st) == 0 && st.st_nlink == 0) {
+        error_ = std::strerror(ENOENT);
+        stop();
+        return false;
+    }
     ++lines_;
     return true;
 }

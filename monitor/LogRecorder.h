@@ -2,7 +2,7 @@
 // Writes the run log: the header when it starts, then one line per accepted monitor packet,
 // each handed to the system as it comes, so a crash loses at most the line being written.
 // Only a regular file is written (a device, pipe or folder in its place is refused). The
-// first failed write ends the recording; it never throws.
+// first failed write, or the file deleted under it, ends the recording; it never throws.
 
 #include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"

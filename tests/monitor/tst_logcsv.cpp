@@ -1,9 +1,12 @@
 // The run log's CSV: the columns written, a round trip of random packets, the same text in
 // every locale, and what the reader makes of other CSV files and of bad ones.
 #include "monitor/LogCsv.h"
+#include "monitor/LogRecorder.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <clocale>
@@ -43,6 +46,7 @@ const char* const kHeader = "time_s,rpm,throttle_pct,throttle_mv,lambda_mv,advan
 class tst_LogCsv : public QObject {
     Q_OBJECT
 private slots:
+    void recordingEndsWhenItsFileIsDeleted();
     void header();
     void lineInEveryLocale();
     void roundTrip();
@@ -171,6 +175,19 @@ void tst_LogCsv::hugeInput() {
     r = readLog(longLine.data(), longLine.size());
     QCOMPARE(int(r.rows.size()), 1);
     QCOMPARE(r.skipped, 1);
+}
+
+// Lines written into a deleted file would be lost at the end: the recording ends at once.
+void tst_LogCsv::recordingEndsWhenItsFileIsDeleted() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("run.csv");
+    LogRecorder recorder;
+    QVERIFY(recorder.start(path, 0));
+    QVERIFY(recorder.add(55, MonitorPacket{}, MapCursor{}));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(!recorder.add(110, MonitorPacket{}, MapCursor{}));
+    QVERIFY(!recorder.recording());
+    QCOMPARE(recorder.lines(), 1);
 }
 
 QTEST_APPLESS_MAIN(tst_LogCsv)

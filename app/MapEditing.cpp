@@ -285,10 +285,14 @@ bool MapEditing::eventFilter(QObject* watched, QEvent* event) {
         dragging_ = false;
         return false;
     case QEvent::FocusIn: {
-        // A cell reached by Tab becomes the selection; clicks and moves chose theirs already.
+        // A cell reached by Tab (or Enter) becomes the selection, or inside it the focused
+        // cell; clicks and moves chose theirs already.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
-            !selection_.contains(cell)) {
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+            return false;
+        if (selection_.contains(cell)) {
+            selection_.focus(cell);
+        } else {
             selection_.click(cell);
             repaintCells();
         }

@@ -94,6 +94,7 @@ class tst_MapEditing : public QObject {
 private slots:
     void tunersRun();
     void keysMenuAndButtons();
+    void tabInsideSelection();
     void clipboardRoundTripAndRefusal();
     void choicesKept();
 };
@@ -227,6 +228,20 @@ void tst_MapEditing::keysMenuAndButtons() {
     QCOMPARE(rowOf(w.image, 9).mid(0, 2), QList<int>({8, 11}));
     click(w, 9, 3, Qt::ControlModifier);
     QCOMPARE(selected(w).size(), 9);
+}
+
+// Tab and Enter inside a selection move the cell that keys act from, not the selection.
+void tst_MapEditing::tabInsideSelection() {
+    TestWindow t({"ENGLISH"});
+    TFormHlav& w = mapWindow(t);
+    click(w, 9, 6);
+    click(w, 9, 2, Qt::ShiftModifier);
+    QTest::keyClick(editOf(w, 9, 2), Qt::Key_Tab);
+    QTest::keyClick(editOf(w, 9, 3), Qt::Key_Return);
+    QVERIFY(cell(w, 9, 4)->hasFocus());
+    QCOMPARE(selected(w).size(), 5);
+    QTest::keyClick(editOf(w, 9, 4), Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(selected(w), QStringList({"9,5"}));
 }
 
 void tst_MapEditing::clipboardRoundTripAndRefusal() {

@@ -167,10 +167,8 @@ PasteResult pasteBlock(const DeviceImage& image, const MapBlock& block,
     for (int r = b.top; r <= b.bottom; ++r)
         for (int c = b.left; c <= b.right; ++c)
             rect.set(std::size_t(r * 10 + c));
-    const bool repeats = !b.empty() && rect == selection.cells() && b.rows() % block.rows == 0 &&
-                         b.columns() % block.columns == 0 &&
-                         (b.rows() > block.rows || b.columns() > block.columns);
-    if (repeats) {
+    const bool rectangular = !b.empty() && rect == selection.cells();
+    if (rectangular && b.rows() % block.rows == 0 && b.columns() % block.columns == 0) {
         for (int r = b.top; r <= b.bottom; ++r)
             for (int c = b.left; c <= b.right; ++c)
                 put(r, c,
@@ -178,10 +176,13 @@ PasteResult pasteBlock(const DeviceImage& image, const MapBlock& block,
                                              (c - b.left) % block.columns)]);
         return out;
     }
+    // A rectangle (a single cell too) takes the block at its top-left: after a drag the focus
+    // is the far corner.
+    const MapCell at = rectangular ? MapCell{b.top, b.left} : selection.current();
     int first = 0;
-    while (first < int(rows.size()) && rows[std::size_t(first)] != selection.current().row)
+    while (first < int(rows.size()) && rows[std::size_t(first)] != at.row)
         ++first;
-    const int column = selection.current().column;
+    const int column = at.column;
     if (first + block.rows > int(rows.size()) || column + block.columns > 10) {
         out.problem = PasteProblem::DoesNotFit;
         out.result.image = image;

@@ -79,9 +79,12 @@ private slots:
         QTest::newRow("repeated into a 2 x 4 selection")
             << true << "0 0 1 3"
             << "0,0=1 0,1=2 0,2=1 0,3=2 1,0=3 1,1=4 1,2=3 1,3=4" << int(PasteProblem::None);
-        QTest::newRow("a 3 x 3 selection is no multiple: once at the focus")
-            << true << "0 0 2 2"
-            << "2,2=1 2,3=2 3,2=3 3,3=4" << int(PasteProblem::None);
+        QTest::newRow("a selection of its size, the focus at the far corner")
+            << true << "0 0 1 1"
+            << "0,0=1 0,1=2 1,0=3 1,1=4" << int(PasteProblem::None);
+        QTest::newRow("a 3 x 3 selection is no multiple: once at its top-left")
+            << true << "1 1 3 3"
+            << "1,1=1 1,2=2 2,1=3 2,2=4" << int(PasteProblem::None);
         QTest::newRow("beyond the right edge") << true << "4 9"
                                                << "" << int(PasteProblem::DoesNotFit);
         QTest::newRow("beyond the last row") << true << "9 0"

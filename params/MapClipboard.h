@@ -31,11 +31,13 @@ struct MapBlock {
 };
 
 struct ParsedBlock {
-    MapBlock block;
+    MapBlock block; // with DoesNotFit only its size, the whole text's
     PasteProblem problem = PasteProblem::None;
-    std::string word;
+    std::string word; // shortened to 20 characters and "…"
 };
-// Numbers may carry a decimal point (or a decimal comma, unless commas separate them).
+// Numbers may carry a decimal point (or a decimal comma, unless commas separate them). Text
+// with no tab or semicolon whose every line is one "digits,digits" is a column of numbers with
+// decimal commas, as a Czech or German spreadsheet copies them.
 ParsedBlock parseBlock(const std::string& text);
 
 struct PasteResult {

@@ -179,6 +179,15 @@ bool MapEditing::handleKey(int cell, QKeyEvent* key) {
         selection_.click({cell / 10, cell % 10});
         repaintCells();
     }
+    // Before the Ctrl keys: Shift+Insert pastes and Ctrl+Insert copies as well.
+    if (key->matches(QKeySequence::Copy)) {
+        copy(false);
+        return true;
+    }
+    if (key->matches(QKeySequence::Paste)) {
+        paste();
+        return true;
+    }
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
     if (mods & Qt::ControlModifier) {
         int rows = 0;
@@ -205,14 +214,6 @@ bool MapEditing::handleKey(int cell, QKeyEvent* key) {
             else
                 selection_.move(rows, columns);
             focusCurrent();
-            return true;
-        }
-        if (key->matches(QKeySequence::Copy)) {
-            copy(false);
-            return true;
-        }
-        if (key->matches(QKeySequence::Paste)) {
-            paste();
             return true;
         }
         if ((mods & Qt::ShiftModifier) && key->key() == Qt::Key_A) {
@@ -284,10 +285,14 @@ bool MapEditing::eventFilter(QObject* watched, QEvent* event) {
         dragging_ = false;
         return false;
     case QEvent::FocusIn: {
-        // A cell reached by Tab becomes the selection; clicks and moves chose theirs already.
+        // A cell reached by Tab (or Enter) becomes the selection, or inside it the focused
+        // cell; clicks and moves chose theirs already.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
-            !selection_.contains(cell)) {
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+            return false;
+        if (selection_.contains(cell)) {
+            selection_.focus(cell);
+        } else {
             selection_.click(cell);
             repaintCells();
         }

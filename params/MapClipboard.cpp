@@ -68,6 +68,41 @@ bool number(const std::string& s, bool decimalComma, double& value) {
     return digits > 0 && i == s.size();
 }
 
+// One number with a decimal comma ("12,5", as a Czech or German spreadsheet copies a cell):
+// the comma is no separator.
+bool decimalCommaNumber(const std::string& line) {
+    const std::string t = trimmed(line);
+    const std::size_t comma = t.find(',');
+    auto digits = [](const std::string& s) {
+        return !s.empty() && std::all_of(s.begin(), s.end(), [](char ch) {
+            return std::isdigit(static_cast<unsigned char>(ch));
+        });
+    };
+    return comma != std::string::npos && digits(t.substr(0, comma)) && digits(t.substr(comma + 1));
+}
+
+int fieldCount(const std::string& line, char separator) {
+    if (separator != ' ')
+        return int(std::count(line.begin(), line.end(), separator)) + 1;
+    int n = 0;
+    bool inWord = false;
+    for (const char ch : line) {
+        const bool blank = ch == ' ' || ch == '\t';
+        n += !blank && !inWord;
+        inWord = !blank;
+    }
+    return n;
+}
+
+// A refused word as the status bar quotes it: at most 20 characters (UTF-8), then "…".
+std::string quoted(const std::string& word) {
+    int characters = 0;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if ((static_cast<unsigned char>(word[i]) & 0xC0) != 0x80 && ++characters > 20)
+            return word.substr(0, i) + "\u2026";
+    return word;
+}
+
 } // namespace
 
 std::string copyCells(const DeviceImage& image, const MapMask& cells, bool withAxes) {
@@ -110,10 +145,15 @@ ParsedBlock parseBlock(const std::string& text) {
         out.problem = PasteProblem::NoNumbers;
         return out;
     }
-    const char separator = text.find('\t') != std::string::npos  ? '\t'
-                           : text.find(';') != std::string::npos ? ';'
-                           : text.find(',') != std::string::npos ? ','
-                                                                 : ' ';
+    char separator = text.find('\t') != std::string::npos  ? '\t'
+                     : text.find(';') != std::string::npos ? ';'
+                                                           : ' ';
+    // Commas separate, unless every line is one number with a decimal comma.
+    if (separator == ' ' && text.find(',') != std::string::npos &&
+        !std::all_of(lines.begin(), lines.end(), [](const std::string& l) {
+            return trimmed(l).empty() || decimalCommaNumber(l);
+        }))
+        separator = ',';
     for (const std::string& line : lines) {
         const std::vector<std::string> fields =
             separator == ' ' ? words(line) : split(line, separator);
@@ -126,6 +166,11 @@ ParsedBlock parseBlock(const std::string& text) {
         // Larger than the whole map: no place fits it, however long the text goes on.
         if (out.block.rows > 10 || out.block.columns > 10) {
             out.problem = PasteProblem::DoesNotFit;
+            // Its real size for the message, counted without keeping anything.
+            out.block.rows = int(lines.size());
+            for (const std::string& l : lines)
+                out.block.columns = std::max(out.block.columns, fieldCount(l, separator));
+            out.block.values.clear();
             return out;
         }
         for (const std::string& field : fields) {
@@ -137,7 +182,7 @@ ParsedBlock parseBlock(const std::string& text) {
             }
             if (!number(f, separator != ',', v)) {
                 out.problem = PasteProblem::NotANumber;
-                out.word = f;
+                out.word = quoted(f);
                 return out;
             }
             out.block.values.push_back(v);
@@ -167,10 +212,8 @@ PasteResult pasteBlock(const DeviceImage& image, const MapBlock& block,
     for (int r = b.top; r <= b.bottom; ++r)
         for (int c = b.left; c <= b.right; ++c)
             rect.set(std::size_t(r * 10 + c));
-    const bool repeats = !b.empty() && rect == selection.cells() && b.rows() % block.rows == 0 &&
-                         b.columns() % block.columns == 0 &&
-                         (b.rows() > block.rows || b.columns() > block.columns);
-    if (repeats) {
+    const bool rectangular = !b.empty() && rect == selection.cells();
+    if (rectangular && b.rows() % block.rows == 0 && b.columns() % block.columns == 0) {
         for (int r = b.top; r <= b.bottom; ++r)
             for (int c = b.left; c <= b.right; ++c)
                 put(r, c,
@@ -178,10 +221,13 @@ PasteResult pasteBlock(const DeviceImage& image, const MapBlock& block,
                                              (c - b.left) % block.columns)]);
         return out;
     }
+    // A rectangle (a single cell too) takes the block at its top-left: after a drag the focus
+    // is the far corner.
+    const MapCell at = rectangular ? MapCell{b.top, b.left} : selection.current();
     int first = 0;
-    while (first < int(rows.size()) && rows[std::size_t(first)] != selection.current().row)
+    while (first < int(rows.size()) && rows[std::size_t(first)] != at.row)
         ++first;
-    const int column = selection.current().column;
+    const int column = at.column;
     if (first + block.rows > int(rows.size()) || column + block.columns > 10) {
         out.problem = PasteProblem::DoesNotFit;
         out.result.image = image;

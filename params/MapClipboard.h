@@ -21,7 +21,7 @@ enum class PasteProblem {
     NotANumber, // a word; `word` tells which
     EmptyField, // two separators with nothing between
     Ragged,     // rows of different lengths
-    DoesNotFit, // the block reaches beyond the visible map from the focused cell
+    DoesNotFit, // the block reaches beyond the visible map from where it goes
 };
 
 struct MapBlock {
@@ -31,11 +31,13 @@ struct MapBlock {
 };
 
 struct ParsedBlock {
-    MapBlock block;
+    MapBlock block; // with DoesNotFit only its size, the whole text's
     PasteProblem problem = PasteProblem::None;
-    std::string word;
+    std::string word; // shortened to 20 characters and "…"
 };
-// Numbers may carry a decimal point (or a decimal comma, unless commas separate them).
+// Numbers may carry a decimal point (or a decimal comma, unless commas separate them). Text
+// with no tab or semicolon whose every line is one "digits,digits" is a column of numbers with
+// decimal commas, as a Czech or German spreadsheet copies them.
 ParsedBlock parseBlock(const std::string& text);
 
 struct PasteResult {
@@ -43,9 +45,10 @@ struct PasteResult {
     PasteProblem problem = PasteProblem::None;
     MapMask filled; // the cells written
 };
-// A selected rectangle whose sides are whole multiples of the block's, larger than it, is
-// filled with repeats of the block; otherwise the block goes once to the focused cell,
-// downwards over the visible rows.
+// A selected rectangle whose sides are whole multiples of the block's (equal included) is
+// filled with repeats of the block; otherwise the block goes once, downwards over the
+// visible rows, to the selected rectangle's top-left cell, or to the focused cell when the
+// selection is no rectangle.
 PasteResult pasteBlock(const DeviceImage& image, const MapBlock& block,
                        const MapSelection& selection);
 

@@ -67,6 +67,16 @@ MapResult alongLines(const DeviceImage& image, const MapMask& cells, bool vertic
 } // namespace
 
 std::uint8_t keptAdvance(double value, int& clipped) {
+    // Clamped before rounding: lround of a value beyond a long's range (1e20, inf) is
+    // undefined. NaN fails the first test.
+    if (!(value >= kMinAdvance - 0.5)) {
+        ++clipped;
+        return kMinAdvance;
+    }
+    if (value >= kMaxAdvance + 0.5) {
+        ++clipped;
+        return kMaxAdvance;
+    }
     const long v = std::lround(value);
     if (v < kMinAdvance || v > kMaxAdvance) {
         ++clipped;

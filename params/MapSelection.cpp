@@ -63,6 +63,11 @@ void MapSelection::extend(int rows, int columns) {
     extendTo(stepped(current_, rows, columns));
 }
 
+void MapSelection::focus(const MapCell& c) {
+    if (isVisibleRow(c.row, throttleMap_))
+        current_ = c;
+}
+
 void MapSelection::selectAll() {
     cells_ = rectangle({0, 0}, {9, 9});
 }

@@ -55,6 +55,8 @@ public:
     void move(int rows, int columns);
     // Ctrl+Shift+arrow: the moving corner of the rectangle steps.
     void extend(int rows, int columns);
+    // Tab or Enter onto a selected cell: the focus moves there, the selection stays.
+    void focus(const MapCell& c);
     // Every visible cell.
     void selectAll();
     // Exactly `cells` (a pasted block), those on visible rows; the focus stays.

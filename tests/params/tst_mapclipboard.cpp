@@ -34,6 +34,10 @@ private slots:
         QTest::newRow("semicolons") << "10; 20;30" << ok << "" << 1 << QList<double>{10, 20, 30};
         QTest::newRow("commas, decimal points")
             << "10,20.5\n-3,4" << ok << "" << 2 << QList<double>{10, 20.5, -3, 4};
+        QTest::newRow("a decimal comma, one cell from a cs/de spreadsheet")
+            << "12,5" << ok << "" << 1 << QList<double>{12.5};
+        QTest::newRow("a column of decimal commas") << " 12,5 \r\n13,5\r\n"
+                                                    << ok << "" << 2 << QList<double>{12.5, 13.5};
         QTest::newRow("spaces") << "  7   8 \n9 10" << ok << "" << 2 << QList<double>{7, 8, 9, 10};
         QTest::newRow("nothing") << " \n\n"
                                  << int(PasteProblem::NoNumbers) << "" << 0 << QList<double>{};
@@ -41,6 +45,9 @@ private slots:
                                 << QList<double>{};
         QTest::newRow("a number with a unit")
             << "12°" << int(PasteProblem::NotANumber) << "12°" << 0 << QList<double>{};
+        QTest::newRow("a long word, shortened")
+            << "1\tpřílišžluťoučkýkůňúpělďábelskéódy" << int(PasteProblem::NotANumber)
+            << "přílišžluťoučkýkůňúp…" << 0 << QList<double>{};
         QTest::newRow("an empty field")
             << "1\t\t3" << int(PasteProblem::EmptyField) << "" << 0 << QList<double>{};
         QTest::newRow("ragged rows")
@@ -67,6 +74,24 @@ private slots:
         QCOMPARE(QList<double>(p.block.values.begin(), p.block.values.end()), values);
     }
 
+    // A block larger than the map is refused early, but its size is counted to the end.
+    void tooLarge_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("40 rows of 3") << QString("1\t2\t3\n").repeated(40) << 40 << 3;
+        QTest::newRow("the widest row after the eleventh")
+            << QString("1\n").repeated(11) + QString("1 ").repeated(12) << 12 << 12;
+    }
+    void tooLarge() {
+        QFETCH(QString, text);
+        const ParsedBlock p = parseBlock(text.toStdString());
+        QCOMPARE(int(p.problem), int(PasteProblem::DoesNotFit));
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QCOMPARE(QList<int>({p.block.rows, p.block.columns}), QList<int>({rows, columns}));
+    }
+
     // Where a block of 2 x 2 (1 2 / 3 4) lands: the cells written, row by row as "r,c=v".
     void placement_data() {
         QTest::addColumn<bool>("throttleMap");
@@ -79,9 +104,12 @@ private slots:
         QTest::newRow("repeated into a 2 x 4 selection")
             << true << "0 0 1 3"
             << "0,0=1 0,1=2 0,2=1 0,3=2 1,0=3 1,1=4 1,2=3 1,3=4" << int(PasteProblem::None);
-        QTest::newRow("a 3 x 3 selection is no multiple: once at the focus")
-            << true << "0 0 2 2"
-            << "2,2=1 2,3=2 3,2=3 3,3=4" << int(PasteProblem::None);
+        QTest::newRow("a selection of its size, the focus at the far corner")
+            << true << "0 0 1 1"
+            << "0,0=1 0,1=2 1,0=3 1,1=4" << int(PasteProblem::None);
+        QTest::newRow("a 3 x 3 selection is no multiple: once at its top-left")
+            << true << "1 1 3 3"
+            << "1,1=1 1,2=2 2,1=3 2,2=4" << int(PasteProblem::None);
         QTest::newRow("beyond the right edge") << true << "4 9"
                                                << "" << int(PasteProblem::DoesNotFit);
         QTest::newRow("beyond the last row") << true << "9 0"

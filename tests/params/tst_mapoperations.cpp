@@ -6,6 +6,7 @@
 #include "MapCellSpec.h"
 
 #include <QtTest>
+#include <limits>
 
 using namespace vortan;
 
@@ -120,6 +121,24 @@ private slots:
         QCOMPARE(rowOf(after, 7).mid(0, 3), QList<int>({10, 20, 30}));
         QCOMPARE(rowOf(after, 8).mid(0, 3), QList<int>({15, 25, 35}));
         QCOMPARE(rowOf(after, 9).mid(0, 3), QList<int>({20, 30, 40}));
+    }
+
+    // Any double, however far out, is kept at the nearer end and counted.
+    void keptAdvance_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("clipped");
+        QTest::newRow("beyond a long's range") << 1e20 << 60 << 1;
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 60 << 1;
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0 << 1;
+        QTest::newRow("just below the clip") << 60.49 << 60 << 0;
+    }
+    void keptAdvance() {
+        QFETCH(double, value);
+        int clipped = 0;
+        QFETCH(int, kept);
+        QCOMPARE(int(vortan::keptAdvance(value, clipped)), kept);
+        QTEST(clipped, "clipped");
     }
 
     void obviousDirection_data() {

@@ -12,7 +12,7 @@ using namespace vortan;
 
 namespace {
 // Gestures "click r c", "shift r c", "ctrl r c", "move dr dc", "extend dr dc", "all",
-// "tps on|off", "paste" (the block 8,4-9,5 selected), separated by ';'.
+// "focus r c", "tps on|off", "paste" (the block 8,4-9,5 selected), separated by ';'.
 void play(MapSelection& s, const QString& script) {
     for (const QString& step : script.split(';', Qt::SkipEmptyParts)) {
         const QStringList w = step.split(' ', Qt::SkipEmptyParts);
@@ -28,6 +28,8 @@ void play(MapSelection& s, const QString& script) {
             s.move(a, b);
         else if (w[0] == "extend")
             s.extend(a, b);
+        else if (w[0] == "focus")
+            s.focus({a, b});
         else if (w[0] == "all")
             s.selectAll();
         else if (w[0] == "paste")
@@ -61,6 +63,9 @@ private slots:
         QTest::newRow("60-100 % at 8000-10000 rpm, a toggle undone")
             << "tps on; click 7 7; extend 2 2; ctrl 7 9; ctrl 7 9"
             << "7,7-9,9" << 7 << 9;
+        QTest::newRow("tab inside the selection moves only the focus")
+            << "tps off; click 9 6; shift 9 2; focus 9 4"
+            << "9,2-9,6" << 9 << 4;
         QTest::newRow("all visible") << "tps on; all"
                                      << "0,0-9,9" << 9 << 0;
         QTest::newRow("all with the throttle map off") << "tps off; all"

@@ -94,6 +94,7 @@ class tst_MapEditing : public QObject {
 private slots:
     void tunersRun();
     void keysMenuAndButtons();
+    void tabInsideSelection();
     void clipboardRoundTripAndRefusal();
     void choicesKept();
 };
@@ -229,6 +230,20 @@ void tst_MapEditing::keysMenuAndButtons() {
     QCOMPARE(selected(w).size(), 9);
 }
 
+// Tab and Enter inside a selection move the cell that keys act from, not the selection.
+void tst_MapEditing::tabInsideSelection() {
+    TestWindow t({"ENGLISH"});
+    TFormHlav& w = mapWindow(t);
+    click(w, 9, 6);
+    click(w, 9, 2, Qt::ShiftModifier);
+    QTest::keyClick(editOf(w, 9, 2), Qt::Key_Tab);
+    QTest::keyClick(editOf(w, 9, 3), Qt::Key_Return);
+    QVERIFY(cell(w, 9, 4)->hasFocus());
+    QCOMPARE(selected(w).size(), 5);
+    QTest::keyClick(editOf(w, 9, 4), Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(selected(w), QStringList({"9,5"}));
+}
+
 void tst_MapEditing::clipboardRoundTripAndRefusal() {
     TestWindow t({"ENGLISH"});
     TFormHlav& w = mapWindow(t);
@@ -237,7 +252,7 @@ void tst_MapEditing::clipboardRoundTripAndRefusal() {
     QTest::keyClick(cell(w, 3, 3), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("24\t35\t44\n19\t32\t39\n"));
     click(w, 8, 7);
-    QTest::keyClick(cell(w, 8, 7), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(cell(w, 8, 7), Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(rowOf(w.image, 8).mid(7, 3), QList<int>({24, 35, 44}));
     QCOMPARE(rowOf(w.image, 9).mid(7, 3), QList<int>({19, 32, 39}));
     QCOMPARE(selected(w), QStringList({"8,7", "8,8", "8,9", "9,7", "9,8", "9,9"}));

@@ -26,9 +26,9 @@ Triple triple(MapEditText t) {
                 "Not pasted: the rows of the table differ in length.",
                 "Nicht eingefügt: die Zeilen der Tabelle sind verschieden lang."};
     case MapEditText::PasteDoesNotFit:
-        return {"Nevloženo: %1 × %2 buněk se od vybrané buňky do mapy nevejde.",
-                "Not pasted: %1 × %2 cells do not fit into the map from the focused cell.",
-                "Nicht eingefügt: %1 × %2 Zellen passen ab der gewählten Zelle nicht in die "
+        return {"Nevloženo: %1 × %2 buněk se od místa vložení do mapy nevejde.",
+                "Not pasted: %1 × %2 cells do not fit into the map from where they would go.",
+                "Nicht eingefügt: %1 × %2 Zellen passen ab der Einfügestelle nicht in die "
                 "Karte."};
     case MapEditText::SetTitle:
         return {"Nastavit předstih", "Set advance", "Zündwinkel setzen"};

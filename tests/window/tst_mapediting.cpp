@@ -262,7 +262,7 @@ void tst_MapEditing::clipboardRoundTripAndRefusal() {
     QTest::keyClick(cell(w, 9, 8), Qt::Key_V, Qt::ControlModifier);
     QVERIFY(w.image == before);
     QCOMPARE(w.statusBar()->currentMessage(),
-             QString("Not pasted: 2 × 3 cells do not fit into the map from the focused cell."));
+             QString("Not pasted: 2 × 3 cells do not fit into the map from where they would go."));
     QGuiApplication::clipboard()->setText("12\tretard\n");
     QTest::keyClick(cell(w, 9, 8), Qt::Key_V, Qt::ControlModifier);
     QVERIFY(w.image == before);

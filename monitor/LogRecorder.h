@@ -41,6 +41,7 @@ private:
 
     int fd_ = -1;
     std::int64_t startMs_ = 0;
+    std::int64_t checkedMs_ = 0; // when the file was last seen still linked
     int lines_ = 0;
     std::string error_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's size between runs, in a section of the settings file of its own
-// (WINDOW), so the window's specified keys and their order stay as they are.
+// (WINDOW), so the window's existing keys and their order stay as they are.
 
 #include "settings/IniFile.h"
 

@@ -3,7 +3,7 @@
 
 #include "params/MapOperations.h"
 
-#include "MapCellSpec.h"
+#include "MapCellText.h"
 
 #include <QtTest>
 #include <limits>

@@ -4,7 +4,7 @@
 #include "params/MapCellLook.h"
 #include "params/MapSelection.h"
 
-#include "MapCellSpec.h"
+#include "MapCellText.h"
 
 #include <QtTest>
 

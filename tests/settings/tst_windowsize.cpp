@@ -1,4 +1,4 @@
-// The window's size between runs: a section of its own after the specified ones.
+// The window's size between runs: a section of its own after the existing ones.
 
 #include "settings/Settings.h"
 #include "settings/WindowSize.h"
@@ -12,14 +12,14 @@ class tst_WindowSize : public QObject {
     Q_OBJECT
 
 private slots:
-    void keptAfterTheSpecifiedSections();
+    void keptAfterTheExistingSections();
     void unusableSizeIgnored_data();
     void unusableSizeIgnored();
     void fittedToScreen_data();
     void fittedToScreen();
 };
 
-void tst_WindowSize::keptAfterTheSpecifiedSections() {
+void tst_WindowSize::keptAfterTheExistingSections() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Vortan2.ini");
     {

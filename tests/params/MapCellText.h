@@ -7,9 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-inline vortan::MapMask cellsOf(const QString& spec) {
+inline vortan::MapMask cellsOf(const QString& text) {
     vortan::MapMask m;
-    for (const QString& part : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& part : text.split(' ', Qt::SkipEmptyParts)) {
         const QStringList ends = part.split('-');
         const QStringList a = ends.front().split(',');
         const QStringList b = ends.back().split(',');

@@ -3,6 +3,7 @@
 // while that log replays at 8x. Prints median and 99th percentile in milliseconds.
 
 #include "Measure.h"
+#include "UnitPty.h"
 #include "app/Hlav.h"
 #include "monitor/LogCsv.h"
 #include "monitor/MonitorPacket.h"
@@ -15,9 +16,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
 #include <functional>
-#include <pty.h>
 #include <unistd.h>
 #include <vector>
 
@@ -42,17 +41,12 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
 
-    int master = -1;
-    int slave = -1;
-    char slaveName[256] = {};
-    if (openpty(&master, &slave, slaveName, nullptr, nullptr) != 0) {
-        std::perror("openpty");
+    UnitPty pty;
+    if (!pty.ok())
         return 1;
-    }
-    ::fcntl(master, F_SETFL, O_NONBLOCK);
     TFormHlav w({"ENGLISH"});
     w.messageBoxHook = [](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
-    w.setPortOverride(QString::fromLocal8Bit(slaveName));
+    w.setPortOverride(pty.path());
     w.FormCreate();
     w.Timer1->stop();
     w.show();
@@ -65,15 +59,7 @@ int main(int argc, char** argv) {
     auto feed = [&] {
         p.rpm = static_cast<std::uint16_t>(1000 + (n++ % 9) * 1000);
         p.tpsPercent = static_cast<std::uint8_t>(n % 2 ? 5 : 60);
-        const vortan::Frame f = vortan::encodeMonitorPacket(p);
-        [[maybe_unused]] auto written = ::write(master, f.data(), f.size());
-        QElapsedTimer wait;
-        wait.start();
-        while (w.link().bytesWaiting() < vortan::kFrameSize && wait.elapsed() < 1000)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        char sink[4096];
-        while (::read(master, sink, sizeof sink) > 0) {
-        }
+        pty.send(p, w);
     };
     QTemporaryDir dir;
     const Figures plain = measure(500, feed, [&] { w.Timer1Timer(); });
@@ -127,7 +113,5 @@ int main(int argc, char** argv) {
         200, [] { QThread::msleep(55); }, [&] { w.Timer1Timer(); });
     print("tick (e) replay at 8x, 8-hour log", replay, 55.0);
     w.close();
-    ::close(master);
-    ::close(slave);
     return 0;
 }

@@ -3,6 +3,7 @@
 // that leaves it where it was. Prints median and 99th percentile in milliseconds.
 
 #include "Measure.h"
+#include "UnitPty.h"
 #include "app/Hlav.h"
 #include "monitor/MonitorPacket.h"
 #include "params/ParamDiff.h"
@@ -13,10 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <fcntl.h>
 #include <functional>
-#include <pty.h>
-#include <unistd.h>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -25,17 +23,12 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
 
-    // A pseudo-terminal plays the unit: packets written to its master wait in the port.
-    int master = -1;
-    int slave = -1;
-    char slaveName[256] = {};
-    if (openpty(&master, &slave, slaveName, nullptr, nullptr) != 0) {
-        std::perror("openpty");
+    UnitPty pty;
+    if (!pty.ok())
         return 1;
-    }
     TFormHlav w({"ENGLISH"});
     w.messageBoxHook = [](const QString&) {};
-    w.setPortOverride(QString::fromLocal8Bit(slaveName));
+    w.setPortOverride(pty.path());
     w.FormCreate();
     w.Timer1->stop();
     w.show();
@@ -75,18 +68,8 @@ int main(int argc, char** argv) {
     auto feed = [&](bool move) {
         p.rpm = static_cast<std::uint16_t>(move ? 1000 + (n++ % 9) * 1000 : 4000);
         p.tpsPercent = static_cast<std::uint8_t>(move ? (n % 2 ? 5 : 60) : 30);
-        const vortan::Frame f = vortan::encodeMonitorPacket(p);
-        [[maybe_unused]] auto written = ::write(master, f.data(), f.size());
-        QElapsedTimer wait;
-        wait.start();
-        while (w.link().bytesWaiting() < vortan::kFrameSize && wait.elapsed() < 1000)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        // Drain what the program sent towards the unit, so the pty never fills.
-        char sink[4096];
-        while (::read(master, sink, sizeof sink) > 0) {
-        }
+        pty.send(p, w);
     };
-    ::fcntl(master, F_SETFL, O_NONBLOCK);
     print("tick (b) packet waiting, cursor moves",
           measure(
               500, [&] { feed(true); }, [&] { w.Timer1Timer(); }),
@@ -138,7 +121,5 @@ int main(int argc, char** argv) {
           1.0);
     std::printf("(checksum %zu)\n", sink);
     w.close();
-    ::close(master);
-    ::close(slave);
     return 0;
 }

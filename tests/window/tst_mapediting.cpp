@@ -3,6 +3,7 @@
 // the curves following every change, in another language, and the choices kept.
 
 #include "TestWindow.h"
+#include "app/FindChild.h"
 #include "app/MapCurves.h"
 #include "app/MapEditing.h"
 #include "controls/ParamSpinBox.h"
@@ -29,10 +30,7 @@ using namespace vortan;
 namespace {
 
 template <typename T> T* find(QWidget& w, const QString& name) {
-    T* c = w.findChild<T*>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
+    return requiredChild<T>(&w, name);
 }
 
 ParamSpinBox* cell(TFormHlav& w, int row, int column) {

@@ -15,6 +15,7 @@
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
+#include "lang/OperationTexts.h"
 #include "lang/Texts.h"
 #include "params/ParamDiff.h"
 #include "settings/Settings.h"
@@ -41,6 +42,15 @@ using namespace vortan;
 namespace {
 const QColor kRed(0xFF, 0x00, 0x00);
 
+// The buttons and menu items that change the set, beside its fields and boxes: held while an
+// operation runs on the unit. (Undo and redo follow updateEditMenu.)
+const char* const kSetButtons[] = {
+    "SpeedButton6", "SpeedButton5",     "BitBtnAdvMinus",       "BitBtnAdvPlus",   "BitBtnTps0",
+    "BitBtnTps100", "BitBtnServoMinus", "BitBtnServoPlus",      "ButtonMapLower",  "ButtonMapRaise",
+    "ButtonMapSet", "ButtonMapScale",   "ButtonMapInterpolate", "ButtonMapSmooth", "ComboBox1"};
+const char* const kSetActions[] = {"MenuNew", "MenuOpen", "MenuRestorePoints", "AdvanceMinus",
+                                   "AdvancePlus"};
+
 } // namespace
 
 TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
@@ -58,10 +68,19 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     languageView_ = std::make_unique<LanguageView>(this);
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
     buildLogViews();
+    labelLocked_ = new QLabel(statusBar());
+    labelLocked_->setObjectName("LabelSetLocked");
+    statusBar()->addPermanentWidget(labelLocked_);
+    labelLocked_->hide();
     labelUnsaved_ = new QLabel(statusBar());
     labelUnsaved_->setObjectName("LabelUnsaved");
     statusBar()->addPermanentWidget(labelUnsaved_);
-    connect(link_.get(), &SerialLink::linkLost, this, &TFormHlav::updatePortStatus);
+    connect(link_.get(), &SerialLink::linkLost, this, [this] {
+        UnitEventFacts lost;
+        lost.event = UnitEvent::LinkLost;
+        forgetUnitOn(lost);
+        updatePortStatus();
+    });
     connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
     labelHlaseni_ = requiredChild<QLabel>(this, "LabelHlaseni");
     buttonDifferences_ = requiredChild<QPushButton>(this, "ButtonDifferences");
@@ -208,6 +227,7 @@ void TFormHlav::FormClose() {
 void TFormHlav::Timer1Timer() {
     replayView_->tick(); // before step 5, which marks the replayed row's cell
     tick.run(*this);
+    updateSetLock();
     logTick();
     refreshDiffReport();
 }
@@ -259,12 +279,50 @@ void TFormHlav::ChangeHandler() {
     normalise(image, language, comPort);
     ShowImage();
     ops.programAfterChange(checkProgHned_->isChecked());
+    updateSetLock();
     refreshDiffReport();
 }
 
 void TFormHlav::CommitControls() {
+    if (refuseWhileLocked(SetCommand::ChangeValues)) {
+        ShowImage(); // a box clicked without effect shows the set again
+        return;
+    }
     takeTyped();
     ChangeHandler();
+}
+
+bool TFormHlav::refuseWhileLocked(SetCommand command) {
+    if (!lockedDuring(command, ops.operation))
+        return false;
+    if (const std::optional<OperationText> reason = lockReason(ops.operation))
+        statusBar()->showMessage(QString::fromStdString(operationText(*reason, language)), 5000);
+    return true;
+}
+
+void TFormHlav::updateSetLock() {
+    const std::optional<OperationText> reason = lockReason(ops.operation);
+    if (reason == lockApplied_)
+        return;
+    lockApplied_ = reason;
+    const bool locked = reason.has_value();
+    // Read-only, not disabled: the values stay readable while the unit is worked on.
+    for (ParamSpinBox* edit : params_->allEdits())
+        edit->setReadOnly(locked);
+    for (QCheckBox* box : params_->flagBoxes())
+        box->setEnabled(!locked);
+    checkProgHned_->setEnabled(!locked);
+    for (const char* name : kSetButtons)
+        requiredChild<QWidget>(this, name)->setEnabled(!locked);
+    for (int c = 1; c <= 10; ++c)
+        requiredChild<QWidget>(this, qPrintable(QString("CSpinButton%1").arg(c)))
+            ->setEnabled(!locked);
+    for (const char* name : kSetActions)
+        requiredChild<QAction>(this, name)->setEnabled(!locked);
+    updateEditMenu();
+    labelLocked_->setText(locked ? QString::fromStdString(operationText(*reason, language))
+                                 : QString());
+    labelLocked_->setVisible(locked);
 }
 
 bool TFormHlav::applyEdit(const Edit& edit) {
@@ -281,6 +339,8 @@ bool TFormHlav::takeTyped(int key, bool continues) {
 
 // Arrow clicks on one field carry on one step of the history; typing is a step of its own.
 void TFormHlav::commitField(ParamSpinBox* edit, bool stepped) {
+    if (refuseWhileLocked(SetCommand::ChangeValues))
+        return;
     if (stepped)
         takeTyped(params_->byteOf(edit), true);
     else
@@ -298,6 +358,8 @@ EditInputs TFormHlav::editInputs() const {
 }
 
 void TFormHlav::stepMapCell(int delta) {
+    if (refuseWhileLocked(SetCommand::ChangeValues))
+        return;
     takeTyped();
     applyEdit(advanceEdit(delta, editInputs()));
     ChangeHandler();
@@ -311,6 +373,8 @@ void TFormHlav::BitBtnAdvPlusClick() {
 }
 
 void TFormHlav::shiftColumn(int column, int delta, bool held) {
+    if (refuseWhileLocked(SetCommand::ChangeValues))
+        return;
     takeTyped();
     applyEdit(columnShiftEdit(column, delta, held));
     ChangeHandler();
@@ -325,16 +389,22 @@ void TFormHlav::CSpinButtonDownClick(int column, bool held) {
 
 // The calibration buttons take no typed value first: show overwrites it.
 void TFormHlav::BitBtnTps0Click() {
+    if (refuseWhileLocked(SetCommand::ChangeValues))
+        return;
     applyEdit(tps0Edit(throttleMillivolts));
     ChangeHandler();
 }
 
 void TFormHlav::BitBtnTps100Click() {
+    if (refuseWhileLocked(SetCommand::ChangeValues))
+        return;
     applyEdit(tps100Edit(throttleMillivolts));
     ChangeHandler();
 }
 
 void TFormHlav::stepServo(int delta) {
+    if (refuseWhileLocked(SetCommand::ChangeValues))
+        return;
     takeTyped();
     applyEdit(servoEdit(delta, editInputs()));
     ChangeHandler();
@@ -349,27 +419,34 @@ void TFormHlav::BitBtnServoPlusClick() {
 
 // The defaults of the type, shown; no normalise and no programming after change.
 void TFormHlav::ComboBox1Change() {
+    if (refuseWhileLocked(SetCommand::ChangeValues)) {
+        ShowImage(); // the list shows the set's type again
+        return;
+    }
     applyEdit(bikeEdit(requiredChild<QComboBox>(this, "ComboBox1")->currentIndex()));
     ShowImage();
 }
 
 void TFormHlav::MenuNewClick() {
+    if (refuseWhileLocked(SetCommand::NewSet))
+        return;
     applyEdit(newEdit());
     ChangeHandler();
     labelFile2_->clear();
+    setSource_.clear();
 }
 
 // Undo and redo put pages 1 and 2 back, then run the change handler like any edit, so that
 // programming after change sends the set put back.
 void TFormHlav::MenuUndoClick() {
-    if (!editor.undo())
+    if (refuseWhileLocked(SetCommand::UndoRedo) || !editor.undo())
         return;
     updateEditMenu();
     ChangeHandler();
 }
 
 void TFormHlav::MenuRedoClick() {
-    if (!editor.redo())
+    if (refuseWhileLocked(SetCommand::UndoRedo) || !editor.redo())
         return;
     updateEditMenu();
     ChangeHandler();
@@ -379,9 +456,10 @@ void TFormHlav::updateEditMenu() {
     const std::optional<EditName> undo = editor.undoName();
     const std::optional<EditName> redo = editor.redoName();
     menuUndo_->setText(QString::fromStdString(undoItemText(false, undo, language)));
-    menuUndo_->setEnabled(undo.has_value());
+    const bool held = lockedDuring(SetCommand::UndoRedo, ops.operation);
+    menuUndo_->setEnabled(undo.has_value() && !held);
     menuRedo_->setText(QString::fromStdString(undoItemText(true, redo, language)));
-    menuRedo_->setEnabled(redo.has_value());
+    menuRedo_->setEnabled(redo.has_value() && !held);
 }
 
 // ---- difference report -----------------------------------------------------------------
@@ -423,7 +501,7 @@ std::string TFormHlav::captionOf(const char* name) const {
 
 void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
     const std::optional<DeviceImage>& from = fromUnit ? ops.unitSeen : reportFile();
-    if (!from || bytes.empty())
+    if (!from || bytes.empty() || refuseWhileLocked(SetCommand::OpenSet))
         return;
     DeviceImage taken = image;
     for (const int b : bytes)
@@ -437,15 +515,19 @@ void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
 void TFormHlav::MenuReadClick() {
     readStart_ = image;
     ops.startRead();
+    updateSetLock();
 }
 void TFormHlav::MenuVerifyClick() {
     ops.startVerify();
+    updateSetLock();
 }
 void TFormHlav::MenuProgramClick() {
     ops.startProgram();
+    updateSetLock();
 }
 void TFormHlav::MenuCompareUnitClick() {
     ops.startCompare();
+    updateSetLock();
 }
 void TFormHlav::showComparison() {
     showDiffReport();
@@ -512,6 +594,7 @@ void TFormHlav::setGaugeVisible(bool visible) {
 }
 void TFormHlav::clearFileLabel() {
     labelFile2_->clear();
+    setSource_.clear();
 }
 void TFormHlav::takeControls() {
     takeTyped();
@@ -546,6 +629,10 @@ void TFormHlav::openPort() {
     if (comPort < 1 || comPort > 10)
         return;
     const QString path = portOverride_.isEmpty() ? portDevicePath(ini_, comPort) : portOverride_;
+    UnitEventFacts opened;
+    opened.event = UnitEvent::PortOpened;
+    opened.sameDevice = path == link_->devicePath();
+    forgetUnitOn(opened);
     if (link_->open(path))
         portOpened();
     else
@@ -554,6 +641,11 @@ void TFormHlav::openPort() {
 
 void TFormHlav::closePort() {
     link_->close();
+}
+
+void TFormHlav::forgetUnitOn(const UnitEventFacts& facts) {
+    if (forgetsUnitRecord(facts))
+        ops.forgetUnit(); // the status and the marks follow on the next tick
 }
 
 // The port menu ticks the item of comPort and no other.
@@ -619,6 +711,8 @@ void TFormHlav::applyLanguage(int lang) {
     logLanguage();
     updateEditMenu();
     updateChangeCounts(true);
+    if (lockApplied_)
+        labelLocked_->setText(QString::fromStdString(operationText(*lockApplied_, language)));
     refreshDiffReport();
 }
 

@@ -6,6 +6,7 @@
 #include "files/ParamFile.h"
 #include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
+#include "link/SetLock.h"
 #include "link/Tick.h"
 #include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
@@ -89,6 +90,8 @@ public:
     void MenuSaveClick();
     // The restore points; the one chosen is opened as a parameter file.
     void MenuRestorePointsClick();
+    // Opens restore point `path` as what it is (`label`): the set counts as saved to no file.
+    bool openRestorePoint(const QString& path, const QString& label);
     void MenuExitClick();
     void MenuAboutClick();
     void MenuContensClick();
@@ -157,6 +160,10 @@ public:
     std::string captionOf(const char* objectName) const;
     // Applies the language index 0 Czech, 1 English, 2 German.
     void applyLanguage(int language);
+
+    // True, with the reason in the status bar, when `command` is refused because an operation
+    // running on the unit holds the set (see vortan::lockedDuring).
+    bool refuseWhileLocked(vortan::SetCommand command);
 
     // Uses this device instead of the port's configured one (the demo and tests).
     void setPortOverride(const QString& devicePath);
@@ -231,6 +238,16 @@ private:
     void portOpened();
     void showOpenFailure(const QString& path);
     void leaveDemo();
+    // The set's controls read-only or disabled while an operation holds the set, with the
+    // reason beside the counts; everything back when it ends. Cheap when nothing changed.
+    void updateSetLock();
+    // The set's parts and the unit's record after a tuner's file was opened or saved, or the
+    // set came from elsewhere.
+    void takeOpenedSet(const vortan::DeviceImage& read, const vortan::ParamFileResult& result);
+    // The link was lost, or another device opened: what the unit holds is unknown again.
+    void forgetUnitOn(const vortan::UnitEventFacts& facts);
+    // Whether `set` differs from the set of the tuner's file it came from (setSource_).
+    bool differsFromSource(const vortan::DeviceImage& set);
     // Applies one edit of the parameter set and brings the Edit menu up to date.
     bool applyEdit(const vortan::Edit& edit);
     // The controls read into the image, as a committed field (see vortan::Edit::key).
@@ -289,6 +306,12 @@ private:
     QAction* menuRedo_ = nullptr;
     vortan::DeviceImage readStart_; // the set as it stood when the last read began
     QLabel* labelUnsaved_ = nullptr;
+    QLabel* labelLocked_ = nullptr;
+    // The reason the set's controls were last locked for; nothing while they are free.
+    std::optional<vortan::OperationText> lockApplied_;
+    // The tuner's parameter file the set on screen came from, saved or opened; empty after
+    // New, a read or a restore point opened.
+    QString setSource_;
     // The sets the counts and marks were last worked out from.
     struct CountedSets {
         vortan::DeviceImage screen;

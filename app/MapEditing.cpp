@@ -31,6 +31,8 @@ using namespace vortan;
 
 // A map operation: the typed values taken, the operation as one edit, the change handler.
 int TFormHlav::editMap(EditName name, const std::function<MapResult(const DeviceImage&)>& op) {
+    if (refuseWhileLocked(SetCommand::ChangeValues))
+        return 0;
     takeTyped();
     const MapResult result = op(image);
     applyEdit(valuesEdit(name, result.image));
@@ -430,8 +432,12 @@ void MapEditing::report(const QString& message) {
         window_.statusBar()->showMessage(message, 10000);
 }
 
+bool MapEditing::held() const {
+    return window_.refuseWhileLocked(SetCommand::ChangeValues);
+}
+
 void MapEditing::run(EditName name, const std::function<MapResult(const DeviceImage&)>& op) {
-    if (selection_.cells().none())
+    if (selection_.cells().none() || held())
         return;
     const int clipped = window_.editMap(name, op);
     report(clipped ? text(MapEditText::Clipped, language_).arg(clipped) : QString());
@@ -445,7 +451,7 @@ void MapEditing::raise(int sign) {
 }
 
 void MapEditing::setValue() {
-    if (selection_.cells().none())
+    if (selection_.cells().none() || held())
         return;
     const MapCell c = selection_.current();
     bool ok = false;
@@ -459,7 +465,7 @@ void MapEditing::setValue() {
 }
 
 void MapEditing::scale() {
-    if (selection_.cells().none())
+    if (selection_.cells().none() || held())
         return;
     bool ok = false;
     const int percent =
@@ -475,7 +481,7 @@ void MapEditing::scale() {
 void MapEditing::interpolate(std::optional<Interpolation> how) {
     const MapMask cells = selection_.cells();
     const MapBounds b = boundsOf(cells);
-    if (b.rows() * b.columns() < 2)
+    if (b.rows() * b.columns() < 2 || held())
         return;
     if (!how)
         how = obviousInterpolation(cells);
@@ -511,6 +517,8 @@ void MapEditing::copy(bool withAxes) {
 }
 
 void MapEditing::paste() {
+    if (held())
+        return;
     const ParsedBlock parsed = parseBlock(QGuiApplication::clipboard()->text().toStdString());
     PasteProblem problem = parsed.problem;
     PasteResult pasted;

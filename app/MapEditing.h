@@ -79,6 +79,8 @@ private:
     void focusCurrent();
     void repaintCells();
     void paintCell(int row, int column, bool inUse);
+    // True, said in the status bar, while an operation on the unit holds the set.
+    bool held() const;
     void run(EditName name, const std::function<MapResult(const DeviceImage&)>& op);
     void report(const QString& text);
     void buildMenu();

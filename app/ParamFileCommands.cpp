@@ -8,6 +8,7 @@
 #include "files/RegularFile.h"
 #include "files/RestorePoints.h"
 #include "lang/Texts.h"
+#include "params/ParamDiff.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -59,9 +60,12 @@ void TFormHlav::rememberFile(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
     labelFile2_->setText(full);
     lastFilePath = full;
+    setSource_ = full;
 }
 
 void TFormHlav::MenuOpenClick() {
+    if (refuseWhileLocked(SetCommand::OpenSet))
+        return;
     const auto dialog = makeOpenDialog(this, lastFilePath);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
@@ -85,11 +89,19 @@ std::optional<DeviceImage> TFormHlav::readSetFile(const QString& path, ParamFile
 }
 
 bool TFormHlav::openParamFile(const QString& path) {
+    if (refuseWhileLocked(SetCommand::OpenSet))
+        return false;
     ParamFileResult result;
     const std::optional<DeviceImage> read = readSetFile(path, result);
     if (!read)
         return false;
-    applyEdit(valuesEdit(EditName::OpenFile, *read));
+    takeOpenedSet(*read, result);
+    rememberFile(path);
+    return true;
+}
+
+void TFormHlav::takeOpenedSet(const DeviceImage& read, const ParamFileResult& result) {
+    applyEdit(valuesEdit(EditName::OpenFile, read));
     if (result.extMonitor) {
         auto* box = checkExtMonitor_;
         if (box->isChecked() != *result.extMonitor) {
@@ -98,17 +110,55 @@ bool TFormHlav::openParamFile(const QString& path) {
         }
     }
     ChangeHandler();
-    rememberFile(path);
+}
+
+// A restore point is no file of the tuner's: the label says what it is, nothing counts as
+// saved, and the dialogs keep starting where the tuner's files are.
+bool TFormHlav::openRestorePoint(const QString& path, const QString& label) {
+    if (refuseWhileLocked(SetCommand::OpenSet))
+        return false;
+    ParamFileResult result;
+    const std::optional<DeviceImage> read = readSetFile(path, result);
+    if (!read)
+        return false;
+    takeOpenedSet(*read, result);
+    fileSet.reset();
+    comparedFile_.reset();
+    refreshDiffReport();
+    labelFile2_->setText(label);
+    setSource_.clear();
     return true;
 }
 
+bool TFormHlav::differsFromSource(const DeviceImage& set) {
+    if (fileSet)
+        return countDifferences(set, *fileSet) != 0;
+    // The file of the last run, as it is now; one that cannot be read tells nothing alike.
+    const std::optional<QByteArray> bytes = readRegularFile(setSource_, kMaxParamFileSize);
+    DeviceImage file = set;
+    if (!bytes || !readParamFile(bytes->toStdString(), file).headerFound)
+        return true;
+    std::uint8_t lang = language;
+    std::uint8_t port = comPort;
+    normalise(file, lang, port);
+    return countDifferences(set, file) != 0;
+}
+
+// The set the verify agreed with, not the screen's, is what the unit holds.
 void TFormHlav::saveRestorePoint() {
+    if (!ops.lastVerified)
+        return;
+    const DeviceImage& verified = *ops.lastVerified;
     const QString folder = restorePointFolder();
-    const QString name = restorePointName(
-        QDateTime::currentDateTime(), QString::fromStdString(formatIdentification(image).version));
+    const QString name =
+        restorePointName(QDateTime::currentDateTime(),
+                         QString::fromStdString(formatIdentification(verified).version));
     const QByteArray text =
-        QByteArray::fromStdString(writeParamFile(image, checkExtMonitor_->isChecked(), kEol));
-    if (writeRestorePoint(folder, name, text, labelFile2_->text()) || restoreErrorShown_)
+        QByteArray::fromStdString(writeParamFile(verified, checkExtMonitor_->isChecked(), kEol));
+    RestoreSource source{setSource_, std::nullopt};
+    if (!setSource_.isEmpty())
+        source.edited = differsFromSource(verified);
+    if (writeRestorePoint(folder, name, text, source) || restoreErrorShown_)
         return;
     restoreErrorShown_ = true;
     statusBar()->showMessage(
@@ -116,6 +166,8 @@ void TFormHlav::saveRestorePoint() {
 }
 
 void TFormHlav::MenuRestorePointsClick() {
+    if (refuseWhileLocked(SetCommand::OpenSet))
+        return;
     takeControls();
     RestorePointsDialog dialog(restorePointFolder(), image, language, this);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
@@ -123,7 +175,7 @@ void TFormHlav::MenuRestorePointsClick() {
     if (dialog.compareChosen())
         compareWithFile(dialog.chosenPath());
     else
-        openParamFile(dialog.chosenPath());
+        openRestorePoint(dialog.chosenPath(), dialog.chosenLabel());
 }
 
 void TFormHlav::MenuCompareFileClick() {

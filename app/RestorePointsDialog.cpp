@@ -7,7 +7,6 @@
 #include "params/ParamDiff.h"
 
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
@@ -43,19 +42,20 @@ RestorePointsDialog::RestorePointsDialog(const QString& folder, const DeviceImag
     list_->setHeaderLabels({text(RestoreText::ColumnDate), text(RestoreText::ColumnTime),
                             text(RestoreText::ColumnUnit), text(RestoreText::ColumnFile),
                             text(RestoreText::ColumnDifferences)});
-    const QHash<QString, QString> index = readRestoreIndex(folder);
+    const QHash<QString, RestoreSource> index = readRestoreIndex(folder);
     const QLocale locale;
     for (const QString& name : listRestorePoints(folder)) {
         const RestorePointInfo info = *parseRestorePointName(name);
-        const QString source = index.value(name);
+        const RestoreSource source = index.value(name);
         const int differences = differencesFrom(folder + '/' + name, screen);
         auto* item = new QTreeWidgetItem(
-            list_, {locale.toString(info.when.date(), QLocale::ShortFormat),
-                    info.when.time().toString("HH:mm:ss"), info.unit,
-                    source.isEmpty() ? text(RestoreText::NoFile) : QFileInfo(source).fileName(),
-                    differences < 0 ? QStringLiteral("?") : QString::number(differences)});
+            list_,
+            {locale.toString(info.when.date(), QLocale::ShortFormat),
+             info.when.time().toString("HH:mm:ss"), info.unit, restorePointOrigin(source, language),
+             differences < 0 ? QStringLiteral("?") : QString::number(differences)});
         item->setData(0, Qt::UserRole, name);
-        item->setToolTip(3, source);
+        item->setData(1, Qt::UserRole, restorePointLabel(info, source, language));
+        item->setToolTip(3, source.file);
         item->setTextAlignment(4, Qt::AlignRight);
     }
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -93,6 +93,7 @@ void RestorePointsDialog::openChosen() {
     if (!item)
         return;
     chosen_ = folder_ + '/' + item->data(0, Qt::UserRole).toString();
+    chosenLabel_ = item->data(1, Qt::UserRole).toString();
     accept();
 }
 

@@ -19,6 +19,8 @@ public:
                         QWidget* parent = nullptr);
     // The restore point chosen with Open or Compare; empty otherwise.
     QString chosenPath() const { return chosen_; }
+    // What the chosen point is, as the file label shows it when it is opened.
+    QString chosenLabel() const { return chosenLabel_; }
     // True when it was chosen with Compare.
     bool compareChosen() const { return compare_; }
 
@@ -27,6 +29,7 @@ private:
 
     QString folder_;
     QString chosen_;
+    QString chosenLabel_;
     bool compare_ = false;
     QTreeWidget* list_;
     QPushButton* open_;

@@ -8,6 +8,7 @@
 #include "settings/WindowSize.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
 #include <QTabWidget>
@@ -36,6 +37,8 @@ void TFormHlav::readSettingsFiles() {
     comPort = s.comPort;
     language = s.language;
     labelFile2_->setText(s.file);
+    // The label may name a tuner's file, or say what else the set came from.
+    setSource_ = !s.file.isEmpty() && QFileInfo(s.file).isFile() ? s.file : QString();
     lastFilePath = s.iniDir;
     auto* pages = requiredChild<QTabWidget>(this, "PageControl1");
     pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);

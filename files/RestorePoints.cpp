@@ -1,8 +1,11 @@
 #include "files/RestorePoints.h"
 
 #include "files/RegularFile.h"
+#include "lang/OperationTexts.h"
+#include "lang/Texts.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -60,18 +63,41 @@ QStringList restorePointsToDelete(QStringList names, int kept) {
     return names.mid(std::max(kept, 0));
 }
 
-QHash<QString, QString> readRestoreIndex(const QString& folder) {
-    QHash<QString, QString> index;
+QHash<QString, RestoreSource> readRestoreIndex(const QString& folder) {
+    QHash<QString, RestoreSource> index;
     const std::optional<QByteArray> bytes =
         readRegularFile(folder + '/' + kIndexName, kMaxIndexSize);
     if (!bytes)
         return index;
     for (const QString& line : QString::fromUtf8(*bytes).split('\n', Qt::SkipEmptyParts)) {
-        const int tab = line.indexOf('\t');
-        if (tab > 0)
-            index.insert(line.left(tab), line.mid(tab + 1));
+        // name, file and, since points say whether they were edited, "edited" or "same".
+        const QStringList fields = line.split('\t');
+        if (fields.size() < 2 || fields[0].isEmpty())
+            continue;
+        RestoreSource source{fields[1], std::nullopt};
+        if (fields.size() > 2 && (fields[2] == "edited" || fields[2] == "same"))
+            source.edited = fields[2] == "edited";
+        index.insert(fields[0], source);
     }
     return index;
+}
+
+QString restorePointOrigin(const RestoreSource& source, int language) {
+    if (source.file.isEmpty())
+        return QString::fromStdString(restoreText(RestoreText::NoFile, language));
+    const QString name = QFileInfo(source.file).fileName();
+    if (!source.edited.value_or(false))
+        return name;
+    return QString::fromStdString(operationText(OperationText::EditedFrom, language)).arg(name);
+}
+
+QString restorePointLabel(const RestorePointInfo& info, const RestoreSource& source, int language) {
+    QString label =
+        QString::fromStdString(operationText(OperationText::RestorePointLabel, language))
+            .arg(info.when.toString("yyyy-MM-dd HH:mm:ss"));
+    if (!source.file.isEmpty())
+        label += " (" + restorePointOrigin(source, language) + ')';
+    return label;
 }
 
 QStringList listRestorePoints(const QString& folder) {
@@ -83,24 +109,29 @@ QStringList listRestorePoints(const QString& folder) {
 }
 
 bool writeRestorePoint(const QString& folder, const QString& name, const QByteArray& contents,
-                       const QString& sourceFile) {
+                       const RestoreSource& source) {
     if (!QDir().mkpath(folder) || !writeRegularFile(folder + '/' + name, contents))
         return false;
     QDir dir(folder);
     const QStringList gone = restorePointsToDelete(listRestorePoints(folder));
     for (const QString& old : gone)
         dir.remove(old);
-    QHash<QString, QString> index = readRestoreIndex(folder);
+    QHash<QString, RestoreSource> index = readRestoreIndex(folder);
     for (const QString& old : gone)
         index.remove(old);
-    QString source = sourceFile;
-    source.replace('\t', ' ').replace('\n', ' ');
-    index.insert(name, source);
+    RestoreSource recorded = source;
+    recorded.file.replace('\t', ' ').replace('\n', ' ');
+    index.insert(name, recorded);
     QStringList keys = index.keys();
     keys.sort();
     QByteArray text;
-    for (const QString& key : keys)
-        text += (key + '\t' + index.value(key) + '\n').toUtf8();
+    for (const QString& key : keys) {
+        const RestoreSource& s = index[key];
+        QString line = key + '\t' + s.file;
+        if (s.edited)
+            line += *s.edited ? "\tedited" : "\tsame";
+        text += (line + '\n').toUtf8();
+    }
     // The index only adds the file's name: a failure here leaves the point itself whole.
     writeRegularFile(folder + '/' + kIndexName, text);
     return true;

@@ -1,7 +1,8 @@
 #pragma once
 // Restore points: every set that was programmed into the unit and verified is kept as a
 // parameter file in a history folder, named by the date and time and the unit's
-// identification. A side file "index.tsv" remembers the parameter file each set came from.
+// identification. A side file "index.tsv" remembers the parameter file each set came from and
+// whether the set differed from that file's.
 // The newest kRestorePointsKept are kept.
 
 #include <QByteArray>
@@ -35,14 +36,26 @@ std::optional<RestorePointInfo> parseRestorePointName(const QString& fileName);
 // Of `names` (restore-point file names in any order), those beyond the newest `kept`.
 QStringList restorePointsToDelete(QStringList names, int kept = kRestorePointsKept);
 
-// The index: restore-point file name → the file its set came from (empty: none).
-QHash<QString, QString> readRestoreIndex(const QString& folder);
+// Where a restore point's set came from: the tuner's file (empty: none) and whether the set
+// differed from that file's set; unknown for a point recorded without it.
+struct RestoreSource {
+    QString file;
+    std::optional<bool> edited;
+};
+
+// The index: restore-point file name → where its set came from.
+QHash<QString, RestoreSource> readRestoreIndex(const QString& folder);
+
+// What a point came from, in `language`: "(no file)", the file's name, or "edited from" it.
+QString restorePointOrigin(const RestoreSource& source, int language);
+// The label of an opened restore point: its date and time, and what it came from when a file.
+QString restorePointLabel(const RestorePointInfo& info, const RestoreSource& source, int language);
 
 // Writes `contents` as restore point `name` in `folder` (made when missing), records
-// `sourceFile` in the index and deletes the oldest beyond kRestorePointsKept. False when
-// the point could not be written.
+// `source` in the index and deletes the oldest beyond kRestorePointsKept. False when the
+// point could not be written.
 bool writeRestorePoint(const QString& folder, const QString& name, const QByteArray& contents,
-                       const QString& sourceFile);
+                       const RestoreSource& source);
 
 // The restore-point file names in `folder`, newest first.
 QStringList listRestorePoints(const QString& folder);

@@ -137,6 +137,21 @@ void DeviceOperations::fail() {
     operation = Idle;
 }
 
+void DeviceOperations::forgetUnit() {
+    unitSeen.reset();
+    identification_.reset();
+}
+
+void DeviceOperations::takeIdentification(const std::uint8_t* data) {
+    UnitEventFacts facts;
+    facts.event = UnitEvent::PageZero;
+    facts.recorded = identification_;
+    std::memcpy(facts.received.data(), data, kPageSize);
+    if (forgetsUnitRecord(facts))
+        forgetUnit();
+    identification_ = facts.received;
+}
+
 void DeviceOperations::nextPage() {
     events_.addGauge(1);
     ++currentCommand;
@@ -169,6 +184,7 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
             std::memcpy(page, data, kPageSize);
             image_[Byte::Reserved] = 0; // ignored on receipt
         } else {
+            takeIdentification(data);
             std::memcpy(page, data, kPageSize);
             events_.showIdentification();
             if (!unitCompatible(image_)) {
@@ -189,10 +205,13 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
     case Verify:
         if (!pageMatches(n, data, true))
             return; // resent by tick(), in the end a verify failure
+        std::memcpy(verifying_.page(n), image_.page(n), kPageSize);
         if (n < 2) {
             nextPage();
             return;
         }
+        std::memcpy(verifying_.page(0), image_.page(0), kPageSize);
+        lastVerified = verifying_;
         events_.setGaugeVisible(false);
         events_.showMessage(Message::VerifyOk);
         operation = Idle;
@@ -200,6 +219,7 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
 
     case Program:
         if (n == 0) {
+            takeIdentification(data);
             std::memcpy(page, data, kPageSize);
             events_.showIdentification();
             events_.normaliseAndShow();

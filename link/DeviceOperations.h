@@ -6,6 +6,7 @@
 #include "lang/Texts.h"
 #include "link/Frame.h"
 #include "link/Link.h"
+#include "link/UnitRecord.h"
 #include "params/DeviceImage.h"
 
 #include <array>
@@ -69,6 +70,12 @@ public:
     // request (also the reply that made a verify fail); unknown until the unit has answered.
     // A page not yet seen holds the set on screen at the first reply.
     std::optional<DeviceImage> unitSeen;
+    // The set that the last verify ending OK agreed with, pages 1 and 2 as they were compared
+    // (page 0 the image's at the end); unknown until one did.
+    std::optional<DeviceImage> lastVerified;
+
+    // Forgets unitSeen and the identification it came with (see forgetsUnitRecord).
+    void forgetUnit();
 
 private:
     void sendRequest();
@@ -77,6 +84,8 @@ private:
     void beginProgram();
     void nextPage();
     void fail();
+    // A read or program received the unit's identification page.
+    void takeIdentification(const std::uint8_t* data);
 
     DeviceImage& image_;
     Link& link_;
@@ -86,6 +95,10 @@ private:
     // a read that fails half way leaves it whole.
     std::array<std::uint8_t, kPageSize> readPage1_{};
     bool armed_ = false;
+    // The identification page of the unit that unitSeen is of; unknown when none came since
+    // the record began.
+    std::optional<IdentificationPage> identification_;
+    DeviceImage verifying_{}; // the pages a running verify has found matching
 };
 
 } // namespace vortan

@@ -1,0 +1,338 @@
+// The set and the unit while operations run, through the window against the simulated unit:
+// the set is held while a read, verify or program works on it and free again however the
+// operation ends; what the window knows of the unit's set is forgotten when the unit may be
+// another; a restore point says what it came from and opens as what it is.
+
+#include "WindowBench.h"
+#include "files/ParamFile.h"
+#include "files/RestorePoints.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(vortan::SimSwitches)
+
+using namespace devtest;
+
+namespace {
+
+const QString kProgramming = "Programming the unit: the parameters cannot be changed until it ends";
+
+QString counts(const WindowBench& b) {
+    return b.label("LabelUnsaved")->text();
+}
+
+void click(const WindowBench& b, const char* name) {
+    QTest::mouseClick(b.find<QAbstractButton>(name), Qt::LeftButton);
+}
+
+// A click on the box's square, where a tuner ticks it.
+void tickBox(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+// Types `text` into a field and commits it with Enter, as a tuner does.
+void type(const WindowBench& b, const QString& field, const QString& text) {
+    ParamSpinBox* edit = b.edit(field);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// Whether the set's controls can be used: a field, a box, the list, a button, a menu item.
+bool setFree(const WindowBench& b) {
+    return !b.edit("EditOmez1")->isReadOnly() && b.check("CheckBoxBuzDlouhe")->isEnabled() &&
+           b.find<QWidget>("ComboBox1")->isEnabled() &&
+           b.find<QWidget>("BitBtnAdvPlus")->isEnabled() &&
+           b.find<QAction>("MenuNew")->isEnabled() && b.find<QAction>("MenuOpen")->isEnabled() &&
+           !b.shown("LabelSetLocked");
+}
+
+// The restore points' list as the dialog shows it (column `column`, newest first); `open`
+// opens the newest.
+QStringList restoreList(WindowBench& b, int column, bool open) {
+    QStringList out;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto* list = dialog->findChild<QTreeWidget*>("RestorePointsList");
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            out << list->topLevelItem(i)->text(column);
+        QTest::mouseClick(
+            dialog->findChild<QPushButton*>(open ? "RestorePointsOpen" : "RestorePointsClose"),
+            Qt::LeftButton);
+    });
+    b.find<QAction>("MenuRestorePoints")->trigger();
+    return out;
+}
+
+// Ticks in real time (the unit serving on its own thread) until the operation has ended.
+bool runLive(WindowBench& b) {
+    for (int i = 0; i < 400 && b.w->ops.operation != DeviceOperations::Idle; ++i) {
+        b.w->Timer1Timer();
+        QTest::qWait(20);
+    }
+    return b.w->ops.operation == DeviceOperations::Idle;
+}
+
+} // namespace
+
+class tst_WindowSetAndUnit : public QObject {
+    Q_OBJECT
+private slots:
+    void setHeldWhileProgramming();
+    void setFreeAfterEveryEnding_data();
+    void setFreeAfterEveryEnding();
+    void unitForgottenWhenUnplugged();
+    void unitForgottenOnAnotherIdentification();
+    void unitForgottenOnAnotherPort();
+    void restorePointSaysWhatItCameFrom();
+};
+
+// A box ticked and a value typed while a slow unit is programmed change nothing: the unit, the
+// screen and the restore point agree.
+void tst_WindowSetAndUnit::setHeldWhileProgramming() {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    SimSwitches late;
+    late.lateSteps = 3;
+    WindowBench b(late);
+    QVERIFY(b.ok());
+    b.w->show();
+    QCheckBox* excitation = b.check("CheckBoxBuzDlouhe");
+    QVERIFY(!excitation->isChecked());
+    const int limiter = b.edit("EditOmez1")->value();
+    click(b, "BitBtn1");
+    QVERIFY(b.shown("LabelSetLocked"));
+    for (int i = 0; i < 9; ++i) // half a second on
+        b.tick();
+    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Program));
+
+    tickBox(excitation);
+    type(b, "EditOmez1", "9000");
+    QTest::keyClick(b.w.get(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!excitation->isChecked());
+    QCOMPARE(b.edit("EditOmez1")->value(), limiter);
+    QCOMPARE(b.label("LabelSetLocked")->text(), kProgramming);
+    QVERIFY(!setFree(b));
+
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    b.tick();
+    QVERIFY(counts(b).startsWith("In unit"));
+    QCOMPARE(b.sim.image()[Byte::EXCITATION], std::uint8_t(0));
+    const QString folder = restorePointFolder();
+    const QStringList points = listRestorePoints(folder);
+    QCOMPARE(points.size(), 1);
+    QFile file(folder + '/' + points.front());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    DeviceImage kept = b.w->image;
+    QVERIFY(readParamFile(file.readAll().toStdString(), kept).headerFound);
+    QCOMPARE(kept[Byte::EXCITATION], std::uint8_t(0));
+
+    // Free again: the same click now ticks the box.
+    QVERIFY(setFree(b));
+    tickBox(excitation);
+    QVERIFY(excitation->isChecked());
+    b.tick();
+    QVERIFY(counts(b).startsWith("Not in unit: 1"));
+}
+
+void tst_WindowSetAndUnit::setFreeAfterEveryEnding_data() {
+    QTest::addColumn<SimSwitches>("switches");
+    QTest::addColumn<QString>("start"); // the button or menu item that starts it
+    QTest::addColumn<QString>("held");  // the reason shown while it runs
+    QTest::addColumn<QString>("ending");
+    const QString reading = "Reading the unit: the parameters cannot be changed until it ends";
+    SimSwitches silent;
+    silent.silent = true;
+    SimSwitches incompatible;
+    incompatible.compatibilityCode = 14;
+    QTest::newRow("program, verify ok")
+        << SimSwitches{} << "BitBtn1" << kProgramming << "Verify OK";
+    QTest::newRow("read, verify ok") << SimSwitches{} << "Button1" << reading << "Verify OK";
+    QTest::newRow("verify fails") << silent << "BitBtn2"
+                                  << "Verifying the unit: the parameters cannot be changed until "
+                                     "it ends"
+                                  << "Verify error!";
+    QTest::newRow("program fails") << silent << "BitBtn1" << kProgramming << "Program error!";
+    QTest::newRow("incompatible unit") << incompatible << "Button1" << reading
+                                       << "box Unmatched version of PC and Ignition programs!";
+    QTest::newRow("read abandoned for a comparison")
+        << SimSwitches{} << "Button1" << reading << "MenuCompareUnit";
+}
+
+void tst_WindowSetAndUnit::setFreeAfterEveryEnding() {
+    QFETCH(SimSwitches, switches);
+    QFETCH(QString, start);
+    QFETCH(QString, held);
+    QFETCH(QString, ending);
+    WindowBench b(switches);
+    QVERIFY(b.ok());
+    b.w->show();
+    QVERIFY(setFree(b));
+    click(b, qPrintable(start));
+    QCOMPARE(b.label("LabelSetLocked")->text(), held);
+    QVERIFY(!setFree(b));
+    b.tick();
+    QVERIFY(!setFree(b));
+    if (ending == "MenuCompareUnit") {
+        b.find<QAction>("MenuCompareUnit")->trigger();
+        QVERIFY(setFree(b)); // a comparison holds nothing
+        QVERIFY(b.run());
+        b.find<QWidget>("DiffReport")->close();
+    } else {
+        QVERIFY(b.run());
+        b.tick(); // a box comes once the tick that ended it has returned
+        if (ending.startsWith("box "))
+            QCOMPARE(b.boxes, QStringList{ending.mid(4)});
+        else
+            QCOMPARE(b.message(), ending);
+    }
+    QVERIFY(setFree(b));
+}
+
+// Program, unplug, another unit on the same port: the window reopens it by itself, and until
+// it has read or programmed this unit it does not know what it holds.
+void tst_WindowSetAndUnit::unitForgottenWhenUnplugged() {
+    QTemporaryDir dir;
+    const QString port = dir.filePath("ttyUSB-unit");
+    WindowBench b;
+    QVERIFY(b.ok());
+    QVERIFY(b.sim.setLinkPath(port.toStdString()));
+    b.w->setPortOverride(port);
+    b.w->closePort();
+    b.w->openPort();
+    b.w->link().setReopenInterval(20);
+    QVERIFY(b.w->link().isOpen());
+    click(b, "BitBtn1");
+    QVERIFY(b.run());
+    b.tick();
+    QVERIFY(counts(b).startsWith("In unit"));
+
+    b.sim.vanish();
+    QTRY_VERIFY(b.w->link().isLost());
+    b.tick();
+    QVERIFY(counts(b).startsWith("Unit: unknown"));
+
+    SimUnit other;
+    QVERIFY(other.start());
+    DeviceImage otherImage = other.image();
+    otherImage[2] = 'X'; // another firmware
+    otherImage.map(5, 5) = 7;
+    other.setImage(otherImage);
+    QVERIFY(other.setLinkPath(port.toStdString()));
+    other.startThread();
+    QTRY_VERIFY_WITH_TIMEOUT(b.w->link().isOpen() && !b.w->link().isLost(), 5000);
+    for (int i = 0; i < 12; ++i) { // monitor packets tell nothing of the set
+        b.w->Timer1Timer();
+        QTest::qWait(20);
+    }
+    QVERIFY(counts(b).startsWith("Unit: unknown"));
+    const QString tune = dir.filePath("tune1.ign");
+    QVERIFY(b.w->saveParamFile(tune));
+    QVERIFY(b.w->openParamFile(tune));
+    b.tick();
+    QCOMPARE(counts(b), QString("Unit: unknown  ·  Saved"));
+
+    click(b, "Button1");
+    QVERIFY(runLive(b));
+    other.stopThread();
+    QCOMPARE(b.message(), QString("Verify OK"));
+    b.w->Timer1Timer();
+    QVERIFY(counts(b).startsWith("In unit"));
+    QCOMPARE(b.edit(mapCellName(5, 5))->value(), 7);
+}
+
+// The unit answers a program's first page with another identification and refuses the
+// motorbike type: nothing of its set has been seen.
+void tst_WindowSetAndUnit::unitForgottenOnAnotherIdentification() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    click(b, "Button1");
+    QVERIFY(b.run());
+    b.tick();
+    QVERIFY(counts(b).startsWith("In unit"));
+    SimSwitches other;
+    other.bikeMask = 0x3E; // another page 0, without the window's type 0
+    b.sim.setSwitches(other);
+    click(b, "BitBtn1");
+    QVERIFY(b.run());
+    b.tick();
+    QCOMPARE(b.boxes, QStringList{"These Ignition is not for this type of motorbikes!"});
+    QVERIFY(counts(b).startsWith("Unit: unknown"));
+    QVERIFY(!b.edit("EditOmez1")->hasDiffersMark());
+}
+
+// Another port chosen in the Com menu forgets the unit; the same device opened again does not.
+void tst_WindowSetAndUnit::unitForgottenOnAnotherPort() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    click(b, "Button1");
+    QVERIFY(b.run());
+    b.tick();
+    QVERIFY(counts(b).startsWith("In unit"));
+
+    SimUnit second;
+    QVERIFY(second.start());
+    std::array<QString, 10> ports;
+    ports[0] = QString::fromStdString(b.sim.devicePath());
+    ports[1] = QString::fromStdString(second.devicePath());
+    b.w->setPortOverride(QString());
+    b.w->applyPortSettings(ports); // COM1 stays on the unit's device
+    b.tick();
+    QVERIFY(counts(b).startsWith("In unit"));
+
+    b.find<QAction>("MenuCom2")->trigger();
+    QCOMPARE(b.w->link().devicePath(), ports[1]);
+    b.tick();
+    QVERIFY(counts(b).startsWith("Unit: unknown"));
+    b.find<QAction>("MenuCom1")->trigger();
+    b.tick();
+    QVERIFY(counts(b).startsWith("Unit: unknown"));
+}
+
+// Programmed as saved, then edited and programmed again: the list tells the two apart, and
+// the edited one opens as a restore point, not as a saved file in the history folder.
+void tst_WindowSetAndUnit::restorePointSaysWhatItCameFrom() {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.w->show();
+    const QString tune = data.filePath("tune1.ign");
+    QVERIFY(b.w->saveParamFile(tune));
+    click(b, "BitBtn1");
+    QVERIFY(b.run());
+    QTest::qWait(1100); // restore points are named by the second
+    type(b, "EditOmez1", "9000");
+    type(b, mapCellName(9, 2), "21");
+    click(b, "BitBtn1");
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+
+    QCOMPARE(restoreList(b, 3, false), (QStringList{"edited from tune1.ign", "tune1.ign"}));
+    b.w->applyLanguage(German);
+    QCOMPARE(restoreList(b, 3, false), (QStringList{"geändert gegenüber tune1.ign", "tune1.ign"}));
+    b.w->applyLanguage(English);
+
+    const QString newest = listRestorePoints(restorePointFolder()).front();
+    const QString stamp = parseRestorePointName(newest)->when.toString("yyyy-MM-dd HH:mm:ss");
+    type(b, "EditClutch", "500"); // something to put back
+    restoreList(b, 0, true);
+    QCOMPARE(b.edit("EditClutch")->value(), 200);
+    QCOMPARE(b.label("LabelFile2")->text(), "Restore point " + stamp + " (edited from tune1.ign)");
+    b.tick();
+    QVERIFY(counts(b).endsWith("Not saved"));
+    QCOMPARE(b.w->lastFilePath, tune);
+}
+
+QTEST_MAIN(tst_WindowSetAndUnit)
+#include "tst_windowsetandunit.moc"

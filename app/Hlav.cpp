@@ -42,8 +42,8 @@ using namespace vortan;
 namespace {
 const QColor kRed(0xFF, 0x00, 0x00);
 
-// The buttons and menu items that change the set, beside its fields and boxes: held while an
-// operation runs on the unit. (Undo and redo follow updateEditMenu.)
+// The buttons, the motorbike list and the menu items that change the set, beside its fields and
+// boxes: held while an operation runs on the unit. (Undo and redo follow updateEditMenu.)
 const char* const kSetButtons[] = {
     "SpeedButton6", "SpeedButton5",     "BitBtnAdvMinus",       "BitBtnAdvPlus",   "BitBtnTps0",
     "BitBtnTps100", "BitBtnServoMinus", "BitBtnServoPlus",      "ButtonMapLower",  "ButtonMapRaise",

@@ -106,6 +106,7 @@ private slots:
     void programAfterChange();
     void compare_data();
     void compare();
+    void verifiedSetIsWhatWasCompared();
 };
 
 void tst_DeviceOperations::silentProgram() {
@@ -520,6 +521,26 @@ void tst_DeviceOperations::compare() {
     if (!failed)
         QVERIFY(
             std::equal(r.unit.page(1), r.unit.page(1) + 2 * kPageSize, r.ops.unitSeen->page(1)));
+}
+
+// The set a verify ending OK agreed with is the pages as they were compared, even when the
+// image changed after its page was compared.
+void tst_DeviceOperations::verifiedSetIsWhatWasCompared() {
+    Rig r;
+    std::copy(r.image.page(1), r.image.page(1) + 2 * kPageSize, r.unit.page(1));
+    const std::uint8_t limiter = r.image[Byte::LIMITER1];
+    r.ops.startVerify();
+    const Frame page1 = makeFrame(0x41 ^ Command::ReplyBit, r.unit.page(1));
+    r.ops.handleReply(page1.data());
+    QCOMPARE(r.ops.currentCommand, std::uint8_t(0x42));
+    r.image[Byte::LIMITER1] = std::uint8_t(limiter + 1);
+    const Frame page2 = makeFrame(0x42 ^ Command::ReplyBit, r.unit.page(2));
+    r.ops.handleReply(page2.data());
+    QCOMPARE(r.events.messages.back(), Message::VerifyOk);
+    QVERIFY(r.ops.lastVerified);
+    QCOMPARE((*r.ops.lastVerified)[Byte::LIMITER1], limiter);
+    QVERIFY(
+        std::equal(r.unit.page(1), r.unit.page(1) + 2 * kPageSize, r.ops.lastVerified->page(1)));
 }
 
 QTEST_APPLESS_MAIN(tst_DeviceOperations)

@@ -1,5 +1,6 @@
 // What the tuner may do with the parameter set while each device operation runs.
 
+#include "lang/Texts.h"
 #include "link/DeviceOperations.h"
 #include "link/SetLock.h"
 
@@ -14,6 +15,7 @@ class tst_SetLock : public QObject {
 private slots:
     void lockedDuring_data();
     void lockedDuring();
+    void reasonsInEveryLanguage();
 };
 
 void tst_SetLock::lockedDuring_data() {
@@ -47,6 +49,24 @@ void tst_SetLock::lockedDuring() {
     for (const SetCommand c : commands)
         got += vortan::lockedDuring(c, op) ? 'X' : '-';
     QCOMPARE(got, locked);
+}
+
+// The status bar says why in the tuner's language; no other index gives a text.
+void tst_SetLock::reasonsInEveryLanguage() {
+    for (const OperationText t : {OperationText::LockedReading, OperationText::LockedVerifying,
+                                  OperationText::LockedProgramming}) {
+        const std::string czech = operationText(t, Czech);
+        const std::string english = operationText(t, English);
+        const std::string german = operationText(t, German);
+        QVERIFY(!czech.empty() && !english.empty() && !german.empty());
+        QVERIFY(czech != english && german != english && czech != german);
+        QCOMPARE(operationText(t, 3), std::string());
+    }
+    QCOMPARE(operationText(OperationText::LockedVerifying, Czech),
+             std::string("Probíhá verifikace: parametry nelze měnit, dokud neskončí"));
+    QCOMPARE(operationText(OperationText::LockedProgramming, German),
+             std::string("Die Zündbox wird programmiert: die Parameter sind bis zum Ende nicht "
+                         "änderbar"));
 }
 
 QTEST_APPLESS_MAIN(tst_SetLock)

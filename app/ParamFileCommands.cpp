@@ -133,7 +133,7 @@ bool TFormHlav::openRestorePoint(const QString& path, const QString& label) {
 bool TFormHlav::differsFromSource(const DeviceImage& set) {
     if (fileSet)
         return countDifferences(set, *fileSet) != 0;
-    // The file of the last run, as it is now; one that cannot be read tells nothing alike.
+    // The file named by the last run, as it is now; one that cannot be read vouches for nothing.
     const std::optional<QByteArray> bytes = readRegularFile(setSource_, kMaxParamFileSize);
     DeviceImage file = set;
     if (!bytes || !readParamFile(bytes->toStdString(), file).headerFound)

@@ -10,6 +10,7 @@
 #include "controls/FittingScrollArea.h"
 #include "controls/FocusComboBox.h"
 #include "controls/ParamSpinBox.h"
+#include "controls/PathLabel.h"
 #include "controls/ToolIcons.h"
 #include "params/ParamTable.h"
 
@@ -435,10 +436,11 @@ void TFormHlav::buildForm() {
     bottom->addWidget(progress, 2);
     bottom->addSpacing(12);
     bottom->addWidget(makeLabel(central, "LabelFile1", "File:"));
-    auto* file = makeLabel(central, "LabelFile2", QString());
-    file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The path elided in the middle to the room left, the whole path in its tool tip.
+    auto* file = new PathLabel(central);
+    file->setObjectName("LabelFile2");
     file->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    bottom->addWidget(file, 1);
+    bottom->addWidget(file, 3); // the path takes most of the room the message leaves
     for (int i = 1; i <= 3; ++i) {
         auto* v = makeLabel(central, qPrintable(QString("LabelVerze%1").arg(i)), QString());
         v->setMinimumWidth(i == 1 ? 110 : 70);

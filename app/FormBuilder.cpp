@@ -303,7 +303,13 @@ QWidget* buildMonitor() {
     QFont big = box->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
-    addLabel("LabelRpm", "RPM = ---")->setFont(big);
+    // The large type fits the width the panel gives (app/GrowingType), never widens it.
+    auto addBig = [&](const char* name, const QString& text) {
+        auto* l = addLabel(name, text);
+        l->setFont(big);
+        l->setSizePolicy(QSizePolicy::Ignored, l->sizePolicy().verticalPolicy());
+    };
+    addBig("LabelRpm", "RPM = ---");
     makeGauge(box, "CGaugeRpm", 270)->setForeColor(QColor(0xFF, 0x00, 0xFF));
     v->addWidget(box->findChild<TCGauge*>("CGaugeRpm"));
     addLabel("LabelTpsMon", "TP= --- [%]");
@@ -326,7 +332,7 @@ QWidget* buildMonitor() {
     }
     strips->addStretch();
     v->addLayout(strips);
-    addLabel("LabelAdvance", QString::fromUtf8("ADVANCE= --- [°]"))->setFont(big);
+    addBig("LabelAdvance", QString::fromUtf8("ADVANCE= --- [°]"));
     addLabel("LabelLimiter1", "Limiter 1 = --");
     addLabel("LabelTacho_Lambda", "Tacho/Lambda  = --");
     addLabel("LabelBlok1", "Blocking 1 = --");

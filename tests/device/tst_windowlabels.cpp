@@ -1,5 +1,5 @@
 // The labels of the window seen whole on small and large screens, in every language: the
-// file's path beside the unit's version.
+// file's path beside the unit's version, the large engine speed and advance at their widest.
 
 #include "WindowBench.h"
 #include "controls/PathLabel.h"
@@ -41,6 +41,8 @@ class tst_WindowLabels : public QObject {
 private slots:
     void fileLabelBesideVersion_data();
     void fileLabelBesideVersion();
+    void largeTypeFitsWidestValues_data();
+    void largeTypeFitsWidestValues();
 };
 
 void tst_WindowLabels::fileLabelBesideVersion_data() {
@@ -87,6 +89,40 @@ void tst_WindowLabels::fileLabelBesideVersion() {
         QVERIFY2(fitsWhole(l, l->text()), name);
         QVERIFY2(b.w->rect().contains(inWindow(l)), name);
     }
+}
+
+void tst_WindowLabels::largeTypeFitsWidestValues_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("language");
+    for (const char* l : {"CESKY", "ENGLISH", "DEUTSCH"})
+        for (QSize s : {QSize(800, 600), QSize(1400, 1000), QSize(1920, 1080)})
+            QTest::addRow("%d x %d %s", s.width(), s.height(), l) << s << l;
+}
+
+// At its start-up text and at the widest speed and advance a packet carries, the engine speed
+// and advance are shown whole, in type that still grows with the window.
+void tst_WindowLabels::largeTypeFitsWidestValues() {
+    QFETCH(QSize, size);
+    QFETCH(QString, language);
+    WindowBench b({}, {language});
+    QVERIFY(b.ok());
+    QLabel* rpm = b.label("LabelRpm");
+    QLabel* advance = b.label("LabelAdvance");
+    const qreal before = rpm->font().pointSizeF();
+    QVERIFY(showAt(*b.w, size));
+    QVERIFY(fitsWhole(rpm, rpm->text()));
+    QVERIFY(fitsWhole(advance, advance->text()));
+    MonitorPacket widest = packet(65535, 50);
+    widest.advance = 255;
+    b.feed(widest);
+    QCOMPARE(rpm->text(), QString("RPM = 65535 "));
+    QCOMPARE(advance->text(), QString::fromUtf8("ADVANCE = 255 [°]"));
+    QCoreApplication::processEvents();
+    QVERIFY2(fitsWhole(rpm, rpm->text()), qPrintable(QString::number(rpm->font().pointSizeF())));
+    QVERIFY2(fitsWhole(advance, advance->text()),
+             qPrintable(QString::number(advance->font().pointSizeF())));
+    if (size.width() > 1000)
+        QVERIFY(rpm->font().pointSizeF() > before * 1.2);
 }
 
 QTEST_MAIN(tst_WindowLabels)

@@ -2,9 +2,11 @@
 
 #include "app/Hlav.h"
 #include "app/ManualLookup.h"
+#include "lang/HelpTexts.h"
 #include "lang/Texts.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QUrl>
 
 using namespace vortan;
@@ -13,9 +15,20 @@ void TFormHlav::MenuAboutClick() {
     showBox(QString::fromStdString(aboutText(language, __DATE__, __TIME__)));
 }
 
+// A manual that is missing, or that no program of the desktop opens, is said in a box with
+// where it is (or was looked for), so the tuner can open it by hand.
 void TFormHlav::MenuContensClick() {
-    const QString path = manualFor(language);
-    if (path.isEmpty())
+    const QStringList folders = manualFolders();
+    const QString path = manualFor(language, folders);
+    if (path.isEmpty()) {
+        QStringList shown;
+        for (const QString& f : folders)
+            shown << QDir::toNativeSeparators(QDir::cleanPath(f));
+        showBox(QString::fromStdString(helpText(HelpText::NotFound, language))
+                    .arg(QString::fromStdString(htmlManualFileName(language)), shown.join('\n')));
         return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        showBox(QString::fromStdString(helpText(HelpText::NoViewer, language))
+                    .arg(QDir::toNativeSeparators(path)));
 }

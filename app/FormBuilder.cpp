@@ -10,6 +10,7 @@
 #include "controls/FittingScrollArea.h"
 #include "controls/FocusComboBox.h"
 #include "controls/ParamSpinBox.h"
+#include "controls/PathLabel.h"
 #include "controls/ToolIcons.h"
 #include "params/ParamTable.h"
 
@@ -302,7 +303,13 @@ QWidget* buildMonitor() {
     QFont big = box->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
-    addLabel("LabelRpm", "RPM = ---")->setFont(big);
+    // The large type fits the width the panel gives (app/GrowingType), never widens it.
+    auto addBig = [&](const char* name, const QString& text) {
+        auto* l = addLabel(name, text);
+        l->setFont(big);
+        l->setSizePolicy(QSizePolicy::Ignored, l->sizePolicy().verticalPolicy());
+    };
+    addBig("LabelRpm", "RPM = ---");
     makeGauge(box, "CGaugeRpm", 270)->setForeColor(QColor(0xFF, 0x00, 0xFF));
     v->addWidget(box->findChild<TCGauge*>("CGaugeRpm"));
     addLabel("LabelTpsMon", "TP= --- [%]");
@@ -325,7 +332,7 @@ QWidget* buildMonitor() {
     }
     strips->addStretch();
     v->addLayout(strips);
-    addLabel("LabelAdvance", QString::fromUtf8("ADVANCE= --- [°]"))->setFont(big);
+    addBig("LabelAdvance", QString::fromUtf8("ADVANCE= --- [°]"));
     addLabel("LabelLimiter1", "Limiter 1 = --");
     addLabel("LabelTacho_Lambda", "Tacho/Lambda  = --");
     addLabel("LabelBlok1", "Blocking 1 = --");
@@ -435,10 +442,11 @@ void TFormHlav::buildForm() {
     bottom->addWidget(progress, 2);
     bottom->addSpacing(12);
     bottom->addWidget(makeLabel(central, "LabelFile1", "File:"));
-    auto* file = makeLabel(central, "LabelFile2", QString());
-    file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The path elided in the middle to the room left, the whole path in its tool tip.
+    auto* file = new PathLabel(central);
+    file->setObjectName("LabelFile2");
     file->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    bottom->addWidget(file, 1);
+    bottom->addWidget(file, 3); // the path takes most of the room the message leaves
     for (int i = 1; i <= 3; ++i) {
         auto* v = makeLabel(central, qPrintable(QString("LabelVerze%1").arg(i)), QString());
         v->setMinimumWidth(i == 1 ? 110 : 70);

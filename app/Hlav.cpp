@@ -60,8 +60,15 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     setWindowTitle("Programming of Vortan 2 unit");
     buildForm();
     buildMenus();
-    new GrowingType(this, {requiredChild<QLabel>(this, "LabelRpm"),
-                           requiredChild<QLabel>(this, "LabelAdvance")});
+    // The large type fits the widest engine speed and advance a packet can carry.
+    MonitorPacket widest;
+    widest.rpm = 0xFFFF;
+    widest.advance = 0xFF;
+    const MonitorDisplay longest = buildMonitorDisplay(widest, 0, false);
+    new GrowingType(
+        this, {{requiredChild<QLabel>(this, "LabelRpm"), QString::fromStdString(longest.rpm.text)},
+               {requiredChild<QLabel>(this, "LabelAdvance"),
+                QString::fromStdString(longest.advance.text)}});
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);

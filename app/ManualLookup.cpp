@@ -20,7 +20,7 @@ QString vortan::manualFor(int language, const QStringList& folders) {
 
 QString vortan::findManual(const QString& fileName, const QStringList& folders) {
     for (const QString& dir : folders) {
-        const QString path = QDir(dir).absoluteFilePath(fileName);
+        const QString path = QDir::cleanPath(QDir(dir).absoluteFilePath(fileName));
         if (QFileInfo::exists(path))
             return path;
     }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -54,6 +55,8 @@ private slots:
     void helpWithoutManual();
     void helpOpensManualOfLanguage_data();
     void helpOpensManualOfLanguage();
+    void helpWithoutViewerSaysWhere_data();
+    void helpWithoutViewerSaysWhere();
 };
 
 void tst_AppMenus::menuBarOrder() {
@@ -387,6 +390,49 @@ void tst_AppMenus::helpOpensManualOfLanguage() {
     QCOMPARE(sink.urls.size(), 1);
     QCOMPARE(sink.urls.front().toLocalFile(), QDir(dir).absoluteFilePath(file));
     QVERIFY(w.boxes.isEmpty());
+}
+
+// Where no program of the desktop opens the manual (the offscreen platform has none), F1 says so
+// in a box naming the manual's path, in the window's language.
+void tst_AppMenus::helpWithoutViewerSaysWhere_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("opening");
+    QTest::newRow("Czech") << "CESKY"
+                           << "manual_cs.html" << QString::fromUtf8("Příručku nelze");
+    QTest::newRow("English") << "ENGLISH"
+                             << "manual_en.html"
+                             << "The manual cannot";
+    QTest::newRow("German") << "DEUTSCH"
+                            << "manual_de.html"
+                            << "Das Handbuch kann nicht";
+}
+
+void tst_AppMenus::helpWithoutViewerSaysWhere() {
+    QFETCH(QString, argument);
+    QFETCH(QString, file);
+    QFETCH(QString, opening);
+    if (QGuiApplication::platformName() != "offscreen")
+        QSKIP("this platform may open the manual in a real program");
+    const QString installed = QCoreApplication::applicationDirPath() + "/doc";
+    if (QFileInfo::exists(installed))
+        QSKIP("a manual folder is installed beside the tests");
+    ConfigHome home;
+    Window w({argument});
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.w.get()))
+        QSKIP("the window cannot become active on this platform");
+    w.boxes.clear();
+    QTest::keyClick(w.w.get(), Qt::Key_F1);
+    QCOMPARE(w.boxes.size(), 1);
+    const QString box = w.boxes.front();
+    QVERIFY2(box.startsWith(opening), qPrintable(box));
+    const QString path = box.section('\n', -1);
+    QCOMPARE(QFileInfo(path).fileName(), file);
+    QVERIFY(QFileInfo(path).isAbsolute() && QFileInfo::exists(path));
+    QVERIFY(!path.contains("/../"));
+    w->hide();
 }
 
 QTEST_MAIN(tst_AppMenus)

@@ -2,6 +2,7 @@
 
 #include "files/RegularFile.h"
 #include "lang/LogTexts.h"
+#include "lang/ReplayTexts.h"
 #include "monitor/CellTrail.h"
 
 #include <QBoxLayout>
@@ -253,8 +254,16 @@ void ReplayView::updateTexts() {
     }
     QString t = replayTimeText(clock_->position() - clock_->start()) + " / " +
                 replayTimeText(clock_->end() - clock_->start());
-    if (endShown_)
-        t += "\n" + text(LogText::ReplayEnd, language_).arg(log_.rows.size()).arg(log_.skipped);
+    if (log_.outOfOrder > 0)
+        t += "\n" + QString::fromStdString(notInTimeOrderText(language_));
+    if (endShown_) {
+        const auto count = [this](RowCount c, long n) {
+            return QString::fromStdString(rowCountText(c, n, language_));
+        };
+        t += "\n" + text(LogText::ReplayEnd, language_)
+                        .arg(count(RowCount::Rows, static_cast<long>(log_.rows.size())),
+                             count(RowCount::DamagedSkipped, log_.skipped));
+    }
     if (time_->text() != t)
         time_->setText(t);
 }

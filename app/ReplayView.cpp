@@ -1,5 +1,6 @@
 #include "app/ReplayView.h"
 
+#include "app/ElidedLabel.h"
 #include "files/RegularFile.h"
 #include "lang/LogTexts.h"
 #include "lang/ReplayTexts.h"
@@ -55,7 +56,7 @@ void ReplayView::buildPanel() {
     auto* v = new QVBoxLayout(panel_);
     v->setContentsMargins(0, 0, 0, 4);
     v->setSpacing(2);
-    banner_ = new QLabel(panel_);
+    banner_ = new ElidedLabel(panel_);
     banner_->setObjectName("LabelReplay");
     banner_->setAlignment(Qt::AlignCenter);
     banner_->setStyleSheet("background: #1F4E8C; color: white; font-weight: bold; padding: 4px;");
@@ -158,6 +159,7 @@ QString ReplayView::open(const QString& path, int language) {
     log_ = std::move(read);
     clock_ = std::make_unique<ReplayClock>(log_.rows);
     fileName_ = shown;
+    filePath_ = QFileInfo(path).absoluteFilePath();
     shown_ = -1;
     endShown_ = false;
     speed_->setCurrentIndex(0);
@@ -235,8 +237,8 @@ void ReplayView::setLanguage(int language) {
 void ReplayView::updateTexts() {
     if (!panel_)
         return;
-    banner_->setText(QString(kReplayBanner) + QString::fromUtf8(" \u00B7 ") + fileName_);
-    banner_->setToolTip(fileName_);
+    banner_->setTexts(QString(kReplayBanner) + QString::fromUtf8(" \u00B7 "), fileName_);
+    banner_->setToolTip(filePath_);
     back_->setToolTip(text(LogText::StepBack, language_));
     forward_->setToolTip(text(LogText::StepForward, language_));
     speed_->setToolTip(text(LogText::Speed, language_));

@@ -40,6 +40,7 @@ private slots:
     void logThatCannotBeReplayed();
     void oneTimeLogWithoutLivePackets();
     void logOfFewerColumnsRunningBackwards();
+    void longFileNameInTheBanner();
 };
 
 void tst_WindowLog::recordThenReplay() {
@@ -251,6 +252,37 @@ void tst_WindowLog::logOfFewerColumnsRunningBackwards() {
     QVERIFY2(
         b.label("LabelReplayTime")->text().endsWith("End of log: 3 rows, 0 damaged rows skipped"),
         qPrintable(b.label("LabelReplayTime")->text()));
+}
+
+// A long file name keeps the banner's width: its middle gives way, its start and end stay, at
+// every width of the window; the tool tip names the whole path.
+void tst_WindowLog::longFileNameInTheBanner() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    QTemporaryDir dir;
+    const QString name = "2026-12-09 Brno qualifying, second session, map with N2O retard.csv";
+    const QString path = dir.filePath(name);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("time_s,rpm,throttle_pct\n0,3000,20\n1,4000,30\n");
+    }
+    b.w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
+    QVERIFY(b.w->openReplay(path));
+    QLabel* banner = b.label("LabelReplay");
+    QCOMPARE(banner->toolTip(), QFileInfo(path).absoluteFilePath());
+    for (const int width : {b.w->minimumWidth(), 1000, 1400, 2400}) {
+        b.w->resize(width, b.w->height());
+        QCoreApplication::processEvents();
+        const QString shown = banner->text();
+        QVERIFY2(shown.startsWith(QString::fromUtf8("REPLAY \u00B7 2026")) &&
+                     shown.contains(QChar(0x2026)) && shown.endsWith("retard.csv"),
+                 qPrintable(QString("%1 at %2").arg(shown).arg(width)));
+        QVERIFY2(banner->fontMetrics().horizontalAdvance(shown) <= banner->contentsRect().width(),
+                 qPrintable(QString("%1 at %2").arg(shown).arg(width)));
+        QVERIFY(banner->geometry().right() <= banner->parentWidget()->width());
+    }
 }
 
 QTEST_MAIN(tst_WindowLog)

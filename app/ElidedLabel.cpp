@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QFontMetrics>
 
+#include <algorithm>
+
 namespace vortan {
 
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
@@ -18,12 +20,9 @@ void ElidedLabel::setTexts(const QString& head, const QString& tail) {
     updateGeometry();
 }
 
+// No wider than the least it needs: opening a long name does not widen the panel.
 QSize ElidedLabel::sizeHint() const {
-    const QSize whole = QLabel::sizeHint();
-    const QMargins m = contentsMargins();
-    const int width = fontMetrics().horizontalAdvance(head_ + tail_) + m.left() + m.right() +
-                      2 * margin() + 2 * indent();
-    return {std::max(width, minimumSizeHint().width()), whole.height()};
+    return {minimumSizeHint().width(), QLabel::sizeHint().height()};
 }
 
 QSize ElidedLabel::minimumSizeHint() const {

@@ -1,7 +1,8 @@
 #pragma once
 // A label of a head and a tail: the head always whole, the tail elided in the middle when the
 // two do not fit the label's width, so both ends of a long file name stay readable. The label
-// never asks for more width than the head takes, so a long tail cannot widen its panel.
+// asks for no more width than the head and an ellipsis take, so a long tail cannot widen its
+// panel: it takes the width its layout gives.
 
 #include <QLabel>
 #include <QString>

@@ -30,7 +30,8 @@ struct MonitorPacket {
     std::uint8_t n2oActive = 0;
 };
 
-// The values besides engine speed and throttle position, which every packet carries.
+// The values of a packet other than engine speed and throttle position (which every packet and
+// every row of a log has).
 enum class PacketValue : std::uint8_t {
     ThrottleMv,
     Lambda,
@@ -113,8 +114,8 @@ struct MonitorDisplay {
 };
 
 // `limiter2` is the LIMITER2 byte (hundreds of rpm); a 0 never divides. A value `p` does not
-// hold shows "---" in place of its number or state, on the button face, and its gauge stands
-// at 0.
+// hold shows "---" in place of its number or state, never in an alarm or state colour, and its
+// gauge stands at 0.
 MonitorDisplay buildMonitorDisplay(const MonitorPacket& p, int limiter2, bool extendedMonitor,
                                    PacketValues values = {});
 

@@ -690,10 +690,10 @@ void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
         displayPacket(packet);
 }
 
-void TFormHlav::displayPacket(const MonitorPacket& packet) {
+void TFormHlav::displayPacket(const MonitorPacket& packet, PacketValues values) {
     monitor = packet;
     const bool ext = checkExtMonitor_->isChecked();
-    const MonitorDisplay d = buildMonitorDisplay(monitor, image[Byte::LIMITER2], ext);
+    const MonitorDisplay d = buildMonitorDisplay(monitor, image[Byte::LIMITER2], ext, values);
     monitorView_->show(d, checkGas_->isChecked(), !groupPrivera_->isHidden(), ext);
 }
 

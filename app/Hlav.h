@@ -229,7 +229,8 @@ private:
     void logLanguage();
     vortan::RunPlot* runPlot();
     // What an accepted packet shows: the labels and gauges (live, or a replayed row).
-    void displayPacket(const vortan::MonitorPacket& packet);
+    // A replayed row passes the values it holds; a live packet holds them all.
+    void displayPacket(const vortan::MonitorPacket& packet, vortan::PacketValues values = {});
     void connectControls();
     void showBox(const QString& text, const QString& informative = {});
     void tickPortItem();

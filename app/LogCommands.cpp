@@ -33,7 +33,7 @@ void TFormHlav::buildLogViews() {
     replayView_ = std::make_unique<ReplayView>(requiredChild<QWidget>(this, "PanelMonitor"));
     replayView_->onRows = [this](long first, long last) {
         const LogRow& row = replayView_->rows()[static_cast<std::size_t>(last)];
-        displayPacket(row.packet);
+        displayPacket(row.packet, row.values);
         if (logPlot_)
             logPlot_->setCursorTime(row.timeMs);
         mapColouring_->replayRows(replayView_->rows(), first, last, image);

@@ -75,6 +75,11 @@ void LogPlot::setLog(const std::vector<LogRow>* rows) {
         maxOther = std::max<int>(maxOther, int(plotValue(r.packet, PlotChannel::Lambda)));
         maxOther = std::max<int>(maxOther, r.packet.advance);
     }
+    // A value the log has no column for is no line at zero, and no entry in the legend.
+    for (int i = 0; i < 4; ++i)
+        series_[static_cast<std::size_t>(i)]->setVisible(
+            std::any_of(rows_->begin(), rows_->end(),
+                        [i](const LogRow& r) { return hasPlotValue(r, kChannels[i]); }));
     rpm_->setRange(0, (maxRpm + 999) / 1000 * 1000);
     other_->setRange(0, (maxOther + 9) / 10 * 10);
     refill();

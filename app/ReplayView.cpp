@@ -1,7 +1,9 @@
 #include "app/ReplayView.h"
 
+#include "app/ElidedLabel.h"
 #include "files/RegularFile.h"
 #include "lang/LogTexts.h"
+#include "lang/ReplayTexts.h"
 #include "monitor/CellTrail.h"
 
 #include <QBoxLayout>
@@ -54,7 +56,7 @@ void ReplayView::buildPanel() {
     auto* v = new QVBoxLayout(panel_);
     v->setContentsMargins(0, 0, 0, 4);
     v->setSpacing(2);
-    banner_ = new QLabel(panel_);
+    banner_ = new ElidedLabel(panel_);
     banner_->setObjectName("LabelReplay");
     banner_->setAlignment(Qt::AlignCenter);
     banner_->setStyleSheet("background: #1F4E8C; color: white; font-weight: bold; padding: 4px;");
@@ -157,6 +159,7 @@ QString ReplayView::open(const QString& path, int language) {
     log_ = std::move(read);
     clock_ = std::make_unique<ReplayClock>(log_.rows);
     fileName_ = shown;
+    filePath_ = QFileInfo(path).absoluteFilePath();
     shown_ = -1;
     endShown_ = false;
     speed_->setCurrentIndex(0);
@@ -234,8 +237,8 @@ void ReplayView::setLanguage(int language) {
 void ReplayView::updateTexts() {
     if (!panel_)
         return;
-    banner_->setText(QString(kReplayBanner) + QString::fromUtf8(" \u00B7 ") + fileName_);
-    banner_->setToolTip(fileName_);
+    banner_->setTexts(QString(kReplayBanner) + QString::fromUtf8(" \u00B7 "), fileName_);
+    banner_->setToolTip(filePath_);
     back_->setToolTip(text(LogText::StepBack, language_));
     forward_->setToolTip(text(LogText::StepForward, language_));
     speed_->setToolTip(text(LogText::Speed, language_));
@@ -253,8 +256,16 @@ void ReplayView::updateTexts() {
     }
     QString t = replayTimeText(clock_->position() - clock_->start()) + " / " +
                 replayTimeText(clock_->end() - clock_->start());
-    if (endShown_)
-        t += "\n" + text(LogText::ReplayEnd, language_).arg(log_.rows.size()).arg(log_.skipped);
+    if (log_.outOfOrder > 0)
+        t += "\n" + QString::fromStdString(notInTimeOrderText(language_));
+    if (endShown_) {
+        const auto count = [this](RowCount c, long n) {
+            return QString::fromStdString(rowCountText(c, n, language_));
+        };
+        t += "\n" + text(LogText::ReplayEnd, language_)
+                        .arg(count(RowCount::Rows, static_cast<long>(log_.rows.size())),
+                             count(RowCount::DamagedSkipped, log_.skipped));
+    }
     if (time_->text() != t)
         time_->setText(t);
 }

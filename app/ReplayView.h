@@ -22,6 +22,8 @@ class QWidget;
 
 namespace vortan {
 
+class ElidedLabel;
+
 class ReplayView : public QObject {
     Q_OBJECT
 public:
@@ -62,10 +64,11 @@ private:
     bool endShown_ = false;
     int language_ = 1;
     QString fileName_;
+    QString filePath_; // the banner's tool tip
     QWidget* monitorPanel_;
     // Made by buildPanel() with the first replay.
     QWidget* panel_ = nullptr;
-    QLabel* banner_ = nullptr;
+    ElidedLabel* banner_ = nullptr;
     QToolButton* back_ = nullptr;
     QToolButton* play_ = nullptr;
     QToolButton* forward_ = nullptr;

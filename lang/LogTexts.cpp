@@ -41,9 +41,7 @@ Triple logTriple(LogText t) {
         return {"Log nemá žádný použitelný řádek.", "The log has no usable row.",
                 "Das Log hat keine brauchbare Zeile."};
     case LogText::ReplayEnd:
-        return {"Konec logu: %1 řádků, %2 poškozených vynecháno",
-                "End of log: %1 rows, %2 damaged rows skipped",
-                "Ende des Logs: %1 Zeilen, %2 beschädigte übersprungen"};
+        return {"Konec logu: %1, %2", "End of log: %1, %2", "Ende des Logs: %1, %2"};
     case LogText::Play:
         return {"Přehrát", "Play", "Abspielen"};
     case LogText::Pause:

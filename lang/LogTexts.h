@@ -19,7 +19,7 @@ enum class LogText {
     Binary,
     MissingColumns, // %1 the columns
     NoRows,
-    ReplayEnd, // %1 rows shown, %2 damaged rows skipped
+    ReplayEnd, // %1 the rows shown, %2 the damaged rows skipped (rowCountText)
     Play,      // tool tip of the play/pause button
     Pause,
     StepBack,

@@ -1,5 +1,6 @@
 #include "monitor/LogCsv.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -65,6 +66,11 @@ constexpr std::array<const char*, ColumnCount> kNames = {"time_s",
                                                          "map_col",
                                                          "below_map",
                                                          "servo_col"};
+
+// The optional columns up to n2o stand in the order of the values a packet holds.
+static_assert(N2o - ThrottleMv + 1 == static_cast<int>(PacketValue::Count) &&
+              Test1 - ThrottleMv == static_cast<int>(PacketValue::Test1) &&
+              ServoOk - ThrottleMv == static_cast<int>(PacketValue::ServoOk));
 
 // The largest value each column may hold; larger is a damaged row.
 constexpr std::int64_t kMaxMs = 0x7FFFFFFF;
@@ -234,10 +240,12 @@ private:
             if (column >= 0 && column < MapRow && (required || !emptyField())) {
                 std::int64_t v = 0;
                 if (fieldOverflow_ || !parseNumber(field_, fieldLength_, column == TimeS ? 1000 : 1,
-                                                   maxOf(column), separator_ != ',', v))
+                                                   maxOf(column), separator_ != ',', v)) {
                     damaged_ = true;
-                else
+                } else {
                     values_[static_cast<std::size_t>(column)] = v;
+                    present_[static_cast<std::size_t>(column)] = true;
+                }
             } // an empty optional field reads as 0, as a missing optional column does
         }
         ++fieldCount_;
@@ -257,6 +265,7 @@ private:
         fieldCount_ = 0;
         damaged_ = false;
         values_.fill(0);
+        present_.fill(false);
         rowHadText_ = false;
     }
 
@@ -290,10 +299,8 @@ private:
         const auto v = [this](int c) { return values_[static_cast<std::size_t>(c)]; };
         LogRow row;
         row.timeMs = static_cast<std::int32_t>(v(TimeS));
-        if (!r_.rows.empty() && row.timeMs < r_.rows.back().timeMs) {
-            ++r_.skipped;
-            return;
-        }
+        if (!r_.rows.empty() && row.timeMs < r_.rows.back().timeMs)
+            ++r_.outOfOrder;
         MonitorPacket& p = row.packet;
         p.rpm = static_cast<std::uint16_t>(v(Rpm));
         p.tpsPercent = static_cast<std::uint8_t>(v(ThrottlePct));
@@ -315,6 +322,10 @@ private:
         p.clutchMaster = flag(Clutch);
         p.tachoSelected = flag(Tacho);
         p.n2oActive = flag(N2o);
+        row.values = PacketValues::none();
+        for (int c = ThrottleMv; c <= N2o; ++c)
+            if (present_[static_cast<std::size_t>(c)])
+                row.values.add(static_cast<PacketValue>(c - ThrottleMv));
         r_.rows.push_back(row);
     }
 
@@ -325,6 +336,10 @@ private:
             r_.error = LogError::Empty;
         else if (r_.rows.empty())
             r_.error = LogError::NoRows;
+        // Rows of equal time keep the order of the file.
+        if (r_.outOfOrder > 0)
+            std::stable_sort(r_.rows.begin(), r_.rows.end(),
+                             [](const LogRow& a, const LogRow& b) { return a.timeMs < b.timeMs; });
     }
 
     LogReadResult& r_;
@@ -333,6 +348,7 @@ private:
     std::vector<std::int8_t> columnOf_; // per header column: a Column, or -1 when unknown
     std::array<bool, ColumnCount> seen_{};
     std::array<std::int64_t, ColumnCount> values_{};
+    std::array<bool, ColumnCount> present_{}; // the row's field held a value
     char field_[kFieldMax] = {};
     std::size_t fieldLength_ = 0; // gathered
     std::size_t fieldChars_ = 0;  // seen

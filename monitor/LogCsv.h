@@ -24,6 +24,7 @@ std::string logLine(std::int64_t timeMs, const MonitorPacket& p, const MapCursor
 struct LogRow {
     std::int32_t timeMs = 0;
     MonitorPacket packet;
+    PacketValues values; // those with a field in the row; the others read as 0
 };
 
 enum class LogError {
@@ -37,16 +38,17 @@ enum class LogError {
 struct LogReadResult {
     LogError error = LogError::None;
     std::vector<LogRow> rows; // in time order
-    int skipped = 0;          // damaged rows, and rows earlier than the one before
+    int skipped = 0;          // damaged rows
+    int outOfOrder = 0;       // rows earlier than the row before them in the file
     std::string missing;      // the missing required columns, comma-separated
 };
 
 // Reads a whole log. Any column order; unknown columns are ignored; a missing optional column,
-// or an empty optional field, reads as 0. Fields are separated by commas, or by semicolons or
-// tabs when the header line has no comma (as spreadsheets write in locales with a decimal
-// comma); with those, a comma is also a decimal mark. A row with too few fields, a word or a
-// number out of range where a number belongs, or a time before the previous row's is skipped
-// and counted.
+// or an empty optional field, reads as 0 and is left out of the row's values. Fields are separated
+// by commas, or by semicolons or tabs when the header line has no comma (as spreadsheets write in
+// locales with a decimal comma); with those, a comma is also a decimal mark. A row with too few
+// fields, or a word or a number out of range where a number belongs, is skipped and counted. Rows
+// that are not in time order are counted and sorted by time.
 LogReadResult readLog(const char* data, std::size_t size);
 
 // The smallest raw reading that converts to `millivolts` (0..5000).

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 namespace vortan {
 
@@ -50,6 +51,22 @@ template <typename... Args> std::string format(const char* fmt, Args... args) {
 
 LabelView onOff(const char* on, const char* off, bool state, LabelColour onColour) {
     return {state ? on : off, state ? onColour : LabelColour::ButtonFace};
+}
+
+// What stands for a value the packet does not hold.
+constexpr const char* kNoValue = "---";
+
+// The number, or "---" when the packet does not hold it.
+std::string number(const PacketValues& values, PacketValue v, int n) {
+    return values.has(v) ? std::to_string(n) : kNoValue;
+}
+
+// An on/off state, or "<name> = ---" on the button face when the packet does not hold it.
+LabelView state(const PacketValues& values, PacketValue v, const char* name, const char* on,
+                const char* off, bool set, LabelColour onColour) {
+    if (!values.has(v))
+        return {std::string(name) + " = " + kNoValue, LabelColour::ButtonFace};
+    return onOff(on, off, set, onColour);
 }
 
 } // namespace
@@ -120,7 +137,9 @@ Frame encodeMonitorPacket(const MonitorPacket& p) {
     return makeFrame(Command::MonitorReply, frame + 1);
 }
 
-MonitorDisplay buildMonitorDisplay(const MonitorPacket& p, int limiter2, bool extendedMonitor) {
+MonitorDisplay buildMonitorDisplay(const MonitorPacket& p, int limiter2, bool extendedMonitor,
+                                   PacketValues values) {
+    using V = PacketValue;
     MonitorDisplay d;
     const int rpm = p.rpm;
     const int tps = p.tpsPercent;
@@ -132,41 +151,59 @@ MonitorDisplay buildMonitorDisplay(const MonitorPacket& p, int limiter2, bool ex
                                  : LabelColour::ButtonFace;
     d.rpmGauge = rpm / (limiter2 > 0 ? limiter2 : kMinLimiter2);
 
-    d.lambdaMv = static_cast<std::uint16_t>(rawToMillivolts(p.lambdaRaw));
-    d.lambda.text = format("LAMBDA = %d [mV]", static_cast<int>(d.lambdaMv));
-    d.lambdaGauge = lambdaGauge(d.lambdaMv);
+    const bool lambda = values.has(V::Lambda);
+    d.lambdaMv = lambda ? static_cast<std::uint16_t>(rawToMillivolts(p.lambdaRaw)) : 0;
+    d.lambda.text = format("LAMBDA = %s [mV]", number(values, V::Lambda, d.lambdaMv).c_str());
+    d.lambdaGauge = lambda ? lambdaGauge(d.lambdaMv) : 0;
 
-    d.tpsMv = static_cast<std::uint16_t>(rawToMillivolts(p.tpsRaw));
-    const int tpsMv = d.tpsMv;
+    d.tpsMv = values.has(V::ThrottleMv) ? static_cast<std::uint16_t>(rawToMillivolts(p.tpsRaw)) : 0;
+    const std::string tpsMv = number(values, V::ThrottleMv, d.tpsMv);
     d.tpsGauge = tpsError ? 0 : tps;
     if (tpsError)
-        d.tps.text = format("TP=error = %d [mV]", tpsMv);
+        d.tps.text = format("TP=error = %s [mV]", tpsMv.c_str());
     else if (extendedMonitor)
-        d.tps.text = format("TP= %d [%%]= %d [mV]", tps, tpsMv);
+        d.tps.text = format("TP= %d [%%]= %s [mV]", tps, tpsMv.c_str());
     else
         d.tps.text = format("TP= %d [%%]", tps);
     d.tps.colour = tpsError ? LabelColour::Red : LabelColour::ButtonFace;
 
-    const LabelColour servo = p.servoOk ? LabelColour::ButtonFace : LabelColour::Red;
-    d.servoDesired = {format("Servo desired= %d [mV]", rawToMillivolts(p.servoDesiredRaw)), servo};
-    d.servoMeasured = {format("Servo measured= %d [mV]", rawToMillivolts(p.servoMeasuredRaw)),
-                       servo};
+    // Without the servo's own report there is no fault to show.
+    const LabelColour servo =
+        p.servoOk || !values.has(V::ServoOk) ? LabelColour::ButtonFace : LabelColour::Red;
+    d.servoDesired = {
+        format("Servo desired= %s [mV]",
+               number(values, V::ServoDesired, rawToMillivolts(p.servoDesiredRaw)).c_str()),
+        servo};
+    d.servoMeasured = {
+        format("Servo measured= %s [mV]",
+               number(values, V::ServoMeasured, rawToMillivolts(p.servoMeasuredRaw)).c_str()),
+        servo};
 
-    d.blocking1 = onOff("Blocking1 = ON", "Blocking1 = OFF", p.blocking1, LabelColour::Red);
-    d.blocking2 = onOff("Blocking2 = ON", "Blocking2 = OFF", p.blocking2, LabelColour::Red);
-    d.clutch =
-        onOff("Clutch master = ON", "Clutch master = OFF", p.clutchMaster, LabelColour::Lime);
-    d.limiter =
-        onOff("Start Limiter = ON", "Start limiter = OFF", p.startLimiter, LabelColour::White);
-    d.tacho = p.tachoSelected ? LabelView{"Tacho/Lambda = Tacho", LabelColour::ButtonFace}
-                              : LabelView{"Tacho/Lambda = Lambda", LabelColour::Fuchsia};
-    d.n2o = onOff("Activation N2O = ON", "Activation N2O = OFF", p.n2oActive, LabelColour::Lime);
+    d.blocking1 = state(values, V::Blocking1, "Blocking1", "Blocking1 = ON", "Blocking1 = OFF",
+                        p.blocking1, LabelColour::Red);
+    d.blocking2 = state(values, V::Blocking2, "Blocking2", "Blocking2 = ON", "Blocking2 = OFF",
+                        p.blocking2, LabelColour::Red);
+    d.clutch = state(values, V::Clutch, "Clutch master", "Clutch master = ON",
+                     "Clutch master = OFF", p.clutchMaster, LabelColour::Lime);
+    d.limiter = state(values, V::StartLimiter, "Start limiter", "Start Limiter = ON",
+                      "Start limiter = OFF", p.startLimiter, LabelColour::White);
+    if (!values.has(V::Tacho))
+        d.tacho = {std::string("Tacho/Lambda = ") + kNoValue, LabelColour::ButtonFace};
+    else
+        d.tacho = p.tachoSelected ? LabelView{"Tacho/Lambda = Tacho", LabelColour::ButtonFace}
+                                  : LabelView{"Tacho/Lambda = Lambda", LabelColour::Fuchsia};
+    d.n2o = state(values, V::N2o, "Activation N2O", "Activation N2O = ON", "Activation N2O = OFF",
+                  p.n2oActive, LabelColour::Lime);
 
-    d.advance.text = format("ADVANCE = %d [\xC2\xB0]", static_cast<int>(p.advance));
-    d.programmings.text = format("Number of Programing= %d ", static_cast<int>(p.programmings));
-    for (int i = 0; i < 8; ++i)
+    d.advance.text =
+        format("ADVANCE = %s [\xC2\xB0]", number(values, V::Advance, p.advance).c_str());
+    d.programmings.text = format("Number of Programing= %s ",
+                                 number(values, V::Programmings, p.programmings).c_str());
+    for (int i = 0; i < 8; ++i) {
+        const int value = p.test[static_cast<std::size_t>(i)];
         d.test[static_cast<std::size_t>(i)].text =
-            format("Test%d = %d ", i + 1, static_cast<int>(p.test[static_cast<std::size_t>(i)]));
+            format("Test%d = %s ", i + 1, number(values, testValue(i), value).c_str());
+    }
     return d;
 }
 

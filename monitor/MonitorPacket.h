@@ -30,6 +30,50 @@ struct MonitorPacket {
     std::uint8_t n2oActive = 0;
 };
 
+// The values of a packet other than engine speed and throttle position (which every packet and
+// every row of a log has).
+enum class PacketValue : std::uint8_t {
+    ThrottleMv,
+    Lambda,
+    Advance,
+    ServoDesired,
+    ServoMeasured,
+    Programmings,
+    Test1, // .. Test8: Test1 + i
+    StartLimiter = Test1 + 8,
+    RpmRed,
+    RpmYellow,
+    Blocking1,
+    Blocking2,
+    ServoOk,
+    Clutch,
+    Tacho,
+    N2o,
+    Count
+};
+
+inline PacketValue testValue(int i) {
+    return static_cast<PacketValue>(static_cast<int>(PacketValue::Test1) + i);
+}
+
+// Which of those a packet holds: a live packet all of them; a row read back from a log only
+// those with a field in it, so that a column the log lacks is not taken for a real zero.
+class PacketValues {
+public:
+    PacketValues() = default; // all of them
+    static PacketValues none() {
+        PacketValues v;
+        v.bits_ = 0;
+        return v;
+    }
+    bool has(PacketValue v) const { return (bits_ >> static_cast<int>(v) & 1u) != 0; }
+    void add(PacketValue v) { bits_ |= 1u << static_cast<int>(v); }
+    bool operator==(const PacketValues& o) const { return bits_ == o.bits_; }
+
+private:
+    std::uint32_t bits_ = (1u << static_cast<int>(PacketValue::Count)) - 1;
+};
+
 // raw * 5000 / 8184 in signed 32-bit arithmetic, truncated.
 int rawToMillivolts(int raw);
 
@@ -69,8 +113,11 @@ struct MonitorDisplay {
     std::array<LabelView, 8> test; // LabelTest1..8
 };
 
-// `limiter2` is the LIMITER2 byte (hundreds of rpm); a 0 never divides.
-MonitorDisplay buildMonitorDisplay(const MonitorPacket& p, int limiter2, bool extendedMonitor);
+// `limiter2` is the LIMITER2 byte (hundreds of rpm); a 0 never divides. A value `p` does not
+// hold shows "---" in place of its number or state, never in an alarm or state colour, and its
+// gauge stands at 0.
+MonitorDisplay buildMonitorDisplay(const MonitorPacket& p, int limiter2, bool extendedMonitor,
+                                   PacketValues values = {});
 
 // Lambda gauge: 0 below 400 mV, 100 above 1000 mV, else (mV - 400) / 6.
 int lambdaGauge(int millivolts);

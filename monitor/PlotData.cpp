@@ -18,6 +18,19 @@ double plotValue(const MonitorPacket& p, PlotChannel channel) {
     return 0;
 }
 
+bool hasPlotValue(const LogRow& row, PlotChannel channel) {
+    switch (channel) {
+    case PlotChannel::Rpm:
+    case PlotChannel::Throttle:
+        return true; // every row has them
+    case PlotChannel::Advance:
+        return row.values.has(PacketValue::Advance);
+    case PlotChannel::Lambda:
+        return row.values.has(PacketValue::Lambda);
+    }
+    return false;
+}
+
 std::vector<PlotPoint> thinnedSeries(const std::vector<LogRow>& rows, PlotChannel channel,
                                      std::int64_t fromMs, std::int64_t toMs, int slices) {
     std::vector<PlotPoint> out;
@@ -36,24 +49,26 @@ std::vector<PlotPoint> thinnedSeries(const std::vector<LogRow>& rows, PlotChanne
     auto it = first;
     for (int s = 0; s < slices && it != last; ++s) {
         const std::int64_t sliceEnd = fromMs + span * (s + 1) / slices;
-        auto low = it;
-        auto high = it;
+        auto low = last;
+        auto high = last;
         auto end = it;
         for (; end != last && end->timeMs < sliceEnd; ++end) {
-            if (plotValue(end->packet, channel) < plotValue(low->packet, channel))
+            if (!hasPlotValue(*end, channel))
+                continue;
+            if (low == last || plotValue(end->packet, channel) < plotValue(low->packet, channel))
                 low = end;
-            if (plotValue(end->packet, channel) > plotValue(high->packet, channel))
+            if (high == last || plotValue(end->packet, channel) > plotValue(high->packet, channel))
                 high = end;
         }
-        if (end == it)
-            continue;
+        it = end;
+        if (low == last)
+            continue; // no row of the slice holds the value
         // The two in their order of time; one point when they are the same row.
         const auto a = low < high ? low : high;
         const auto b = low < high ? high : low;
         out.push_back(at(*a));
         if (a != b)
             out.push_back(at(*b));
-        it = end;
     }
     return out;
 }

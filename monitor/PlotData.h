@@ -15,12 +15,16 @@ enum class PlotChannel { Rpm, Throttle, Advance, Lambda };
 // The value drawn: rpm, throttle % (0 for a sensor error), advance °, lambda in 10 mV.
 double plotValue(const MonitorPacket& p, PlotChannel channel);
 
+// Whether the row holds the channel's value; a row that lacks it draws no point.
+bool hasPlotValue(const LogRow& row, PlotChannel channel);
+
 struct PlotPoint {
     double seconds; // since the first row
     double value;
 };
 
-// The rows between `fromMs` and `toMs` (log time) in at most 2 * `slices` points, in time order.
+// The rows between `fromMs` and `toMs` (log time) that hold the channel's value, in at most
+// 2 * `slices` points, in time order.
 std::vector<PlotPoint> thinnedSeries(const std::vector<LogRow>& rows, PlotChannel channel,
                                      std::int64_t fromMs, std::int64_t toMs, int slices);
 

@@ -39,15 +39,6 @@ void put16(Frame& f, int offset, int value) {
     f[static_cast<std::size_t>(offset) + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 
-// Largest index whose axis point (in 100 rpm) lies at or below `rpm`, -1 below the axis.
-int axisColumn(const DeviceImage& image, int axis, int rpm) {
-    int column = -1;
-    for (int c = 0; c < kAxisPoints; ++c)
-        if (rpm >= image[axis + c] * 100)
-            column = c;
-    return column;
-}
-
 void fillIdentification(DeviceImage& image) {
     const char name[] = "VRT";
     std::memcpy(image.page(0), name, 3);
@@ -472,21 +463,25 @@ int SimUnit::throttlePercent() const {
     return tps;
 }
 
+// The unit works in the cell the program marks: the same nearest-point rule, the full-throttle
+// row while the throttle map is off.
+MapCursor SimUnit::cellInUse() const {
+    const int tps = throttlePercent();
+    return computeMapCursor(static_cast<std::uint16_t>(engineRpm()), static_cast<std::uint8_t>(tps),
+                            image_);
+}
+
 int SimUnit::servoDesiredMillivolts() const {
-    const int column = std::max(0, axisColumn(image_, Byte::RPM_PRIV, engineRpm()));
-    return image_[Byte::NAP_PRIV + column] * 20;
+    return image_[Byte::NAP_PRIV + cellInUse().servoColumn] * 20;
 }
 
 Frame SimUnit::buildMonitorLocked() const {
     const long t = step_;
     const int rpm = engineRpm();
     const int tps = throttlePercent();
-    int row = 0;
-    for (int r = 0; r < kMapRows; ++r)
-        if (std::min(tps, 100) >= kThrottleAxis[static_cast<std::size_t>(r)])
-            row = r;
-    const int column = axisColumn(image_, Byte::RPM_ADV, rpm);
-    const int advance = column < 0 ? image_[Byte::BASE_ADV] : image_.map(row, column);
+    const MapCursor cell = cellInUse();
+    const int column = cell.column;
+    const int advance = cell.belowMap ? image_[Byte::BASE_ADV] : image_.map(cell.row, cell.column);
     const int lambdaMv = 100 + static_cast<int>(t * 37 % 800);
     const int tpsMv = 500 + std::min(tps, 110) * 40;
     const int servoDesired = servoDesiredMillivolts();

@@ -4,6 +4,7 @@
 // image and a small engine model, and can be told to misbehave.
 
 #include "link/Frame.h"
+#include "monitor/MapCursor.h"
 #include "params/DeviceImage.h"
 
 #include <array>
@@ -114,6 +115,7 @@ private:
     int serviceInputLocked();
     int engineRpm() const;
     int throttlePercent() const;
+    MapCursor cellInUse() const;
     int servoDesiredMillivolts() const;
     void handleFrame(const std::uint8_t* frame);
     void queueReply(const Frame& reply);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QChartView>
 #include <QFile>
+#include <QLineSeries>
 #include <QSlider>
 #include <QStatusBar>
 #include <QToolButton>
@@ -38,6 +39,8 @@ private slots:
     void logThatCannotBeReplayed_data();
     void logThatCannotBeReplayed();
     void oneTimeLogWithoutLivePackets();
+    void logOfFewerColumnsRunningBackwards();
+    void longFileNameInTheBanner();
 };
 
 void tst_WindowLog::recordThenReplay() {
@@ -115,7 +118,7 @@ void tst_WindowLog::recordThenReplay() {
     QCOMPARE(b.label("LabelRpm")->text(), rpmText(log.rows.back().packet.rpm));
     QVERIFY2(b.label("LabelReplayTime")
                  ->text()
-                 .contains(QString("End of log: %1 rows, 1 damaged rows skipped").arg(lines)),
+                 .contains(QString("End of log: %1 rows, 1 damaged row skipped").arg(lines)),
              qPrintable(b.label("LabelReplayTime")->text()));
 
     QTest::mouseClick(b.find<QToolButton>("ButtonReplayClose"), Qt::LeftButton);
@@ -206,6 +209,80 @@ void tst_WindowLog::oneTimeLogWithoutLivePackets() {
     QTest::mouseClick(b.find<QToolButton>("ButtonReplayClose"), Qt::LeftButton);
     QCOMPARE(int(b.w->monitor.rpm), 0);
     QVERIFY(!b.label("LabelRpm")->text().contains("9100"));
+}
+
+// A log of another program: its rows run backwards in time and it has no advance, servo or
+// test columns. It plays sorted and says so; what it lacks shows "---" and draws no line.
+void tst_WindowLog::logOfFewerColumnsRunningBackwards() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("other.csv");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("time_s,rpm,throttle_pct,lambda_mv\n3,5000,40,800\n2,4000,30,700\n1,3000,20,600\n");
+    }
+    QVERIFY(b.w->openReplay(path));
+    QCOMPARE(b.label("LabelRpm")->text(), rpmText(3000));
+    QCOMPARE(b.label("LabelLambda")->text(), QString("LAMBDA = 600 [mV]"));
+    QCOMPARE(b.label("LabelAdvance")->text(), QString::fromUtf8("ADVANCE = --- [\u00B0]"));
+    QCOMPARE(b.label("LabelTest1")->text(), QString("Test1 = --- "));
+    QCOMPARE(b.label("LabelPriveraPoz")->text(), QString("Servo desired= --- [mV]"));
+    QVERIFY(b.label("LabelPriveraPoz")->palette().color(QPalette::Window) != kRed);
+    const QString note("The log's rows are not in time order: they play sorted by time.");
+    QVERIFY2(b.label("LabelReplayTime")->text().contains(note),
+             qPrintable(b.label("LabelReplayTime")->text()));
+
+    auto* plot = b.find<QChartView>("ChartLog");
+    QVERIFY(plot);
+    int drawn = 0;
+    for (QAbstractSeries* s : plot->chart()->series()) {
+        auto* line = qobject_cast<QLineSeries*>(s);
+        if (line->name() == QString::fromUtf8("Advance [\u00B0]"))
+            QVERIFY(line->count() == 0 && !line->isVisible());
+        if (line->name() == "Lambda [10 mV]")
+            QVERIFY(line->count() > 0 && line->isVisible());
+        drawn += line->name() == "Lambda [10 mV]" || line->name().startsWith("Advance");
+    }
+    QCOMPARE(drawn, 2);
+
+    QTest::keyClick(b.find<QSlider>("SliderReplay"), Qt::Key_End);
+    QCOMPARE(b.label("LabelRpm")->text(), rpmText(5000));
+    QVERIFY2(
+        b.label("LabelReplayTime")->text().endsWith("End of log: 3 rows, 0 damaged rows skipped"),
+        qPrintable(b.label("LabelReplayTime")->text()));
+}
+
+// A long file name keeps the banner's width: its middle gives way, its start and end stay, at
+// every width of the window; the tool tip names the whole path.
+void tst_WindowLog::longFileNameInTheBanner() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    QTemporaryDir dir;
+    const QString name = "2026-12-09 Brno qualifying, second session, map with N2O retard.csv";
+    const QString path = dir.filePath(name);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("time_s,rpm,throttle_pct\n0,3000,20\n1,4000,30\n");
+    }
+    b.w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
+    QVERIFY(b.w->openReplay(path));
+    QLabel* banner = b.label("LabelReplay");
+    QCOMPARE(banner->toolTip(), QFileInfo(path).absoluteFilePath());
+    for (const int width : {b.w->minimumWidth(), 1000, 1400, 2400}) {
+        b.w->resize(width, b.w->height());
+        QCoreApplication::processEvents();
+        const QString shown = banner->text();
+        QVERIFY2(shown.startsWith(QString::fromUtf8("REPLAY \u00B7 2026")) &&
+                     shown.contains(QChar(0x2026)) && shown.endsWith("retard.csv"),
+                 qPrintable(QString("%1 at %2").arg(shown).arg(width)));
+        QVERIFY2(banner->fontMetrics().horizontalAdvance(shown) <= banner->contentsRect().width(),
+                 qPrintable(QString("%1 at %2").arg(shown).arg(width)));
+        QVERIFY(banner->geometry().right() <= banner->parentWidget()->width());
+    }
 }
 
 QTEST_MAIN(tst_WindowLog)

@@ -1,5 +1,7 @@
 // The simulated unit's engine model, identification page and near-miss switches.
 
+#include "monitor/MapCursor.h"
+#include "monitor/MonitorPacket.h"
 #include "sim/SimUnit.h"
 
 #include <QDeadlineTimer>
@@ -56,6 +58,8 @@ class tst_SimUnit : public QObject {
 private slots:
     void identification();
     void monitorModel();
+    void workingCellIsTheMarkedCell_data();
+    void workingCellIsTheMarkedCell();
     void switchesReachPage0();
     void scheduledVanish();
     void nearMisses_data();
@@ -95,16 +99,6 @@ void tst_SimUnit::monitorModel() {
         inside |= rpm >= first && rpm <= last;
         above |= rpm > last;
         sensorError |= tps > 100;
-        // The advance comes from the map cell of the current speed and throttle.
-        int column = -1;
-        for (int c = 0; c < 10; ++c)
-            if (rpm >= im[Byte::RPM_ADV + c] * 100)
-                column = c;
-        int row = 0;
-        for (int r = 0; r < 10; ++r)
-            if (std::min(tps, 100) >= kThrottleAxis[r])
-                row = r;
-        QCOMPARE(int(f[30]), column < 0 ? int(im[Byte::BASE_ADV]) : int(im.map(row, column)));
         if (word(f, 7) != word(f, 9))
             ++servoLagging;
         if (lastBlok1 >= 0 && lastBlok1 != f[33])
@@ -116,6 +110,40 @@ void tst_SimUnit::monitorModel() {
     QVERIFY(sensorError);
     QVERIFY(flagsToggled);
     QVERIFY(servoLagging > 0);
+}
+
+void tst_SimUnit::workingCellIsTheMarkedCell_data() {
+    QTest::addColumn<bool>("throttleMap");
+    QTest::newRow("throttle map off: the full-throttle row") << false;
+    QTest::newRow("throttle map on: the throttle's row") << true;
+}
+
+// The advance and the desired servo voltage come from the cell and the servo column the
+// program marks for the packet's speed and throttle.
+void tst_SimUnit::workingCellIsTheMarkedCell() {
+    QFETCH(bool, throttleMap);
+    SimUnit sim;
+    DeviceImage im = sim.image();
+    im[Byte::TPS_MAPA] = throttleMap;
+    im[Byte::BASE_ADV] = 200; // no cell holds it
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 10; ++c)
+            im.map(r, c) = static_cast<std::uint8_t>(10 * r + c); // every cell its own
+    for (int i = 0; i < 10; ++i)
+        im[Byte::NAP_PRIV + i] = static_cast<std::uint8_t>(20 + 20 * i);
+    sim.setImage(im);
+    QSet<int> rows;
+    for (int step = 0; step < 1200; ++step) {
+        sim.pump();
+        const Frame f = sim.monitorFrame();
+        const MapCursor cell = computeMapCursor(word(f, 1), f[29], im);
+        rows << cell.row;
+        const int advance = cell.belowMap ? 200 : im.map(cell.row, cell.column);
+        QCOMPARE(int(f[30]), advance);
+        const int servoMv = im[Byte::NAP_PRIV + cell.servoColumn] * 20;
+        QVERIFY(std::abs(rawToMillivolts(word(f, 9)) - servoMv) <= 1);
+    }
+    QCOMPARE(rows.size(), throttleMap ? 10 : 1);
 }
 
 void tst_SimUnit::switchesReachPage0() {

@@ -52,6 +52,10 @@ private slots:
     void roundTrip();
     void read_data();
     void read();
+    void valuesHeld_data();
+    void valuesHeld();
+    void timeOrder_data();
+    void timeOrder();
     void hugeInput();
 };
 
@@ -136,8 +140,6 @@ void tst_LogCsv::read_data() {
         "time_s,rpm,throttle_pct\n0,1000,5\n1,abc,5\n2,1000\n3,70000,5\n-4,1,1\n5,1,1,9\n"
         "6,\"1,5\",3\n7,2000,5",
         LogError::None, 3, 5, 2000);
-    row("rows out of time order", "time_s,rpm,throttle_pct\n1,1000,5\n0.5,2000,5\n2,3000,5\n",
-        LogError::None, 2, 1, 3000);
     row("only damaged rows", "time_s,rpm,throttle_pct\nx,y,z\n", LogError::NoRows, 0, 1, 0);
     row("spreadsheet in a decimal-comma locale: semicolons, empty optional field",
         "time_s;rpm;throttle_pct;lambda_mv\r\n0,05;3000;20;\r\n\"1,5\";3100;21;450\r\n",
@@ -159,6 +161,73 @@ void tst_LogCsv::read() {
     QCOMPARE(r.skipped, skipped);
     if (rows > 0)
         QCOMPARE(int(r.rows.back().packet.rpm), lastRpm);
+}
+
+void tst_LogCsv::valuesHeld_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QList<int>>("held"); // PacketValues of the first row
+    QList<int> all;
+    for (int v = 0; v < int(PacketValue::Count); ++v)
+        all << v;
+    const std::string own = logHeader() + logLine(0, MonitorPacket{}, MapCursor{});
+    QTest::newRow("own log, all zero") << QByteArray::fromStdString(own) << all;
+    QTest::newRow("required columns only")
+        << QByteArray("time_s,rpm,throttle_pct\n0,1000,5\n") << QList<int>{};
+    QTest::newRow("a zero is a value, an empty field none")
+        << QByteArray("time_s,rpm,throttle_pct,advance_deg,lambda_mv,test3,servo_ok\n"
+                      "0,1000,5,0,,4, \n")
+        << QList<int>{int(PacketValue::Advance), int(testValue(2))};
+    QTest::newRow("flags") << QByteArray(
+                                  "tacho,time_s,rpm,throttle_pct,n2o,clutch\n1,0,1000,5,0,\n")
+                           << QList<int>{int(PacketValue::Tacho), int(PacketValue::N2o)};
+}
+
+// A row holds the values its fields give; a missing column or an empty field is no value.
+void tst_LogCsv::valuesHeld() {
+    QFETCH(QByteArray, text);
+    QFETCH(QList<int>, held);
+    const LogReadResult r = readLog(text.constData(), static_cast<std::size_t>(text.size()));
+    QCOMPARE(r.error, LogError::None);
+    QList<int> got;
+    for (int v = 0; v < int(PacketValue::Count); ++v)
+        if (r.rows.front().values.has(PacketValue(v)))
+            got << v;
+    QCOMPARE(got, held);
+}
+
+void tst_LogCsv::timeOrder_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("outOfOrder");
+    QTest::addColumn<QList<int>>("rpms"); // of the rows read, in their order
+    const QByteArray h = "time_s,rpm,throttle_pct\n";
+    QTest::newRow("in order") << h + "0,1000,5\n1,2000,5\n2,3000,5\n"
+                              << 0 << QList<int>{1000, 2000, 3000};
+    QTest::newRow("one row back") << h + "1,1000,5\n0.5,2000,5\n2,3000,5\n"
+                                  << 1 << QList<int>{2000, 1000, 3000};
+    QByteArray backwards = h;
+    QList<int> rising;
+    for (int i = 38; i >= 0; --i) {
+        backwards += QByteArray::number(i) + "," + QByteArray::number(1000 + i) + ",5\n";
+        rising.prepend(1000 + i);
+    }
+    QTest::newRow("all backwards") << backwards << 38 << rising;
+    QTest::newRow("equal times keep the file's order")
+        << h + "1,1000,5\n1,2000,5\n0,3000,5\n1,4000,5\n"
+        << 1 << QList<int>{3000, 1000, 2000, 4000};
+}
+
+// Rows out of time order are counted, not taken for damaged, and play sorted by time.
+void tst_LogCsv::timeOrder() {
+    QFETCH(QByteArray, text);
+    QFETCH(int, outOfOrder);
+    QFETCH(QList<int>, rpms);
+    const LogReadResult r = readLog(text.constData(), static_cast<std::size_t>(text.size()));
+    QCOMPARE(r.skipped, 0);
+    QCOMPARE(r.outOfOrder, outOfOrder);
+    QList<int> got;
+    for (const LogRow& row : r.rows)
+        got << row.packet.rpm;
+    QCOMPARE(got, rpms);
 }
 
 // A million columns in the header and a line of 100 MB read in one pass.

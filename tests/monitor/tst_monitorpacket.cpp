@@ -70,6 +70,8 @@ private slots:
     void rejectedFrameLeavesOutUnchanged();
     void labels_data();
     void labels();
+    void missingValue_data();
+    void missingValue();
     void lambdaGauge_data();
     void lambdaGauge();
     void rpmGauge_data();
@@ -277,6 +279,114 @@ void tst_MonitorPacket::labels() {
     const LabelView v = pick(buildMonitorDisplay(packet, 110, extended));
     QCOMPARE(QString::fromStdString(v.text), text);
     QCOMPARE(int(v.colour), colour);
+}
+
+void tst_MonitorPacket::missingValue_data() {
+    QTest::addColumn<MonitorPacket>("packet");
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<int>("missing"); // a PacketValue
+    QTest::addColumn<Pick>("pick");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("colour");
+
+    // Every value set, every flag on: a "---" cannot come from a zero.
+    MonitorPacket busy;
+    busy.rpm = 6000;
+    busy.tpsPercent = 42;
+    busy.tpsRaw = busy.servoDesiredRaw = busy.servoMeasuredRaw = 1637; // 1000 mV
+    busy.lambdaRaw = 1146;                                             // 700 mV: gauge 50
+    busy.advance = 35;
+    busy.programmings = 12;
+    busy.test.fill(7);
+    for (std::uint8_t* f : {&busy.startLimiter, &busy.blocking1, &busy.blocking2, &busy.servoOk,
+                            &busy.clutchMaster, &busy.tachoSelected, &busy.n2oActive})
+        *f = 1;
+    MonitorPacket sensorError = busy;
+    sensorError.tpsPercent = 101;
+    MonitorPacket servoFault = busy;
+    servoFault.servoOk = 0;
+    MonitorPacket lambdaOutput = busy;
+    lambdaOutput.tachoSelected = 0;
+
+    const int bf = int(LabelColour::ButtonFace);
+    const int red = int(LabelColour::Red);
+    const int unchanged = int(LabelColour::Unchanged);
+    auto row = [](const char* name, const MonitorPacket& p, bool ext, PacketValue v, Pick pick,
+                  const QString& text, int colour) {
+        QTest::newRow(name) << p << ext << int(v) << pick << text << colour;
+    };
+    using V = PacketValue;
+    row(
+        "lambda", busy, false, V::Lambda, [](const MonitorDisplay& d) { return d.lambda; },
+        "LAMBDA = --- [mV]", unchanged);
+    row(
+        "throttle voltage, extended", busy, true, V::ThrottleMv,
+        [](const MonitorDisplay& d) { return d.tps; }, "TP= 42 [%]= --- [mV]", bf);
+    row(
+        "throttle voltage, sensor error", sensorError, false, V::ThrottleMv,
+        [](const MonitorDisplay& d) { return d.tps; }, "TP=error = --- [mV]", red);
+    row(
+        "servo desired", busy, false, V::ServoDesired,
+        [](const MonitorDisplay& d) { return d.servoDesired; }, "Servo desired= --- [mV]", bf);
+    row(
+        "servo measured", busy, false, V::ServoMeasured,
+        [](const MonitorDisplay& d) { return d.servoMeasured; }, "Servo measured= --- [mV]", bf);
+    row(
+        "servo ok: no fault shown", servoFault, false, V::ServoOk,
+        [](const MonitorDisplay& d) { return d.servoDesired; }, "Servo desired= 1000 [mV]", bf);
+    row(
+        "start limiter", busy, false, V::StartLimiter,
+        [](const MonitorDisplay& d) { return d.limiter; }, "Start limiter = ---", bf);
+    row(
+        "blocking 1", busy, false, V::Blocking1,
+        [](const MonitorDisplay& d) { return d.blocking1; }, "Blocking1 = ---", bf);
+    row(
+        "blocking 2", busy, false, V::Blocking2,
+        [](const MonitorDisplay& d) { return d.blocking2; }, "Blocking2 = ---", bf);
+    row(
+        "clutch", busy, false, V::Clutch, [](const MonitorDisplay& d) { return d.clutch; },
+        "Clutch master = ---", bf);
+    row(
+        "tacho/lambda: not the lambda colour", lambdaOutput, false, V::Tacho,
+        [](const MonitorDisplay& d) { return d.tacho; }, "Tacho/Lambda = ---", bf);
+    row(
+        "n2o", busy, false, V::N2o, [](const MonitorDisplay& d) { return d.n2o; },
+        "Activation N2O = ---", bf);
+    row(
+        "advance", busy, false, V::Advance, [](const MonitorDisplay& d) { return d.advance; },
+        QString::fromUtf8("ADVANCE = --- [\u00B0]"), unchanged);
+    row(
+        "programmings", busy, true, V::Programmings,
+        [](const MonitorDisplay& d) { return d.programmings; }, "Number of Programing= --- ",
+        unchanged);
+    row(
+        "test1", busy, false, testValue(0), [](const MonitorDisplay& d) { return d.test[0]; },
+        "Test1 = --- ", unchanged);
+    row(
+        "test8", busy, false, testValue(7), [](const MonitorDisplay& d) { return d.test[7]; },
+        "Test8 = --- ", unchanged);
+}
+
+// A value the packet lacks shows "---", never a zero nor an alarm; the rest show as ever.
+void tst_MonitorPacket::missingValue() {
+    QFETCH(MonitorPacket, packet);
+    QFETCH(bool, extended);
+    QFETCH(int, missing);
+    QFETCH(Pick, pick);
+    QFETCH(QString, text);
+    QFETCH(int, colour);
+    PacketValues values = PacketValues::none();
+    for (int v = 0; v < int(PacketValue::Count); ++v)
+        if (v != missing)
+            values.add(PacketValue(v));
+    const MonitorDisplay d = buildMonitorDisplay(packet, 110, extended, values);
+    const LabelView v = pick(d);
+    QCOMPARE(QString::fromStdString(v.text), text);
+    QCOMPARE(int(v.colour), colour);
+    QCOMPARE(d.lambdaGauge, missing == int(PacketValue::Lambda) ? 0 : 50);
+    // The same packet with all its values shows the number in place of "---".
+    QVERIFY(!QString::fromStdString(pick(buildMonitorDisplay(packet, 110, extended)).text)
+                 .contains("---"));
 }
 
 void tst_MonitorPacket::lambdaGauge_data() {

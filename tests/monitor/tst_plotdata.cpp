@@ -4,12 +4,16 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace vortan;
 
 class tst_PlotData : public QObject {
     Q_OBJECT
 private slots:
     void thinningKeepsPeaks();
+    void rowsWithoutTheValue_data();
+    void rowsWithoutTheValue();
     void zoom_data();
     void zoom();
 };
@@ -31,6 +35,41 @@ void tst_PlotData::thinningKeepsPeaks() {
     }
     QCOMPARE(peak, 14000.0);
     QCOMPARE(thinnedSeries(rows, PlotChannel::Rpm, 0, 4999, 20).size(), std::size_t(0));
+}
+
+void tst_PlotData::rowsWithoutTheValue_data() {
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<int>("every"); // every n-th row holds advance and lambda; 0: none
+    QTest::addColumn<int>("points");
+    QTest::newRow("advance in every row") << int(PlotChannel::Advance) << 1 << 10;
+    QTest::newRow("advance in every other row") << int(PlotChannel::Advance) << 2 << 5;
+    QTest::newRow("no advance column") << int(PlotChannel::Advance) << 0 << 0;
+    QTest::newRow("no lambda column") << int(PlotChannel::Lambda) << 0 << 0;
+    QTest::newRow("engine speed, always held") << int(PlotChannel::Rpm) << 0 << 10;
+    QTest::newRow("throttle, always held") << int(PlotChannel::Throttle) << 0 << 10;
+}
+
+// A row that lacks a value draws no point for it: no line at zero.
+void tst_PlotData::rowsWithoutTheValue() {
+    QFETCH(int, channel);
+    QFETCH(int, every);
+    QFETCH(int, points);
+    std::vector<LogRow> rows(10);
+    for (int i = 0; i < 10; ++i) {
+        LogRow& r = rows[std::size_t(i)];
+        r.timeMs = 100 * i;
+        r.packet.advance = static_cast<std::uint8_t>(20 + i);
+        r.values = PacketValues::none();
+        if (every > 0 && i % every == 0) {
+            r.values.add(PacketValue::Advance);
+            r.values.add(PacketValue::Lambda);
+        }
+    }
+    const std::vector<PlotPoint> got = thinnedSeries(rows, PlotChannel(channel), 0, 900, 100);
+    QCOMPARE(int(got.size()), points);
+    if (channel == int(PlotChannel::Advance))
+        for (const PlotPoint& p : got)
+            QCOMPARE(std::lround(p.seconds * 10) % every, 0L);
 }
 
 void tst_PlotData::zoom_data() {

@@ -309,7 +309,10 @@ void tst_Settings::lastImageLargeFiles() {
 
 void tst_Settings::lastImageWriteFailureKeepsOldFile() {
     if (runningAsNobody()) { // a file and a folder the user may not write
-        QVERIFY(!writeLastImage(nobodyBase() + "/locked/_Vortan2.ini", defaults()));
+        const std::optional<WriteError> why =
+            saveLastImage(nobodyBase() + "/locked/_Vortan2.ini", defaults());
+        QVERIFY(why);
+        QCOMPARE(int(why->failure), int(WriteFailure::NoPermission));
         return;
     }
     // A folder that is a regular file cannot hold the file.
@@ -352,14 +355,16 @@ void tst_Settings::shortWriteKeepsOldFiles() {
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &low), 0);
     DeviceImage changed = defaults();
     changed[Byte::BASE_ADV] = 7;
-    const bool imageWritten = writeLastImage(imagePath, changed);
+    const std::optional<WriteError> imageFailed = saveLastImage(imagePath, changed);
     ini.writeString("FORM_HLAV", "File", QString(500, 'b'));
-    const bool iniWritten = ini.save();
+    const std::optional<WriteError> iniFailed = ini.trySave();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    QVERIFY(!imageWritten);
-    QVERIFY(!iniWritten);
+    // Both say why, as the close reports it.
+    QVERIFY(imageFailed && iniFailed);
+    QCOMPARE(int(imageFailed->failure), int(WriteFailure::NoSpace));
+    QCOMPARE(int(iniFailed->failure), int(WriteFailure::NoSpace));
     QVERIFY(imageFile.open(QIODevice::ReadOnly));
     QCOMPARE(imageFile.readAll(), imageBefore);
     QVERIFY(iniFile.open(QIODevice::ReadOnly));

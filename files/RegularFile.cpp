@@ -63,7 +63,9 @@ WriteFailure writeFailureOf(int error) {
     case EROFS:
         return WriteFailure::ReadOnly;
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
     case EFBIG:
         return WriteFailure::NoSpace;
     case ENOENT:
@@ -71,7 +73,9 @@ WriteFailure writeFailureOf(int error) {
     case EEXIST: // something other than a folder where the folder should be made
         return WriteFailure::NoFolder;
     case EISDIR:
+#ifdef ELOOP
     case ELOOP:
+#endif
     case ENXIO: // a named pipe no one reads
         return WriteFailure::NotRegularFile;
     default:

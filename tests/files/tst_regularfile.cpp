@@ -173,7 +173,9 @@ void tst_RegularFile::writeFailureOf_data() {
     QTest::newRow("EPERM") << EPERM << int(WriteFailure::NoPermission);
     QTest::newRow("EROFS") << EROFS << int(WriteFailure::ReadOnly);
     QTest::newRow("ENOSPC") << ENOSPC << int(WriteFailure::NoSpace);
+#ifdef EDQUOT
     QTest::newRow("EDQUOT") << EDQUOT << int(WriteFailure::NoSpace);
+#endif
     QTest::newRow("EFBIG") << EFBIG << int(WriteFailure::NoSpace);
     QTest::newRow("ENOENT") << ENOENT << int(WriteFailure::NoFolder);
     QTest::newRow("ENOTDIR") << ENOTDIR << int(WriteFailure::NoFolder);

@@ -1,6 +1,7 @@
 // Settings kept between runs and the last-image file.
 
 #include "Unprivileged.h"
+#include "settings/ExitSettings.h"
 #include "settings/Settings.h"
 
 #include <QDir>
@@ -63,6 +64,8 @@ private slots:
     void readValues();
     void unknownKeysKept();
     void portDevicePaths();
+    void askToProgram_data();
+    void askToProgram();
 
     void lastImageText();
     void lastImageRoundTrip();
@@ -214,6 +217,26 @@ void tst_Settings::portDevicePaths() {
     QCOMPARE(portDevicePath(ini, 5), QString("/dev/ttyS4")); // empty value: the default
     QCOMPARE(portDevicePath(ini, 10), QString("/dev/ttyS9"));
 #endif
+}
+
+void tst_Settings::askToProgram_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("ask");
+    QTest::newRow("no file") << QByteArray() << true;
+    QTest::newRow("do not ask again") << QByteArray("[EXIT]\nAskToProgram=0\n") << false;
+    QTest::newRow("ask") << QByteArray("[exit]\naskToProgram = 1\n") << true;
+    QTest::newRow("not a number") << QByteArray("[EXIT]\nAskToProgram=no\n") << true;
+}
+
+void tst_Settings::askToProgram() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, ask);
+    writeText(path("exit.ini"), text);
+    IniFile ini(path("exit.ini"));
+    QCOMPARE(readAskToProgram(ini), ask);
+    storeAskToProgram(ini, !ask);
+    QVERIFY(ini.save());
+    QCOMPARE(readAskToProgram(IniFile(path("exit.ini"))), !ask);
 }
 
 void tst_Settings::lastImageText() {

@@ -82,7 +82,8 @@ bool TFormHlav::askBeforeClosing() {
         const bool programming = closeFacts(CloseRequest::User).programming;
         const int answer = askClose(
             text(programming ? CloseText::ProgramRunning : CloseText::OperationRunning, language),
-            {text(CloseText::WaitForEnd, language), text(CloseText::CloseAnyway, language)}, 0);
+            {text(CloseText::WaitForEnd, language), text(CloseText::CloseAnyway, language)}, 0,
+            false);
         if (answer == 1)
             operationAnswered_ = true;
         else if (answer == 0)
@@ -97,7 +98,7 @@ bool TFormHlav::askBeforeClosing() {
                                     {text(CloseText::ProgramButton, language),
                                      text(CloseText::CloseButton, language),
                                      text(CloseText::CancelButton, language)},
-                                    2, text(CloseText::DoNotAskAgain, language), &dontAsk);
+                                    2, false, text(CloseText::DoNotAskAgain, language), &dontAsk);
         if (answer < 0) // a signal: it closes as signals do
             return true;
         if (answer == 2) {
@@ -121,8 +122,9 @@ bool TFormHlav::askBeforeClosing() {
 }
 
 int TFormHlav::askClose(const QString& question, const QStringList& buttons, int escape,
-                        const QString& checkText, bool* checked) {
-    QMessageBox box(QMessageBox::Question, kBoxTitle, question, QMessageBox::NoButton, this);
+                        bool warning, const QString& checkText, bool* checked) {
+    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question, kBoxTitle, question,
+                    QMessageBox::NoButton, this);
     box.setObjectName("CloseQuestion");
     std::vector<QAbstractButton*> added;
     for (const QString& b : buttons)
@@ -152,7 +154,7 @@ bool TFormHlav::closeDespiteWriteFailures() {
                            text(CloseText::WriteFailedClose, language);
     const int answer = askClose(
         report, {text(CloseText::CloseAnyway, language), text(CloseText::CancelButton, language)},
-        1);
+        1, true);
     return answer != 1;
 }
 

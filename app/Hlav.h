@@ -275,7 +275,8 @@ private:
     // A box of the close with these buttons: the index of the one clicked; `escape` when the
     // box was closed, and -1 when a signal ended it.
     // With `checked`, the box has a check box of `checkText` whose state it gets.
-    int askClose(const QString& text, const QStringList& buttons, int escape,
+    // A warning shows the warning icon, otherwise a question's.
+    int askClose(const QString& text, const QStringList& buttons, int escape, bool warning,
                  const QString& checkText = {}, bool* checked = nullptr);
     void resumeAfterCancelledClose(bool ticking);
     // Each tick: a close that waits for an operation to end.

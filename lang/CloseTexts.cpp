@@ -28,10 +28,10 @@ Triple closeTriple(CloseText t) {
     case CloseText::ProgramFirst:
         return {"Nastavení na obrazovce se liší od nastavení v zapalování (počet rozdílných "
                 "parametrů: %1). Naprogramovat je do zapalování před zavřením?",
-                "The set on screen differs from the one the unit holds (%1 parameters differ). "
-                "Program it into the unit before closing?",
-                "Die Einstellung auf dem Bildschirm weicht von der in der Zündung ab (%1 "
-                "Parameter verschieden). Vor dem Beenden in die Zündung programmieren?"};
+                "The set on screen differs from the one the unit holds (parameters that differ: "
+                "%1). Program it into the unit before closing?",
+                "Die Einstellung auf dem Bildschirm weicht von der in der Zündung ab "
+                "(abweichende Parameter: %1). Vor dem Beenden in die Zündung programmieren?"};
     case CloseText::ProgramButton:
         return {"Programovat", "Program", "Programmieren"};
     case CloseText::CloseButton:

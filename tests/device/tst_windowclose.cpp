@@ -151,13 +151,16 @@ void tst_WindowClose::exitWithSetNotInUnit() {
 
 void tst_WindowClose::signalWhileProgramming_data() {
     QTest::addColumn<bool>("silent");
-    QTest::newRow("unit answers") << false;
-    QTest::newRow("unit silent") << true;
+    QTest::addColumn<bool>("questionOpen"); // Exit's question is open when the signal comes
+    QTest::newRow("unit answers") << false << false;
+    QTest::newRow("unit silent") << true << false;
+    QTest::newRow("unit answers, question open") << false << true;
 }
 
 // SIGTERM while the unit is programmed: the program and its verify end first, within 2 s.
 void tst_WindowClose::signalWhileProgramming() {
     QFETCH(bool, silent);
+    QFETCH(bool, questionOpen);
     if (!qEnvironmentVariableIsSet("VORTAN2_SIGNAL_CASE")) {
         // The signal handlers belong to the first window of a process: a process per case.
         QProcess child;
@@ -182,7 +185,24 @@ void tst_WindowClose::signalWhileProgramming() {
     }
     QElapsedTimer elapsed;
     elapsed.start();
-    QCOMPARE(::kill(::getpid(), SIGTERM), 0);
+    if (questionOpen) { // the signal ends the question; the close goes on as a signal's
+        QString asked;
+        QTimer signalAtBox;
+        signalAtBox.setInterval(10);
+        connect(&signalAtBox, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && asked.isEmpty()) {
+                asked = box->text();
+                ::kill(::getpid(), SIGTERM);
+            }
+        });
+        signalAtBox.start();
+        exitByMenu(b);
+        QCOMPARE(asked, english(CloseText::ProgramRunning));
+        QVERIFY(!b.w->isClosed()); // not before the program has ended
+    } else {
+        QCOMPARE(::kill(::getpid(), SIGTERM), 0);
+    }
     if (silent) { // the ticks stand still here: only the time ends the wait
         QTRY_VERIFY_WITH_TIMEOUT(b.w->isClosed(), 5000);
         QVERIFY2(elapsed.elapsed() >= 1900, qPrintable(QString::number(elapsed.elapsed())));

@@ -171,12 +171,7 @@ void TFormHlav::connectControls() {
 
 void TFormHlav::FormCreate() {
     // First, so that a logout during start-up (a message box may be open) still saves.
-    installSignalHandlers(this, [this] {
-        close();
-        // A message box may be open in a nested event loop: end every loop, not only ours
-        // (exit() also works before the main loop has started).
-        QCoreApplication::exit(0);
-    });
+    installSignalHandlers(this, [this] { closeOnSignal(); });
     image[Byte::BIKE] = 0;
     comPort = 1;
     setDefaults(image);
@@ -212,11 +207,6 @@ void TFormHlav::FormCreate() {
         Timer1->start();
 }
 
-void TFormHlav::closeEvent(QCloseEvent* event) {
-    FormClose();
-    event->accept();
-}
-
 void TFormHlav::FormClose() {
     if (closed_)
         return;
@@ -226,7 +216,7 @@ void TFormHlav::FormClose() {
     closePort();
     ReadControls();
     normalise(image, language, comPort);
-    writeSettingsFiles();
+    writeFailures_ = writeSettingsFiles();
 }
 
 // ---- the tick --------------------------------------------------------------------------
@@ -235,6 +225,7 @@ void TFormHlav::Timer1Timer() {
     replayView_->tick(); // before step 5, which marks the replayed row's cell
     tick.run(*this);
     updateSetLock();
+    watchPendingClose();
     logTick();
     refreshDiffReport();
 }
@@ -553,6 +544,8 @@ void TFormHlav::showMessage(Message message) {
         programVerifying_ = true;
     else if (message == Message::VerifyOk && programVerifying_)
         saveRestorePoint();
+    if (!isStart(message) || message == Message::ProgramStarted)
+        lastProgramOk_ = message == Message::VerifyOk && programVerifying_;
     if (message != Message::ProgramStarted && message != Message::VerifyStartedAuto)
         programVerifying_ = false;
     auto* label = labelHlaseni_;

@@ -14,6 +14,7 @@
 #include "params/ImageEditor.h"
 #include "params/MapOperations.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsWriteReport.h"
 
 #include <QMainWindow>
 #include <array>
@@ -25,6 +26,7 @@ class QAction;
 class QPagedPaintDevice;
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QDockWidget;
 class QGroupBox;
 class QLabel;
@@ -51,6 +53,9 @@ class MapEditing;
 class PortStatusView;
 class SimUnit;
 struct PrintJob;
+struct FormSettings;
+struct CloseFacts;
+enum class CloseRequest;
 } // namespace vortan
 
 class TFormHlav : public QMainWindow, private vortan::OperationEvents, private vortan::TickView {
@@ -66,6 +71,10 @@ public:
     void FormClose();
     // True once FormClose has run (a signal may close the window during start-up).
     bool isClosed() const { return closed_; }
+    // SIGTERM or SIGINT: closes without a question; a program of the unit that runs is let
+    // end with its verify first, for at most kSignalProgramWaitMs. Files that cannot be
+    // written are reported on standard error.
+    void closeOnSignal();
 
     // One 55 ms tick (vortan::Tick): drain, operation, countdown, connection indicator, map
     // cursor.
@@ -272,7 +281,28 @@ private:
     void setMessageColour(const QColor& colour);
     QString tuneSheet(const QString& notes); // the sheet of the set on screen, as HTML
     void readSettingsFiles();
-    void writeSettingsFiles();
+    // Both files; the ones that could not be written.
+    std::vector<vortan::FailedWrite> writeSettingsFiles();
+    vortan::FormSettings currentSettings() const;
+
+    // Closing (app/CloseCommands.cpp).
+    vortan::CloseFacts closeFacts(vortan::CloseRequest request) const;
+    // The questions before the close; true when the close goes on (also when a signal came).
+    bool askBeforeClosing();
+    bool closeDespiteWriteFailures();
+    // A box of the close with these buttons: the index of the one clicked; `escape` when the
+    // box was closed, and -1 when a signal ended it.
+    // With `checked`, the box has a check box of `checkText` whose state it gets.
+    // A warning shows the warning icon, otherwise a question's.
+    int askClose(const QString& text, const QStringList& buttons, int escape, bool warning,
+                 const QString& checkText = {}, bool* checked = nullptr);
+    void resumeAfterCancelledClose(bool ticking);
+    // Each tick: a close that waits for an operation to end.
+    void watchPendingClose();
+    void pendingCloseDue();
+    void startSignalWait();
+    void finishSignalClose();
+    void reportWriteFailuresOnStderr() const;
 
     std::unique_ptr<vortan::ParamView> params_;
     std::unique_ptr<vortan::MonitorView> monitorView_;
@@ -323,7 +353,20 @@ private:
         }
     };
     std::optional<CountedSets> counted_;
-    bool programVerifying_ = false;  // the running verify was started by a program
+    bool programVerifying_ = false; // the running verify was started by a program
+    bool lastProgramOk_ = false;    // the last program ended in its verify's success
+    // A close asked for while an operation ran or that programs first: done once it ended.
+    enum class PendingClose { None, AfterOperation, AfterProgram };
+    PendingClose pendingClose_ = PendingClose::None;
+    bool pendingPosted_ = false;
+    bool operationAnswered_ = false; // "Close anyway" while an operation runs
+    bool programAsked_ = false;      // the question to program first, asked in this close
+    bool askToProgram_ = true;       // not "do not ask again"
+    bool signalled_ = false;         // a signal closes the window
+    bool signalWaiting_ = false;     // ... once the running program has ended
+    bool signalWaitOver_ = false;    // ... or once the time for that has run out
+    QDialog* closeBox_ = nullptr;    // the box of the close while it is open
+    std::vector<vortan::FailedWrite> writeFailures_; // of the last FormClose
     bool restoreErrorShown_ = false; // a restore point failed to be written in this run
     vortan::DiffReport* diffReport_ = nullptr;
     // The file the report compares with, when chosen by Compare with file; otherwise fileSet.

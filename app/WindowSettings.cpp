@@ -4,6 +4,7 @@
 #include "app/FindChild.h"
 #include "app/Hlav.h"
 #include "app/MapEditing.h"
+#include "settings/ExitSettings.h"
 #include "settings/Settings.h"
 #include "settings/WindowSize.h"
 
@@ -44,12 +45,17 @@ void TFormHlav::readSettingsFiles() {
     pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
     checkExtMonitor_->setChecked(s.extMonitor);
     CheckBoxExtMonitorClick();
+    askToProgram_ = readAskToProgram(ini_);
     DeviceImage last = image;
     if (readLastImage(lastImageFilePath(), last))
         applyEdit(valuesEdit(EditName::RestoreLast, last));
+    // A new file begins with the window's keys, whatever the program adds to it in this run
+    // (the ports): they are replaced in place at close.
+    if (ini_.lines().isEmpty())
+        storeSettings(ini_, currentSettings());
 }
 
-void TFormHlav::writeSettingsFiles() {
+FormSettings TFormHlav::currentSettings() const {
     FormSettings s;
     s.left = x();
     s.top = y();
@@ -60,9 +66,21 @@ void TFormHlav::writeSettingsFiles() {
     const int page = requiredChild<QTabWidget>(this, "PageControl1")->currentIndex();
     s.activePage = page >= 0 && page <= 2 ? page + 1 : 4;
     s.extMonitor = checkExtMonitor_->isChecked();
-    // Both failures stay silent; neither file is ever left half written.
+    return s;
+}
+
+std::vector<FailedWrite> TFormHlav::writeSettingsFiles() {
+    // The window's keys first, so that in a new file they come before the program's own
+    // sections. Each file is saved once; neither is ever left half written.
+    storeSettings(ini_, currentSettings());
+    storeWindowSize(ini_, {isMaximized() ? normalGeometry().size() : size(), isMaximized()});
     writeMapViewSettings(ini_, mapEditing_->viewSettings());
-    writeSettings(ini_, s);
-    writeWindowSize(ini_, {isMaximized() ? normalGeometry().size() : size(), isMaximized()});
-    writeLastImage(lastImageFilePath(), image);
+    storeAskToProgram(ini_, askToProgram_);
+    std::vector<FailedWrite> failed;
+    if (const std::optional<WriteError> e = ini_.trySave())
+        failed.push_back({ini_.path(), false, *e});
+    const QString imagePath = lastImageFilePath();
+    if (const std::optional<WriteError> e = saveLastImage(imagePath, image))
+        failed.push_back({imagePath, true, *e});
+    return failed;
 }

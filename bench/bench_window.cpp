@@ -120,6 +120,7 @@ int main(int argc, char** argv) {
               [&] { w.Timer1Timer(); }),
           1.0);
     std::printf("(checksum %zu)\n", sink);
-    w.close();
+    w.FormClose(); // the close itself: Exit would ask to program the set the unit lacks
+
     return 0;
 }

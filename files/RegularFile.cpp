@@ -14,12 +14,20 @@ namespace {
 enum class Kind { Missing, Regular, Other };
 
 // What the path leads to after following symbolic links; a dangling link is Missing, a loop
-// of links Other.
-Kind kindOf(const QByteArray& name) {
+// of links Other. `error` gets the system's error number when the path cannot be looked at.
+Kind kindOf(const QByteArray& name, int* error = nullptr) {
     struct stat st {};
-    if (::stat(name.constData(), &st) != 0)
+    if (::stat(name.constData(), &st) != 0) {
+        if (error)
+            *error = errno;
         return errno == ENOENT ? Kind::Missing : Kind::Other;
+    }
     return S_ISREG(st.st_mode) ? Kind::Regular : Kind::Other;
+}
+
+// The failure behind the system's error number of the step that failed, read right after it.
+WriteError failed(int error) {
+    return WriteError{error ? writeFailureOf(error) : WriteFailure::Other, error};
 }
 
 } // namespace
@@ -47,21 +55,60 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
     return bytes;
 }
 
+WriteFailure writeFailureOf(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return WriteFailure::NoPermission;
+    case EROFS:
+        return WriteFailure::ReadOnly;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case EFBIG:
+        return WriteFailure::NoSpace;
+    case ENOENT:
+    case ENOTDIR:
+    case EEXIST: // something other than a folder where the folder should be made
+        return WriteFailure::NoFolder;
+    case EISDIR:
+#ifdef ELOOP
+    case ELOOP:
+#endif
+    case ENXIO: // a named pipe no one reads
+        return WriteFailure::NotRegularFile;
+    default:
+        return WriteFailure::Other;
+    }
+}
+
 bool writeRegularFile(const QString& path, const std::function<QByteArray()>& contents) {
-    if (kindOf(QFile::encodeName(path)) == Kind::Other)
-        return false;
+    return !saveRegularFile(path, contents);
+}
+
+std::optional<WriteError> saveRegularFile(const QString& path,
+                                          const std::function<QByteArray()>& contents) {
+    int lookError = 0;
+    if (kindOf(QFile::encodeName(path), &lookError) == Kind::Other)
+        return lookError ? failed(lookError) : WriteError{WriteFailure::NotRegularFile, 0};
     QSaveFile file(path); // follows a symbolic link to the file it names
     file.setDirectWriteFallback(true);
     // Unbuffered, so that a short write (disk full, size limit) shows in write()'s count:
     // QSaveFile's commit does not notice a failed flush of its buffer.
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return failed(errno);
     const QByteArray bytes = contents();
     if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
         file.cancelWriting();
-        return false;
+        return failed(error);
     }
-    return file.commit();
+    errno = 0;
+    if (!file.commit())
+        return failed(errno);
+    return std::nullopt;
 }
 
 } // namespace vortan

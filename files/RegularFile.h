@@ -16,6 +16,25 @@ namespace vortan {
 // it is missing, no regular file, unreadable or larger.
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize);
 
+// Why a save failed, as the user is told.
+enum class WriteFailure {
+    NoPermission,   // the file or its folder may not be written
+    ReadOnly,       // the file system is mounted read-only
+    NoSpace,        // disk full, quota or file size limit
+    NoFolder,       // the folder is missing (and could not be made) or is no folder
+    NotRegularFile, // a device, pipe, socket, folder or loop of links is in the file's place
+    Other,          // anything else: the system's error number tells
+};
+
+// What a failed open, write, rename or mkdir with the system's error number `error` means.
+WriteFailure writeFailureOf(int error);
+
+// A failed save: the reason and the system's error number (0 when there is none).
+struct WriteError {
+    WriteFailure failure = WriteFailure::Other;
+    int error = 0;
+};
+
 // Makes `contents()` the whole file at `path`; a symbolic link stays and its target is
 // written. The new contents go to a temporary file that then replaces the old one, so a failed
 // save leaves the old file whole; where the folder may not be written but the file may, the
@@ -26,5 +45,9 @@ bool writeRegularFile(const QString& path, const std::function<QByteArray()>& co
 inline bool writeRegularFile(const QString& path, const QByteArray& bytes) {
     return writeRegularFile(path, [&bytes] { return bytes; });
 }
+
+// The same save, telling why it failed: nothing when it succeeded.
+std::optional<WriteError> saveRegularFile(const QString& path,
+                                          const std::function<QByteArray()>& contents);
 
 } // namespace vortan

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <climits>
 
 namespace vortan {
@@ -89,12 +90,19 @@ void IniFile::load() {
 }
 
 bool IniFile::save() const {
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
-        return false;
+    return !trySave();
+}
+
+std::optional<WriteError> IniFile::trySave() const {
+    errno = 0;
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+        const int error = errno;
+        return WriteError{error ? writeFailureOf(error) : WriteFailure::NoFolder, error};
+    }
     QByteArray data;
     for (const QByteArray& line : lines_)
         data += line + '\n';
-    return writeRegularFile(path_, data);
+    return saveRegularFile(path_, [&data] { return data; });
 }
 
 QStringList IniFile::lines() const {

@@ -4,9 +4,12 @@
 // place or appends it to its section (or a new section), and every other line is kept byte
 // for byte, line ending included. Values are text in the system's file-name encoding.
 
+#include "files/RegularFile.h"
+
 #include <QByteArrayList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vortan {
 
@@ -24,6 +27,8 @@ public:
     void load();
     // Writes all lines as a regular file does (files/RegularFile.h); false on failure.
     bool save() const;
+    // The same, telling why it failed: nothing when it was saved.
+    std::optional<WriteError> trySave() const;
 
     QString readString(const QString& section, const QString& key, const QString& def) const;
     // Leading decimal number of the value (as the private-profile functions read it), else def.

@@ -61,6 +61,11 @@ FormSettings readSettings(const IniFile& ini, const FormSettings& current) {
 }
 
 bool writeSettings(IniFile& ini, const FormSettings& s) {
+    storeSettings(ini, s);
+    return ini.save();
+}
+
+void storeSettings(IniFile& ini, const FormSettings& s) {
     if (s.left)
         ini.writeInteger(kForm, QStringLiteral("Left"), *s.left);
     if (s.top)
@@ -74,7 +79,6 @@ bool writeSettings(IniFile& ini, const FormSettings& s) {
     const int page = (s.activePage >= 1 && s.activePage <= 3) ? s.activePage : 4;
     ini.writeInteger(kForm, QStringLiteral("ActivePage "), page);
     ini.writeInteger(kIgnition, kExtMonitorKey, s.extMonitor ? 1 : 0);
-    return ini.save();
 }
 
 QString portDevicePath(const IniFile& ini, int comPort) {
@@ -103,8 +107,13 @@ std::string lastImageText(const DeviceImage& image) {
 }
 
 bool writeLastImage(const QString& path, const DeviceImage& image) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return writeRegularFile(path, QByteArray::fromStdString(lastImageText(image)));
+    return !saveLastImage(path, image);
+}
+
+std::optional<WriteError> saveLastImage(const QString& path, const DeviceImage& image) {
+    QDir().mkpath(QFileInfo(path).absolutePath()); // a folder that cannot be made fails below
+    const QByteArray text = QByteArray::fromStdString(lastImageText(image));
+    return saveRegularFile(path, [&text] { return text; });
 }
 
 // Stops at the first word that is not a number.

@@ -31,6 +31,9 @@ QString lastImageFilePath(); // .../_Vortan2.ini
 FormSettings readSettings(const IniFile& ini, const FormSettings& current);
 // Writes the keys of FORM_HLAV and IGNITION in their order and saves; false on failure.
 bool writeSettings(IniFile& ini, const FormSettings& s);
+// The same keys without saving. In a file that has none of them yet they come in this order,
+// so they are written before the sections the program keeps of its own.
+void storeSettings(IniFile& ini, const FormSettings& s);
 
 // Device path of COMn: key COMn of section PORTS, else /dev/ttyS<n-1>.
 QString portDevicePath(const IniFile& ini, int comPort);
@@ -40,6 +43,8 @@ QString portDevicePath(const IniFile& ini, int comPort);
 bool readLastImage(const QString& path, DeviceImage& image);
 // 30 lines of ten "%5u " numbers, saved as files/RegularFile.h saves; false on failure.
 bool writeLastImage(const QString& path, const DeviceImage& image);
+// The same, telling why it failed: nothing when it was saved.
+std::optional<WriteError> saveLastImage(const QString& path, const DeviceImage& image);
 std::string lastImageText(const DeviceImage& image);
 
 } // namespace vortan

@@ -16,10 +16,14 @@ std::optional<WindowSize> readWindowSize(const IniFile& ini) {
 }
 
 bool writeWindowSize(IniFile& ini, const WindowSize& w) {
+    storeWindowSize(ini, w);
+    return ini.save();
+}
+
+void storeWindowSize(IniFile& ini, const WindowSize& w) {
     ini.writeInteger(kWindow, QStringLiteral("Width"), w.size.width());
     ini.writeInteger(kWindow, QStringLiteral("Height"), w.size.height());
     ini.writeInteger(kWindow, QStringLiteral("Maximized"), w.maximized ? 1 : 0);
-    return ini.save();
 }
 
 QSize fittedWindowSize(QSize stored, QSize minimum, QSize available) {

@@ -18,6 +18,8 @@ struct WindowSize {
 std::optional<WindowSize> readWindowSize(const IniFile& ini);
 // Writes Width, Height and Maximized of section WINDOW and saves; false on failure.
 bool writeWindowSize(IniFile& ini, const WindowSize& w);
+// The same keys without saving.
+void storeWindowSize(IniFile& ini, const WindowSize& w);
 // The stored size made to fit the screen's free area `available`, never below `minimum`.
 QSize fittedWindowSize(QSize stored, QSize minimum, QSize available);
 

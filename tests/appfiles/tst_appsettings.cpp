@@ -1,7 +1,10 @@
 // Settings and the last image kept from one run of the window to the next.
 
+#include "CloseBoxes.h"
+#include "Unprivileged.h"
 #include "WindowFixture.h"
 #include "controls/ParamSpinBox.h"
+#include "lang/CloseTexts.h"
 #include "settings/Settings.h"
 
 #include <QCheckBox>
@@ -43,6 +46,8 @@ private slots:
     void firstRunDefaults();
     void roundTripThroughClose();
     void writtenSettingsText();
+    void newSettingsFileOrder();
+    void unwritableSettingsAsk();
     void shortLastImage();
     void languageOutOfRangeStartsEnglish();
     void languageArgument_data();
@@ -145,6 +150,72 @@ void tst_AppSettings::writtenSettingsText() {
     QVERIFY(image.last().isEmpty());
     for (int i = 0; i < 30; ++i)
         QCOMPARE(image[i].size(), 60);
+}
+
+// A new file begins with the window's keys in their order, whatever the run added before the
+// close (here the ports); the program's own sections follow.
+void tst_AppSettings::newSettingsFileOrder() {
+    ConfigHome home;
+    {
+        Window w;
+        std::array<QString, 10> stored;
+        stored[1] = "/dev/ttyUSB0";
+        w->applyPortSettings(stored);
+        w->move(10, 20);
+        w->close();
+    }
+    const QStringList text = lines(home.iniPath());
+    QCOMPARE(text.mid(0, 10), QStringList({"[FORM_HLAV]", "Left=10", "Top=20", "ComPort=1",
+                                           "Language=0", "File=", "IniDir=", "ActivePage =1",
+                                           "[IGNITION]", "CheckBoxExtMonitor->Checked=0"}));
+    QStringList sections;
+    for (const QString& line : text)
+        if (line.startsWith('['))
+            sections << line;
+    QCOMPARE(sections, QStringList({"[FORM_HLAV]", "[IGNITION]", "[PORTS]", "[WINDOW]",
+                                    "[MAP_VIEW]", "[EXIT]"}));
+}
+
+// A settings folder the user may not write: File › Exit says which files and why; Cancel
+// keeps the window running with its set, Close anyway closes.
+void tst_AppSettings::unwritableSettingsAsk() {
+    if (runningAsNobody()) {
+        Window w({"ENGLISH"});
+        w->Timer1->start();
+        const QMap<QString, int> shown = editValues(w);
+        const DeviceImage set = w->image;
+        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Vortan2";
+        const QString reason = QString::fromStdString(closeText(CloseText::NoPermission, English));
+        const QString expected =
+            QString::fromStdString(closeText(CloseText::WriteFailed, English)) + '\n' + folder +
+            "/Vortan2.ini (window, port, language and last file): " + reason + '\n' + folder +
+            "/_Vortan2.ini (the set on screen for the next start): " + reason + "\n\n" +
+            QString::fromStdString(closeText(CloseText::WriteFailedClose, English));
+        {
+            CloseBoxes boxes({{"Cancel"}});
+            w.get<QAction>("MenuExit")->trigger();
+            QCOMPARE(boxes.texts, QStringList{expected});
+        }
+        QVERIFY(!w->isClosed());
+        QVERIFY(w->Timer1->isActive());
+        QVERIFY(w->image == set);
+        QCOMPARE(editValues(w), shown);
+        {
+            CloseBoxes boxes({{"Close anyway"}});
+            w.get<QAction>("MenuExit")->trigger();
+            QCOMPARE(boxes.texts, QStringList{expected});
+        }
+        QVERIFY(w->isClosed());
+        return;
+    }
+    ConfigHome home;
+    QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nLanguage=1\n"));
+    QVERIFY(writeAll(home.imagePath(), "1 2 3\n"));
+    QVERIFY(QFile::setPermissions(home.dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                       QFile::ExeOwner | QFile::ExeOther));
+    QVERIFY(rerunAsNobody(home.dir.path()));
+    QCOMPARE(readAll(home.iniPath()), QByteArray("[FORM_HLAV]\nLanguage=1\n"));
+    QCOMPARE(readAll(home.imagePath()), QByteArray("1 2 3\n"));
 }
 
 void tst_AppSettings::shortLastImage() {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -74,6 +75,8 @@ private slots:
     void kinds();
     void lockedFolder_data();
     void lockedFolder();
+    void writeFailureOf_data();
+    void writeFailureOf();
 };
 
 void tst_RegularFile::kinds_data() {
@@ -117,6 +120,11 @@ void tst_RegularFile::kinds() {
         QCOMPARE(readAll(target), QByteArray("new"));
     else
         QVERIFY(node(target) == before); // not replaced
+    // Why the save fails, as the user is told at close.
+    const std::optional<WriteError> why = saveRegularFile(path, [] { return QByteArray("new"); });
+    QCOMPARE(why.has_value(), !writable);
+    if (why)
+        QCOMPARE(int(why->failure), int(WriteFailure::NotRegularFile));
 }
 
 void tst_RegularFile::lockedFolder_data() {
@@ -136,7 +144,11 @@ void tst_RegularFile::lockedFolder() {
     QFETCH(bool, saved);
     QFETCH(bool, sameFile);
     if (runningAsNobody()) {
-        QCOMPARE(writeRegularFile(nobodyBase() + "/shared/Vortan2.ini", "new\n"), saved);
+        const std::optional<WriteError> why = saveRegularFile(nobodyBase() + "/shared/Vortan2.ini",
+                                                              [] { return QByteArray("new\n"); });
+        QCOMPARE(!why, saved);
+        if (why)
+            QCOMPARE(int(why->failure), int(WriteFailure::NoPermission));
         return;
     }
     QTemporaryDir base;
@@ -152,6 +164,31 @@ void tst_RegularFile::lockedFolder() {
     QVERIFY(rerunAsNobody(base.path()));
     QCOMPARE(readAll(file), QByteArray(saved ? "new\n" : "old contents\n"));
     QCOMPARE(node(file).second == inode, sameFile);
+}
+
+void tst_RegularFile::writeFailureOf_data() {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("failure");
+    QTest::newRow("EACCES") << EACCES << int(WriteFailure::NoPermission);
+    QTest::newRow("EPERM") << EPERM << int(WriteFailure::NoPermission);
+    QTest::newRow("EROFS") << EROFS << int(WriteFailure::ReadOnly);
+    QTest::newRow("ENOSPC") << ENOSPC << int(WriteFailure::NoSpace);
+#ifdef EDQUOT
+    QTest::newRow("EDQUOT") << EDQUOT << int(WriteFailure::NoSpace);
+#endif
+    QTest::newRow("EFBIG") << EFBIG << int(WriteFailure::NoSpace);
+    QTest::newRow("ENOENT") << ENOENT << int(WriteFailure::NoFolder);
+    QTest::newRow("ENOTDIR") << ENOTDIR << int(WriteFailure::NoFolder);
+    QTest::newRow("EEXIST") << EEXIST << int(WriteFailure::NoFolder);
+    QTest::newRow("EISDIR") << EISDIR << int(WriteFailure::NotRegularFile);
+    QTest::newRow("ELOOP") << ELOOP << int(WriteFailure::NotRegularFile);
+    QTest::newRow("EIO") << EIO << int(WriteFailure::Other);
+}
+
+void tst_RegularFile::writeFailureOf() {
+    QFETCH(int, error);
+    QFETCH(int, failure);
+    QCOMPARE(int(vortan::writeFailureOf(error)), failure);
 }
 
 QTEST_GUILESS_MAIN(tst_RegularFile)

@@ -1,6 +1,7 @@
 // Settings kept between runs and the last-image file.
 
 #include "Unprivileged.h"
+#include "settings/ExitSettings.h"
 #include "settings/Settings.h"
 
 #include <QDir>
@@ -63,6 +64,8 @@ private slots:
     void readValues();
     void unknownKeysKept();
     void portDevicePaths();
+    void askToProgram_data();
+    void askToProgram();
 
     void lastImageText();
     void lastImageRoundTrip();
@@ -216,6 +219,26 @@ void tst_Settings::portDevicePaths() {
 #endif
 }
 
+void tst_Settings::askToProgram_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("ask");
+    QTest::newRow("no file") << QByteArray() << true;
+    QTest::newRow("do not ask again") << QByteArray("[EXIT]\nAskToProgram=0\n") << false;
+    QTest::newRow("ask") << QByteArray("[exit]\naskToProgram = 1\n") << true;
+    QTest::newRow("not a number") << QByteArray("[EXIT]\nAskToProgram=no\n") << true;
+}
+
+void tst_Settings::askToProgram() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, ask);
+    writeText(path("exit.ini"), text);
+    IniFile ini(path("exit.ini"));
+    QCOMPARE(readAskToProgram(ini), ask);
+    storeAskToProgram(ini, !ask);
+    QVERIFY(ini.save());
+    QCOMPARE(readAskToProgram(IniFile(path("exit.ini"))), !ask);
+}
+
 void tst_Settings::lastImageText() {
     DeviceImage im;
     for (int i = 0; i < kImageSize; ++i)
@@ -309,7 +332,10 @@ void tst_Settings::lastImageLargeFiles() {
 
 void tst_Settings::lastImageWriteFailureKeepsOldFile() {
     if (runningAsNobody()) { // a file and a folder the user may not write
-        QVERIFY(!writeLastImage(nobodyBase() + "/locked/_Vortan2.ini", defaults()));
+        const std::optional<WriteError> why =
+            saveLastImage(nobodyBase() + "/locked/_Vortan2.ini", defaults());
+        QVERIFY(why);
+        QCOMPARE(int(why->failure), int(WriteFailure::NoPermission));
         return;
     }
     // A folder that is a regular file cannot hold the file.
@@ -352,14 +378,16 @@ void tst_Settings::shortWriteKeepsOldFiles() {
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &low), 0);
     DeviceImage changed = defaults();
     changed[Byte::BASE_ADV] = 7;
-    const bool imageWritten = writeLastImage(imagePath, changed);
+    const std::optional<WriteError> imageFailed = saveLastImage(imagePath, changed);
     ini.writeString("FORM_HLAV", "File", QString(500, 'b'));
-    const bool iniWritten = ini.save();
+    const std::optional<WriteError> iniFailed = ini.trySave();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    QVERIFY(!imageWritten);
-    QVERIFY(!iniWritten);
+    // Both say why, as the close reports it.
+    QVERIFY(imageFailed && iniFailed);
+    QCOMPARE(int(imageFailed->failure), int(WriteFailure::NoSpace));
+    QCOMPARE(int(iniFailed->failure), int(WriteFailure::NoSpace));
     QVERIFY(imageFile.open(QIODevice::ReadOnly));
     QCOMPARE(imageFile.readAll(), imageBefore);
     QVERIFY(iniFile.open(QIODevice::ReadOnly));

@@ -1,0 +1,221 @@
+// Closing the window while the unit is busy or holds another set: the questions asked, and
+// what each answer does to the unit and the window.
+
+#include "CloseBoxes.h"
+#include "WindowBench.h"
+#include "lang/CloseTexts.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QPushButton>
+
+#include <csignal>
+#include <unistd.h>
+
+using namespace devtest;
+
+namespace {
+
+QString english(CloseText t) {
+    return QString::fromStdString(closeText(t, English));
+}
+
+void exitByMenu(WindowBench& b) {
+    b.w->findChild<QAction*>("MenuExit")->trigger();
+}
+
+void click(WindowBench& b, const char* button) {
+    QTest::mouseClick(b.find<QPushButton>(button), Qt::LeftButton);
+}
+
+// Types `value` into the field and commits it with Enter.
+void type(WindowBench& b, const QString& field, int value) {
+    ParamSpinBox* edit = b.edit(field);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QString::number(value));
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+} // namespace
+
+class tst_WindowClose : public QObject {
+    Q_OBJECT
+private slots:
+    void exitWhileProgramming_data();
+    void exitWhileProgramming();
+    void exitWithSetNotInUnit_data();
+    void exitWithSetNotInUnit();
+    void signalWhileProgramming_data();
+    void signalWhileProgramming();
+};
+
+void tst_WindowClose::exitWhileProgramming_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("wait for the end") << english(CloseText::WaitForEnd);
+    QTest::newRow("close anyway") << english(CloseText::CloseAnyway);
+}
+
+void tst_WindowClose::exitWhileProgramming() {
+    QFETCH(QString, answer);
+    WindowBench b;
+    QVERIFY(b.ok());
+    click(b, "BitBtn1"); // Program
+    QCOMPARE(int(b.w->ops.operation), int(DeviceOperations::Program));
+    {
+        CloseBoxes boxes({{answer}});
+        exitByMenu(b);
+        QCOMPARE(boxes.texts, QStringList{english(CloseText::ProgramRunning)});
+        QVERIFY(boxes.missed.isEmpty());
+    }
+    if (answer == english(CloseText::CloseAnyway)) {
+        QVERIFY(b.w->isClosed()); // at once, the program left as it stood
+        QCOMPARE(int(b.w->ops.operation), int(DeviceOperations::Program));
+        return;
+    }
+    QVERIFY(!b.w->isClosed());
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    QTRY_VERIFY(b.w->isClosed()); // by itself, once the program has ended
+    QVERIFY(b.w->isHidden());
+    QVERIFY(samePages12(b.sim.image(), b.w->image));
+}
+
+void tst_WindowClose::exitWithSetNotInUnit_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("tickCheckBox");
+    QTest::addColumn<bool>("unitSilent"); // from the question on
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("programmed");
+    const QString program = english(CloseText::ProgramButton);
+    const QString close = english(CloseText::CloseButton);
+    const QString cancel = english(CloseText::CancelButton);
+    QTest::newRow("program") << program << false << false << true << true;
+    QTest::newRow("program, unit silent") << program << false << true << false << false;
+    QTest::newRow("close") << close << false << false << true << false;
+    QTest::newRow("close, do not ask again") << close << true << false << true << false;
+    QTest::newRow("cancel") << cancel << false << false << false << false;
+}
+
+void tst_WindowClose::exitWithSetNotInUnit() {
+    QFETCH(QString, answer);
+    QFETCH(bool, tickCheckBox);
+    QFETCH(bool, unitSilent);
+    QFETCH(bool, closed);
+    QFETCH(bool, programmed);
+    WindowBench b;
+    QVERIFY(b.ok());
+    click(b, "Button1"); // Read: the unit's set is seen
+    QVERIFY(b.run());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    const int limiter = b.edit("EditOmez1")->value() == 5000 ? 6000 : 5000;
+    type(b, "EditOmez1", limiter);
+    const DeviceImage edited = b.w->image;
+    const DeviceImage unitBefore = b.sim.image();
+    QVERIFY(!samePages12(edited, unitBefore));
+    if (unitSilent) {
+        SimSwitches silent;
+        silent.silent = true;
+        b.sim.setSwitches(silent);
+    }
+    {
+        CloseBoxes boxes({{answer, tickCheckBox}});
+        exitByMenu(b);
+        QCOMPARE(boxes.texts, QStringList{english(CloseText::ProgramFirst).arg(1)});
+        QVERIFY(boxes.missed.isEmpty());
+    }
+    if (answer == english(CloseText::ProgramButton)) {
+        QVERIFY(!b.w->isClosed()); // not before the program has ended
+        QVERIFY(b.run());
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(b.w->isClosed(), closed);
+    QCOMPARE(samePages12(b.sim.image(), edited), programmed);
+    if (!programmed)
+        QVERIFY(samePages12(b.sim.image(), unitBefore));
+    if (unitSilent) // stays open and says so
+        QCOMPARE(b.boxes, QStringList{english(CloseText::ProgramFailed).arg("Verify OK")});
+    else
+        QVERIFY(b.boxes.isEmpty());
+    if (!closed) { // the window runs on with the set on screen
+        QCOMPARE(b.edit("EditOmez1")->value(), limiter);
+        QVERIFY(b.w->image == edited);
+        return;
+    }
+    QFile ini(b.config.path() + "/Vortan2/Vortan2.ini");
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    const QByteArray text = ini.readAll();
+    QVERIFY(text.contains(tickCheckBox ? "[EXIT]\nAskToProgram=0\n" : "[EXIT]\nAskToProgram=1\n"));
+}
+
+void tst_WindowClose::signalWhileProgramming_data() {
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<bool>("questionOpen"); // Exit's question is open when the signal comes
+    QTest::newRow("unit answers") << false << false;
+    QTest::newRow("unit silent") << true << false;
+    QTest::newRow("unit answers, question open") << false << true;
+}
+
+// SIGTERM while the unit is programmed: the program and its verify end first, within 2 s.
+void tst_WindowClose::signalWhileProgramming() {
+    QFETCH(bool, silent);
+    QFETCH(bool, questionOpen);
+    if (!qEnvironmentVariableIsSet("VORTAN2_SIGNAL_CASE")) {
+        // The signal handlers belong to the first window of a process: a process per case.
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VORTAN2_SIGNAL_CASE", "1");
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString("signalWhileProgramming:") + QTest::currentDataTag()});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAll().constData());
+        return;
+    }
+    WindowBench b;
+    QVERIFY(b.ok());
+    click(b, "BitBtn1"); // Program
+    if (silent) {
+        SimSwitches switches;
+        switches.silent = true;
+        b.sim.setSwitches(switches);
+    }
+    QElapsedTimer elapsed;
+    elapsed.start();
+    if (questionOpen) { // the signal ends the question; the close goes on as a signal's
+        QString asked;
+        QTimer signalAtBox;
+        signalAtBox.setInterval(10);
+        connect(&signalAtBox, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && asked.isEmpty()) {
+                asked = box->text();
+                ::kill(::getpid(), SIGTERM);
+            }
+        });
+        signalAtBox.start();
+        exitByMenu(b);
+        QCOMPARE(asked, english(CloseText::ProgramRunning));
+        QVERIFY(!b.w->isClosed()); // not before the program has ended
+    } else {
+        QCOMPARE(::kill(::getpid(), SIGTERM), 0);
+    }
+    if (silent) { // the ticks stand still here: only the time ends the wait
+        QTRY_VERIFY_WITH_TIMEOUT(b.w->isClosed(), 5000);
+        QVERIFY2(elapsed.elapsed() >= 1900, qPrintable(QString::number(elapsed.elapsed())));
+        QCOMPARE(int(b.w->ops.operation), int(DeviceOperations::Program));
+        return;
+    }
+    while (!b.w->isClosed() && elapsed.elapsed() < 5000)
+        b.tick();
+    QVERIFY(b.w->isClosed());
+    QCOMPARE(b.message(), QString("Verify OK"));
+    QVERIFY(samePages12(b.sim.image(), b.w->image));
+    QVERIFY(elapsed.elapsed() < 2000);
+}
+
+QTEST_MAIN(tst_WindowClose)
+#include "tst_windowclose.moc"

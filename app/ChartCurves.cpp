@@ -5,6 +5,7 @@
 #include "app/FindChild.h"
 
 #include "lang/MapEditTexts.h"
+#include "params/CurveColours.h"
 
 #include <QChart>
 #include <QChartView>
@@ -110,9 +111,13 @@ void ChartCurves::build() {
         s->attachAxis(speedAxis_);
         s->attachAxis(valueAxis_);
     };
-    for (auto& series : rows_) {
-        series = new QLineSeries(chart_);
+    for (int r = 0; r < 10; ++r) {
+        auto* series = new QLineSeries(chart_);
         attach(series);
+        // After attaching: the chart's theme colours a series as it is added.
+        const Rgb c = throttleRowColour(r);
+        series->setColor(QColor(c.red, c.green, c.blue));
+        rows_[std::size_t(r)] = series;
     }
     servo_ = new QLineSeries(chart_);
     attach(servo_);

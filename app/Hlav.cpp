@@ -11,6 +11,7 @@
 #include "app/ParamView.h"
 #include "app/PortStatusView.h"
 #include "app/ReplayView.h"
+#include "app/ScreenFit.h"
 #include "app/SignalHandlers.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
@@ -52,6 +53,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     buildMenus();
     new GrowingType(this, {requiredChild<QLabel>(this, "LabelRpm"),
                            requiredChild<QLabel>(this, "LabelAdvance")});
+    new ScreenFit(*this); // every dialog opens within its screen
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);

@@ -23,6 +23,13 @@ namespace vortan {
 namespace {
 constexpr int kServoPage = 3;
 
+// The chart asks for room to read ten curves, but makes do with less.
+class CurvesView : public QChartView {
+public:
+    using QChartView::QChartView;
+    QSize sizeHint() const override { return QSize(460, 380); }
+};
+
 class ChartCurves : public QObject, public CurvesPanel {
 public:
     explicit ChartCurves(QMainWindow& window);
@@ -125,11 +132,12 @@ void ChartCurves::build() {
     dot_->setMarkerSize(11);
     dot_->setColor(QColor(0x00, 0xC0, 0x00));
     attach(dot_);
-    view_ = new QChartView(chart_, dock_);
+    view_ = new CurvesView(chart_, dock_);
     view_->setObjectName("ChartMapCurves");
     // Without antialiasing: a redraw after every change costs half as much.
     view_->setRenderHint(QPainter::Antialiasing, false);
-    view_->setMinimumSize(400, 340);
+    // Small enough to take only the room the map leaves on a small screen.
+    view_->setMinimumSize(240, 240);
     dock_->setWidget(view_);
     window_.addDockWidget(Qt::RightDockWidgetArea, dock_);
     retitle();
@@ -141,7 +149,7 @@ void ChartCurves::setShown(bool shown, const DeviceImage& image, const MapCursor
     if (!dock_)
         return;
     if (shown)
-        showDockWithRoom(window_, *dock_, Qt::Horizontal);
+        showDockWithRoom(window_, *dock_, Qt::Horizontal, true); // the map stays whole
     else
         dock_->hide();
     drawn_ = false;

@@ -12,6 +12,7 @@
 #include <QDockWidget>
 #include <QLineSeries>
 #include <QMainWindow>
+#include <QResizeEvent>
 #include <QScatterSeries>
 #include <QTabWidget>
 #include <QValueAxis>
@@ -23,11 +24,18 @@ namespace vortan {
 namespace {
 constexpr int kServoPage = 3;
 
-// The chart asks for room to read ten curves, but makes do with less.
+// The chart asks for room to read ten curves, but makes do with less: too narrow for the
+// legend beside the curves, it leaves the legend out (the rows' order is their lightness).
 class CurvesView : public QChartView {
 public:
     using QChartView::QChartView;
     QSize sizeHint() const override { return QSize(460, 380); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        chart()->legend()->setVisible(event->size().width() >= 340);
+        QChartView::resizeEvent(event);
+    }
 };
 
 class ChartCurves : public QObject, public CurvesPanel {
@@ -167,9 +175,10 @@ void ChartCurves::retitle() {
     speedAxis_->setTitleText(text(MapEditText::SpeedAxis, language_));
     valueAxis_->setTitleText(
         text(servoDrawn_ ? MapEditText::ServoAxis : MapEditText::AdvanceAxis, language_));
+    // The rows by the map's own captions ("0%" .. "100%"): short, so that a panel given only
+    // the room beside the map keeps most of it for the curves.
     for (int r = 0; r < 10; ++r)
-        rows_[std::size_t(r)]->setName(
-            text(MapEditText::ThrottleRow, language_).arg(kThrottleAxis[std::size_t(r)]));
+        rows_[std::size_t(r)]->setName(QStringLiteral("%1%").arg(kThrottleAxis[std::size_t(r)]));
     servo_->setName(text(MapEditText::ServoAxis, language_));
     dot_->setName(
         text(servoDrawn_ ? MapEditText::ServoPointInUse : MapEditText::CellInUse, language_));

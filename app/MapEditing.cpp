@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -421,10 +422,13 @@ void MapEditing::showCellInUse() {
     const int cell = c.belowMap ? -1 : c.row * 10 + c.column;
     if (cell == cellInUse_)
         return;
-    // Not while a cell has the focus or a selection is being dragged: the view stays where
-    // the tuner works, and follows the cell in use at the first tick after.
+    // Not while a cell has the focus or a selection is being dragged, nor while the pointer
+    // is over the map (about to click there, or dragging its scroll bar): the view stays
+    // where the tuner works, and follows the cell in use at the first tick after.
     QWidget* focus = QApplication::focusWidget();
-    if (dragging_ || (focus && cellAt(focus) >= 0))
+    const bool pointed =
+        area_ && area_->isVisible() && area_->rect().contains(area_->mapFromGlobal(QCursor::pos()));
+    if (dragging_ || pointed || (focus && cellAt(focus) >= 0))
         return;
     cellInUse_ = cell;
     if (cell >= 0 && area_)

@@ -262,7 +262,7 @@ void tst_WindowLayout::mapCaptionsStayInSight() {
 }
 
 // On a small window the cell in use comes into view as the engine moves, but not while the
-// tuner edits the map: then the view stays until the focus leaves the map.
+// tuner edits the map or points at it: then the view stays until focus and pointer leave.
 void tst_WindowLayout::cellInUseBroughtIntoView() {
     TestWindow t({"ENGLISH"});
     TFormHlav& w = t.start();
@@ -285,6 +285,11 @@ void tst_WindowLayout::cellInUseBroughtIntoView() {
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(8, other->height() / 2));
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(8, other->height() / 2));
     QVERIFY(!other->isChecked());
+    // Nor while the pointer rests over the map, where the tuner is about to click.
+    QTest::mouseMove(area->viewport(), area->viewport()->rect().center());
+    feed(w, 10000, 100);
+    QCOMPARE(scrolled(area), editing);
+    QTest::mouseMove(other, QPoint(8, other->height() / 2));
     feed(w, 10000, 100);
     QVERIFY(seen(area, cell(w, 9, 9)));
 }

@@ -89,12 +89,37 @@ QRect DesignCanvas::placedRect(const Placed& p) const {
 void DesignCanvas::placeFrozen() {
     const QPoint off = hidden();
     const QSize strips = frozenStrips();
-    leftStrip_->setGeometry(off.x(), 0, strips.width(), height());
-    topStrip_->setGeometry(0, off.y(), width(), strips.height());
+    // Each strip as long as the rows or columns beside what stays in sight with it, so the
+    // controls beyond (below the rows, right of the speeds) scroll as plainly as the rest.
+    int leftEnd = strips.height();
+    int topEnd = strips.width();
+    for (const Placed& p : placed_) {
+        if (!p.widget)
+            continue;
+        const QPoint along = frozenShift(p.rect, strips_, QPoint(1, 1));
+        if (along == QPoint())
+            continue;
+        const QRect r = placedRect(p);
+        p.widget->setGeometry(r);
+        if (along.x() && !along.y())
+            leftEnd = std::max(leftEnd, r.bottom() + 1);
+        if (along.y() && !along.x())
+            topEnd = std::max(topEnd, r.right() + 1);
+    }
+    const int captionsEnd = leftEnd;
+    const int speedsEnd = topEnd;
+    for (const Placed& p : placed_) {
+        if (!p.widget || frozenShift(p.rect, strips_, QPoint(1, 1)) != QPoint())
+            continue;
+        const QRect r = placedRect(p);
+        if (r.top() < captionsEnd)
+            leftEnd = std::max(leftEnd, r.bottom() + 1);
+        if (r.left() < speedsEnd)
+            topEnd = std::max(topEnd, r.right() + 1);
+    }
+    leftStrip_->setGeometry(off.x(), 0, strips.width(), leftEnd);
+    topStrip_->setGeometry(0, off.y(), topEnd, strips.height());
     cornerStrip_->setGeometry(QRect(off, strips));
-    for (const Placed& p : placed_)
-        if (p.widget && frozenShift(p.rect, strips_, QPoint(1, 1)) != QPoint())
-            p.widget->setGeometry(placedRect(p));
 }
 
 bool DesignCanvas::event(QEvent* event) {

@@ -56,7 +56,7 @@ void DesignCanvas::setFrozenStrips(QSize strips) {
         // Opaque, so the cells passing beneath do not show through the gaps.
         (*strip)->setAutoFillBackground(true);
     }
-    place();
+    // Placed with the rest at the next resize, as the canvas is laid out.
 }
 
 QSize DesignCanvas::frozenStrips() const {

@@ -41,9 +41,9 @@ public:
     static QRect scaledRect(const QRect& design, double scaleX, double scaleY);
     // The stretch of each axis for a canvas of `size`: 1 at the design size or below.
     static QSizeF scales(QSize size, QSize design);
-    // How far a child at `design` moves with the strips `strips` when `hidden` of the canvas
-    // is scrolled out of sight (both in design coordinates): along an axis by the hidden part
-    // when the child lies wholly within that axis's strip, else not at all.
+    // How far a child at `design` moves with the strips `strips` (both in design coordinates)
+    // when `hidden` pixels of the canvas are scrolled out of sight: along an axis by the
+    // hidden part when the child lies wholly within that axis's strip, else not at all.
     static QPoint frozenShift(const QRect& design, QSize strips, QPoint hidden);
 
 protected:

@@ -206,6 +206,11 @@ void tst_WindowLayout::dialogsWithinScreen() {
         needed = dialog->minimumSizeHint();
     };
     if (menu.isEmpty()) {
+        // Widened to its names, the report still fits.
+        DeviceImage unit = w.image;
+        unit[Byte::LIMITER2] = 120;
+        unit.map(2, 3) = 40;
+        w.ops.unitSeen = unit;
         w.showDiffReport();
         auto* report = find<QWidget>(w, "DiffReport");
         QVERIFY(QTest::qWaitForWindowExposed(report));

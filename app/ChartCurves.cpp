@@ -5,12 +5,14 @@
 #include "app/FindChild.h"
 
 #include "lang/MapEditTexts.h"
+#include "params/CurveColours.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QDockWidget>
 #include <QLineSeries>
 #include <QMainWindow>
+#include <QResizeEvent>
 #include <QScatterSeries>
 #include <QTabWidget>
 #include <QValueAxis>
@@ -21,6 +23,20 @@ namespace vortan {
 
 namespace {
 constexpr int kServoPage = 3;
+
+// The chart asks for room to read ten curves, but makes do with less: too narrow for the
+// legend beside the curves, it leaves the legend out (the rows' order is their lightness).
+class CurvesView : public QChartView {
+public:
+    using QChartView::QChartView;
+    QSize sizeHint() const override { return QSize(460, 380); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        chart()->legend()->setVisible(event->size().width() >= 340);
+        QChartView::resizeEvent(event);
+    }
+};
 
 class ChartCurves : public QObject, public CurvesPanel {
 public:
@@ -110,9 +126,13 @@ void ChartCurves::build() {
         s->attachAxis(speedAxis_);
         s->attachAxis(valueAxis_);
     };
-    for (auto& series : rows_) {
-        series = new QLineSeries(chart_);
+    for (int r = 0; r < 10; ++r) {
+        auto* series = new QLineSeries(chart_);
         attach(series);
+        // After attaching: the chart's theme colours a series as it is added.
+        const Rgb c = throttleRowColour(r);
+        series->setColor(QColor(c.red, c.green, c.blue));
+        rows_[std::size_t(r)] = series;
     }
     servo_ = new QLineSeries(chart_);
     attach(servo_);
@@ -120,11 +140,12 @@ void ChartCurves::build() {
     dot_->setMarkerSize(11);
     dot_->setColor(QColor(0x00, 0xC0, 0x00));
     attach(dot_);
-    view_ = new QChartView(chart_, dock_);
+    view_ = new CurvesView(chart_, dock_);
     view_->setObjectName("ChartMapCurves");
     // Without antialiasing: a redraw after every change costs half as much.
     view_->setRenderHint(QPainter::Antialiasing, false);
-    view_->setMinimumSize(400, 340);
+    // Small enough to take only the room the map leaves on a small screen.
+    view_->setMinimumSize(240, 240);
     dock_->setWidget(view_);
     window_.addDockWidget(Qt::RightDockWidgetArea, dock_);
     retitle();
@@ -136,7 +157,7 @@ void ChartCurves::setShown(bool shown, const DeviceImage& image, const MapCursor
     if (!dock_)
         return;
     if (shown)
-        showDockWithRoom(window_, *dock_, Qt::Horizontal);
+        showDockWithRoom(window_, *dock_, Qt::Horizontal, true); // the map stays whole
     else
         dock_->hide();
     drawn_ = false;
@@ -154,9 +175,10 @@ void ChartCurves::retitle() {
     speedAxis_->setTitleText(text(MapEditText::SpeedAxis, language_));
     valueAxis_->setTitleText(
         text(servoDrawn_ ? MapEditText::ServoAxis : MapEditText::AdvanceAxis, language_));
+    // The rows by the map's own captions ("0%" .. "100%"): short, so that a panel given only
+    // the room beside the map keeps most of it for the curves.
     for (int r = 0; r < 10; ++r)
-        rows_[std::size_t(r)]->setName(
-            text(MapEditText::ThrottleRow, language_).arg(kThrottleAxis[std::size_t(r)]));
+        rows_[std::size_t(r)]->setName(QStringLiteral("%1%").arg(kThrottleAxis[std::size_t(r)]));
     servo_->setName(text(MapEditText::ServoAxis, language_));
     dot_->setName(
         text(servoDrawn_ ? MapEditText::ServoPointInUse : MapEditText::CellInUse, language_));

@@ -6,9 +6,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vortan {
 
@@ -56,6 +59,26 @@ DiffReport::DiffReport(QWidget* parent) : QDialog(parent) {
     connect(takeFile_, &QPushButton::clicked, this,
             [this] { emit takeValues(false, chosenBytes()); });
     connect(program_, &QPushButton::clicked, this, &DiffReport::programRequested);
+    // The map's cells stand deeper than the other rows.
+    connect(tree_, &QTreeWidget::itemExpanded, this, &DiffReport::fitColumns);
+}
+
+void DiffReport::fitColumns() {
+    int needed = 0;
+    for (int c = 0; c < ColumnCount; ++c) {
+        tree_->resizeColumnToContents(c);
+        needed += std::max(tree_->columnWidth(c), tree_->header()->sectionSizeHint(c));
+    }
+    if (widened_ || tree_->topLevelItemCount() == 0)
+        return;
+    widened_ = true;
+    const int extra =
+        needed + tree_->verticalScrollBar()->sizeHint().width() - tree_->viewport()->width();
+    const QScreen* s = screen();
+    if (extra <= 0 || !s)
+        return;
+    const int frame = frameGeometry().width() - width();
+    resize(std::min(width() + extra, s->availableGeometry().width() - frame), height());
 }
 
 void DiffReport::applyTexts(int language) {
@@ -137,6 +160,7 @@ void DiffReport::refresh(const DeviceImage& screen, const std::optional<DeviceIm
         (*it)->setSelected(selected.contains((*it)->data(ColumnName, kByteRole).toInt()));
     tree_->setSortingEnabled(sorting);
 
+    fitColumns();
     const bool empty = tree_->topLevelItemCount() == 0;
     none_->setVisible(empty);
     takeUnit_->setEnabled(!empty && unit.has_value());

@@ -42,6 +42,9 @@ signals:
 
 private:
     void applyTexts(int language);
+    // Every column as wide as its widest text; the first time, the report widened to show
+    // them all, as far as its screen allows.
+    void fitColumns();
     QTreeWidgetItem* addRow(QTreeWidgetItem* parent, const ParamDifference& d,
                             const DeviceImage& screen, const std::optional<DeviceImage>& unit,
                             const std::optional<DeviceImage>& file, int language,
@@ -53,6 +56,7 @@ private:
     QPushButton* takeFile_;
     QPushButton* program_;
     bool shownOnce_ = false;
+    bool widened_ = false;
     DeviceImage screen_;
     std::optional<DeviceImage> unit_;
     std::optional<DeviceImage> file_;

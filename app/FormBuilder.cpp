@@ -186,7 +186,8 @@ QWidget* buildMapPage() {
         new DesignCanvas(QSize(kMapLeft + 10 * kCellWidth + 56, kMapTop + 10 * kRowPitch + 100));
     page->setObjectName("TabSheet2");
 
-    makeCheck(page, "CheckBoxTpsMapa", "TPS")->setGeometry(8, 6, 90, 22);
+    // Within the corner the captions leave, so it stays in sight as they do.
+    makeCheck(page, "CheckBoxTpsMapa", "TPS")->setGeometry(8, 6, 74, 22);
     auto* rpmAxis = makeLabel(page, "Label26", "RPM");
     rpmAxis->setGeometry(kMapLeft - 44, kAxisTop + 4, 40, 18);
     rpmAxis->setToolTip("Round per Minute");
@@ -222,6 +223,9 @@ QWidget* buildMapPage() {
     makeButton(page, "BitBtnAdvPlus", "+")->setGeometry(kMapLeft + 54, buttonsTop, 48, 26);
     makeCheck(page, "CheckBoxIgnAll", "All")->setGeometry(kMapLeft + 112, buttonsTop + 2, 120, 22);
     buildMapEditing(page, buttonsTop);
+    // Scrolled on a small screen, the speeds above the cells and the throttle rows beside
+    // them stay in sight.
+    page->setFrozenStrips(QSize(kMapLeft, kMapTop));
     return page;
 }
 

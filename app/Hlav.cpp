@@ -11,6 +11,7 @@
 #include "app/ParamView.h"
 #include "app/PortStatusView.h"
 #include "app/ReplayView.h"
+#include "app/ScreenFit.h"
 #include "app/SignalHandlers.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
@@ -69,6 +70,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
         this, {{requiredChild<QLabel>(this, "LabelRpm"), QString::fromStdString(longest.rpm.text)},
                {requiredChild<QLabel>(this, "LabelAdvance"),
                 QString::fromStdString(longest.advance.text)}});
+    new ScreenFit(*this); // every dialog opens within its screen
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);

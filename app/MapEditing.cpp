@@ -6,6 +6,7 @@
 #include "app/MapLegend.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
+#include "controls/FittingScrollArea.h"
 #include "controls/ParamSpinBox.h"
 #include "lang/MapEditTexts.h"
 #include "monitor/CellTrail.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -72,6 +74,8 @@ MapEditing::MapEditing(TFormHlav& window, const ParamView& params, MonitorView& 
         cell->findChild<QLineEdit*>()->installEventFilter(this);
     }
     page_ = cells_[0]->parentWidget();
+    for (QWidget* w = page_; w && !area_; w = w->parentWidget())
+        area_ = qobject_cast<FittingScrollArea*>(w);
     step_ = requiredChild<QSpinBox>(&window, "SpinBoxMapStep");
     colours_ = requiredChild<QCheckBox>(&window, "CheckBoxMapColours");
     curvesBox_ = requiredChild<QCheckBox>(&window, "CheckBoxMapCurves");
@@ -412,6 +416,25 @@ void MapEditing::imageShown() {
 
 void MapEditing::cursorMoved() {
     curves_->update(window_.image, window_.cursor);
+    showCellInUse();
+}
+
+void MapEditing::showCellInUse() {
+    const MapCursor& c = window_.cursor;
+    const int cell = c.belowMap ? -1 : c.row * 10 + c.column;
+    if (cell == cellInUse_)
+        return;
+    // Not while a cell has the focus or a selection is being dragged, nor while the pointer
+    // is over the map (about to click there, or dragging its scroll bar): the view stays
+    // where the tuner works, and follows the cell in use at the first tick after.
+    QWidget* focus = QApplication::focusWidget();
+    const bool pointed =
+        area_ && area_->isVisible() && area_->rect().contains(area_->mapFromGlobal(QCursor::pos()));
+    if (dragging_ || pointed || (focus && cellAt(focus) >= 0))
+        return;
+    cellInUse_ = cell;
+    if (cell >= 0 && area_)
+        area_->ensureShown(cells_[std::size_t(cell)]);
 }
 
 void MapEditing::restore(const MapViewSettings& s) {

@@ -28,6 +28,7 @@ class TFormHlav;
 
 namespace vortan {
 
+class FittingScrollArea;
 class MapCurves;
 class MapLegend;
 class MonitorView;
@@ -85,6 +86,8 @@ private:
     void report(const QString& text);
     void buildMenu();
     void setColoured(bool on);
+    // Scrolls the cell in use into view when it moved, unless the tuner is editing the map.
+    void showCellInUse();
 
     TFormHlav& window_;
     const ParamView& params_;
@@ -96,6 +99,8 @@ private:
     int high_ = 60;
     int language_ = 1;
     QWidget* page_ = nullptr;
+    FittingScrollArea* area_ = nullptr; // the map page's scroll area
+    int cellInUse_ = -1;                // as last brought into view; -1 for none
     QSpinBox* step_ = nullptr;
     QCheckBox* colours_ = nullptr;
     QCheckBox* curvesBox_ = nullptr;

@@ -1,5 +1,7 @@
 #include "settings/WindowSize.h"
 
+#include <algorithm>
+
 namespace vortan {
 
 namespace {
@@ -28,6 +30,15 @@ void storeWindowSize(IniFile& ini, const WindowSize& w) {
 
 QSize fittedWindowSize(QSize stored, QSize minimum, QSize available) {
     return stored.boundedTo(available).expandedTo(minimum);
+}
+
+QRect fittedFrame(QRect frame, QRect available) {
+    const QSize size = frame.size().boundedTo(available.size());
+    const int x =
+        std::clamp(frame.x(), available.x(), available.x() + available.width() - size.width());
+    const int y =
+        std::clamp(frame.y(), available.y(), available.y() + available.height() - size.height());
+    return QRect(QPoint(x, y), size);
 }
 
 } // namespace vortan

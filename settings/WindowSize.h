@@ -4,6 +4,7 @@
 
 #include "settings/IniFile.h"
 
+#include <QRect>
 #include <QSize>
 #include <optional>
 
@@ -22,5 +23,8 @@ bool writeWindowSize(IniFile& ini, const WindowSize& w);
 void storeWindowSize(IniFile& ini, const WindowSize& w);
 // The stored size made to fit the screen's free area `available`, never below `minimum`.
 QSize fittedWindowSize(QSize stored, QSize minimum, QSize available);
+// A window's frame `frame` made to fit the screen's free area `available`: no larger than it,
+// moved no more than needed to lie wholly within it.
+QRect fittedFrame(QRect frame, QRect available);
 
 } // namespace vortan

@@ -17,6 +17,8 @@ private slots:
     void unusableSizeIgnored();
     void fittedToScreen_data();
     void fittedToScreen();
+    void frameFitted_data();
+    void frameFitted();
 };
 
 void tst_WindowSize::keptAfterTheExistingSections() {
@@ -70,6 +72,23 @@ void tst_WindowSize::fittedToScreen() {
     QFETCH(QSize, stored);
     QFETCH(QSize, fitted);
     QCOMPARE(fittedWindowSize(stored, QSize(700, 500), QSize(1366, 740)), fitted);
+}
+
+// A dialog's frame on a screen whose free area is 800 × 570 below a 30 pixel panel.
+void tst_WindowSize::frameFitted_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("fitted");
+    QTest::newRow("fits") << QRect(100, 80, 640, 420) << QRect(100, 80, 640, 420);
+    QTest::newRow("taller than the screen") << QRect(0, 0, 826, 670) << QRect(0, 30, 800, 570);
+    QTest::newRow("off the right and bottom")
+        << QRect(500, 400, 400, 300) << QRect(400, 300, 400, 300);
+    QTest::newRow("above the panel") << QRect(-20, 10, 300, 200) << QRect(0, 30, 300, 200);
+}
+
+void tst_WindowSize::frameFitted() {
+    QFETCH(QRect, frame);
+    QFETCH(QRect, fitted);
+    QCOMPARE(fittedFrame(frame, QRect(0, 30, 800, 570)), fitted);
 }
 
 QTEST_APPLESS_MAIN(tst_WindowSize)

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -63,6 +64,8 @@ private slots:
     void rows();
     void takeUnitValuesThenUndo();
     void compareWithFileKeepsScreen();
+    void namesShownWhole_data();
+    void namesShownWhole();
 };
 
 void tst_DiffReport::rows_data() {
@@ -143,6 +146,42 @@ void tst_DiffReport::compareWithFileKeepsScreen() {
     QVERIFY(r.w->image == before);
     QVERIFY(!r.w->findChild<QAction*>("MenuUndo")->isEnabled());
     QVERIFY(r.w->findChild<QLabel*>("LabelFile2")->text().isEmpty());
+}
+
+void tst_DiffReport::namesShownWhole_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("Czech") << int(Czech);
+    QTest::newRow("English") << int(English);
+    QTest::newRow("German") << int(German);
+}
+
+// Every name is shown whole, the map's cells too once their group is opened, and all the
+// columns fit the report without scrolling.
+void tst_DiffReport::namesShownWhole() {
+    QFETCH(int, language);
+    Report r;
+    r.w->applyLanguage(language);
+    r.open(true);
+    auto whole = [&r] {
+        for (QTreeWidgetItemIterator it(r.tree); *it; ++it) {
+            const QTreeWidgetItem* item = *it;
+            if (item->parent() && !item->parent()->isExpanded())
+                continue;
+            const int needed = QFontMetrics(item->font(DiffReport::ColumnName))
+                                   .horizontalAdvance(item->text(DiffReport::ColumnName)) +
+                               r.tree->indentation() * (item->parent() ? 2 : 1);
+            if (r.tree->columnWidth(DiffReport::ColumnName) < needed)
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(whole());
+    QTreeWidgetItem* map = r.tree->topLevelItem(r.tree->topLevelItemCount() - 1);
+    QTest::mouseClick(r.tree->viewport(), Qt::LeftButton, {}, r.tree->visualItemRect(map).center());
+    QTest::keyClick(r.tree, Qt::Key_Right);
+    QVERIFY(map->isExpanded());
+    QVERIFY(whole());
+    QTRY_COMPARE(r.tree->horizontalScrollBar()->maximum(), 0);
 }
 
 QTEST_MAIN(tst_DiffReport)

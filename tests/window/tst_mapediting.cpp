@@ -8,6 +8,7 @@
 #include "app/MapEditing.h"
 #include "controls/ParamSpinBox.h"
 #include "params/ColourScale.h"
+#include "params/CurveColours.h"
 
 #include <QAction>
 #include <QApplication>
@@ -164,6 +165,11 @@ void tst_MapEditing::tunersRun() {
     for (const QPointF& p : w.mapEditing().curves().rowSeries(9)->points())
         curve << int(p.y());
     QCOMPARE(curve, rowOf(w.image, 9));
+    // Each throttle row in its own colour of the ordered scale.
+    for (int r = 0; r < 10; ++r) {
+        const Rgb c = throttleRowColour(r);
+        QCOMPARE(w.mapEditing().curves().rowSeries(r)->color(), QColor(c.red, c.green, c.blue));
+    }
 
     w.MenuGermanClick();
     QCOMPARE(find<QAction>(w, "MenuUndo")->text(), QString("&Rückgängig: In Karte eingefügt"));

@@ -81,8 +81,6 @@ Triple triple(MapEditText t) {
         return {"Předstih [°]", "Advance [°]", "Zündwinkel [°]"};
     case MapEditText::ServoAxis:
         return {"Napětí serva [mV]", "Servo voltage [mV]", "Servospannung [mV]"};
-    case MapEditText::ThrottleRow:
-        return {"Plyn %1 %", "Throttle %1 %", "Drosselklappe %1 %"};
     case MapEditText::CellInUse:
         return {"Aktuální buňka", "Cell in use", "Aktuelle Zelle"};
     case MapEditText::ServoPointInUse:

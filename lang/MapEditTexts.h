@@ -40,7 +40,6 @@ enum class MapEditText {
     SpeedAxis,
     AdvanceAxis,
     ServoAxis,
-    ThrottleRow, // %1 percent
     CellInUse,
     ServoPointInUse, // the last
 };

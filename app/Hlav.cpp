@@ -16,6 +16,7 @@
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
 #include "lang/Texts.h"
+#include "params/Corrections.h"
 #include "params/ParamDiff.h"
 #include "settings/Settings.h"
 #include "sim/SimUnit.h"
@@ -104,9 +105,12 @@ TFormHlav::~TFormHlav() {
 }
 
 void TFormHlav::connectControls() {
-    for (ParamSpinBox* edit : params_->allEdits())
+    for (ParamSpinBox* edit : params_->allEdits()) {
         connect(edit, &ParamSpinBox::committed, this,
                 [this, edit](bool stepped) { commitField(edit, stepped); });
+        connect(edit, &ParamSpinBox::refused, this,
+                [this, edit](int typed) { typedRefused(edit, typed); });
+    }
     for (QCheckBox* box : params_->flagBoxes())
         connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
     connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
@@ -267,8 +271,9 @@ void TFormHlav::CommitControls() {
     ChangeHandler();
 }
 
+// Normalised, so that an edit the rules take back leaves no step in the history.
 bool TFormHlav::applyEdit(const Edit& edit) {
-    const bool changed = editor.apply(edit);
+    const bool changed = editor.apply(normalisedEdit(edit));
     updateEditMenu();
     return changed;
 }
@@ -430,6 +435,8 @@ void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
         taken[b] = (*from)[b];
     applyEdit(valuesEdit(fromUnit ? EditName::TakeUnit : EditName::TakeFile, taken));
     ChangeHandler();
+    if (fromUnit)
+        tellTakenCorrections(taken, bytes);
 }
 
 // ---- device operations -----------------------------------------------------------------
@@ -474,6 +481,7 @@ void TFormHlav::showMessage(Message message) {
         label->show();
     // The unit's replies behind a verify error can be looked at, until the next message.
     buttonDifferences_->setVisible(message == Message::VerifyFailed);
+    tellReadCorrections(message);
 }
 
 void TFormHlav::showBox(const QString& text, const QString& informative) {
@@ -525,6 +533,7 @@ void TFormHlav::normaliseAndShow() {
         const DeviceImage received = image;
         image = readStart_;
         applyEdit(valuesEdit(EditName::Read, received));
+        noteReadCorrections(received);
     }
     normalise(image, language, comPort);
     ShowImage();

@@ -170,6 +170,8 @@ public:
     std::function<void(const QString&)> messageBoxHook;
     // ... and here with the box's informative text.
     std::function<void(const QString&, const QString&)> detailedBoxHook;
+    // The box that asks before values outside their ranges are programmed is always shown
+    // (objectName "BoxProgramOutOfRange"): tests answer it as a tuner does, by its buttons.
 
 private:
     // Made before the operations and the tick, which hold it.

@@ -37,10 +37,7 @@ public:
     virtual void showComparison() = 0;
     // Asked before a program starts, by the command (after takeControls) or by programming
     // after a change (`afterChange`, inside the change handler): false sends nothing.
-    virtual bool confirmProgram(bool afterChange) {
-        (void)afterChange;
-        return true;
-    }
+    virtual bool confirmProgram(bool /*afterChange*/) { return true; }
 };
 
 class DeviceOperations {

@@ -18,6 +18,7 @@
 #include "controls/ParamSpinBox.h"
 #include "lang/OperationTexts.h"
 #include "lang/Texts.h"
+#include "params/Corrections.h"
 #include "params/ParamDiff.h"
 #include "settings/Settings.h"
 #include "sim/SimUnit.h"
@@ -132,9 +133,12 @@ TFormHlav::~TFormHlav() {
 }
 
 void TFormHlav::connectControls() {
-    for (ParamSpinBox* edit : params_->allEdits())
+    for (ParamSpinBox* edit : params_->allEdits()) {
         connect(edit, &ParamSpinBox::committed, this,
                 [this, edit](bool stepped) { commitField(edit, stepped); });
+        connect(edit, &ParamSpinBox::refused, this,
+                [this, edit](int typed) { typedRefused(edit, typed); });
+    }
     for (QCheckBox* box : params_->flagBoxes())
         connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
     connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
@@ -325,8 +329,9 @@ void TFormHlav::updateSetLock() {
     labelLocked_->setVisible(locked);
 }
 
+// Normalised, so that an edit the rules take back leaves no step in the history.
 bool TFormHlav::applyEdit(const Edit& edit) {
-    const bool changed = editor.apply(edit);
+    const bool changed = editor.apply(normalisedEdit(edit));
     updateEditMenu();
     return changed;
 }
@@ -508,6 +513,8 @@ void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
         taken[b] = (*from)[b];
     applyEdit(valuesEdit(fromUnit ? EditName::TakeUnit : EditName::TakeFile, taken));
     ChangeHandler();
+    if (fromUnit)
+        tellTakenCorrections(taken, bytes);
 }
 
 // ---- device operations -----------------------------------------------------------------
@@ -558,6 +565,7 @@ void TFormHlav::showMessage(Message message) {
         label->show();
     // The unit's replies behind a verify error can be looked at, until the next message.
     buttonDifferences_->setVisible(message == Message::VerifyFailed);
+    tellReadCorrections(message);
 }
 
 void TFormHlav::showBox(const QString& text, const QString& informative) {
@@ -610,6 +618,7 @@ void TFormHlav::normaliseAndShow() {
         const DeviceImage received = image;
         image = readStart_;
         applyEdit(valuesEdit(EditName::Read, received));
+        noteReadCorrections(received);
     }
     normalise(image, language, comPort);
     ShowImage();

@@ -186,6 +186,8 @@ public:
     std::function<void(const QString&)> messageBoxHook;
     // ... and here with the box's informative text.
     std::function<void(const QString&, const QString&)> detailedBoxHook;
+    // The box that asks before values outside their ranges are programmed is always shown
+    // (objectName "BoxProgramOutOfRange"): tests answer it as a tuner does, by its buttons.
 
 private:
     // Made before the operations and the tick, which hold it.
@@ -224,6 +226,15 @@ private:
     void normaliseAndShow() override;
     void showIdentification() override;
     void showComparison() override;
+    bool confirmProgram(bool afterChange) override;
+    // Values outside their ranges (app/RangeCommands.cpp): the box that asks before they are
+    // programmed, true for "Program anyway"; the status-bar line of a typed value refused; the
+    // values a read's set had corrected, told once the verify after it has ended.
+    bool askProgramAnyway();
+    void typedRefused(vortan::ParamSpinBox* edit, int typed);
+    void noteReadCorrections(const vortan::DeviceImage& received);
+    void tellReadCorrections(vortan::Message message);
+    void tellTakenCorrections(const vortan::DeviceImage& taken, const std::vector<int>& bytes);
     // TickView
     void showMonitorValues(const vortan::MonitorPacket& packet) override;
     void hideMessage() override;
@@ -367,6 +378,10 @@ private:
     bool signalWaitOver_ = false;    // ... or once the time for that has run out
     QDialog* closeBox_ = nullptr;    // the box of the close while it is open
     std::vector<vortan::FailedWrite> writeFailures_; // of the last FormClose
+    bool rangeBoxPending_ = false;  // the box of a program after change is queued or open
+    // The set of the last read as the unit sent it, while the rules corrected it: told when
+    // the verify after that read ends.
+    std::optional<vortan::DeviceImage> readCorrected_;
     bool restoreErrorShown_ = false; // a restore point failed to be written in this run
     vortan::DiffReport* diffReport_ = nullptr;
     // The file the report compares with, when chosen by Compare with file; otherwise fileSet.

@@ -94,7 +94,7 @@ int ParamView::markDifferences(const DeviceImage& image,
 void ParamView::read(DeviceImage& image) const {
     for (const Number& n : numbers_) {
         // The spin box keeps its previous value for a text that is not a number in range.
-        n.edit->interpretText();
+        n.edit->interpretTyped();
         image[n.param.byte] = n.param.stored(n.edit->value());
     }
     const auto& flags = flagParams();

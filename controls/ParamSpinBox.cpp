@@ -110,8 +110,25 @@ int ParamSpinBox::valueFromText(const QString& text) const {
     return digits.toInt();
 }
 
-void ParamSpinBox::stepBy(int steps) {
+void ParamSpinBox::interpretTyped() {
+    const QString typed = lineEdit()->text();
     interpretText();
+    noteRefused(typed);
+}
+
+void ParamSpinBox::noteRefused(const QString& typed) {
+    QString digits;
+    if (!digitsOf(typed, locale().groupSeparator(), digits) || digits.isEmpty() ||
+        digits.size() > kMaxDigits)
+        return;
+    const int v = digits.toInt();
+    // The value shown from the set, outside the range, is no typing.
+    if ((v < editMin_ || v > editMax_) && v != value())
+        emit refused(v);
+}
+
+void ParamSpinBox::stepBy(int steps) {
+    interpretTyped();
     const int from = value();
     const int to = std::clamp(from + steps * singleStep(), editMin_, editMax_);
     if (outOfRange_ || to != from) {
@@ -141,7 +158,9 @@ bool ParamSpinBox::event(QEvent* e) {
 }
 
 void ParamSpinBox::focusOutEvent(QFocusEvent* event) {
+    const QString typed = lineEdit()->text();
     QSpinBox::focusOutEvent(event); // interprets the text or restores the previous value
+    noteRefused(typed);
     // Only leaving the field for another control commits. Losing focus because the window
     // is deactivated, closed or destroyed, or a popup opens, is no edit: the focus comes
     // back here, and a window being torn down must not run its change handler.
@@ -152,7 +171,7 @@ void ParamSpinBox::focusOutEvent(QFocusEvent* event) {
 
 void ParamSpinBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        interpretText();
+        interpretTyped();
         QWidget* before = QApplication::focusWidget();
         focusNextChild();
         // Leaving the field commits; commit here only when the focus could not move on.

@@ -8,9 +8,10 @@
 //
 // Typing: only digits (and the locale's group separator) reach the field; a well-formed
 // number outside the editing range stays on screen while typing and, at the commit, the
-// field keeps its previous value. A value shown from the parameter set is shown as it is,
-// even outside the editing range (the unit or a file may hold it): it is marked in red with
-// a note, and kept until the tuner types or steps another value, which the range bounds.
+// field keeps its previous value and says so by `refused`. A value shown from the parameter
+// set is shown as it is, even outside the editing range (the unit or a file may hold it): it
+// is marked in red with a note, and kept until the tuner types or steps another value, which
+// the range bounds.
 //
 // A field whose value differs from the unit's gets a thin orange frame around it, drawn over
 // the border only, so the background of the cell in use and red text stay visible.
@@ -46,6 +47,10 @@ public:
     // The text colour of a value in range (a tinted background may need a light one).
     void setPlainTextColour(const QColor& colour);
 
+    // Takes the typed text (a number in range) or keeps the previous value, as leaving the
+    // field does; a well-formed number out of range is told by `refused`.
+    void interpretTyped();
+
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
@@ -53,6 +58,8 @@ public:
 signals:
     // `stepped`: by an arrow click (or arrow key or wheel) rather than by typing.
     void committed(bool stepped);
+    // A typed number outside the editing range was refused; the field kept value().
+    void refused(int typed);
 
 protected:
     int valueFromText(const QString& text) const override;
@@ -64,6 +71,8 @@ protected:
 
 private:
     void setMarked(bool marked);
+    // After the text `typed` was interpreted: says when a number out of range was refused.
+    void noteRefused(const QString& typed);
     void setGroupedRange(int minimum, int maximum);
 
     int editMin_ = 0;

@@ -1,8 +1,10 @@
 #include "files/TuneSheet.h"
 
+#include "lang/RangeTexts.h"
 #include "lang/SheetTexts.h"
 #include "lang/Texts.h"
 #include "params/ColourScale.h"
+#include "params/RangeCheck.h"
 
 #include <QLocale>
 #include <QString>
@@ -86,6 +88,22 @@ ComparedParam paramAt(int byte) {
     return {ComparedParam::Flag, byte};
 }
 
+// A value outside its field's range, as the window shows it in red: red, and marked so that a
+// sheet printed in black and white still tells it.
+QString marked(const DeviceImage& image, int byte, const QString& value, int language) {
+    if (!isOutOfRange(image, byte))
+        return value;
+    return "<font color='#ff0000'>" + value + esc(rangeText(RangeText::SheetMark, language)) +
+           "</font>";
+}
+
+bool anyOutOfRange(const DeviceImage& image) {
+    for (int b = kPageSize; b < kImageSize; ++b)
+        if (isOutOfRange(image, b))
+            return true;
+    return false;
+}
+
 QString sectionHtml(const Section& s, const DeviceImage& image, int language,
                     const CaptionLookup& caption, const std::string& bikeName) {
     const QString title =
@@ -103,8 +121,8 @@ QString sectionHtml(const Section& s, const DeviceImage& image, int language,
             r.label ? caption(r.label) : paramName(p, image, language, caption);
         const std::string value =
             p.kind == ComparedParam::Bike ? bikeName : paramValue(p, image, language);
-        html += "<tr><td class='name'>" + esc(name) + "</td><td class='value'>" + esc(value) +
-                "</td></tr>";
+        html += "<tr><td class='name'>" + esc(name) + "</td><td class='value'>" +
+                marked(image, r.byte, esc(value), language) + "</td></tr>";
     }
     return html + "</table>";
 }
@@ -114,7 +132,10 @@ QString mapHtml(const DeviceImage& image, int language) {
                    "</h3><table class='grid' width='100%' cellspacing='0' cellpadding='3'><tr>"
                    "<th>TPS \\ rpm</th>";
     for (int c = 0; c < kMapColumns; ++c)
-        html += "<th>" + QLocale().toString(image[Byte::RPM_ADV + c] * 100) + "</th>";
+        html += "<th>" +
+                marked(image, Byte::RPM_ADV + c, QLocale().toString(image[Byte::RPM_ADV + c] * 100),
+                       language) +
+                "</th>";
     html += "</tr>";
     for (int r = 0; r < kMapRows; ++r) {
         html +=
@@ -123,7 +144,10 @@ QString mapHtml(const DeviceImage& image, int language) {
             const int value = image.map(r, c);
             const Rgb back = scaleColour(value, 0, 60);
             html += "<td align='center' bgcolor='" + hex(back) + "'><font color='" +
-                    hex(textColourOn(back)) + "'>" + QString::number(value) + "</font></td>";
+                    hex(textColourOn(back)) + "'>" +
+                    marked(image, Byte::ADVANCE + r * kMapColumns + c, QString::number(value),
+                           language) +
+                    "</font></td>";
         }
         html += "</tr>";
     }
@@ -141,7 +165,9 @@ QString servoHtml(const DeviceImage& image, int language, const CaptionLookup& c
     for (const auto& row : rows) {
         html += "<tr><th>" + esc(caption(row.label)) + "</th>";
         for (int i = 0; i < kAxisPoints; ++i)
-            html += "<td align='right'>" + QLocale().toString(image[row.byte + i] * row.scale) +
+            html += "<td align='right'>" +
+                    marked(image, row.byte + i, QLocale().toString(image[row.byte + i] * row.scale),
+                           language) +
                     "</td>";
         html += "</tr>";
     }
@@ -186,6 +212,8 @@ std::string tuneSheetHtml(const DeviceImage& image, const SheetHeading& heading,
     }
     html += "</td></tr></table>";
     html += mapHtml(image, language) + servoHtml(image, language, caption);
+    if (anyOutOfRange(image))
+        html += "<p>" + esc(rangeText(RangeText::SheetLegend, language)) + "</p>";
     return (html + "</body></html>").toStdString();
 }
 

@@ -80,6 +80,8 @@ void DeviceOperations::beginVerify(Message startMessage) {
 
 void DeviceOperations::startProgram() {
     events_.takeControls();
+    if (!events_.confirmProgram(false))
+        return;
     beginProgram();
     sendRequest();
 }
@@ -107,8 +109,12 @@ void DeviceOperations::programAfterChange(bool checkBoxTicked) {
             changeSnapshot_[i] = image_[i];
         }
     }
-    if (changed)
+    if (changed && events_.confirmProgram(true))
         beginProgram();
+}
+
+void DeviceOperations::startConfirmedProgramAfterChange() {
+    beginProgram();
 }
 
 void DeviceOperations::tick() {

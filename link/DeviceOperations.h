@@ -36,6 +36,9 @@ public:
     virtual void showIdentification() = 0;
     // A comparison has the unit's pages 1 and 2 (unitSeen): show how they differ.
     virtual void showComparison() = 0;
+    // Asked before a program starts, by the command (after takeControls) or by programming
+    // after a change (`afterChange`, inside the change handler): false sends nothing.
+    virtual bool confirmProgram(bool /*afterChange*/) { return true; }
 };
 
 class DeviceOperations {
@@ -55,6 +58,9 @@ public:
     void startCompare();
     // Called at the end of every change handler and by a click on the check box.
     void programAfterChange(bool checkBoxTicked);
+    // A program after a change that confirmProgram() held back and the tuner then allowed;
+    // its first request goes out from tick().
+    void startConfirmedProgramAfterChange();
 
     // Step 2 of a tick: resend or fail a running operation, or while idle send a monitor
     // request every 6 ticks.

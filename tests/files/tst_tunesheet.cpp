@@ -26,6 +26,8 @@ private slots:
     void paper();
     void heading_data();
     void heading();
+    void outOfRangeMarked_data();
+    void outOfRangeMarked();
 };
 
 void tst_TuneSheet::paper_data() {
@@ -72,6 +74,34 @@ void tst_TuneSheet::heading() {
         QVERIFY2(html.contains(s), qPrintable(s));
     for (const QString& s : absent)
         QVERIFY2(!html.contains(s), qPrintable(s));
+}
+
+// Values outside their fields' ranges are marked as the window marks them, in red, with a sign
+// that survives printing in black and white, and a legend below.
+void tst_TuneSheet::outOfRangeMarked_data() {
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("in range") << int(Byte::BASE_ADV) << 40 << "";
+    QTest::newRow("base advance") << int(Byte::BASE_ADV) << 99 << QString::fromUtf8("99° (!)");
+    QTest::newRow("map cell") << Byte::ADVANCE + 42 << 70 << "70 (!)";
+    QTest::newRow("servo voltage") << Byte::NAP_PRIV + 1 << 0 << "0 (!)";
+}
+
+void tst_TuneSheet::outOfRangeMarked() {
+    QFETCH(int, byte);
+    QFETCH(int, value);
+    QFETCH(QString, mark);
+    DeviceImage image;
+    setDefaults(image);
+    image[byte] = static_cast<std::uint8_t>(value);
+    const QString html =
+        QString::fromStdString(tuneSheetHtml(image, SheetHeading{}, English, nameOf));
+    QCOMPARE(html.count("(!)"), mark.isEmpty() ? 0 : 2); // the value and the legend
+    if (!mark.isEmpty()) {
+        QVERIFY2(html.contains("<font color='#ff0000'>" + mark + "</font>"), qPrintable(mark));
+        QVERIFY(html.contains("(!) value outside its field's range"));
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_TuneSheet)

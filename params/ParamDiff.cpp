@@ -53,14 +53,6 @@ constexpr std::array<Named, 12> kFlags{{
     {Byte::PRIV_ENABLE, "CheckBoxPrivEnable", nullptr, ""},
 }};
 
-const NumberParam* numberAt(int byte) {
-    static const std::vector<NumberParam> all = allNumberParams();
-    for (const NumberParam& n : all)
-        if (n.byte == byte)
-            return &n;
-    return nullptr;
-}
-
 std::vector<ComparedParam> build() {
     std::vector<ComparedParam> out;
     std::array<bool, kImageSize> taken{};
@@ -71,7 +63,7 @@ std::vector<ComparedParam> build() {
     };
     add({ComparedParam::Bike, Byte::BIKE});
     for (const Named& n : kNumbers) {
-        const NumberParam* np = numberAt(n.byte);
+        const NumberParam* np = numberParamAt(n.byte);
         add({ComparedParam::Number, n.byte, np->scale, np->offset, n.unit, n.label, n.group});
     }
     for (const Named& f : kFlags)

@@ -74,6 +74,14 @@ std::vector<NumberParam> allNumberParams() {
     return all;
 }
 
+const NumberParam* numberParamAt(int byte) {
+    static const std::vector<NumberParam> all = allNumberParams();
+    for (const NumberParam& n : all)
+        if (n.byte == byte)
+            return &n;
+    return nullptr;
+}
+
 const std::vector<FlagParam>& flagParams() {
     using namespace Byte;
     static const std::vector<FlagParam> flags{

@@ -38,6 +38,8 @@ const std::vector<NumberParam>& singleNumberParams();
 const std::array<NumberParam, 130>& tableParams();
 // Every number: single values, then the table.
 std::vector<NumberParam> allNumberParams();
+// The number held in image byte `byte`; null when no field holds one.
+const NumberParam* numberParamAt(int byte);
 // The check boxes that hold an image flag.
 const std::vector<FlagParam>& flagParams();
 

@@ -14,14 +14,6 @@ namespace {
 // The motorbike types of the combo box: 0..5.
 constexpr int kLastBike = 5;
 
-const NumberParam* numberAt(int byte) {
-    static const std::vector<NumberParam> all = allNumberParams();
-    for (const NumberParam& n : all)
-        if (n.byte == byte)
-            return &n;
-    return nullptr;
-}
-
 struct Range {
     int value;
     int minimum;
@@ -34,7 +26,7 @@ bool rangeAt(const DeviceImage& image, int byte, Range& out) {
         out = {image[byte], 0, kLastBike};
         return true;
     }
-    const NumberParam* n = numberAt(byte);
+    const NumberParam* n = numberParamAt(byte);
     if (!n)
         return false;
     out = {n->shown(image[byte]), n->minimum, n->maximum};

@@ -378,7 +378,7 @@ private:
     bool signalWaitOver_ = false;    // ... or once the time for that has run out
     QDialog* closeBox_ = nullptr;    // the box of the close while it is open
     std::vector<vortan::FailedWrite> writeFailures_; // of the last FormClose
-    bool rangeBoxPending_ = false;  // the box of a program after change is queued or open
+    bool rangeBoxPending_ = false; // the box of a program after change is queued or open
     // The set of the last read as the unit sent it, while the rules corrected it: told when
     // the verify after that read ends.
     std::optional<vortan::DeviceImage> readCorrected_;

@@ -283,7 +283,7 @@ void tst_WindowLayout::cellInUseBroughtIntoView() {
     feed(w, 10000, 100);
     QCOMPARE(scrolled(area), editing);
     QVERIFY(!seen(area, cell(w, 9, 9)));
-    auto* other = find<QCheckBox>(w, "CheckBoxProgHned");
+    auto* other = find<QCheckBox>(w, "CheckBoxExtMonitor"); // changes no value
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(8, other->height() / 2));
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(8, other->height() / 2));
     QVERIFY(!other->isChecked());

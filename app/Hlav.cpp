@@ -576,6 +576,8 @@ void TFormHlav::showBox(const QString& text, const QString& informative) {
     if (messageBoxHook || detailedBoxHook)
         return;
     QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, this);
+    // A path or a value in the box can be copied from it.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setInformativeText(informative);
     box.exec();
 }

@@ -1,0 +1,19 @@
+#include "settings/SystemPlaces.h"
+
+#include <QDir>
+
+namespace vortan {
+
+// The roaming application data of the user (%APPDATA%): the program's folder is not writable
+// on today's Windows.
+QString settingsParentFolder() {
+    const QString appData = qEnvironmentVariable("APPDATA");
+    return appData.isEmpty() ? QDir::homePath() + QStringLiteral("/AppData/Roaming")
+                             : QDir::fromNativeSeparators(appData);
+}
+
+QString defaultPortDevice(int comPort) {
+    return QStringLiteral("COM%1").arg(comPort);
+}
+
+} // namespace vortan

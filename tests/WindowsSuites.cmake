@@ -1,0 +1,28 @@
+# The suites of the Windows build: every one that needs no pseudo-terminal, no POSIX call and
+# no second user. The window suites with a unit use the simulated unit inside the program.
+set(VORTAN2_WINDOWS_SUITES
+    tst_deviceimage tst_paramtable tst_edits tst_imageeditor tst_paramdiff tst_colourscale
+    tst_mapselection tst_mapoperations tst_mapclipboard
+    tst_frame tst_deviceoperations tst_receivequeue tst_tick
+    tst_monitorpacket tst_mapcursor tst_logcsv tst_replayclock tst_dwellshares tst_plotdata
+    tst_paramfile tst_restorepoints tst_tunesheet
+    tst_texts
+    tst_windowsize tst_systemplaces
+    tst_cgauge tst_cspinbutton tst_toolicons
+    tst_formhlav tst_paramediting tst_windowinput tst_diffreport tst_windowfit tst_mapediting
+    tst_windowoperations tst_windowmonitor tst_windowediting tst_windowchanges tst_windowcompare
+)
+# Under Wine (in a prefix of the build's own, made by scripts/windows.sh) the suites find Qt's
+# DLLs and plugins in the Qt for MinGW, and the MinGW runtime beside them in the build folder;
+# Wine's own messages stay out of the output.
+get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
+file(GLOB mingw_runtime /usr/lib/gcc/x86_64-w64-mingw32/*-posix/libstdc++-6.dll
+     /usr/lib/gcc/x86_64-w64-mingw32/*-posix/libgcc_s_seh-1.dll
+     /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll)
+file(COPY ${mingw_runtime} DESTINATION ${CMAKE_BINARY_DIR})
+set(VORTAN2_TEST_ENVIRONMENT
+    "WINEPATH=Z:${qt_prefix}/bin"
+    "QT_PLUGIN_PATH=Z:${qt_prefix}/plugins"
+    "WINEDEBUG=-all"
+    "WINEPREFIX=${CMAKE_BINARY_DIR}/wine"
+)

@@ -10,8 +10,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
-# The suites run under Wine (Debian's wine64), headless.
-find_program(VORTAN2_WINE NAMES wine64 wine)
-if(VORTAN2_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${VORTAN2_WINE})
-endif()
+# The suites run under Wine (Debian's wine64), headless; see cmake/wine-suite.sh.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-suite.sh)

@@ -8,11 +8,12 @@
 
 #include <fcntl.h>
 #include <io.h>
-#include <sys/stat.h>
+#include <windows.h>
 
 // The Windows side of the run log: the file opened by its UTF-16 name in binary mode (the
-// lines keep their line ends as on Linux). Windows does not delete a file that is open, so
-// no check for that is needed.
+// lines keep their line ends as on Linux), shared for deleting so that a file deleted under
+// the recording shows as pending deletion (or, under Wine, without links), which ends it as
+// on Linux.
 
 namespace vortan {
 
@@ -24,11 +25,17 @@ bool LogRecorder::start(const QString& path, std::int64_t nowMs) {
         error_ = std::strerror(info.isDir() ? EISDIR : EINVAL);
         return false;
     }
-    const int fd =
-        ::_wopen(reinterpret_cast<const wchar_t*>(path.utf16()),
-                 _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+    const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        error_ = std::strerror(GetLastError() == ERROR_PATH_NOT_FOUND ? ENOENT : EACCES);
+        return false;
+    }
+    const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
     if (fd < 0) {
         error_ = std::strerror(errno);
+        CloseHandle(h);
         return false;
     }
     fd_ = fd;
@@ -43,6 +50,18 @@ bool LogRecorder::add(std::int64_t nowMs, const MonitorPacket& packet, const Map
         return true;
     if (!writeAll(logLine(nowMs - startMs_, packet, cursor)))
         return false;
+    // Looked at once a second: a packet's line must stay cheap.
+    if (nowMs - checkedMs_ >= 1000) {
+        checkedMs_ = nowMs;
+        FILE_STANDARD_INFO info{};
+        if (GetFileInformationByHandleEx(reinterpret_cast<HANDLE>(::_get_osfhandle(fd_)),
+                                         FileStandardInfo, &info, sizeof info) &&
+            (info.DeletePending || info.NumberOfLinks == 0)) {
+            error_ = std::strerror(ENOENT);
+            stop();
+            return false;
+        }
+    }
     ++lines_;
     return true;
 }

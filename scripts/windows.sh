@@ -13,7 +13,7 @@ case $build in /*) ;; *) build=$root/$build ;; esac
 
 . scripts/packages.sh
 install_missing "${build_packages[@]}" ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools \
-    nsis wine64
+    nsis wine64 fonts-dejavu-core
 
 tarball="$root/../shared/toolchains/qt-6.4.2-win64-mingw.tar.xz"
 qt="${VORTAN2_QT_WIN64:-}"
@@ -36,10 +36,18 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw64-posix.cmake" -DCMAKE_PREFIX_PATH="$qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     ${VORTAN2_CMAKE_ARGS:-} >/dev/null
-# The Wine prefix the suites run in, made once (Wine asks nothing with these settings).
-if [ ! -f "$build/wine/system.reg" ]; then
-    WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
-        wineboot -i >/dev/null 2>&1 || true
+# The Wine prefix the suites run in, made once. Wine does not hand QT_* variables of the Linux
+# environment to a program, so the suites' platform (offscreen) and its fonts are set in the
+# prefix's own environment.
+if [ ! -f "$build/wine/.vortan2-suites" ]; then
+    export WINEPREFIX="$build/wine" WINEDEBUG=-all
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
+    wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /t REG_SZ /d offscreen /f >/dev/null
+    wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ \
+        /d 'Z:\usr\share\fonts\truetype\dejavu' /f >/dev/null
+    wineserver -w
+    touch "$build/wine/.vortan2-suites"
+    unset WINEPREFIX WINEDEBUG
 fi
 if [ $# -gt 0 ]; then
     cmake --build "$build" -j2 --target "$@"

@@ -12,6 +12,13 @@ QString settingsParentFolder() {
                              : QDir::fromNativeSeparators(appData);
 }
 
+// Restore points stay on this computer (%LOCALAPPDATA%), as Windows keeps bulky data.
+QString dataParentFolder() {
+    const QString local = qEnvironmentVariable("LOCALAPPDATA");
+    return local.isEmpty() ? QDir::homePath() + QStringLiteral("/AppData/Local")
+                           : QDir::fromNativeSeparators(local);
+}
+
 QString defaultPortDevice(int comPort) {
     return QStringLiteral("COM%1").arg(comPort);
 }

@@ -1,6 +1,7 @@
 // The places of this system: the device behind COMn with and without a [PORTS] entry, and
-// the folder of both settings files.
+// the folders of both settings files and of the restore points.
 
+#include "files/RestorePoints.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
@@ -17,6 +18,7 @@ private slots:
     void portDevice_data();
     void portDevice();
     void settingsFiles();
+    void restorePoints();
 };
 
 void tst_SystemPlaces::portDevice_data() {
@@ -61,6 +63,17 @@ void tst_SystemPlaces::settingsFiles() {
     QCOMPARE(settingsFilePath(), folder + "/Vortan2.ini");
     QCOMPARE(lastImageFilePath(), folder + "/_Vortan2.ini");
     QVERIFY(QDir(folder).exists());
+}
+
+void tst_SystemPlaces::restorePoints() {
+    QTemporaryDir linuxData, windowsLocal;
+    qputenv("XDG_DATA_HOME", linuxData.path().toLocal8Bit());
+    qputenv("LOCALAPPDATA", QDir::toNativeSeparators(windowsLocal.path()).toLocal8Bit());
+#ifdef Q_OS_WIN
+    QCOMPARE(restorePointFolder(), windowsLocal.path() + "/Vortan2/history");
+#else
+    QCOMPARE(restorePointFolder(), linuxData.path() + "/Vortan2/history");
+#endif
 }
 
 QTEST_GUILESS_MAIN(tst_SystemPlaces)

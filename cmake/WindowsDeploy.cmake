@@ -5,6 +5,7 @@
 #   VORTAN2_DEST      install folder (holds vortan2.exe)
 #   VORTAN2_SEARCH    folders that hold the DLLs to ship
 #   VORTAN2_OBJDUMP   x86_64-w64-mingw32-objdump
+cmake_policy(VERSION 3.25)
 set(queue)
 file(GLOB_RECURSE queue "${VORTAN2_DEST}/*.exe" "${VORTAN2_DEST}/*.dll")
 set(seen)

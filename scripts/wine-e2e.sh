@@ -20,8 +20,8 @@ cmake --install "$win/build" --prefix "$work/Vortan2" >/dev/null
 
 pids=()
 cleanup() {
+    WINEPREFIX="$work/wine" wineserver -k >/dev/null 2>&1 || true
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
 }
 trap cleanup EXIT
 

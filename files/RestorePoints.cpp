@@ -1,4 +1,5 @@
 #include "files/RestorePoints.h"
+#include "settings/SystemPlaces.h"
 
 #include "files/RegularFile.h"
 #include "lang/OperationTexts.h"
@@ -26,8 +27,7 @@ bool isRestorePointName(const QString& name) {
 } // namespace
 
 QString restorePointFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           "/Vortan2/history";
+    return dataParentFolder() + "/Vortan2/history";
 }
 
 QString restorePointUnit(const QString& identification) {

@@ -17,7 +17,7 @@ namespace vortan {
 
 constexpr int kRestorePointsKept = 500;
 
-// $XDG_DATA_HOME/Vortan2/history (the generic data location).
+// $XDG_DATA_HOME/Vortan2/history (the generic data location; %LOCALAPPDATA% on Windows).
 QString restorePointFolder();
 
 // The unit's identification as a name part: [A-Za-z0-9_-] only, every other run of

@@ -35,14 +35,6 @@ PortIdentity portIdentity(const QString& devicePath) {
     return id;
 }
 
-bool mayReopen(const PortIdentity& atOpen, const PortIdentity& now, qint64 msSinceLoss,
-               qint64 windowMs) {
-    if (!atOpen.usb)
-        return !now.usb && msSinceLoss <= windowMs;
-    return now.usb && now.vendor == atOpen.vendor && now.product == atOpen.product &&
-           (atOpen.serial.isEmpty() || now.serial == atOpen.serial);
-}
-
 SerialLink::SerialLink(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::onError);
     reopenTimer_.setInterval(kReopenMs);

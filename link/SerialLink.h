@@ -14,7 +14,11 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
+
 namespace vortan {
+
+struct NativePort;
 
 // What the system reports about the device behind a path: a USB adapter's vendor and
 // product id and, when it has one, its serial number. Empty for a built-in port, a
@@ -83,6 +87,9 @@ private:
     void tryReopen();
 
     QSerialPort port_;
+    // Where the port is driven with the system's own calls (Windows, SerialLinkWin32.cpp):
+    // its handle, or the simulated unit's line inside the program.
+    std::shared_ptr<NativePort> native_;
     QString path_;
     QString openError_;
     ReceiveQueue queue_;

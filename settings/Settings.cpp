@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include "files/RegularFile.h"
+#include "settings/SystemPlaces.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,8 +33,7 @@ std::optional<int> readOptional(const IniFile& ini, const QString& key,
 } // namespace
 
 QString settingsFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                           QStringLiteral("/Vortan2");
+    const QString folder = settingsParentFolder() + QStringLiteral("/Vortan2");
     QDir().mkpath(folder);
     return folder;
 }
@@ -86,11 +86,7 @@ QString portDevicePath(const IniFile& ini, int comPort) {
     const QString path = ini.readString(QStringLiteral("PORTS"), key, QString());
     if (!path.isEmpty())
         return path;
-#ifdef Q_OS_WIN
-    return key;
-#else
-    return QStringLiteral("/dev/ttyS%1").arg(comPort - 1);
-#endif
+    return defaultPortDevice(comPort);
 }
 
 std::string lastImageText(const DeviceImage& image) {

@@ -22,7 +22,7 @@ struct FormSettings {
     bool extMonitor = false;
 };
 
-// The folder <config>/Vortan2, created when missing.
+// The folder Vortan2 in settingsParentFolder(), created when missing.
 QString settingsFolder();
 QString settingsFilePath();  // .../Vortan2.ini
 QString lastImageFilePath(); // .../_Vortan2.ini
@@ -35,7 +35,8 @@ bool writeSettings(IniFile& ini, const FormSettings& s);
 // so they are written before the sections the program keeps of its own.
 void storeSettings(IniFile& ini, const FormSettings& s);
 
-// Device path of COMn: key COMn of section PORTS, else /dev/ttyS<n-1>.
+// Device path of COMn: key COMn of section PORTS, else defaultPortDevice(n) (/dev/ttyS<n-1>,
+// on Windows COMn).
 QString portDevicePath(const IniFile& ini, int comPort);
 
 // Up to 300 numbers, low 8 bits into bytes 0.. of the image; false when the file is missing,

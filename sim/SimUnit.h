@@ -1,7 +1,9 @@
 #pragma once
-// A simulated Vortan 2 unit on a pseudo-terminal: the program opens its slave path like any
-// serial device. It answers program, read/verify and monitor requests from its own 300-byte
-// image and a small engine model, and can be told to misbehave.
+// A simulated Vortan 2 unit on a line of its own: a pseudo-terminal whose slave path the
+// program opens like any serial device (SimLinePty.cpp), or where there are none (Windows) a
+// line inside the program that the link opens by its name (SimLineInProcess.cpp). It answers
+// program, read/verify and monitor requests from its own 300-byte image and a small engine model,
+// and can be told to misbehave.
 
 #include "link/Frame.h"
 #include "monitor/MapCursor.h"
@@ -10,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <random>
 #include <string>
@@ -18,6 +21,8 @@
 #include <vector>
 
 namespace vortan {
+
+class InProcessLine;
 
 // Valid frames that are not quite the reply asked for.
 enum class NearMiss {
@@ -108,9 +113,12 @@ private:
         std::vector<std::uint8_t> bytes;
     };
 
+    // The line, by the side built for this system (SimLinePty.cpp, SimLineInProcess.cpp).
     bool openPty();
     void closePty();
     void pointLink();
+    void readLineLocked(); // appends what waits on the line to input_
+    void waitForRequest(int timeoutMs);
     int stepLocked();
     int serviceInputLocked();
     int engineRpm() const;
@@ -149,6 +157,7 @@ private:
     int slave_ = -1;
     std::string slavePath_;
     std::string linkPath_;
+    std::shared_ptr<InProcessLine> line_; // the line inside the program, where that is used
 
     std::thread thread_;
     std::atomic<bool> running_{false};

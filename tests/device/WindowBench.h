@@ -36,6 +36,7 @@ struct WindowBench {
 
     explicit WindowBench(const SimSwitches& switches = {}, const QStringList& args = {"ENGLISH"}) {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("APPDATA", config.path().toLocal8Bit()); // the settings folder on Windows
         sim.setSwitches(switches);
         if (!sim.start())
             return;

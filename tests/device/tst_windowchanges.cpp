@@ -81,6 +81,7 @@ void tst_WindowChanges::editsAfterReadAreMarkedAndCounted() {
 void tst_WindowChanges::programVerifiedLeavesRestorePoint() {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qputenv("LOCALAPPDATA", data.path().toLocal8Bit()); // on Windows
     WindowBench b;
     QVERIFY(b.ok());
     b.w->MenuReadClick(); // a verify of its own, which leaves none
@@ -110,6 +111,7 @@ void tst_WindowChanges::restorePointErrorIsSaidOnce() {
     QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder would be
     blocker.close();
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qputenv("LOCALAPPDATA", data.path().toLocal8Bit()); // on Windows
     WindowBench b;
     QVERIFY(b.ok());
     for (const bool said : {true, false}) {
@@ -126,6 +128,7 @@ void tst_WindowChanges::restorePointErrorIsSaidOnce() {
 void tst_WindowChanges::restorePointOpensAsOneEdit() {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qputenv("LOCALAPPDATA", data.path().toLocal8Bit()); // on Windows
     WindowBench b;
     QVERIFY(b.ok());
     b.w->MenuProgramClick();

@@ -249,6 +249,9 @@ void tst_LogCsv::hugeInput() {
 // Lines written into a deleted file would be lost at the end: the recording ends within a
 // second.
 void tst_LogCsv::recordingEndsWhenItsFileIsDeleted() {
+#ifdef Q_OS_WIN
+    QSKIP("Wine keeps a deleted file that is open until it is closed; needs a Windows machine");
+#endif
     QTemporaryDir dir;
     const QString path = dir.filePath("run.csv");
     LogRecorder recorder;

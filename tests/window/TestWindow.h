@@ -18,6 +18,7 @@ public:
     // open, so the port error is the same on every machine.
     explicit TestWindow(const QStringList& arguments = {}, const char* settings = "[FORM_HLAV]\n") {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("APPDATA", config.path().toLocal8Bit()); // the settings folder on Windows
         QDir().mkpath(folder());
         if (settings) {
             QByteArray text(settings);

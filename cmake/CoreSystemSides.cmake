@@ -1,6 +1,7 @@
 # The core's pieces that differ between the systems: the Linux side and the Windows side of
 # each, both in the tree; the one for the system built for is compiled.
 target_sources(vortan2core PRIVATE
+    files/WriteFailure.cpp
     link/InProcessLine.cpp
     monitor/RecordingField.cpp
 )

@@ -55,34 +55,6 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
     return bytes;
 }
 
-WriteFailure writeFailureOf(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return WriteFailure::NoPermission;
-    case EROFS:
-        return WriteFailure::ReadOnly;
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-    case EFBIG:
-        return WriteFailure::NoSpace;
-    case ENOENT:
-    case ENOTDIR:
-    case EEXIST: // something other than a folder where the folder should be made
-        return WriteFailure::NoFolder;
-    case EISDIR:
-#ifdef ELOOP
-    case ELOOP:
-#endif
-    case ENXIO: // a named pipe no one reads
-        return WriteFailure::NotRegularFile;
-    default:
-        return WriteFailure::Other;
-    }
-}
-
 bool writeRegularFile(const QString& path, const std::function<QByteArray()>& contents) {
     return !saveRegularFile(path, contents);
 }

@@ -20,6 +20,20 @@ Kind kindOf(const QString& path) {
     return info.isFile() ? Kind::Regular : Kind::Other;
 }
 
+// Qt tells a Windows failure as a kind of error, not as a number: each kind as the user is
+// told.
+WriteError failed(const QFileDevice& file) {
+    switch (file.error()) {
+    case QFileDevice::PermissionsError:
+        return {WriteFailure::NoPermission, 0};
+    case QFileDevice::ResourceError:
+    case QFileDevice::WriteError:
+        return {WriteFailure::NoSpace, 0};
+    default:
+        return {WriteFailure::Other, 0};
+    }
+}
+
 } // namespace
 
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
@@ -36,18 +50,26 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
 }
 
 bool writeRegularFile(const QString& path, const std::function<QByteArray()>& contents) {
+    return !saveRegularFile(path, contents);
+}
+
+std::optional<WriteError> saveRegularFile(const QString& path,
+                                          const std::function<QByteArray()>& contents) {
     if (kindOf(path) == Kind::Other)
-        return false;
+        return WriteError{WriteFailure::NotRegularFile, 0};
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return failed(file);
     const QByteArray bytes = contents();
     if (file.write(bytes) != bytes.size()) {
+        const WriteError error = failed(file);
         file.cancelWriting();
-        return false;
+        return error;
     }
-    return file.commit();
+    if (!file.commit())
+        return failed(file);
+    return std::nullopt;
 }
 
 } // namespace vortan

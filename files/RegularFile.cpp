@@ -26,8 +26,12 @@ Kind kindOf(const QByteArray& name, int* error = nullptr) {
 }
 
 // The failure behind the system's error number of the step that failed, read right after it.
-WriteError failed(int error) {
-    return WriteError{error ? writeFailureOf(error) : WriteFailure::Other, error};
+// Qt's own calls after the failing one may clear errno: the kind of error the file reports
+// then tells.
+WriteError failed(int error, const QFileDevice* file = nullptr) {
+    if (error)
+        return WriteError{writeFailureOf(error), error};
+    return WriteError{file ? writeFailureOf(file->error()) : WriteFailure::Other, 0};
 }
 
 } // namespace
@@ -70,16 +74,16 @@ std::optional<WriteError> saveRegularFile(const QString& path,
     // QSaveFile's commit does not notice a failed flush of its buffer.
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(errno);
+        return failed(errno, &file);
     const QByteArray bytes = contents();
     if (file.write(bytes) != bytes.size()) {
-        const int error = errno;
+        const WriteError error = failed(errno, &file);
         file.cancelWriting();
-        return failed(error);
+        return error;
     }
     errno = 0;
     if (!file.commit())
-        return failed(errno);
+        return failed(errno, &file);
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 // blocks, a device may never end) and never replaced by a plain file.
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 #include <functional>
@@ -28,6 +29,8 @@ enum class WriteFailure {
 
 // What a failed open, write, rename or mkdir with the system's error number `error` means.
 WriteFailure writeFailureOf(int error);
+// What a file's error means when the system's number is not at hand.
+WriteFailure writeFailureOf(QFileDevice::FileError error);
 
 // A failed save: the reason and the system's error number (0 when there is none).
 struct WriteError {

@@ -20,18 +20,9 @@ Kind kindOf(const QString& path) {
     return info.isFile() ? Kind::Regular : Kind::Other;
 }
 
-// Qt tells a Windows failure as a kind of error, not as a number: each kind as the user is
-// told.
+// Qt tells a Windows failure as a kind of error, not as a number.
 WriteError failed(const QFileDevice& file) {
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        return {WriteFailure::NoPermission, 0};
-    case QFileDevice::ResourceError:
-    case QFileDevice::WriteError:
-        return {WriteFailure::NoSpace, 0};
-    default:
-        return {WriteFailure::Other, 0};
-    }
+    return {writeFailureOf(file.error()), 0};
 }
 
 } // namespace

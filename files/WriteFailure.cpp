@@ -34,4 +34,16 @@ WriteFailure writeFailureOf(int error) {
     }
 }
 
+WriteFailure writeFailureOf(QFileDevice::FileError error) {
+    switch (error) {
+    case QFileDevice::PermissionsError:
+        return WriteFailure::NoPermission;
+    case QFileDevice::ResourceError:
+    case QFileDevice::WriteError:
+        return WriteFailure::NoSpace;
+    default:
+        return WriteFailure::Other;
+    }
+}
+
 } // namespace vortan

@@ -262,9 +262,9 @@ private:
     // The set's controls read-only or disabled while an operation holds the set, with the
     // reason beside the counts; everything back when it ends. Cheap when nothing changed.
     void updateSetLock();
-    // The set's parts and the unit's record after a tuner's file was opened or saved, or the
-    // set came from elsewhere.
-    void takeOpenedSet(const vortan::DeviceImage& read, const vortan::ParamFileResult& result);
+    // A parameter file's set taken as one edit (not while an operation holds the set); false
+    // when it could not be read (said in a box).
+    bool openSet(const QString& path);
     // The link was lost, or another device opened: what the unit holds is unknown again.
     void forgetUnitOn(const vortan::UnitEventFacts& facts);
     // Whether `set` differs from the set of the tuner's file it came from (setSource_).

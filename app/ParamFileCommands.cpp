@@ -89,19 +89,20 @@ std::optional<DeviceImage> TFormHlav::readSetFile(const QString& path, ParamFile
 }
 
 bool TFormHlav::openParamFile(const QString& path) {
+    if (!openSet(path))
+        return false;
+    rememberFile(path);
+    return true;
+}
+
+bool TFormHlav::openSet(const QString& path) {
     if (refuseWhileLocked(SetCommand::OpenSet))
         return false;
     ParamFileResult result;
     const std::optional<DeviceImage> read = readSetFile(path, result);
     if (!read)
         return false;
-    takeOpenedSet(*read, result);
-    rememberFile(path);
-    return true;
-}
-
-void TFormHlav::takeOpenedSet(const DeviceImage& read, const ParamFileResult& result) {
-    applyEdit(valuesEdit(EditName::OpenFile, read));
+    applyEdit(valuesEdit(EditName::OpenFile, *read));
     if (result.extMonitor) {
         auto* box = checkExtMonitor_;
         if (box->isChecked() != *result.extMonitor) {
@@ -110,18 +111,14 @@ void TFormHlav::takeOpenedSet(const DeviceImage& read, const ParamFileResult& re
         }
     }
     ChangeHandler();
+    return true;
 }
 
 // A restore point is no file of the tuner's: the label says what it is, nothing counts as
 // saved, and the dialogs keep starting where the tuner's files are.
 bool TFormHlav::openRestorePoint(const QString& path, const QString& label) {
-    if (refuseWhileLocked(SetCommand::OpenSet))
+    if (!openSet(path))
         return false;
-    ParamFileResult result;
-    const std::optional<DeviceImage> read = readSetFile(path, result);
-    if (!read)
-        return false;
-    takeOpenedSet(*read, result);
     fileSet.reset();
     comparedFile_.reset();
     refreshDiffReport();

@@ -7,7 +7,7 @@ set(VORTAN2_WINDOWS_SUITES
     tst_monitorpacket tst_mapcursor tst_logcsv tst_replayclock tst_dwellshares tst_plotdata
     tst_paramfile tst_restorepoints tst_tunesheet
     tst_texts
-    tst_windowsize tst_systemplaces
+    tst_windowsize tst_systemplaces tst_commandline
     tst_cgauge tst_cspinbutton tst_toolicons
     tst_formhlav tst_paramediting tst_windowinput tst_diffreport tst_windowfit tst_mapediting
     tst_windowoperations tst_windowmonitor tst_windowediting tst_windowchanges tst_windowcompare

@@ -3,7 +3,7 @@
 set(VORTAN2_WINDOWS_SUITES
     tst_deviceimage tst_paramtable tst_edits tst_imageeditor tst_paramdiff tst_colourscale
     tst_mapselection tst_mapoperations tst_mapclipboard
-    tst_frame tst_deviceoperations tst_receivequeue tst_tick
+    tst_frame tst_deviceoperations tst_receivequeue tst_tick tst_windowsopenfailure
     tst_monitorpacket tst_mapcursor tst_logcsv tst_replayclock tst_dwellshares tst_plotdata
     tst_paramfile tst_restorepoints tst_tunesheet
     tst_texts

@@ -20,7 +20,7 @@ install_missing xvfb
 cmake --build "$win/build" --target vortan2 startup_minimal startup_vortan2 >/dev/null
 rm -rf "$work/Vortan2" && mkdir -p "$work"
 cmake --install "$win/build" --prefix "$work/Vortan2" >/dev/null
-cp "$win/build/bench/startup_minimal.exe" "$win/build/bench/startup_vortan2.exe" "$work/Vortan2/"
+cp "$win/build/startup_minimal.exe" "$win/build/startup_vortan2.exe" "$work/Vortan2/"
 
 export WINEPREFIX="$work/wine" WINEDEBUG=-all
 pids=()
@@ -38,7 +38,7 @@ Xvfb "$display" -screen 0 1400x1000x24 >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 export DISPLAY=$display
-wineserver -p
+wineserver -p </dev/null >/dev/null 2>&1
 wine wineboot >/dev/null 2>&1 # Wine's own background programs, before the first run
 
 # One run: "milliseconds working-set-KiB peak-KiB".

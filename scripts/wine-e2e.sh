@@ -73,8 +73,14 @@ file="$folder/sada žluťoučká Straße.ign"
 rm -rf "$folder" && mkdir -p "$folder"
 step F2 3 save-dialog
 xdotool type --delay 60 "Z:$(printf '%s' "$file" | tr / '\\')"
-sleep 1
-step Return 2 after-save
+# Under load a key may come before the dialog has taken the typed name: Return again then.
+for _ in 1 2 3; do
+    sleep 2
+    xdotool key Return
+    for _ in $(seq 20); do [ -f "$file" ] && break; sleep 0.25; done
+    [ -f "$file" ] && break
+done
+import -window root "$work/after-save.png"
 [ -f "$file" ] || { echo "FAIL: no parameter file saved as $file"; exit 1; }
 
 xdotool key alt+f

@@ -156,6 +156,11 @@ void Session::startCompare() {
     checkLock();
 }
 
+bool Session::programming() const {
+    return ops_.operation == DeviceOperations::Program ||
+           (ops_.operation == DeviceOperations::Verify && programVerifying_);
+}
+
 void Session::runTick() {
     tick_.run(*this);
     checkLock();

@@ -58,6 +58,8 @@ public:
     // Undo and redo put pages 1 and 2 back and run the change handler like any edit.
     bool undo();
     bool redo();
+    // The typed values taken, normalised and shown: before a save, a program or a verify.
+    void takeControls() override;
     // True, telling refused(), when `command` is held by the operation running.
     bool refuseWhileLocked(SetCommand command);
     // Why the set is held now; nothing while it is free.
@@ -85,6 +87,10 @@ public:
     void startVerify();
     void startProgram();
     void startCompare();
+    // True while a program runs, or the verify that ends it.
+    bool programming() const;
+    // The monitor handler of a tick's first step, for a frame from elsewhere (a test, a bench).
+    void takeMonitorFrame(const std::uint8_t* frame) { tick_.takeMonitorFrame(frame, *this); }
     // One tick: the five steps (vortan::Tick), then the lock brought up to date.
     void runTick();
     // Opens `devicePath` on the link: the unit's record is forgotten unless the same device is
@@ -201,7 +207,6 @@ private:
     void addGauge(int delta) override { emit gaugeAdded(delta); }
     void setGaugeVisible(bool visible) override { emit gaugeVisible(visible); }
     void clearFileLabel() override;
-    void takeControls() override;
     void normaliseAndShow() override;
     void takeRead(const DeviceImage& received) override;
     void showIdentification() override;

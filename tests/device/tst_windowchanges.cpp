@@ -42,7 +42,6 @@ class tst_WindowChanges : public QObject {
     Q_OBJECT
 private slots:
     void editsAfterReadAreMarkedAndCounted();
-    void programVerifiedLeavesRestorePoint();
     void restorePointErrorIsSaidOnce();
     void restorePointOpensAsOneEdit();
 };
@@ -76,33 +75,6 @@ void tst_WindowChanges::editsAfterReadAreMarkedAndCounted() {
     b.tick();
     QVERIFY(markedCells(b).isEmpty());
     QVERIFY(counts(b).startsWith("In unit"));
-}
-
-void tst_WindowChanges::programVerifiedLeavesRestorePoint() {
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    qputenv("LOCALAPPDATA", data.path().toLocal8Bit()); // on Windows
-    WindowBench b;
-    QVERIFY(b.ok());
-    b.w->MenuReadClick(); // a verify of its own, which leaves none
-    QVERIFY(b.run());
-    b.w->session().image().map(2, 3) = 33;
-    b.w->ShowImage();
-    b.w->MenuProgramClick();
-    QVERIFY(b.run());
-    QCOMPARE(b.message(), QString("Verify OK"));
-
-    const QString folder = data.path() + "/Vortan2/history";
-    QCOMPARE(restorePointFolder(), folder);
-    const QStringList points = listRestorePoints(folder);
-    QCOMPARE(points.size(), 1);
-    QFile file(folder + '/' + points.front());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    DeviceImage opened;
-    setDefaults(opened);
-    QVERIFY(readParamFile(file.readAll().toStdString(), opened).headerFound);
-    QCOMPARE(countDifferences(opened, b.w->session().image()), 0);
-    QCOMPARE(opened.map(2, 3), std::uint8_t(33));
 }
 
 void tst_WindowChanges::restorePointErrorIsSaidOnce() {

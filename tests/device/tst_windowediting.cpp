@@ -42,7 +42,6 @@ private slots:
     void buttonsApplyTheirEdit();
     void bikeTypeRestoresDefaults();
     void undoProgramsTheSetPutBack();
-    void readIsOneEdit();
 };
 
 void tst_WindowEditing::buttonsApplyTheirEdit_data() {
@@ -158,26 +157,6 @@ void tst_WindowEditing::undoProgramsTheSetPutBack() {
     b.find<QAction>("MenuRedo")->trigger();
     QVERIFY(b.run());
     QCOMPARE(int(b.sim.image()[Byte::LIMITER2]), 110);
-}
-
-// The pages read from the unit are one edit; undo puts pages 1 and 2 back, not the unit's page 0.
-void tst_WindowEditing::readIsOneEdit() {
-    WindowBench b;
-    QVERIFY(b.ok());
-    const DeviceImage before = b.w->session().image();
-    DeviceImage unit = b.sim.image();
-    unit[Byte::LIMITER1] = 87;
-    unit.map(3, 7) = 17;
-    b.sim.setImage(unit);
-    b.find<QPushButton>("Button1")->click();
-    QVERIFY(b.run());
-    QVERIFY(b.w->session().image() == unit);
-    auto* undo = b.find<QAction>("MenuUndo");
-    QCOMPARE(undo->text(), QString("&Undo Read from unit"));
-    undo->trigger();
-    QVERIFY(samePages12(b.w->session().image(), before));
-    QVERIFY(std::equal(unit.page(0), unit.page(0) + kPageSize, b.w->session().image().page(0)));
-    QVERIFY(!undo->isEnabled());
 }
 
 QTEST_MAIN(tst_WindowEditing)

@@ -5,6 +5,7 @@
 
 #include "FakeLink.h"
 #include "files/RestorePoints.h"
+#include "params/ParamDiff.h"
 #include "session/Session.h"
 
 #include <QDir>
@@ -209,6 +210,7 @@ void tst_session::readIsOneNamedEdit() {
     QCOMPARE(restorePointCount(), points); // only a program leaves one
     QVERIFY(s.undo());
     QCOMPARE(std::memcmp(s.image().page(1), before.page(1), 2 * kPageSize), 0);
+    QCOMPARE(std::memcmp(s.image().page(0), rig.unit.page(0), kPageSize), 0); // the unit's
 }
 
 void tst_session::restorePointAfterAVerifiedProgram_data() {
@@ -224,17 +226,29 @@ void tst_session::restorePointAfterAVerifiedProgram() {
     QFETCH(bool, unitAnswers);
     QFETCH(Message, last);
     QFETCH(int, points);
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qputenv("LOCALAPPDATA", data.path().toLocal8Bit()); // on Windows
     Rig rig;
     Session& s = rig.session;
     if (!unitAnswers)
         rig.link.lost = true;
+    s.change(columnShiftEdit(2, +1, false));
     QSignalSpy messages(&s, &Session::messageShown);
-    const int before = restorePointCount();
     s.startProgram();
     rig.run();
     QCOMPARE(messages.last().at(0).value<Message>(), last);
-    QCOMPARE(restorePointCount(), before + points);
+    const QStringList kept = listRestorePoints(restorePointFolder());
+    QCOMPARE(kept.size(), points);
     QCOMPARE(s.lastProgramOk(), points == 1);
+    if (kept.isEmpty())
+        return;
+    QFile file(restorePointFolder() + '/' + kept.front()); // the set the unit holds
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    DeviceImage opened;
+    setDefaults(opened);
+    QVERIFY(readParamFile(file.readAll().toStdString(), opened).headerFound);
+    QCOMPARE(countDifferences(opened, s.image()), 0);
 }
 
 void tst_session::compatibilityRefusal_data() {

@@ -30,18 +30,17 @@ QString text(CloseText t, int language) {
 CloseFacts TFormHlav::closeFacts(CloseRequest request) const {
     CloseFacts f;
     f.request = request;
-    f.operation = ops.operation;
-    f.programming = ops.operation == DeviceOperations::Program ||
-                    (ops.operation == DeviceOperations::Verify && programVerifying_);
+    f.operation = session_->operations().operation;
+    f.programming = session_->programming();
     f.operationAnswered = operationAnswered_;
-    if (ops.unitSeen) {
+    if (session_->operations().unitSeen) {
         // The set as the close would take it from the controls.
-        DeviceImage onScreen = image;
+        DeviceImage onScreen = session_->image();
         params_->read(onScreen);
-        std::uint8_t lang = language;
-        std::uint8_t port = comPort;
+        std::uint8_t lang = session_->language();
+        std::uint8_t port = session_->comPort();
         normalise(onScreen, lang, port);
-        f.unitDifferences = countDifferences(onScreen, *ops.unitSeen);
+        f.unitDifferences = countDifferences(onScreen, *session_->operations().unitSeen);
     }
     f.askToProgram = askToProgram_;
     f.programAsked = programAsked_;
@@ -63,7 +62,7 @@ void TFormHlav::closeEvent(QCloseEvent* event) {
         startSignalWait(); // the signal came while a question was open
         return;
     }
-    const bool ticking = Timer1->isActive();
+    const bool ticking = timer1_->isActive();
     FormClose();
     if (!writeFailures_.empty() && !signalled_ && !closeDespiteWriteFailures()) {
         resumeAfterCancelledClose(ticking);
@@ -80,10 +79,12 @@ bool TFormHlav::askBeforeClosing() {
     switch (closeStep(closeFacts(CloseRequest::User))) {
     case CloseStep::AskAboutOperation: {
         const bool programming = closeFacts(CloseRequest::User).programming;
-        const int answer = askClose(
-            text(programming ? CloseText::ProgramRunning : CloseText::OperationRunning, language),
-            {text(CloseText::WaitForEnd, language), text(CloseText::CloseAnyway, language)}, 0,
-            false);
+        const int answer =
+            askClose(text(programming ? CloseText::ProgramRunning : CloseText::OperationRunning,
+                          session_->language()),
+                     {text(CloseText::WaitForEnd, session_->language()),
+                      text(CloseText::CloseAnyway, session_->language())},
+                     0, false);
         if (answer == 1)
             operationAnswered_ = true;
         else if (answer == 0)
@@ -94,11 +95,12 @@ bool TFormHlav::askBeforeClosing() {
         programAsked_ = true;
         bool dontAsk = false;
         const int differences = closeFacts(CloseRequest::User).unitDifferences;
-        const int answer = askClose(text(CloseText::ProgramFirst, language).arg(differences),
-                                    {text(CloseText::ProgramButton, language),
-                                     text(CloseText::CloseButton, language),
-                                     text(CloseText::CancelButton, language)},
-                                    2, false, text(CloseText::DoNotAskAgain, language), &dontAsk);
+        const int answer =
+            askClose(text(CloseText::ProgramFirst, session_->language()).arg(differences),
+                     {text(CloseText::ProgramButton, session_->language()),
+                      text(CloseText::CloseButton, session_->language()),
+                      text(CloseText::CancelButton, session_->language())},
+                     2, false, text(CloseText::DoNotAskAgain, session_->language()), &dontAsk);
         if (answer < 0) // a signal: it closes as signals do
             return true;
         if (answer == 2) {
@@ -150,16 +152,18 @@ int TFormHlav::askClose(const QString& question, const QStringList& buttons, int
 }
 
 bool TFormHlav::closeDespiteWriteFailures() {
-    const QString report = writeFailureReport(writeFailures_, language) + "\n\n" +
-                           text(CloseText::WriteFailedClose, language);
-    const int answer = askClose(
-        report, {text(CloseText::CloseAnyway, language), text(CloseText::CancelButton, language)},
-        1, true);
+    const QString report = writeFailureReport(writeFailures_, session_->language()) + "\n\n" +
+                           text(CloseText::WriteFailedClose, session_->language());
+    const int answer = askClose(report,
+                                {text(CloseText::CloseAnyway, session_->language()),
+                                 text(CloseText::CancelButton, session_->language())},
+                                1, true);
     return answer != 1;
 }
 
 void TFormHlav::reportWriteFailuresOnStderr() const {
-    const QString report = "vortan2: " + writeFailureReport(writeFailures_, language) + '\n';
+    const QString report =
+        "vortan2: " + writeFailureReport(writeFailures_, session_->language()) + '\n';
     std::fputs(report.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
 }
@@ -172,12 +176,12 @@ void TFormHlav::resumeAfterCancelledClose(bool ticking) {
     ShowImage();
     openPort();
     if (ticking)
-        Timer1->start();
+        timer1_->start();
 }
 
 void TFormHlav::watchPendingClose() {
     if (signalWaiting_) {
-        if (ops.operation == DeviceOperations::Idle ||
+        if (session_->operations().operation == DeviceOperations::Idle ||
             closeStep(closeFacts(CloseRequest::Signal)) != CloseStep::WaitForProgram) {
             signalWaiting_ = false;
             QMetaObject::invokeMethod(this, &TFormHlav::finishSignalClose, Qt::QueuedConnection);
@@ -185,8 +189,8 @@ void TFormHlav::watchPendingClose() {
         return;
     }
     // Once the tick has returned: a box opened inside it would stop the ticks.
-    if (pendingClose_ != PendingClose::None && ops.operation == DeviceOperations::Idle &&
-        !pendingPosted_) {
+    if (pendingClose_ != PendingClose::None &&
+        session_->operations().operation == DeviceOperations::Idle && !pendingPosted_) {
         pendingPosted_ = true;
         QMetaObject::invokeMethod(this, &TFormHlav::pendingCloseDue, Qt::QueuedConnection);
     }
@@ -194,16 +198,18 @@ void TFormHlav::watchPendingClose() {
 
 void TFormHlav::pendingCloseDue() {
     pendingPosted_ = false;
-    if (closed_ || pendingClose_ == PendingClose::None || ops.operation != DeviceOperations::Idle)
+    if (closed_ || pendingClose_ == PendingClose::None ||
+        session_->operations().operation != DeviceOperations::Idle)
         return;
     if (QApplication::activeModalWidget()) // a box of the operation's end first; next tick
         return;
     const PendingClose what = pendingClose_;
     pendingClose_ = PendingClose::None;
-    if (what == PendingClose::AfterProgram && !lastProgramOk_) {
+    if (what == PendingClose::AfterProgram && !session_->lastProgramOk()) {
         programAsked_ = false;
-        showBox(text(CloseText::ProgramFailed, language)
-                    .arg(QString::fromStdString(messageText(Message::VerifyOk, language))));
+        showBox(
+            text(CloseText::ProgramFailed, session_->language())
+                .arg(QString::fromStdString(messageText(Message::VerifyOk, session_->language()))));
         return;
     }
     close();

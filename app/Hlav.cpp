@@ -59,8 +59,9 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     : TFormHlav(parseCommandLine(arguments), parent) {}
 
 TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
-    : QMainWindow(parent), link_(std::make_unique<SerialLink>()), ops(image, *link_, *this),
-      tick(*link_, ops), ini_(settingsFilePath()), commandLine_(commandLine) {
+    : QMainWindow(parent), link_(std::make_unique<SerialLink>()),
+      session_(std::make_unique<Session>(*link_)), ini_(settingsFilePath()),
+      commandLine_(commandLine) {
     setObjectName("FormHlav");
     setWindowTitle("Programming of Vortan 2 unit");
     buildForm();
@@ -89,9 +90,7 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     labelUnsaved_->setObjectName("LabelUnsaved");
     statusBar()->addPermanentWidget(labelUnsaved_);
     connect(link_.get(), &SerialLink::linkLost, this, [this] {
-        UnitEventFacts lost;
-        lost.event = UnitEvent::LinkLost;
-        forgetUnitOn(lost);
+        session_->linkLost();
         updatePortStatus();
     });
     connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
@@ -110,12 +109,13 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     menuUndo_ = requiredChild<QAction>(this, "MenuUndo");
     menuRedo_ = requiredChild<QAction>(this, "MenuRedo");
     connectControls();
+    connectSession();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(55);
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
-    connect(Timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(55);
+    timer1_->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
+    connect(timer1_, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
     if (commandLine_.demo) {
         demoUnit_ = std::make_unique<SimUnit>();
         if (demoUnit_->start())
@@ -129,7 +129,7 @@ TFormHlav::~TFormHlav() {
     // signal from then on may reach this window.
     for (QObject* c : findChildren<QObject*>())
         QObject::disconnect(c, nullptr, this, nullptr);
-    Timer1->stop();
+    timer1_->stop();
     link_->close();
     if (demoUnit_)
         demoUnit_->stopThread();
@@ -144,7 +144,9 @@ void TFormHlav::connectControls() {
     }
     for (QCheckBox* box : params_->flagBoxes())
         connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
+    connect(checkProgHned_, &QCheckBox::toggled, session_.get(), &Session::setProgramAfterChange);
     connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
+    connect(checkExtMonitor_, &QCheckBox::toggled, session_.get(), &Session::setExtMonitor);
     connect(checkExtMonitor_, &QCheckBox::clicked, this, &TFormHlav::CheckBoxExtMonitorClick);
     connect(requiredChild<QComboBox>(this, "ComboBox1"), qOverload<int>(&QComboBox::activated),
             this, &TFormHlav::ComboBox1Change);
@@ -176,13 +178,54 @@ void TFormHlav::connectControls() {
     }
 }
 
+// The session's reports, drawn.
+void TFormHlav::connectSession() {
+    Session* s = session_.get();
+    s->setTypedReader([this](DeviceImage& typed) { params_->read(typed); });
+    s->setProgramConfirmation([this](bool afterChange) { return confirmProgram(afterChange); });
+    connect(s, &Session::imageChanged, this, [this] {
+        ShowImage();
+        refreshDiffReport();
+    });
+    connect(s, &Session::historyChanged, this, &TFormHlav::updateEditMenu);
+    connect(s, &Session::messageShown, this, &TFormHlav::showMessage);
+    connect(s, &Session::messageBoxShown, this, &TFormHlav::showMessageBox);
+    connect(s, &Session::box, this, &TFormHlav::showBox);
+    connect(s, &Session::statusLine, statusBar(), &QStatusBar::showMessage);
+    connect(s, &Session::gaugeSet, cGauge_, &TCGauge::setProgress);
+    connect(s, &Session::gaugeAdded, cGauge_, &TCGauge::addProgress);
+    connect(s, &Session::gaugeVisible, cGauge_, &QWidget::setVisible);
+    connect(s, &Session::identificationChanged, this, &TFormHlav::showIdentification);
+    connect(s, &Session::comparisonReady, this, &TFormHlav::showDiffReport);
+    connect(s, &Session::packetArrived, this, &TFormHlav::showMonitorValues);
+    connect(s, &Session::messageHidden, this, &TFormHlav::hideMessage);
+    connect(s, &Session::connectionShown, this, &TFormHlav::showNoConnection);
+    connect(s, &Session::cursorDue, this, &TFormHlav::markMapCursor);
+    connect(s, &Session::lockChanged, this, &TFormHlav::updateSetLock);
+    connect(s, &Session::refused, this, [this](OperationText reason) {
+        statusBar()->showMessage(
+            QString::fromStdString(operationText(reason, session_->language())), 5000);
+    });
+    connect(s, &Session::fileLabelChanged, labelFile2_, &QLabel::setText);
+    connect(s, &Session::comparedSetsChanged, this, &TFormHlav::refreshDiffReport);
+    connect(s, &Session::extMonitorChanged, this, [this](bool on) {
+        if (checkExtMonitor_->isChecked() == on)
+            return;
+        checkExtMonitor_->setChecked(on);
+        CheckBoxExtMonitorClick();
+    });
+    connect(s, &Session::readCorrected, this, &TFormHlav::tellReadCorrections);
+    connect(s, &Session::valuesTaken, this, &TFormHlav::tellTakenCorrections);
+}
+
 // ---- start-up and shut-down ------------------------------------------------------------
 
 void TFormHlav::FormCreate() {
     // First, so that a logout during start-up (a message box may be open) still saves.
     installSignalHandlers(this, [this] { closeOnSignal(); });
+    DeviceImage& image = session_->image();
     image[Byte::BIKE] = 0;
-    comPort = 1;
+    session_->setComPort(1);
     setDefaults(image);
 
     adjustSize();
@@ -194,12 +237,16 @@ void TFormHlav::FormCreate() {
     readSettingsFiles();
 
     if (commandLine_.language == QLatin1String("ENGLISH"))
-        language = English;
+        session_->setLanguage(English);
     else if (commandLine_.language == QLatin1String("CESKY"))
-        language = Czech;
+        session_->setLanguage(Czech);
     else if (commandLine_.language == QLatin1String("DEUTSCH"))
-        language = German;
-    normalise(image, language, comPort);
+        session_->setLanguage(German);
+    std::uint8_t language = session_->language();
+    std::uint8_t port = session_->comPort();
+    normalise(image, language, port);
+    session_->setLanguage(language);
+    session_->setComPort(port);
     ShowImage();
     openPort();
     tickPortItem();
@@ -207,10 +254,10 @@ void TFormHlav::FormCreate() {
     labelHlaseni_->hide();
     cGauge_->hide();
     // The restored set is where this run's history begins.
-    editor.clear();
+    session_->editor().clear();
     updateEditMenu();
     if (!closed_)
-        Timer1->start();
+        timer1_->start();
     // A parameter file named on the command line (a double-clicked .ign) opens as File › Open
     // of it does, once the window is up, so that a box about a bad file stands over it.
     if (!closed_ && !commandLine_.openFile.isEmpty())
@@ -221,11 +268,15 @@ void TFormHlav::FormClose() {
     if (closed_)
         return;
     closed_ = true;
-    Timer1->stop();
+    timer1_->stop();
     stopRecording();
     closePort();
     ReadControls();
-    normalise(image, language, comPort);
+    std::uint8_t language = session_->language();
+    std::uint8_t port = session_->comPort();
+    normalise(session_->image(), language, port);
+    session_->setLanguage(language);
+    session_->setComPort(port);
     writeFailures_ = writeSettingsFiles();
 }
 
@@ -233,7 +284,7 @@ void TFormHlav::FormClose() {
 
 void TFormHlav::Timer1Timer() {
     replayView_->tick(); // before step 5, which marks the replayed row's cell
-    tick.run(*this);
+    session_->runTick();
     updateSetLock();
     watchPendingClose();
     logTick();
@@ -253,63 +304,54 @@ void TFormHlav::showNoConnection(bool shown) {
 
 void TFormHlav::markMapCursor() {
     UpdateMapCursor();
-    portStatus_->tick(link_->isOpen(), tick.silenceCount);
+    portStatus_->tick(link_->isOpen(), session_->tick().silenceCount);
     updateChangeCounts();
 }
 
 void TFormHlav::updateChangeCounts(bool force) {
-    CountedSets sets{image, ops.unitSeen, fileSet};
+    const DeviceImage& image = session_->image();
+    const std::optional<DeviceImage>& unit = session_->operations().unitSeen;
+    CountedSets sets{image, unit, session_->fileSet()};
     if (!force && counted_ == sets)
         return;
-    auto count = [this](const std::optional<DeviceImage>& other) -> std::optional<int> {
+    auto count = [&image](const std::optional<DeviceImage>& other) -> std::optional<int> {
         if (!other)
             return std::nullopt;
         return countDifferences(image, *other);
     };
-    labelUnsaved_->setText(
-        QString::fromStdString(changeCountsText(count(ops.unitSeen), count(fileSet), language)));
-    params_->markDifferences(image, ops.unitSeen);
+    labelUnsaved_->setText(QString::fromStdString(
+        changeCountsText(count(unit), count(session_->fileSet()), session_->language())));
+    params_->markDifferences(image, unit);
     counted_ = std::move(sets);
 }
 
 // ---- parameter set -------------------------------------------------------------------
 
 void TFormHlav::ReadControls() {
-    params_->read(image);
+    params_->read(session_->image());
 }
 
 void TFormHlav::ShowImage() {
-    params_->show(image, language);
+    params_->show(session_->image(), session_->language());
     mapEditing_->imageShown();
 }
 
 void TFormHlav::ChangeHandler() {
-    normalise(image, language, comPort);
-    ShowImage();
-    ops.programAfterChange(checkProgHned_->isChecked());
+    session_->changeHandler();
     updateSetLock();
-    refreshDiffReport();
 }
 
 void TFormHlav::CommitControls() {
-    if (refuseWhileLocked(SetCommand::ChangeValues)) {
+    if (!session_->commitTyped())
         ShowImage(); // a box clicked without effect shows the set again
-        return;
-    }
-    takeTyped();
-    ChangeHandler();
 }
 
 bool TFormHlav::refuseWhileLocked(SetCommand command) {
-    if (!lockedDuring(command, ops.operation))
-        return false;
-    if (const std::optional<OperationText> reason = lockReason(ops.operation))
-        statusBar()->showMessage(QString::fromStdString(operationText(*reason, language)), 5000);
-    return true;
+    return session_->refuseWhileLocked(command);
 }
 
 void TFormHlav::updateSetLock() {
-    const std::optional<OperationText> reason = lockReason(ops.operation);
+    const std::optional<OperationText> reason = session_->lockReason();
     if (reason == lockApplied_)
         return;
     lockApplied_ = reason;
@@ -328,50 +370,27 @@ void TFormHlav::updateSetLock() {
     for (const char* name : kSetActions)
         requiredChild<QAction>(this, name)->setEnabled(!locked);
     updateEditMenu();
-    labelLocked_->setText(locked ? QString::fromStdString(operationText(*reason, language))
-                                 : QString());
+    labelLocked_->setText(
+        locked ? QString::fromStdString(operationText(*reason, session_->language())) : QString());
     labelLocked_->setVisible(locked);
-}
-
-// Normalised, so that an edit the rules take back leaves no step in the history.
-bool TFormHlav::applyEdit(const Edit& edit) {
-    const bool changed = editor.apply(normalisedEdit(edit));
-    updateEditMenu();
-    return changed;
-}
-
-bool TFormHlav::takeTyped(int key, bool continues) {
-    DeviceImage typed = image;
-    params_->read(typed);
-    return applyEdit(valuesEdit(EditName::Field, typed, key, continues));
 }
 
 // Arrow clicks on one field carry on one step of the history; typing is a step of its own.
 void TFormHlav::commitField(ParamSpinBox* edit, bool stepped) {
-    if (refuseWhileLocked(SetCommand::ChangeValues))
-        return;
-    if (stepped)
-        takeTyped(params_->byteOf(edit), true);
-    else
-        takeTyped();
-    ChangeHandler();
+    session_->commitField(params_->byteOf(edit), stepped);
 }
 
 EditInputs TFormHlav::editInputs() const {
     EditInputs in;
-    in.cursor = cursor;
-    in.throttleMillivolts = throttleMillivolts;
+    in.cursor = session_->cursor();
+    in.throttleMillivolts = session_->throttleMillivolts();
     in.allCells = checkIgnAll_->isChecked();
     in.allServo = checkPrivAll_->isChecked();
     return in;
 }
 
 void TFormHlav::stepMapCell(int delta) {
-    if (refuseWhileLocked(SetCommand::ChangeValues))
-        return;
-    takeTyped();
-    applyEdit(advanceEdit(delta, editInputs()));
-    ChangeHandler();
+    session_->change(advanceEdit(delta, editInputs()));
 }
 
 void TFormHlav::BitBtnAdvMinusClick() {
@@ -382,11 +401,7 @@ void TFormHlav::BitBtnAdvPlusClick() {
 }
 
 void TFormHlav::shiftColumn(int column, int delta, bool held) {
-    if (refuseWhileLocked(SetCommand::ChangeValues))
-        return;
-    takeTyped();
-    applyEdit(columnShiftEdit(column, delta, held));
-    ChangeHandler();
+    session_->change(columnShiftEdit(column, delta, held));
 }
 
 void TFormHlav::CSpinButtonUpClick(int column, bool held) {
@@ -398,25 +413,15 @@ void TFormHlav::CSpinButtonDownClick(int column, bool held) {
 
 // The calibration buttons take no typed value first: show overwrites it.
 void TFormHlav::BitBtnTps0Click() {
-    if (refuseWhileLocked(SetCommand::ChangeValues))
-        return;
-    applyEdit(tps0Edit(throttleMillivolts));
-    ChangeHandler();
+    session_->change(tps0Edit(session_->throttleMillivolts()), SetCommand::ChangeValues, false);
 }
 
 void TFormHlav::BitBtnTps100Click() {
-    if (refuseWhileLocked(SetCommand::ChangeValues))
-        return;
-    applyEdit(tps100Edit(throttleMillivolts));
-    ChangeHandler();
+    session_->change(tps100Edit(session_->throttleMillivolts()), SetCommand::ChangeValues, false);
 }
 
 void TFormHlav::stepServo(int delta) {
-    if (refuseWhileLocked(SetCommand::ChangeValues))
-        return;
-    takeTyped();
-    applyEdit(servoEdit(delta, editInputs()));
-    ChangeHandler();
+    session_->change(servoEdit(delta, editInputs()));
 }
 
 void TFormHlav::BitBtnServoMinusClick() {
@@ -428,44 +433,29 @@ void TFormHlav::BitBtnServoPlusClick() {
 
 // The defaults of the type, shown; no normalise and no programming after change.
 void TFormHlav::ComboBox1Change() {
-    if (refuseWhileLocked(SetCommand::ChangeValues)) {
-        ShowImage(); // the list shows the set's type again
-        return;
-    }
-    applyEdit(bikeEdit(requiredChild<QComboBox>(this, "ComboBox1")->currentIndex()));
-    ShowImage();
+    if (!refuseWhileLocked(SetCommand::ChangeValues))
+        session_->apply(bikeEdit(requiredChild<QComboBox>(this, "ComboBox1")->currentIndex()));
+    ShowImage(); // refused: the list shows the set's type again
 }
 
 void TFormHlav::MenuNewClick() {
-    if (refuseWhileLocked(SetCommand::NewSet))
-        return;
-    applyEdit(newEdit());
-    ChangeHandler();
-    labelFile2_->clear();
-    setSource_.clear();
+    session_->newSet();
 }
 
-// Undo and redo put pages 1 and 2 back, then run the change handler like any edit, so that
-// programming after change sends the set put back.
 void TFormHlav::MenuUndoClick() {
-    if (refuseWhileLocked(SetCommand::UndoRedo) || !editor.undo())
-        return;
-    updateEditMenu();
-    ChangeHandler();
+    session_->undo();
 }
 
 void TFormHlav::MenuRedoClick() {
-    if (refuseWhileLocked(SetCommand::UndoRedo) || !editor.redo())
-        return;
-    updateEditMenu();
-    ChangeHandler();
+    session_->redo();
 }
 
 void TFormHlav::updateEditMenu() {
-    const std::optional<EditName> undo = editor.undoName();
-    const std::optional<EditName> redo = editor.redoName();
+    const std::optional<EditName> undo = session_->editor().undoName();
+    const std::optional<EditName> redo = session_->editor().redoName();
+    const int language = session_->language();
     menuUndo_->setText(QString::fromStdString(undoItemText(false, undo, language)));
-    const bool held = lockedDuring(SetCommand::UndoRedo, ops.operation);
+    const bool held = lockedDuring(SetCommand::UndoRedo, session_->operations().operation);
     menuUndo_->setEnabled(undo.has_value() && !held);
     menuRedo_->setText(QString::fromStdString(undoItemText(true, redo, language)));
     menuRedo_->setEnabled(redo.has_value() && !held);
@@ -488,7 +478,8 @@ void TFormHlav::refreshDiffReport() {
     if (!diffReport_ || diffReport_->isHidden())
         return;
     const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
-    diffReport_->refresh(image, ops.unitSeen, reportFile(), language, caption);
+    diffReport_->refresh(session_->image(), session_->operations().unitSeen, session_->reportFile(),
+                         session_->language(), caption);
 }
 
 std::string TFormHlav::captionOf(const char* name) const {
@@ -509,39 +500,26 @@ std::string TFormHlav::captionOf(const char* name) const {
 }
 
 void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
-    const std::optional<DeviceImage>& from = fromUnit ? ops.unitSeen : reportFile();
-    if (!from || bytes.empty() || refuseWhileLocked(SetCommand::OpenSet))
-        return;
-    DeviceImage taken = image;
-    for (const int b : bytes)
-        taken[b] = (*from)[b];
-    applyEdit(valuesEdit(fromUnit ? EditName::TakeUnit : EditName::TakeFile, taken));
-    ChangeHandler();
-    if (fromUnit)
-        tellTakenCorrections(taken, bytes);
+    session_->takeValues(fromUnit, bytes);
 }
 
 // ---- device operations -----------------------------------------------------------------
 
 void TFormHlav::MenuReadClick() {
-    readStart_ = image;
-    ops.startRead();
+    session_->startRead();
     updateSetLock();
 }
 void TFormHlav::MenuVerifyClick() {
-    ops.startVerify();
+    session_->startVerify();
     updateSetLock();
 }
 void TFormHlav::MenuProgramClick() {
-    ops.startProgram();
+    session_->startProgram();
     updateSetLock();
 }
 void TFormHlav::MenuCompareUnitClick() {
-    ops.startCompare();
+    session_->startCompare();
     updateSetLock();
-}
-void TFormHlav::showComparison() {
-    showDiffReport();
 }
 
 void TFormHlav::setMessageColour(const QColor& colour) {
@@ -552,24 +530,13 @@ void TFormHlav::setMessageColour(const QColor& colour) {
 }
 
 void TFormHlav::showMessage(Message message) {
-    // A program ends in a verify of its own; the one that ends OK leaves a restore point.
-    if (message == Message::ProgramStarted)
-        programVerifying_ = true;
-    else if (message == Message::VerifyOk && programVerifying_)
-        saveRestorePoint();
-    if (!isStart(message) || message == Message::ProgramStarted)
-        lastProgramOk_ = message == Message::VerifyOk && programVerifying_;
-    if (message != Message::ProgramStarted && message != Message::VerifyStartedAuto)
-        programVerifying_ = false;
     auto* label = labelHlaseni_;
     setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
-    label->setText(QString::fromStdString(messageText(message, language)));
-    tick.messageShown();
+    label->setText(QString::fromStdString(messageText(message, session_->language())));
     if (isStart(message))
         label->show();
     // The unit's replies behind a verify error can be looked at, until the next message.
     buttonDifferences_->setVisible(message == Message::VerifyFailed);
-    tellReadCorrections(message);
 }
 
 void TFormHlav::showBox(const QString& text, const QString& informative) {
@@ -591,7 +558,7 @@ void TFormHlav::showBox(const QString& text, const QString& informative) {
 // stop the ticks while it is open.
 void TFormHlav::showMessageBox(Message message) {
     auto show = [this, message] {
-        showBox(QString::fromStdString(messageText(message, language)));
+        showBox(QString::fromStdString(messageText(message, session_->language())));
     };
     if (message == Message::IncompatibleUnit || message == Message::UnsupportedBike)
         QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
@@ -599,38 +566,8 @@ void TFormHlav::showMessageBox(Message message) {
         show();
 }
 
-void TFormHlav::setGauge(int value) {
-    cGauge_->setProgress(value);
-}
-void TFormHlav::addGauge(int delta) {
-    cGauge_->addProgress(delta);
-}
-void TFormHlav::setGaugeVisible(bool visible) {
-    cGauge_->setVisible(visible);
-}
-void TFormHlav::clearFileLabel() {
-    labelFile2_->clear();
-    setSource_.clear();
-}
-void TFormHlav::takeControls() {
-    takeTyped();
-    normalise(image, language, comPort);
-    ShowImage();
-}
-void TFormHlav::normaliseAndShow() {
-    // A read writes the unit's pages straight into the image; at its end they become one edit,
-    // from the set as it stood when the read began.
-    if (ops.operation == DeviceOperations::Read) {
-        const DeviceImage received = image;
-        image = readStart_;
-        applyEdit(valuesEdit(EditName::Read, received));
-        noteReadCorrections(received);
-    }
-    normalise(image, language, comPort);
-    ShowImage();
-}
 void TFormHlav::showIdentification() {
-    const Identification id = formatIdentification(image);
+    const Identification& id = session_->identification();
     requiredChild<QLabel>(this, "LabelVerze1")->setText(QString::fromStdString(id.version));
     requiredChild<QLabel>(this, "LabelVerze2")->setText(QString::fromStdString(id.date));
     requiredChild<QLabel>(this, "LabelVerze3")->setText(QString::fromStdString(id.time));
@@ -643,14 +580,11 @@ void TFormHlav::setPortOverride(const QString& devicePath) {
 }
 
 void TFormHlav::openPort() {
+    const int comPort = session_->comPort();
     if (comPort < 1 || comPort > 10)
         return;
     const QString path = portOverride_.isEmpty() ? portDevicePath(ini_, comPort) : portOverride_;
-    UnitEventFacts opened;
-    opened.event = UnitEvent::PortOpened;
-    opened.sameDevice = path == link_->devicePath();
-    forgetUnitOn(opened);
-    if (link_->open(path))
+    if (session_->openPort(path))
         portOpened();
     else
         showOpenFailure(path);
@@ -660,19 +594,15 @@ void TFormHlav::closePort() {
     link_->close();
 }
 
-void TFormHlav::forgetUnitOn(const UnitEventFacts& facts) {
-    if (forgetsUnitRecord(facts))
-        ops.forgetUnit(); // the status and the marks follow on the next tick
-}
-
 // The port menu ticks the item of comPort and no other.
 void TFormHlav::tickPortItem() {
     for (int n = 1; n <= 10; ++n)
-        requiredChild<QAction>(this, QString("MenuCom%1").arg(n))->setChecked(n == comPort);
+        requiredChild<QAction>(this, QString("MenuCom%1").arg(n))
+            ->setChecked(n == session_->comPort());
 }
 
 void TFormHlav::MenuCom1Click(int port) {
-    comPort = static_cast<std::uint8_t>(port);
+    session_->setComPort(port);
     tickPortItem();
     closePort();
     leaveDemo();
@@ -682,34 +612,31 @@ void TFormHlav::MenuCom1Click(int port) {
 // ---- live monitor --------------------------------------------------------------------
 
 void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
-    tick.takeMonitorFrame(frame, *this);
+    session_->takeMonitorFrame(frame);
 }
 
 void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
     if (recordView_->recording()) { // the cell is worked out only while a log records
-        const MapCursor cell = computeMapCursor(packet.rpm, packet.tpsPercent, image);
-        recordView_->packet(packet, cell, language);
+        const MapCursor cell = computeMapCursor(packet.rpm, packet.tpsPercent, session_->image());
+        recordView_->packet(packet, cell, session_->language());
         // The time in cell counts packets, as the log does: a silent unit adds no time.
         mapColouring_->livePacket(cell);
     }
     lastLive_ = packet;
-    // The calibration buttons take the sensor's voltage now: a live packet's, never that of a
-    // replayed row.
-    throttleMillivolts = static_cast<std::uint16_t>(rawToMillivolts(packet.tpsRaw));
     if (!replayView_->active())
         displayPacket(packet);
 }
 
 void TFormHlav::displayPacket(const MonitorPacket& packet, PacketValues values) {
-    monitor = packet;
+    session_->setShownPacket(packet);
     const bool ext = checkExtMonitor_->isChecked();
-    const MonitorDisplay d = buildMonitorDisplay(monitor, image[Byte::LIMITER2], ext, values);
+    const MonitorDisplay d =
+        buildMonitorDisplay(packet, session_->image()[Byte::LIMITER2], ext, values);
     monitorView_->show(d, checkGas_->isChecked(), !groupPrivera_->isHidden(), ext);
 }
 
 void TFormHlav::UpdateMapCursor() {
-    cursor = computeMapCursor(monitor.rpm, monitor.tpsPercent, image);
-    monitorView_->mark(cursor);
+    monitorView_->mark(session_->updateCursor());
     mapEditing_->cursorMoved();
 }
 
@@ -720,7 +647,7 @@ void TFormHlav::CheckBoxExtMonitorClick() {
 // ---- language ------------------------------------------------------------------------
 
 void TFormHlav::applyLanguage(int lang) {
-    language = static_cast<std::uint8_t>(lang);
+    session_->setLanguage(lang);
     languageView_->apply(lang);
     mapEditing_->setLanguage(lang);
     updatePortStatus();
@@ -729,7 +656,7 @@ void TFormHlav::applyLanguage(int lang) {
     updateEditMenu();
     updateChangeCounts(true);
     if (lockApplied_)
-        labelLocked_->setText(QString::fromStdString(operationText(*lockApplied_, language)));
+        labelLocked_->setText(QString::fromStdString(operationText(*lockApplied_, lang)));
     refreshDiffReport();
 }
 

@@ -1,18 +1,11 @@
 #pragma once
-// The main window: the view of the parameter set, the live monitor and the link to the unit.
-// It owns the device image, the device operations, the serial link and the timer loop, and
-// wires the widgets to them.
+// The main window: the view of the session (the parameter set, the live monitor and the link to
+// the unit). It builds the controls, wires them to the session and draws what it reports; the
+// serial link and the timer are its own and drive the session.
 
-#include "files/ParamFile.h"
-#include "link/DeviceOperations.h"
 #include "link/SerialLink.h"
-#include "link/SetLock.h"
-#include "link/Tick.h"
-#include "monitor/MapCursor.h"
-#include "monitor/MonitorPacket.h"
-#include "params/DeviceImage.h"
-#include "params/ImageEditor.h"
 #include "params/MapOperations.h"
+#include "session/Session.h"
 #include "settings/CommandLine.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsWriteReport.h"
@@ -59,7 +52,7 @@ struct CloseFacts;
 enum class CloseRequest;
 } // namespace vortan
 
-class TFormHlav : public QMainWindow, private vortan::OperationEvents, private vortan::TickView {
+class TFormHlav : public QMainWindow {
     Q_OBJECT
 public:
     // `arguments` are the program's command-line arguments without the program name.
@@ -153,10 +146,6 @@ public:
     // stays as it is.
     void MenuCompareFileClick();
     bool compareWithFile(const QString& path);
-    // Reads a parameter file's values over a copy of the set on screen; a box when it fails.
-    std::optional<vortan::DeviceImage> readSetFile(const QString& path,
-                                                   vortan::ParamFileResult& result);
-    void rememberFile(const QString& path);
     // The print command's work on a chosen device (a printer or a PDF file): heading in the
     // message label, the window rendered to fit the page, the label and colour restored.
     void printSheet(QPagedPaintDevice& device);
@@ -191,57 +180,36 @@ public:
     // The box that asks before values outside their ranges are programmed is always shown
     // (objectName "BoxProgramOutOfRange"): tests answer it as a tuner does, by its buttons.
 
-private:
-    // Made before the operations and the tick, which hold it.
-    std::unique_ptr<vortan::SerialLink> link_;
-
-public:
-    vortan::DeviceImage image;
-    vortan::ImageEditor editor{image}; // every change of pages 1 and 2 goes through it
-    vortan::DeviceOperations ops;
-    vortan::Tick tick; // the tick's counters: message countdown, silence
-    vortan::MonitorPacket monitor;
-    vortan::MapCursor cursor;
-    std::uint16_t throttleMillivolts = 0; // measured throttle-sensor voltage
+    // The session the window shows.
+    vortan::Session& session() { return *session_; }
     vortan::SerialLink& link() { return *link_; }
-
-    std::uint8_t comPort = 1;
-    std::uint8_t language = 0;
-    QString lastFilePath;
-    // The set of the parameter file last saved or opened (as on screen right after); unknown
-    // until one was. The unit's set as last seen is ops.unitSeen.
-    std::optional<vortan::DeviceImage> fileSet;
-    QTimer* Timer1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // OperationEvents
-    void showMessage(vortan::Message message) override;
-    void showMessageBox(vortan::Message message) override;
-    void setGauge(int value) override;
-    void addGauge(int delta) override;
-    void setGaugeVisible(bool visible) override;
-    void clearFileLabel() override;
-    void takeControls() override;
-    void normaliseAndShow() override;
-    void showIdentification() override;
-    void showComparison() override;
-    bool confirmProgram(bool afterChange) override;
+    // Made before the session, which holds it.
+    std::unique_ptr<vortan::SerialLink> link_;
+    std::unique_ptr<vortan::Session> session_;
+    QTimer* timer1_ = nullptr;
+
+    // What the session reports.
+    void connectSession();
+    void showMessage(vortan::Message message);
+    void showMessageBox(vortan::Message message);
+    void showIdentification();
+    bool confirmProgram(bool afterChange);
     // Values outside their ranges (app/RangeCommands.cpp): the box that asks before they are
     // programmed, true for "Program anyway"; the status-bar line of a typed value refused; the
     // values a read's set had corrected, told once the verify after it has ended.
     bool askProgramAnyway();
     void typedRefused(vortan::ParamSpinBox* edit, int typed);
-    void noteReadCorrections(const vortan::DeviceImage& received);
-    void tellReadCorrections(vortan::Message message);
+    void tellReadCorrections(const vortan::DeviceImage& received);
     void tellTakenCorrections(const vortan::DeviceImage& taken, const std::vector<int>& bytes);
-    // TickView
-    void showMonitorValues(const vortan::MonitorPacket& packet) override;
-    void hideMessage() override;
-    void showNoConnection(bool shown) override;
-    void markMapCursor() override;
+    void showMonitorValues(const vortan::MonitorPacket& packet);
+    void hideMessage();
+    void showNoConnection(bool shown);
+    void markMapCursor();
 
     void buildForm();
     void buildMenus();
@@ -264,17 +232,6 @@ private:
     // The set's controls read-only or disabled while an operation holds the set, with the
     // reason beside the counts; everything back when it ends. Cheap when nothing changed.
     void updateSetLock();
-    // A parameter file's set taken as one edit (not while an operation holds the set); false
-    // when it could not be read (said in a box).
-    bool openSet(const QString& path);
-    // The link was lost, or another device opened: what the unit holds is unknown again.
-    void forgetUnitOn(const vortan::UnitEventFacts& facts);
-    // Whether `set` differs from the set of the tuner's file it came from (setSource_).
-    bool differsFromSource(const vortan::DeviceImage& set);
-    // Applies one edit of the parameter set and brings the Edit menu up to date.
-    bool applyEdit(const vortan::Edit& edit);
-    // The controls read into the image, as a committed field (see vortan::Edit::key).
-    bool takeTyped(int key = -1, bool continues = false);
     void commitField(vortan::ParamSpinBox* edit, bool stepped);
     vortan::EditInputs editInputs() const;
     void stepMapCell(int delta);
@@ -284,8 +241,6 @@ private:
     // The status-bar counts of the changes not in the unit and not saved, and the marks of
     // the fields that differ from the unit; redone only when one of the sets changed.
     void updateChangeCounts(bool force = false);
-    // Keeps the set just programmed and verified as a restore point.
-    void saveRestorePoint();
     // Brings an open difference report up to date; cheap when nothing changed.
     void refreshDiffReport();
     // The report's "Take ... values": those positions from the unit's or the file's set, as
@@ -348,14 +303,10 @@ private:
     QCheckBox* checkPrivAll_ = nullptr;
     QAction* menuUndo_ = nullptr;
     QAction* menuRedo_ = nullptr;
-    vortan::DeviceImage readStart_; // the set as it stood when the last read began
     QLabel* labelUnsaved_ = nullptr;
     QLabel* labelLocked_ = nullptr;
     // The reason the set's controls were last locked for; nothing while they are free.
     std::optional<vortan::OperationText> lockApplied_;
-    // The tuner's parameter file the set on screen came from, saved or opened; empty after
-    // New, a read or a restore point opened.
-    QString setSource_;
     // The sets the counts and marks were last worked out from.
     struct CountedSets {
         vortan::DeviceImage screen;
@@ -366,8 +317,6 @@ private:
         }
     };
     std::optional<CountedSets> counted_;
-    bool programVerifying_ = false; // the running verify was started by a program
-    bool lastProgramOk_ = false;    // the last program ended in its verify's success
     // A close asked for while an operation ran or that programs first: done once it ended.
     enum class PendingClose { None, AfterOperation, AfterProgram };
     PendingClose pendingClose_ = PendingClose::None;
@@ -381,14 +330,5 @@ private:
     QDialog* closeBox_ = nullptr;    // the box of the close while it is open
     std::vector<vortan::FailedWrite> writeFailures_; // of the last FormClose
     bool rangeBoxPending_ = false; // the box of a program after change is queued or open
-    // The set of the last read as the unit sent it, while the rules corrected it: told when
-    // the verify after that read ends.
-    std::optional<vortan::DeviceImage> readCorrected_;
-    bool restoreErrorShown_ = false; // a restore point failed to be written in this run
     vortan::DiffReport* diffReport_ = nullptr;
-    // The file the report compares with, when chosen by Compare with file; otherwise fileSet.
-    std::optional<vortan::DeviceImage> comparedFile_;
-    const std::optional<vortan::DeviceImage>& reportFile() const {
-        return comparedFile_ ? comparedFile_ : fileSet;
-    }
 };

@@ -36,7 +36,7 @@ void TFormHlav::buildLogViews() {
         displayPacket(row.packet, row.values);
         if (logPlot_)
             logPlot_->setCursorTime(row.timeMs);
-        mapColouring_->replayRows(replayView_->rows(), first, last, image);
+        mapColouring_->replayRows(replayView_->rows(), first, last, session_->image());
     };
     replayView_->onClose = [this] { closeReplay(); };
 
@@ -65,17 +65,17 @@ vortan::RunPlot* TFormHlav::runPlot() {
         logPlot_->widget()->setMinimumHeight(220);
         plotDock_->setWidget(logPlot_->widget());
         logPlot_->onJump = [this](std::int64_t ms) { replayView_->seek(ms); };
-        logPlot_->setLanguage(language);
+        logPlot_->setLanguage(session_->language());
     }
     return logPlot_;
 }
 
 void TFormHlav::logLanguage() {
-    replayView_->setLanguage(language);
+    replayView_->setLanguage(session_->language());
     if (logPlot_)
-        logPlot_->setLanguage(language);
-    mapColouring_->setLanguage(language);
-    plotDock_->setWindowTitle(QString::fromStdString(logText(LogText::Plot, language)));
+        logPlot_->setLanguage(session_->language());
+    mapColouring_->setLanguage(session_->language());
+    plotDock_->setWindowTitle(QString::fromStdString(logText(LogText::Plot, session_->language())));
 }
 
 void TFormHlav::logTick() {
@@ -83,7 +83,7 @@ void TFormHlav::logTick() {
     std::optional<std::int64_t> replayMs;
     if (replayView_->active())
         replayMs = replayView_->clock()->position();
-    mapColouring_->tick(image, cursor, replayMs);
+    mapColouring_->tick(session_->image(), session_->cursor(), replayMs);
 }
 
 void TFormHlav::MenuRecordLogClick() {
@@ -91,12 +91,14 @@ void TFormHlav::MenuRecordLogClick() {
         stopRecording();
         return;
     }
-    const QString folder =
-        lastFilePath.isEmpty() ? QDir::homePath() : QFileInfo(lastFilePath).absolutePath();
-    QFileDialog dialog(this, QString::fromStdString(logText(LogText::SaveTitle, language)));
+    const QString folder = session_->lastFilePath().isEmpty()
+                               ? QDir::homePath()
+                               : QFileInfo(session_->lastFilePath()).absolutePath();
+    QFileDialog dialog(this,
+                       QString::fromStdString(logText(LogText::SaveTitle, session_->language())));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("csv");
-    dialog.setNameFilter(logFilter(language));
+    dialog.setNameFilter(logFilter(session_->language()));
     dialog.selectFile(LogRecordView::defaultName(folder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         requiredChild<QAction>(this, "MenuRecordLog")->setChecked(false);
@@ -106,7 +108,7 @@ void TFormHlav::MenuRecordLogClick() {
 }
 
 bool TFormHlav::startRecording(const QString& path) {
-    const bool started = recordView_->start(path, language);
+    const bool started = recordView_->start(path, session_->language());
     if (started)
         mapColouring_->recordingStarted();
     return started;
@@ -117,13 +119,16 @@ void TFormHlav::stopRecording() {
 }
 
 void TFormHlav::MenuReplayLogClick() {
-    const QString folder =
-        lastFilePath.isEmpty() ? QDir::homePath() : QFileInfo(lastFilePath).absolutePath();
-    QFileDialog dialog(this, QString::fromStdString(logText(LogText::OpenTitle, language)), folder);
+    const QString folder = session_->lastFilePath().isEmpty()
+                               ? QDir::homePath()
+                               : QFileInfo(session_->lastFilePath()).absolutePath();
+    QFileDialog dialog(
+        this, QString::fromStdString(logText(LogText::OpenTitle, session_->language())), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(
-        {logFilter(language), QString::fromStdString(logText(LogText::AllFilesFilter, language))});
+        {logFilter(session_->language()),
+         QString::fromStdString(logText(LogText::AllFilesFilter, session_->language()))});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     openReplay(dialog.selectedFiles().front());
@@ -133,14 +138,14 @@ bool TFormHlav::openReplay(const QString& path) {
     RunPlot* plot = runPlot();
     if (plot)
         plot->setLog(nullptr); // the rows it draws go with the replay open now
-    const QString failure = replayView_->open(path, language);
+    const QString failure = replayView_->open(path, session_->language());
     if (!failure.isEmpty()) {
         if (plot && replayView_->active()) // the replay open before goes on
             plot->setLog(&replayView_->rows());
         showBox(failure);
         return false;
     }
-    mapColouring_->replayOpened(replayView_->rows(), image);
+    mapColouring_->replayOpened(replayView_->rows(), session_->image());
     if (plot) {
         plot->setLog(&replayView_->rows());
         plot->setCursorTime(replayView_->clock()->position());

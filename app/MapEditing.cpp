@@ -33,13 +33,16 @@ using namespace vortan;
 
 // A map operation: the typed values taken, the operation as one edit, the change handler.
 int TFormHlav::editMap(EditName name, const std::function<MapResult(const DeviceImage&)>& op) {
-    if (refuseWhileLocked(SetCommand::ChangeValues))
-        return 0;
-    takeTyped();
-    const MapResult result = op(image);
-    applyEdit(valuesEdit(name, result.image));
-    ChangeHandler();
-    return result.clipped;
+    int clipped = 0;
+    Edit edit;
+    edit.name = name;
+    edit.change = [&op, &clipped](const DeviceImage& typed) {
+        const MapResult result = op(typed);
+        clipped = result.clipped;
+        return result.image;
+    };
+    session_->change(edit);
+    return clipped;
 }
 
 namespace vortan {
@@ -94,8 +97,9 @@ MapEditing::MapEditing(TFormHlav& window, const ParamView& params, MonitorView& 
     button("ButtonMapSmooth", [this] { smooth(); });
     button("ButtonMapAll", [this] { selectAll(); });
     connect(colours_, &QCheckBox::toggled, this, &MapEditing::setColoured);
-    connect(curvesBox_, &QCheckBox::toggled, this,
-            [this](bool on) { curves_->setShown(on, window_.image, window_.cursor); });
+    connect(curvesBox_, &QCheckBox::toggled, this, [this](bool on) {
+        curves_->setShown(on, window_.session().image(), window_.session().cursor());
+    });
     buildMenu();
     monitor.setCellPainter(
         [this](int row, int column, bool inUse) { paintCell(row, column, inUse); });
@@ -382,7 +386,7 @@ void MapEditing::setTrail(std::function<double(int cell)> strength) {
 }
 
 void MapEditing::repaintCells() {
-    const MapCursor& c = window_.cursor;
+    const MapCursor& c = window_.session().cursor();
     for (int r = 0; r < 10; ++r)
         for (int col = 0; col < 10; ++col)
             paintCell(r, col, !c.belowMap && c.row == r && c.column == col);
@@ -395,7 +399,7 @@ void MapEditing::setColoured(bool on) {
 }
 
 void MapEditing::imageShown() {
-    const DeviceImage& image = window_.image;
+    const DeviceImage& image = window_.session().image();
     selection_.setThrottleMap(image[Byte::TPS_MAPA] != 0);
     if (coloured_) {
         int low = kMaxAdvance;
@@ -411,16 +415,16 @@ void MapEditing::imageShown() {
         legend_->setRange(low_, high_);
     }
     repaintCells();
-    curves_->update(image, window_.cursor);
+    curves_->update(image, window_.session().cursor());
 }
 
 void MapEditing::cursorMoved() {
-    curves_->update(window_.image, window_.cursor);
+    curves_->update(window_.session().image(), window_.session().cursor());
     showCellInUse();
 }
 
 void MapEditing::showCellInUse() {
-    const MapCursor& c = window_.cursor;
+    const MapCursor& c = window_.session().cursor();
     const int cell = c.belowMap ? -1 : c.row * 10 + c.column;
     if (cell == cellInUse_)
         return;
@@ -480,7 +484,7 @@ void MapEditing::setValue() {
     bool ok = false;
     const int value = QInputDialog::getInt(
         &window_, text(MapEditText::SetTitle, language_), text(MapEditText::SetLabel, language_),
-        window_.image.map(c.row, c.column), kMinAdvance, kMaxAdvance, 1, &ok);
+        window_.session().image().map(c.row, c.column), kMinAdvance, kMaxAdvance, 1, &ok);
     if (!ok)
         return;
     const MapMask cells = selection_.cells();
@@ -533,7 +537,7 @@ void MapEditing::smooth() {
 void MapEditing::copy(bool withAxes) {
     if (selection_.cells().none())
         return;
-    DeviceImage typed = window_.image;
+    DeviceImage typed = window_.session().image();
     params_.read(typed);
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(copyCells(typed, selection_.cells(), withAxes)));
@@ -546,7 +550,7 @@ void MapEditing::paste() {
     PasteProblem problem = parsed.problem;
     PasteResult pasted;
     if (problem == PasteProblem::None) {
-        pasted = pasteBlock(window_.image, parsed.block, selection_);
+        pasted = pasteBlock(window_.session().image(), parsed.block, selection_);
         problem = pasted.problem;
     }
     switch (problem) {

@@ -29,10 +29,10 @@ void TFormHlav::MenuPortSettingsClick() {
         setup.stored[std::size_t(n - 1)] = ini_.readString(kPorts, portKey(n), QString());
         setup.defaults[std::size_t(n - 1)] = portDevicePath(IniFile(), n);
     }
-    setup.comPort = comPort;
+    setup.comPort = session_->comPort();
     if (link_->isOpen() || link_->isLost())
         setup.openPath = link_->devicePath();
-    setup.language = language;
+    setup.language = session_->language();
     PortSettingsDialog dialog(setup, this);
     if (dialog.exec() == QDialog::Accepted)
         applyPortSettings(dialog.stored());
@@ -59,19 +59,22 @@ void TFormHlav::leaveDemo() {
 
 void TFormHlav::updatePortStatus() {
     QString text;
-    if (comPort >= 1 && comPort <= kPortCount) {
+    if (session_->comPort() >= 1 && session_->comPort() <= kPortCount) {
         QString meaning;
         if (link_->isLost())
             meaning = link_->devicePath() + ' ' +
-                      QString::fromStdString(portText(PortText::Unplugged, language));
+                      QString::fromStdString(portText(PortText::Unplugged, session_->language()));
         else
-            meaning = portMeaning(portOverride_.isEmpty()
-                                      ? ini_.readString(kPorts, portKey(comPort), QString())
-                                      : portOverride_,
-                                  portDevicePath(ini_, comPort), listedSerialDevices(), language);
-        text = portStatusText(comPort, demoUnit_ != nullptr, meaning, language);
+            meaning =
+                portMeaning(portOverride_.isEmpty()
+                                ? ini_.readString(kPorts, portKey(session_->comPort()), QString())
+                                : portOverride_,
+                            portDevicePath(ini_, session_->comPort()), listedSerialDevices(),
+                            session_->language());
+        text = portStatusText(session_->comPort(), demoUnit_ != nullptr, meaning,
+                              session_->language());
     }
-    portStatus_->setText(text, language);
+    portStatus_->setText(text, session_->language());
 }
 
 void TFormHlav::portOpened() {
@@ -90,5 +93,5 @@ void TFormHlav::showOpenFailure(const QString& path) {
     portStatus_->opened();
     portStatus_->setFailure(facts, present);
     updatePortStatus();
-    showBox(kComOpeningError, openFailureText(facts, present, language));
+    showBox(kComOpeningError, openFailureText(facts, present, session_->language()));
 }

@@ -20,8 +20,9 @@ using namespace vortan;
 PrintJob TFormHlav::printJob() {
     PrintJob job;
     job.parent = this;
-    job.optionsTitle = QString::fromStdString(sheetText(SheetText::Title, language));
-    job.sheetChoice = QString::fromStdString(sheetText(SheetText::PrintChoice, language));
+    job.optionsTitle = QString::fromStdString(sheetText(SheetText::Title, session_->language()));
+    job.sheetChoice =
+        QString::fromStdString(sheetText(SheetText::PrintChoice, session_->language()));
     job.printPicture = [this](QPagedPaintDevice& device) { printSheet(device); };
     job.printTuneSheet = [this](QPagedPaintDevice& device) { printTuneSheet(device); };
     return job;
@@ -30,7 +31,8 @@ PrintJob TFormHlav::printJob() {
 void TFormHlav::SpeedButtonPrintClick() {
     auto print = reinterpret_cast<PrintOnDefault>(moduleEntry(kPrintModule, kPrintOnDefault));
     if (!print) {
-        showBox(QString::fromStdString(sheetText(SheetText::PrintUnavailable, language)));
+        showBox(
+            QString::fromStdString(sheetText(SheetText::PrintUnavailable, session_->language())));
         return;
     }
     if (print(printJob()) == PrintOutcome::NoPrinter)
@@ -40,7 +42,8 @@ void TFormHlav::SpeedButtonPrintClick() {
 void TFormHlav::MenuPrintClick() {
     auto print = reinterpret_cast<PrintWithDialog>(moduleEntry(kPrintModule, kPrintWithDialog));
     if (!print) {
-        showBox(QString::fromStdString(sheetText(SheetText::PrintUnavailable, language)));
+        showBox(
+            QString::fromStdString(sheetText(SheetText::PrintUnavailable, session_->language())));
         return;
     }
     print(printJob());
@@ -51,10 +54,11 @@ void TFormHlav::printSheet(QPagedPaintDevice& device) {
     setMessageColour(palette().color(QPalette::Button));
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
-    label->setText(QString::fromStdString(messageText(Message::PrintHeading, language)) +
-                   locale.toString(now.date(), QLocale::ShortFormat) + "    " +
-                   locale.toString(now.time(), QLocale::LongFormat));
-    tick.messageShown();
+    label->setText(
+        QString::fromStdString(messageText(Message::PrintHeading, session_->language())) +
+        locale.toString(now.date(), QLocale::ShortFormat) + "    " +
+        locale.toString(now.time(), QLocale::LongFormat));
+    session_->tick().messageShown();
     label->show();
     cGauge_->hide();
 

@@ -34,7 +34,7 @@ QString joined(const std::vector<std::string>& lines, const char* separator) {
 // then if the tuner says so.
 bool TFormHlav::confirmProgram(bool afterChange) {
     const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
-    if (outOfRangeValues(image, language, caption).empty())
+    if (outOfRangeValues(session_->image(), session_->language(), caption).empty())
         return true;
     if (!afterChange)
         return askProgramAnyway();
@@ -46,11 +46,12 @@ bool TFormHlav::confirmProgram(bool afterChange) {
         [this, caption] {
             // A change since may have brought every value back in range: it has programmed.
             const bool ask =
-                checkProgHned_->isChecked() && !outOfRangeValues(image, language, caption).empty();
+                session_->programAfterChange() &&
+                !outOfRangeValues(session_->image(), session_->language(), caption).empty();
             const bool go = ask && askProgramAnyway();
             rangeBoxPending_ = false;
             if (go)
-                ops.startConfirmedProgramAfterChange();
+                session_->operations().startConfirmedProgramAfterChange();
         },
         Qt::QueuedConnection);
     return false;
@@ -59,9 +60,12 @@ bool TFormHlav::confirmProgram(bool afterChange) {
 bool TFormHlav::askProgramAnyway() {
     const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
     std::vector<std::string> lines;
-    for (const OutOfRangeValue& v : outOfRangeValues(image, language, caption))
+    for (const OutOfRangeValue& v :
+         outOfRangeValues(session_->image(), session_->language(), caption))
         lines.push_back(v.text);
-    auto text = [this](RangeText t) { return QString::fromStdString(rangeText(t, language)); };
+    auto text = [this](RangeText t) {
+        return QString::fromStdString(rangeText(t, session_->language()));
+    };
     QMessageBox box(QMessageBox::Warning, kBoxTitle, text(RangeText::ProgramQuestion),
                     QMessageBox::NoButton, this);
     box.setObjectName("BoxProgramOutOfRange");
@@ -80,7 +84,8 @@ void TFormHlav::typedRefused(ParamSpinBox* edit, int typed) {
     for (const ComparedParam& p : comparedParams()) {
         if (p.byte != byte)
             continue;
-        const std::string name = paramName(p, image, language, caption);
+        const int language = session_->language();
+        const std::string name = paramName(p, session_->image(), language, caption);
         statusBar()->showMessage(
             QString::fromStdString(typedRefusedText(name, typed, edit->editMinimum(),
                                                     edit->editMaximum(), edit->value(), language)),
@@ -89,27 +94,13 @@ void TFormHlav::typedRefused(ParamSpinBox* edit, int typed) {
     }
 }
 
-void TFormHlav::noteReadCorrections(const DeviceImage& received) {
-    DeviceImage shown = received;
-    normalise(shown);
-    if (received == shown)
-        readCorrected_.reset();
-    else
-        readCorrected_ = received;
-}
-
-// The specified messages stay as they are: the box comes after the verify's own message.
-void TFormHlav::tellReadCorrections(Message message) {
-    if (message == Message::VerifyStartedAuto || !readCorrected_)
-        return;
-    const DeviceImage received = *readCorrected_;
-    readCorrected_.reset();
-    if (message != Message::VerifyFailed && message != Message::VerifyOk)
-        return; // another operation took over
-    // Opened once the tick has returned, as the compatibility boxes are.
+// The specified messages stay as they are: the box comes after the verify's own message, once
+// the tick has returned, as the compatibility boxes do.
+void TFormHlav::tellReadCorrections(const DeviceImage& received) {
     QMetaObject::invokeMethod(
         this,
         [this, received] {
+            const int language = session_->language();
             DeviceImage shown = received;
             normalise(shown);
             const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
@@ -128,7 +119,7 @@ void TFormHlav::tellTakenCorrections(const DeviceImage& taken, const std::vector
     normalise(shown);
     const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
     std::vector<std::string> lines;
-    for (const Correction& c : corrections(taken, shown, language, caption))
+    for (const Correction& c : corrections(taken, shown, session_->language(), caption))
         if (std::find(bytes.begin(), bytes.end(), c.byte) != bytes.end())
             lines.push_back(c.text);
     if (!lines.empty())

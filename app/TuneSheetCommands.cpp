@@ -22,32 +22,33 @@
 using namespace vortan;
 
 QString TFormHlav::tuneSheet(const QString& notes) {
-    takeControls(); // the sheet shows what the screen shows, typed values too
+    session_->takeControls(); // the sheet shows what the screen shows, typed values too
     SheetHeading h;
-    h.file = labelFile2_->text().toStdString();
+    h.file = session_->fileLabel().toStdString();
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
     h.dateTime = (locale.toString(now.date(), QLocale::ShortFormat) + "  " +
                   locale.toString(now.time(), QLocale::LongFormat))
                      .toStdString();
-    const QString version = requiredChild<QLabel>(this, "LabelVerze1")->text();
-    if (!version.isEmpty()) // known once the unit has answered
-        h.unit = (version + "  " + requiredChild<QLabel>(this, "LabelVerze2")->text() + "  " +
-                  requiredChild<QLabel>(this, "LabelVerze3")->text())
+    const Identification& id = session_->identification();
+    if (!id.version.empty()) // known once the unit has answered
+        h.unit = QString::fromStdString(id.version + "  " + id.date + "  " + id.time)
                      .trimmed()
                      .toStdString();
     h.notes = notes.toStdString();
     h.bikeName = requiredChild<QComboBox>(this, "ComboBox1")->currentText().toStdString();
     const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
-    return QString::fromStdString(tuneSheetHtml(image, h, language, caption));
+    return QString::fromStdString(
+        tuneSheetHtml(session_->image(), h, session_->language(), caption));
 }
 
 bool TFormHlav::exportTuneSheet(const QString& path, const QString& notes) {
-    const QString title = QString::fromStdString(sheetText(SheetText::Title, language));
+    const QString title = QString::fromStdString(sheetText(SheetText::Title, session_->language()));
     const bool written =
         writeRegularFile(path, [&] { return tuneSheetPdf(tuneSheet(notes), title); });
     if (!written)
-        showBox(QString::fromStdString(sheetText(SheetText::WriteFailed, language)).arg(path));
+        showBox(QString::fromStdString(sheetText(SheetText::WriteFailed, session_->language()))
+                    .arg(path));
     return written;
 }
 
@@ -57,7 +58,9 @@ void TFormHlav::printTuneSheet(QPagedPaintDevice& device) {
 
 // The save dialog with a line for the notes below the file name.
 void TFormHlav::MenuExportSheetClick() {
-    auto text = [this](SheetText t) { return QString::fromStdString(sheetText(t, language)); };
+    auto text = [this](SheetText t) {
+        return QString::fromStdString(sheetText(t, session_->language()));
+    };
     QFileDialog dialog(this, text(SheetText::SaveTitle));
     dialog.setOption(QFileDialog::DontUseNativeDialog); // the notes line goes into it
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -65,8 +68,8 @@ void TFormHlav::MenuExportSheetClick() {
     dialog.setNameFilter(text(SheetText::PdfFilter));
     // Beside the parameter file last used, named after it; otherwise in the home folder, as
     // the other file dialogs (not in whatever folder the program was started from).
-    const QFileInfo last(lastFilePath);
-    if (lastFilePath.isEmpty())
+    const QFileInfo last(session_->lastFilePath());
+    if (session_->lastFilePath().isEmpty())
         dialog.setDirectory(QDir::homePath());
     else
         dialog.selectFile(last.dir().filePath(last.completeBaseName() + ".pdf"));

@@ -18,8 +18,8 @@ using namespace vortan;
 
 void TFormHlav::readSettingsFiles() {
     FormSettings current;
-    current.comPort = comPort;
-    current.language = language;
+    current.comPort = session_->comPort();
+    current.language = session_->language();
     current.extMonitor = checkExtMonitor_->isChecked();
     const FormSettings s = readSettings(ini_, current);
     // Before the size: a remembered curves panel is part of the window's size.
@@ -35,20 +35,19 @@ void TFormHlav::readSettingsFiles() {
     }
     if (s.left || s.top)
         move(s.left.value_or(x()), s.top.value_or(y()));
-    comPort = s.comPort;
-    language = s.language;
-    labelFile2_->setText(s.file);
+    session_->setComPort(s.comPort);
+    session_->setLanguage(s.language);
     // The label may name a tuner's file, or say what else the set came from.
-    setSource_ = !s.file.isEmpty() && QFileInfo(s.file).isFile() ? s.file : QString();
-    lastFilePath = s.iniDir;
+    session_->restoreFile(s.file);
+    session_->setLastFilePath(s.iniDir);
     auto* pages = requiredChild<QTabWidget>(this, "PageControl1");
     pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
     checkExtMonitor_->setChecked(s.extMonitor);
     CheckBoxExtMonitorClick();
     askToProgram_ = readAskToProgram(ini_);
-    DeviceImage last = image;
+    DeviceImage last = session_->image();
     if (readLastImage(lastImageFilePath(), last))
-        applyEdit(valuesEdit(EditName::RestoreLast, last));
+        session_->apply(valuesEdit(EditName::RestoreLast, last));
     // A new file begins with the window's keys, whatever the program adds to it in this run
     // (the ports): they are replaced in place at close.
     if (ini_.lines().isEmpty())
@@ -59,10 +58,10 @@ FormSettings TFormHlav::currentSettings() const {
     FormSettings s;
     s.left = x();
     s.top = y();
-    s.comPort = comPort;
-    s.language = language;
-    s.file = labelFile2_->text();
-    s.iniDir = lastFilePath;
+    s.comPort = session_->comPort();
+    s.language = session_->language();
+    s.file = session_->fileLabel();
+    s.iniDir = session_->lastFilePath();
     const int page = requiredChild<QTabWidget>(this, "PageControl1")->currentIndex();
     s.activePage = page >= 0 && page <= 2 ? page + 1 : 4;
     s.extMonitor = checkExtMonitor_->isChecked();
@@ -80,7 +79,7 @@ std::vector<FailedWrite> TFormHlav::writeSettingsFiles() {
     if (const std::optional<WriteError> e = ini_.trySave())
         failed.push_back({ini_.path(), false, *e});
     const QString imagePath = lastImageFilePath();
-    if (const std::optional<WriteError> e = saveLastImage(imagePath, image))
+    if (const std::optional<WriteError> e = saveLastImage(imagePath, session_->image()))
         failed.push_back({imagePath, true, *e});
     return failed;
 }

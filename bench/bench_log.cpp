@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
     w.messageBoxHook = [](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
     w.setPortOverride(pty.path());
     w.FormCreate();
-    w.Timer1->stop();
+    w.findChild<QTimer*>("Timer1")->stop();
     w.show();
-    w.image[vortan::Byte::TPS_MAPA] = 1;
+    w.session().image()[vortan::Byte::TPS_MAPA] = 1;
     w.ShowImage();
     QApplication::processEvents();
 

@@ -32,17 +32,19 @@ int main(int argc, char** argv) {
     TFormHlav w(QStringList{"ENGLISH"});
     w.messageBoxHook = [](const QString&) {};
     w.FormCreate();
-    w.Timer1->stop();
+    w.findChild<QTimer*>("Timer1")->stop();
     w.show();
-    w.image[vortan::Byte::TPS_MAPA] = 1;
+    w.session().image()[vortan::Byte::TPS_MAPA] = 1;
     w.ShowImage();
     w.findChild<QCheckBox*>("CheckBoxMapColours")->setChecked(true);
     w.findChild<QCheckBox*>("CheckBoxMapCurves")->setChecked(true);
     QApplication::processEvents();
     vortan::MapEditing& editing = w.mapEditing();
     editing.selectAll();
-    w.monitor.rpm = 5000;
-    w.monitor.tpsPercent = 30;
+    vortan::MonitorPacket shown;
+    shown.rpm = 5000;
+    shown.tpsPercent = 30;
+    w.session().setShownPacket(shown);
     w.Timer1Timer();
 
     int flip = 0;
@@ -64,8 +66,9 @@ int main(int argc, char** argv) {
               1000,
               [&] {
                   ++n;
-                  w.monitor.rpm = static_cast<std::uint16_t>(1000 + (n % 9) * 1000);
-                  w.monitor.tpsPercent = static_cast<std::uint8_t>(n % 2 ? 5 : 60);
+                  shown.rpm = static_cast<std::uint16_t>(1000 + (n % 9) * 1000);
+                  shown.tpsPercent = static_cast<std::uint8_t>(n % 2 ? 5 : 60);
+                  w.session().setShownPacket(shown);
               },
               [&] { w.Timer1Timer(); }),
           0.5);

@@ -30,16 +30,16 @@ int main(int argc, char** argv) {
     w.messageBoxHook = [](const QString&) {};
     w.setPortOverride(pty.path());
     w.FormCreate();
-    w.Timer1->stop();
+    w.findChild<QTimer*>("Timer1")->stop();
     w.show();
     QApplication::processEvents();
     // Throttle-dependent map on, so the cursor moves over rows as well.
-    w.image[vortan::Byte::TPS_MAPA] = 1;
+    w.session().image()[vortan::Byte::TPS_MAPA] = 1;
     w.ShowImage();
 
     const int runs = 2000;
     // Show alternates between two images that differ in every map cell and in the map layout.
-    const vortan::DeviceImage a = w.image;
+    const vortan::DeviceImage a = w.session().image();
     vortan::DeviceImage b = a;
     for (int i = vortan::Byte::ADVANCE; i < vortan::kImageSize; ++i)
         b[i] = static_cast<std::uint8_t>((b[i] + 7) % 61);
@@ -47,9 +47,9 @@ int main(int argc, char** argv) {
     int flip = 0;
     print("show (image -> controls), every cell changed",
           measure(
-              200, [&] { w.image = (flip++ % 2) ? b : a; }, [&] { w.ShowImage(); }),
+              200, [&] { w.session().image() = (flip++ % 2) ? b : a; }, [&] { w.ShowImage(); }),
           3.0);
-    w.image = a;
+    w.session().image() = a;
     w.ShowImage();
     print("read controls (controls -> image)",
           measure(
@@ -107,14 +107,15 @@ int main(int argc, char** argv) {
           1.0);
     // A tick right after an edit: the counts in the status bar and the marks of the fields
     // that differ from the unit follow within it.
-    w.ops.unitSeen = a;
-    w.fileSet = a;
+    w.session().operations().unitSeen = a;
+    QTemporaryDir files;
+    w.session().saveFile(files.filePath("a.ign")); // the file's set is the screen's
     int cell = 0;
     print("tick after an edit: counts and marks",
           measure(
               500,
               [&] {
-                  w.image[vortan::Byte::ADVANCE + cell % 100] ^= 1;
+                  w.session().image()[vortan::Byte::ADVANCE + cell % 100] ^= 1;
                   ++cell;
               },
               [&] { w.Timer1Timer(); }),

@@ -70,7 +70,7 @@ struct Window {
         w->messageBoxHook = [this](const QString& text) { boxes << text; };
         if (create) {
             w->FormCreate();
-            w->Timer1->stop();
+            w->findChild<QTimer*>("Timer1")->stop();
         }
     }
     Window(const Window&) = delete;

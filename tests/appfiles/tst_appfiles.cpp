@@ -35,12 +35,12 @@ QMap<QString, int> controlState(const Window& w) {
 // An image far from the defaults, made valid.
 void fillImage(TFormHlav& w) {
     for (int i = kPageSize; i < kImageSize; ++i)
-        w.image[i] = static_cast<std::uint8_t>((i * 29 + 7) % 61);
-    w.image[Byte::BIKE] = 5;
-    w.image[Byte::ACT_RPM] = 1; // no control: the file keeps it as a flag
+        w.session().image()[i] = static_cast<std::uint8_t>((i * 29 + 7) % 61);
+    w.session().image()[Byte::BIKE] = 5;
+    w.session().image()[Byte::ACT_RPM] = 1; // no control: the file keeps it as a flag
     for (int b : {Byte::RPM2, Byte::EXCITATION, Byte::PRIV_ENABLE, Byte::N2O_ENABLE, Byte::TPS_MAPA,
                   Byte::ACT_BLOK2, Byte::ACT_LIM1})
-        w.image[b] ^= 1;
+        w.session().image()[b] ^= 1;
     w.ChangeHandler();
 }
 
@@ -83,7 +83,7 @@ void tst_AppFiles::saveOpenRoundTrip() {
     const QMap<QString, int> saved = controlState(w);
     const QString path = home.path("round.ign");
     QVERIFY(w->saveParamFile(path));
-    const DeviceImage image = w->image; // as the controls gave it to the file
+    const DeviceImage image = w->session().image(); // as the controls gave it to the file
     QVERIFY(readAll(path).endsWith(' '));
 
     w->MenuNewClick();
@@ -94,9 +94,9 @@ void tst_AppFiles::saveOpenRoundTrip() {
     QCOMPARE(controlState(w), saved);
     for (int i = Byte::BIKE; i < kImageSize; ++i)
         if (i != Byte::ACT_TACHO && (i < 130 || i >= Byte::RPM_ADV) && i != Byte::Reserved)
-            QVERIFY2(w->image[i] == image[i], qPrintable(QString("byte %1").arg(i)));
+            QVERIFY2(w->session().image()[i] == image[i], qPrintable(QString("byte %1").arg(i)));
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(), QFileInfo(path).absoluteFilePath());
-    QCOMPARE(w->lastFilePath, QFileInfo(path).absoluteFilePath());
+    QCOMPARE(w->session().lastFilePath(), QFileInfo(path).absoluteFilePath());
 }
 
 void tst_AppFiles::relativePathShownAbsolute() {
@@ -109,7 +109,7 @@ void tst_AppFiles::relativePathShownAbsolute() {
     QVERIFY(ok);
     const QString full = QDir(home.dir.path()).absoluteFilePath("relative.ign");
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(), full);
-    QCOMPARE(w->lastFilePath, full);
+    QCOMPARE(w->session().lastFilePath(), full);
 }
 
 void tst_AppFiles::failedSave_data() {
@@ -127,13 +127,13 @@ void tst_AppFiles::failedSave() {
     Window w;
     QVERIFY(w->saveParamFile(home.path("first.ign")));
     const QString label = w.get<QLabel>("LabelFile2")->text();
-    const DeviceImage image = w->image;
+    const DeviceImage image = w->session().image();
 
     QVERIFY(!w->saveParamFile(home.path(name)));
     QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(), label);
-    QCOMPARE(w->lastFilePath, label);
-    QVERIFY(w->image == image);
+    QCOMPARE(w->session().lastFilePath(), label);
+    QVERIFY(w->session().image() == image);
     QCOMPARE(readAll(home.path("plain.txt")), QByteArray("not a folder"));
 }
 
@@ -158,7 +158,7 @@ void tst_AppFiles::failedWriteKeepsOldFile() {
     QVERIFY(!ok);
     QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
     QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
-    QVERIFY(w->lastFilePath.isEmpty());
+    QVERIFY(w->session().lastFilePath().isEmpty());
     QCOMPARE(QDir(home.dir.path()).entryList(QDir::Files), QStringList{"old.ign"});
 }
 
@@ -176,7 +176,7 @@ void tst_AppFiles::wrongVersionChangesNothing() {
     w->applyLanguage(language);
     QVERIFY(w->saveParamFile(home.path("before.ign")));
     const QMap<QString, int> before = controlState(w);
-    const DeviceImage image = w->image;
+    const DeviceImage image = w->session().image();
 
     DeviceImage other = image;
     other[Byte::BASE_ADV] = 20;
@@ -189,23 +189,23 @@ void tst_AppFiles::wrongVersionChangesNothing() {
 
     QVERIFY(!w->openParamFile(home.path("v14.ign")));
     QCOMPARE(w.fileBoxes(), QStringList{text(Message::FileVersion, language)});
-    QVERIFY(w->image == image);
+    QVERIFY(w->session().image() == image);
     QCOMPARE(controlState(w), before);
     const QString first = QFileInfo(home.path("before.ign")).absoluteFilePath();
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(), first);
-    QCOMPARE(w->lastFilePath, first);
+    QCOMPARE(w->session().lastFilePath(), first);
 }
 
 void tst_AppFiles::unopenablePath() {
     ConfigHome home;
     Window w;
-    const DeviceImage image = w->image;
+    const DeviceImage image = w->session().image();
     QVERIFY(!w->openParamFile(home.path("missing.ign")));
     QVERIFY(!w->openParamFile(home.dir.path()));
     QCOMPARE(w.fileBoxes(), QStringList({kOpenError, kOpenError}));
-    QVERIFY(w->image == image);
+    QVERIFY(w->session().image() == image);
     QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
-    QVERIFY(w->lastFilePath.isEmpty());
+    QVERIFY(w->session().lastFilePath().isEmpty());
 }
 
 // A parameter file named on the command line (as a double-click on it starts the program)
@@ -269,10 +269,10 @@ void tst_AppFiles::newKeepsLastPath() {
     QVERIFY(w->saveParamFile(path));
     w->MenuNewClick();
     QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
-    QCOMPARE(w->lastFilePath, QFileInfo(path).absoluteFilePath());
-    DeviceImage defaults = w->image;
+    QCOMPARE(w->session().lastFilePath(), QFileInfo(path).absoluteFilePath());
+    DeviceImage defaults = w->session().image();
     setDefaults(defaults);
-    QVERIFY(w->image == defaults);
+    QVERIFY(w->session().image() == defaults);
 }
 
 void tst_AppFiles::openDialogFilters_data() {
@@ -350,7 +350,7 @@ void tst_AppFiles::printToPdf() {
             QTime::fromString(stamp[1].left(8), "HH:mm:ss").isValid());
     QVERIFY(label->isHidden());
     QCOMPARE(w->palette().color(QPalette::Window), w->palette().color(QPalette::Button));
-    QCOMPARE(w->tick.messageCountdown, std::uint8_t(200));
+    QCOMPARE(w->session().tick().messageCountdown, std::uint8_t(200));
     const QByteArray pdf = readAll(home.path("sheet.pdf"));
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY(pdf.size() > 1000);

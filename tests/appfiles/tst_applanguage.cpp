@@ -81,7 +81,7 @@ void checkTicks(const Window& w, int language) {
     QCOMPARE(w.get<QAction>("MenuCzech")->isChecked(), language == Czech);
     QCOMPARE(w.get<QAction>("MenuEnglish")->isChecked(), language == English);
     QCOMPARE(w.get<QAction>("MenuGerman")->isChecked(), language == German);
-    QCOMPARE(int(w->language), language);
+    QCOMPARE(int(w->session().language()), language);
 }
 
 } // namespace
@@ -123,15 +123,15 @@ void tst_AppLanguage::switchingSetsEveryText() {
 void tst_AppLanguage::switchingKeepsParameters() {
     ConfigHome home;
     Window w;
-    w->image.map(3, 4) = 33;
+    w->session().image().map(3, 4) = 33;
     w->ShowImage();
-    const DeviceImage before = w->image;
-    const auto port = w->comPort;
+    const DeviceImage before = w->session().image();
+    const auto port = w->session().comPort();
     w->MenuGermanClick();
     w->MenuEnglishClick();
     w->ReadControls();
-    QVERIFY(w->image == before);
-    QCOMPARE(w->comPort, port);
+    QVERIFY(w->session().image() == before);
+    QCOMPARE(w->session().comPort(), port);
 }
 
 void tst_AppLanguage::messageKeepsItsLanguage() {

@@ -57,8 +57,8 @@ private slots:
 void tst_AppSettings::firstRunDefaults() {
     ConfigHome home;
     Window w;
-    QCOMPARE(int(w->language), int(Czech));
-    QCOMPARE(int(w->comPort), 1);
+    QCOMPARE(int(w->session().language()), int(Czech));
+    QCOMPARE(int(w->session().comPort()), 1);
     QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
     QCOMPARE(w.get<QTabWidget>("PageControl1")->currentIndex(), 0);
     QVERIFY(w.fileBoxes().isEmpty());
@@ -81,18 +81,18 @@ void tst_AppSettings::roundTripThroughClose() {
     a->ComboBox1Change();
     // Page 0 has no controls: its bytes come straight from the image.
     for (int i = 0; i < kPageSize; ++i)
-        a->image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+        a->session().image()[i] = static_cast<std::uint8_t>(i * 7 + 3);
     setEveryEdit(a);
     a.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
     a->CommitControls();
     QVERIFY(a->saveParamFile(saved));
-    a.get<QLabel>("LabelFile2")->setText("tuned for the track");
+    a->session().restoreFile("tuned for the track"); // what the file label says
     a.get<QTabWidget>("PageControl1")->setCurrentIndex(2);
     a.get<QCheckBox>("CheckBoxExtMonitor")->click();
     QVERIFY(a.get<QCheckBox>("CheckBoxExtMonitor")->isChecked());
     a->close();
     a->ShowImage();
-    const DeviceImage closed = a->image;
+    const DeviceImage closed = a->session().image();
     const QMap<QString, int> shown = editValues(a);
     DeviceImage defaults;
     setDefaults(defaults);
@@ -104,18 +104,18 @@ void tst_AppSettings::roundTripThroughClose() {
     Window b;
     QVERIFY(b.boxes.isEmpty()); // COM7 opened: the PORTS section survived the close
     QCOMPARE(b->pos(), QPoint(123, 234));
-    QCOMPARE(int(b->comPort), 7);
+    QCOMPARE(int(b->session().comPort()), 7);
     QVERIFY(b.get<QAction>("MenuCom7")->isChecked());
     QVERIFY(!b.get<QAction>("MenuCom1")->isChecked());
-    QCOMPARE(int(b->language), int(German));
+    QCOMPARE(int(b->session().language()), int(German));
     QVERIFY(b.get<QAction>("MenuGerman")->isChecked());
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("tuned for the track"));
-    QCOMPARE(b->lastFilePath, QFileInfo(saved).absoluteFilePath());
+    QCOMPARE(b->session().lastFilePath(), QFileInfo(saved).absoluteFilePath());
     QCOMPARE(b.get<QTabWidget>("PageControl1")->currentIndex(), 2);
     QVERIFY(b.get<QCheckBox>("CheckBoxExtMonitor")->isChecked());
     QVERIFY(!b.get<QWidget>("LabelPocetProgramovani")->isHidden());
     for (int i = 0; i < kImageSize; ++i)
-        QVERIFY2(b->image[i] == closed[i], qPrintable(QString("byte %1").arg(i)));
+        QVERIFY2(b->session().image()[i] == closed[i], qPrintable(QString("byte %1").arg(i)));
     QCOMPARE(editValues(b), shown);
     QCOMPARE(b.get<QComboBox>("ComboBox1")->currentIndex(), 4);
 }
@@ -181,9 +181,9 @@ void tst_AppSettings::newSettingsFileOrder() {
 void tst_AppSettings::unwritableSettingsAsk() {
     if (runningAsNobody()) {
         Window w({"ENGLISH"});
-        w->Timer1->start();
+        w->findChild<QTimer*>("Timer1")->start();
         const QMap<QString, int> shown = editValues(w);
-        const DeviceImage set = w->image;
+        const DeviceImage set = w->session().image();
         const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Vortan2";
         const QString reason = QString::fromStdString(closeText(CloseText::NoPermission, English));
         const QString expected =
@@ -197,8 +197,8 @@ void tst_AppSettings::unwritableSettingsAsk() {
             QCOMPARE(boxes.texts, QStringList{expected});
         }
         QVERIFY(!w->isClosed());
-        QVERIFY(w->Timer1->isActive());
-        QVERIFY(w->image == set);
+        QVERIFY(w->findChild<QTimer*>("Timer1")->isActive());
+        QVERIFY(w->session().image() == set);
         QCOMPARE(editValues(w), shown);
         {
             CloseBoxes boxes({{"Close anyway"}});
@@ -223,7 +223,7 @@ void tst_AppSettings::shortLastImage() {
     {
         ConfigHome home;
         Window w;
-        plain = w->image;
+        plain = w->session().image();
     }
     ConfigHome home;
     QByteArray twelve;
@@ -233,14 +233,14 @@ void tst_AppSettings::shortLastImage() {
     QVERIFY(writeAll(home.imagePath(), twelve));
     Window w;
     for (int i = 0; i < kImageSize; ++i)
-        QCOMPARE(int(w->image[i]), i < 12 ? 200 + i : int(plain[i]));
+        QCOMPARE(int(w->session().image()[i]), i < 12 ? 200 + i : int(plain[i]));
 }
 
 void tst_AppSettings::languageOutOfRangeStartsEnglish() {
     ConfigHome home;
     QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nLanguage=7\n"));
     Window w;
-    QCOMPARE(int(w->language), int(English));
+    QCOMPARE(int(w->session().language()), int(English));
     QCOMPARE(w->windowTitle(), QString("Programming of Vortan 2 unit"));
     QVERIFY(w.get<QAction>("MenuEnglish")->isChecked());
 }
@@ -264,7 +264,7 @@ void tst_AppSettings::languageArgument() {
     QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nLanguage=" + QByteArray::number(stored) + "\n"));
     {
         Window w(argument.split(' '));
-        QCOMPARE(int(w->language), expected);
+        QCOMPARE(int(w->session().language()), expected);
         w->close();
     }
     QVERIFY(lines(home.iniPath()).contains(QString("Language=%1").arg(expected)));

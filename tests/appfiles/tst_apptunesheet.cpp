@@ -60,7 +60,7 @@ void tst_AppTuneSheet::exportFromMenu() {
     w->applyLanguage(language);
     for (int r = 0; r < kMapRows; ++r)
         for (int c = 0; c < kMapColumns; ++c)
-            w->image.map(r, c) = static_cast<std::uint8_t>((r * 7 + c * 3) % 61);
+            w->session().image().map(r, c) = static_cast<std::uint8_t>((r * 7 + c * 3) % 61);
     w->ChangeHandler();
 
     const QString path = home.path("r6 sheet.pdf");
@@ -98,12 +98,12 @@ void tst_AppTuneSheet::exportFromMenu() {
     // The map as a table: its speed axis, then each throttle row with its ten values.
     QString axis;
     for (int c = 0; c < kMapColumns; ++c)
-        axis += "\\s+" + QLocale().toString(w->image[Byte::RPM_ADV + c] * 100);
+        axis += "\\s+" + QLocale().toString(w->session().image()[Byte::RPM_ADV + c] * 100);
     QVERIFY2(text.contains(QRegularExpression(axis + "\\s*\\n")), qPrintable(axis));
     for (int r = 0; r < kMapRows; ++r) {
         QString row = QString("\\n\\s*%1\\s*%").arg(kThrottleAxis[static_cast<std::size_t>(r)]);
         for (int c = 0; c < kMapColumns; ++c)
-            row += QString("\\s+%1").arg(w->image.map(r, c));
+            row += QString("\\s+%1").arg(w->session().image().map(r, c));
         QVERIFY2(text.contains(QRegularExpression(row + "\\s*\\n")), qPrintable(row));
     }
 }

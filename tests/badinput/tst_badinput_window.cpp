@@ -25,7 +25,7 @@ const QString kOpenError = QString::fromLatin1(kOpenFileError);
 constexpr qint64 kMaxMs = 30000; // one pass over the file takes well under a second
 
 QString fileVersionText(const Window& w) {
-    return QString::fromStdString(messageText(Message::FileVersion, w->language));
+    return QString::fromStdString(messageText(Message::FileVersion, w->session().language()));
 }
 
 QString label(const Window& w) {
@@ -90,7 +90,7 @@ void tst_BadInputWindow::hugeParamFile() {
     QVERIFY(writeBigFile(file, size, "1234567890"));
     QCOMPARE(QFileInfo(file).size(), size);
     Window w;
-    const DeviceImage image = w->image;
+    const DeviceImage image = w->session().image();
 
     const long before = peakMemoryMiB();
     QElapsedTimer timer;
@@ -104,7 +104,7 @@ void tst_BadInputWindow::hugeParamFile() {
         QVERIFY2(peakMemoryMiB() - before < 32,
                  qPrintable(QString("%1 MiB more").arg(peakMemoryMiB() - before)));
     QCOMPARE(w.fileBoxes(), QStringList{refused ? kOpenError : fileVersionText(w)});
-    QVERIFY(w->image == image);
+    QVERIFY(w->session().image() == image);
     QVERIFY(label(w).isEmpty());
 }
 
@@ -120,13 +120,13 @@ void tst_BadInputWindow::longWords() {
                                                 " BASE_ADV " + letters));
     Window w;
     QCOMPARE(label(w), QString::fromLatin1(letters));
-    DeviceImage expected = w->image;
+    DeviceImage expected = w->session().image();
     expected[Byte::BIKE] = 3;
     normalise(expected);
     QVERIFY(w->openParamFile(home.path("long.ign")));
     QCOMPARE(w.fileBoxes(), QStringList());
-    QCOMPARE(int(w->image[Byte::BIKE]), 3);
-    QVERIFY(w->image == expected); // BASE_ADV followed by a word: left as it was
+    QCOMPARE(int(w->session().image()[Byte::BIKE]), 3);
+    QVERIFY(w->session().image() == expected); // BASE_ADV followed by a word: left as it was
 
     w->FormClose();
     const QByteArray ini = readAll(home.iniPath());
@@ -156,17 +156,17 @@ void tst_BadInputWindow::binaryParamFile() {
             body.insert(int(rng.bounded(body.size())), key);
         QVERIFY(writeAll(home.path("bin.ign"), head + body));
         Window w;
-        const DeviceImage image = w->image;
+        const DeviceImage image = w->session().image();
         QCOMPARE(w->openParamFile(home.path("bin.ign")), accepted);
         if (!accepted) {
             QCOMPARE(w.fileBoxes(), QStringList{fileVersionText(w)});
-            QVERIFY(w->image == image);
+            QVERIFY(w->session().image() == image);
             continue;
         }
         QCOMPARE(w.fileBoxes(), QStringList());
-        DeviceImage normal = w->image;
+        DeviceImage normal = w->session().image();
         normalise(normal);
-        QVERIFY(w->image == normal);
+        QVERIFY(w->session().image() == normal);
         QCOMPARE(label(w), QFileInfo(home.path("bin.ign")).absoluteFilePath());
     }
 }
@@ -182,19 +182,19 @@ void tst_BadInputWindow::garbageSettingsFiles() {
         QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nComPort=300\nLanguage=77\n" + bytes));
         QVERIFY(writeAll(home.imagePath(), "999 -1 12" + bytes));
         Window w;
-        QVERIFY(w->comPort >= 1 && w->comPort <= 10);
-        QVERIFY(w->language <= 2);
-        DeviceImage normal = w->image;
+        QVERIFY(w->session().comPort() >= 1 && w->session().comPort() <= 10);
+        QVERIFY(w->session().language() <= 2);
+        DeviceImage normal = w->session().image();
         normalise(normal);
-        QVERIFY(w->image == normal);
-        QCOMPARE(int(w->image[0]), 999 & 0xFF); // "-1" ends the list
+        QVERIFY(w->session().image() == normal);
+        QCOMPARE(int(w->session().image()[0]), 999 & 0xFF); // "-1" ends the list
 
         w->FormClose();
         DeviceImage back;
         QVERIFY(readLastImage(home.imagePath(), back));
-        QVERIFY(back == w->image);
+        QVERIFY(back == w->session().image());
         IniFile ini(home.iniPath());
-        QCOMPARE(ini.readInteger("FORM_HLAV", "ComPort", -1), int(w->comPort));
+        QCOMPARE(ini.readInteger("FORM_HLAV", "ComPort", -1), int(w->session().comPort()));
     }
 }
 
@@ -215,7 +215,7 @@ void tst_BadInputWindow::fileGoneBeforeOpen() {
     QVERIFY(w->saveParamFile(home.path("first.ign")));
     QVERIFY(w->openParamFile(home.path("first.ign")));
     const QString first = label(w);
-    const DeviceImage image = w->image;
+    const DeviceImage image = w->session().image();
 
     QString path = home.path("picked.ign");
     QVERIFY(w->saveParamFile(path));
@@ -233,9 +233,9 @@ void tst_BadInputWindow::fileGoneBeforeOpen() {
     QVERIFY(!w->openParamFile(path));
     QVERIFY(timer.elapsed() < kMaxMs);
     QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
-    QVERIFY(w->image == image);
+    QVERIFY(w->session().image() == image);
     QCOMPARE(label(w), first);
-    QCOMPARE(w->lastFilePath, first);
+    QCOMPARE(w->session().lastFilePath(), first);
 }
 
 // A user who may write neither a parameter file nor the settings: the old files stay whole,
@@ -246,8 +246,8 @@ void tst_BadInputWindow::lockedFolders() {
         QVERIFY(!w->saveParamFile(nobodyBase() + "/locked/new.ign"));
         QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
         QVERIFY(label(w).isEmpty());
-        w->image[Byte::BASE_ADV] ^= 1;
-        w->language = w->language == 2 ? 0 : 2;
+        w->session().image()[Byte::BASE_ADV] ^= 1;
+        w->session().setLanguage(w->session().language() == 2 ? 0 : 2);
         w->FormClose();
         QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
         return;
@@ -340,8 +340,8 @@ void tst_BadInputWindow::fullDiskOnClose() {
     QVERIFY(!ini.isEmpty() && !image.isEmpty());
     {
         Window w;
-        w->image[Byte::BASE_ADV] ^= 1;
-        w->language = w->language == 2 ? 0 : 2;
+        w->session().image()[Byte::BASE_ADV] ^= 1;
+        w->session().setLanguage(w->session().language() == 2 ? 0 : 2);
         withFileSizeLimit(40, [&] { w->FormClose(); });
     }
     QCOMPARE(readAll(home.iniPath()), ini);

@@ -44,7 +44,7 @@ struct WindowBench {
         w->setPortOverride(QString::fromStdString(sim.devicePath()));
         w->messageBoxHook = [this](const QString& text) { boxes << text; };
         w->FormCreate();
-        w->Timer1->stop();
+        w->findChild<QTimer*>("Timer1")->stop();
     }
     bool ok() const { return w && w->link().isOpen() && boxes.isEmpty(); }
 
@@ -71,11 +71,11 @@ struct WindowBench {
     // Ticks until the running operation has ended; false if it never does.
     bool run(int limit = 200) {
         for (int i = 0; i < limit; ++i) {
-            if (w->ops.operation == DeviceOperations::Idle)
+            if (w->session().operations().operation == DeviceOperations::Idle)
                 return true;
             tick();
         }
-        return w->ops.operation == DeviceOperations::Idle;
+        return w->session().operations().operation == DeviceOperations::Idle;
     }
 
     // Requests other than monitor requests, as the unit received them.

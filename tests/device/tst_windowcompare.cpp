@@ -15,7 +15,8 @@ namespace {
 // The unit holds the window's set but for the limiter.
 void unitWithOtherLimiter(WindowBench& b) {
     DeviceImage u = b.sim.image();
-    std::copy(b.w->image.page(1), b.w->image.page(1) + 2 * kPageSize, u.page(1));
+    std::copy(b.w->session().image().page(1), b.w->session().image().page(1) + 2 * kPageSize,
+              u.page(1));
     u[Byte::LIMITER2] = 123;
     b.sim.setImage(u);
 }
@@ -65,7 +66,7 @@ void tst_WindowCompare::compareWithUnit() {
     WindowBench b;
     QVERIFY(b.ok());
     unitWithOtherLimiter(b);
-    const DeviceImage before = b.w->image;
+    const DeviceImage before = b.w->session().image();
     b.w->show();
     if (!QTest::qWaitForWindowActive(b.w.get()))
         QSKIP("the window cannot become active on this platform");
@@ -73,7 +74,7 @@ void tst_WindowCompare::compareWithUnit() {
     QCOMPARE(b.message(), "Read device:");
     QVERIFY(b.run());
     QCOMPARE(b.operationRequests(), (std::vector<std::uint8_t>{0x41, 0x42}));
-    QVERIFY(b.w->image == before);
+    QVERIFY(b.w->session().image() == before);
     QCOMPARE(reportRow(b, "Limiter [rpm]"),
              QStringList({"Limiter [rpm]", "11,000 rpm", "12,300 rpm", "—"}));
 }

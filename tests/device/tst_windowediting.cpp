@@ -42,7 +42,6 @@ private slots:
     void buttonsApplyTheirEdit();
     void bikeTypeRestoresDefaults();
     void undoProgramsTheSetPutBack();
-    void readIsOneEdit();
 };
 
 void tst_WindowEditing::buttonsApplyTheirEdit_data() {
@@ -80,17 +79,17 @@ void tst_WindowEditing::buttonsApplyTheirEdit() {
     b.w->show();
     QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
     for (int i = 0; i < 100; ++i)
-        b.w->image[Byte::ADVANCE + i] = 30;
+        b.w->session().image()[Byte::ADVANCE + i] = 30;
     for (int i = 0; i < 10; ++i)
-        b.w->image[Byte::NAP_PRIV + i] = 100;
-    b.w->image[Byte::TPS_MAPA] = 1;
+        b.w->session().image()[Byte::NAP_PRIV + i] = 100;
+    b.w->session().image()[Byte::TPS_MAPA] = 1;
     b.w->ShowImage();
     MonitorPacket p = packet(rpm, 0);
     p.tpsRaw = rawFor(millivolts);
     b.feed(p);
     if (!all.isEmpty())
         b.check(all)->click();
-    const DeviceImage start = b.w->image;
+    const DeviceImage start = b.w->session().image();
 
     QWidget* target = b.find<QWidget>(button.section(' ', 0, 0));
     if (auto* spin = qobject_cast<TCSpinButton*>(target))
@@ -101,15 +100,15 @@ void tst_WindowEditing::buttonsApplyTheirEdit() {
             pages->setCurrentIndex(i);
     QVERIFY(target->isVisibleTo(b.w.get()));
     QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-    QTEST(changes(start, b.w->image), "changed");
+    QTEST(changes(start, b.w->session().image()), "changed");
     b.find<QAction>("MenuUndo")->trigger();
-    QVERIFY(b.w->image == start);
+    QVERIFY(b.w->session().image() == start);
 }
 
 void tst_WindowEditing::bikeTypeRestoresDefaults() {
     WindowBench b;
     QVERIFY(b.ok());
-    DeviceImage expected = b.w->image; // the defaults of the first start
+    DeviceImage expected = b.w->session().image(); // the defaults of the first start
     b.check("CheckBoxProgHned")->click();
     QVERIFY(b.run()); // programmed once for the tick
     QCOMPARE(b.message(), QString("Verify OK"));
@@ -126,12 +125,12 @@ void tst_WindowEditing::bikeTypeRestoresDefaults() {
     combo->setCurrentIndex(2);
     b.w->ComboBox1Change();
     expected[Byte::BIKE] = 2;
-    QVERIFY(samePages12(b.w->image, expected));
+    QVERIFY(samePages12(b.w->session().image(), expected));
     QCOMPARE(b.edit("EditOmez1")->value(), 5000);
     QCOMPARE(b.edit(mapCellName(9, 3))->value(), int(expected.map(9, 3)));
     QCOMPARE(b.edit("EditClutch")->value(), 200);
-    QCOMPARE(b.w->image[Byte::BASE_ADV], std::uint8_t(10));
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.w->session().image()[Byte::BASE_ADV], std::uint8_t(10));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
     for (int i = 0; i < 8; ++i)
         b.tick();
     QCOMPARE(int(b.operationRequests().size()), requests); // nothing programmed
@@ -146,7 +145,7 @@ void tst_WindowEditing::undoProgramsTheSetPutBack() {
     b.edit(mapCellName(0, 0))->setValue(55); // a hidden row
     b.w->CommitControls();
     QVERIFY(b.run());
-    const DeviceImage edited = b.w->image;
+    const DeviceImage edited = b.w->session().image();
     b.w->MenuNewClick();
     QVERIFY(b.run());
     QCOMPARE(int(b.sim.image()[Byte::LIMITER2]), 110);
@@ -158,26 +157,6 @@ void tst_WindowEditing::undoProgramsTheSetPutBack() {
     b.find<QAction>("MenuRedo")->trigger();
     QVERIFY(b.run());
     QCOMPARE(int(b.sim.image()[Byte::LIMITER2]), 110);
-}
-
-// The pages read from the unit are one edit; undo puts pages 1 and 2 back, not the unit's page 0.
-void tst_WindowEditing::readIsOneEdit() {
-    WindowBench b;
-    QVERIFY(b.ok());
-    const DeviceImage before = b.w->image;
-    DeviceImage unit = b.sim.image();
-    unit[Byte::LIMITER1] = 87;
-    unit.map(3, 7) = 17;
-    b.sim.setImage(unit);
-    b.find<QPushButton>("Button1")->click();
-    QVERIFY(b.run());
-    QVERIFY(b.w->image == unit);
-    auto* undo = b.find<QAction>("MenuUndo");
-    QCOMPARE(undo->text(), QString("&Undo Read from unit"));
-    undo->trigger();
-    QVERIFY(samePages12(b.w->image, before));
-    QVERIFY(std::equal(unit.page(0), unit.page(0) + kPageSize, b.w->image.page(0)));
-    QVERIFY(!undo->isEnabled());
 }
 
 QTEST_MAIN(tst_WindowEditing)

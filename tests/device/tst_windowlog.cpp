@@ -66,7 +66,7 @@ void tst_WindowLog::recordThenReplay() {
     QTest::keyClick(b.w.get(), Qt::Key_L, Qt::ControlModifier);
     QVERIFY(!item->isChecked());
     QVERIFY(!b.shown("LabelRecording"));
-    const int lastLiveRpm = b.w->monitor.rpm;
+    const int lastLiveRpm = b.w->session().monitor().rpm;
 
     LogReadResult log = readLogFile(path);
     QCOMPARE(log.skipped, 0);
@@ -112,7 +112,7 @@ void tst_WindowLog::recordThenReplay() {
     QCOMPARE(b.label("LabelRpm")->text(), replayed);
     // "Set TPS 0 %" takes the sensor's voltage now, not the replayed row's.
     QTest::mouseClick(b.find<QWidget>("BitBtnTps0"), Qt::LeftButton);
-    QCOMPARE(int(b.w->image[Byte::TPS0]), 123);
+    QCOMPARE(int(b.w->session().image()[Byte::TPS0]), 123);
 
     QTest::keyClick(b.find<QSlider>("SliderReplay"), Qt::Key_End);
     QCOMPARE(b.label("LabelRpm")->text(), rpmText(log.rows.back().packet.rpm));
@@ -205,9 +205,9 @@ void tst_WindowLog::oneTimeLogWithoutLivePackets() {
     auto* play = b.find<QToolButton>("ButtonReplayPlay");
     QTest::mouseClick(play, Qt::LeftButton);
     QCOMPARE(play->toolTip(), QString("Play"));
-    QCOMPARE(int(b.w->monitor.rpm), 9100);
+    QCOMPARE(int(b.w->session().monitor().rpm), 9100);
     QTest::mouseClick(b.find<QToolButton>("ButtonReplayClose"), Qt::LeftButton);
-    QCOMPARE(int(b.w->monitor.rpm), 0);
+    QCOMPARE(int(b.w->session().monitor().rpm), 0);
     QVERIFY(!b.label("LabelRpm")->text().contains("9100"));
 }
 

@@ -36,9 +36,9 @@ QStringList limeControls(const WindowBench& b) {
 
 // A window with the throttle map on and the default speed axis 1000, 2000, ... 10000 rpm.
 void throttleMapOn(WindowBench& b) {
-    b.w->image[Byte::TPS_MAPA] = 1;
+    b.w->session().image()[Byte::TPS_MAPA] = 1;
     for (int i = 0; i < 10; ++i)
-        b.w->image[Byte::RPM_ADV + i] = static_cast<std::uint8_t>(10 * (i + 1));
+        b.w->session().image()[Byte::RPM_ADV + i] = static_cast<std::uint8_t>(10 * (i + 1));
     b.w->ShowImage();
 }
 
@@ -132,8 +132,8 @@ void tst_WindowMonitor::stateLabels() {
     WindowBench b;
     QVERIFY(b.ok());
     const QColor face = b.w->palette().color(QPalette::Button);
-    b.w->image[Byte::PRIV_ENABLE] = enabled;
-    b.w->image[Byte::N2O_ENABLE] = enabled;
+    b.w->session().image()[Byte::PRIV_ENABLE] = enabled;
+    b.w->session().image()[Byte::N2O_ENABLE] = enabled;
     b.w->ShowImage();
     const std::uint8_t f = on ? 1 : 0;
     MonitorPacket p = packet(2000, 10);
@@ -210,7 +210,7 @@ void tst_WindowMonitor::checksumFailureChangesNothing() {
     QCOMPARE(windowColourOf(b.label("LabelRpm")), rpmColour);
     QCOMPARE(b.gauge("CGaugeRpm")->progress(), rpmGauge);
     QCOMPARE(b.gauge("CGaugeLambda")->progress(), lambdaGauge);
-    QCOMPARE(b.w->monitor.rpm, std::uint16_t(4000));
+    QCOMPARE(b.w->session().monitor().rpm, std::uint16_t(4000));
     // The same packet intact is taken.
     f[7] ^= 0x10;
     b.w->ShowMonitorPacket(f.data());
@@ -268,7 +268,7 @@ void tst_WindowMonitor::mapCursor() {
     QVERIFY(b.ok());
     throttleMapOn(b);
     if (!throttleMap) {
-        b.w->image[Byte::TPS_MAPA] = 0;
+        b.w->session().image()[Byte::TPS_MAPA] = 0;
         b.w->ShowImage();
     }
     b.w->UpdateMapCursor();

@@ -40,7 +40,8 @@ DeviceImage distinctUnitImage(const DeviceImage& unit) {
 // Puts the window's pages 1 and 2 into the unit, so a verify has something to agree with.
 void unitHoldsWindowImage(WindowBench& b) {
     DeviceImage u = b.sim.image();
-    std::copy(b.w->image.page(1), b.w->image.page(1) + 2 * kPageSize, u.page(1));
+    std::copy(b.w->session().image().page(1), b.w->session().image().page(1) + 2 * kPageSize,
+              u.page(1));
     b.sim.setImage(u);
 }
 
@@ -75,8 +76,8 @@ private slots:
 void tst_WindowOperations::programThenVerify() {
     WindowBench b;
     QVERIFY(b.ok());
-    b.w->image.map(4, 4) = 29;
-    b.w->image[Byte::LIMITER1] = 77;
+    b.w->session().image().map(4, 4) = 29;
+    b.w->session().image()[Byte::LIMITER1] = 77;
     b.w->ShowImage();
     b.sim.clearReceived();
     b.w->MenuProgramClick();
@@ -85,7 +86,7 @@ void tst_WindowOperations::programThenVerify() {
     QVERIFY(b.shown("CGauge"));
     QCOMPARE(b.gauge("CGauge")->progress(), 0);
     std::vector<int> progress{0};
-    while (b.w->ops.operation != DeviceOperations::Idle && b.ticks < 100) {
+    while (b.w->session().operations().operation != DeviceOperations::Idle && b.ticks < 100) {
         b.tick();
         if (b.shown("CGauge") && b.gauge("CGauge")->progress() != progress.back())
             progress.push_back(b.gauge("CGauge")->progress());
@@ -95,7 +96,7 @@ void tst_WindowOperations::programThenVerify() {
     QVERIFY(b.messageColour() != kRed);
     QVERIFY(!b.shown("CGauge"));
     QCOMPARE(b.operationRequests(), (Commands{0x00, 0x01, 0x02, 0x41, 0x42}));
-    QVERIFY(samePages12(b.sim.image(), b.w->image));
+    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
     QCOMPARE(b.sim.image().map(4, 4), std::uint8_t(29));
     QCOMPARE(b.sim.image()[Byte::LIMITER1], std::uint8_t(77));
     QVERIFY(b.boxes.isEmpty());
@@ -112,7 +113,7 @@ void tst_WindowOperations::readShowsUnitValues() {
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
     QVERIFY(!b.shown("CGauge"));
-    QVERIFY(b.w->image == b.sim.image());
+    QVERIFY(b.w->session().image() == b.sim.image());
     QCOMPARE(b.edit("EditOmez1")->value(), 8700);
     QCOMPARE(b.edit("EditOmez2")->value(), 12300);
     QCOMPARE(b.edit("EditClutch")->value(), 330);
@@ -167,7 +168,7 @@ void tst_WindowOperations::messages() {
     unitHoldsWindowImage(b);
     start(b, op);
     QStringList shown{b.message()};
-    while (b.w->ops.operation != DeviceOperations::Idle && b.ticks < 100) {
+    while (b.w->session().operations().operation != DeviceOperations::Idle && b.ticks < 100) {
         QVERIFY(b.messageColour() != kRed);
         b.tick();
         if (b.message() != shown.back())
@@ -195,7 +196,7 @@ void tst_WindowOperations::silentProgram() {
     b.settle(); // the first page went out with the command
     std::vector<int> sentAt{b.ticks};
     QCOMPARE(b.requestsOf(0x00), 1);
-    while (b.w->ops.operation != DeviceOperations::Idle && b.ticks < 100) {
+    while (b.w->session().operations().operation != DeviceOperations::Idle && b.ticks < 100) {
         QCOMPARE(b.message(), QString("Program device:"));
         const int before = b.requestsOf(0x00);
         b.tick();
@@ -233,7 +234,7 @@ void tst_WindowOperations::silentRead() {
     b.sim.clearReceived();
     b.w->MenuReadClick();
     std::vector<int> sentAt;
-    while (b.w->ops.operation != DeviceOperations::Idle && b.ticks < 100) {
+    while (b.w->session().operations().operation != DeviceOperations::Idle && b.ticks < 100) {
         QCOMPARE(b.message(), QString("Read device:"));
         const int before = b.requestsOf(0x40);
         b.tick();
@@ -275,18 +276,18 @@ void tst_WindowOperations::incompatibleUnit() {
     b.w->applyLanguage(language);
     b.sim.setImage(distinctUnitImage(b.sim.image()));
     const DeviceImage unitBefore = b.sim.image();
-    const DeviceImage windowBefore = b.w->image;
+    const DeviceImage windowBefore = b.w->session().image();
     b.sim.clearReceived();
     start(b, op);
     const QString startText = b.message();
     QVERIFY(b.run());
     QCOMPARE(b.boxes, QStringList{box});
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
     QCOMPARE(b.message(), startText); // the label keeps its start text
     QCOMPARE(b.operationRequests(), Commands{std::uint8_t(op == ProgramOp ? 0x00 : 0x40)});
     QVERIFY(b.sim.image() == unitBefore);
-    QCOMPARE(b.w->image[Byte::CompatibilityCode], std::uint8_t(14));
-    QVERIFY(samePages12(b.w->image, windowBefore)); // pages 1 and 2 as before
+    QCOMPARE(b.w->session().image()[Byte::CompatibilityCode], std::uint8_t(14));
+    QVERIFY(samePages12(b.w->session().image(), windowBefore)); // pages 1 and 2 as before
 }
 
 void tst_WindowOperations::unsupportedBike() {
@@ -294,8 +295,8 @@ void tst_WindowOperations::unsupportedBike() {
     sw.bikeMask = 0x3E; // type 0, the window's, is not supported
     WindowBench b(sw);
     QVERIFY(b.ok());
-    QCOMPARE(b.w->image[Byte::BIKE], std::uint8_t(0));
-    b.w->image.map(2, 2) = 11;
+    QCOMPARE(b.w->session().image()[Byte::BIKE], std::uint8_t(0));
+    b.w->session().image().map(2, 2) = 11;
     b.w->ShowImage();
     const DeviceImage unitBefore = b.sim.image();
     b.sim.clearReceived();
@@ -316,7 +317,7 @@ void tst_WindowOperations::rpm2ChangedByUnit() {
     b.w->MenuProgramClick();
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
-    QVERIFY(b.sim.image()[Byte::RPM2] != b.w->image[Byte::RPM2]);
+    QVERIFY(b.sim.image()[Byte::RPM2] != b.w->session().image()[Byte::RPM2]);
     // A verify alone ignores the byte as well.
     b.w->MenuVerifyClick();
     QVERIFY(b.run());
@@ -332,8 +333,8 @@ void tst_WindowOperations::readOutOfRange() {
     b.sim.setImage(u);
     b.w->MenuReadClick();
     QVERIFY(b.run());
-    QCOMPARE(b.w->image[Byte::LIMITER2], std::uint8_t(250));
-    QCOMPARE(b.w->image[Byte::GAS1], std::uint8_t(60));
+    QCOMPARE(b.w->session().image()[Byte::LIMITER2], std::uint8_t(250));
+    QCOMPARE(b.w->session().image()[Byte::GAS1], std::uint8_t(60));
     QCOMPARE(b.edit("EditOmez2")->value(), 25000);
     QCOMPARE(b.edit("EditGas1")->value(), 60);
     QCOMPARE(b.message(), QString("Verify error!"));
@@ -351,8 +352,8 @@ void tst_WindowOperations::programAfterChange() {
     b.sim.clearReceived();
 
     box->click(); // first change since ticked: programs the whole set at once
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Program));
-    QCOMPARE(b.w->ops.currentCommand, std::uint8_t(0x00));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Program));
+    QCOMPARE(b.w->session().operations().currentCommand, std::uint8_t(0x00));
     QCOMPARE(b.message(), QString("Program device:"));
     QCOMPARE(b.gauge("CGauge")->progress(), 0);
     QVERIFY(b.operationRequests().empty()); // the first page goes out from the tick
@@ -361,18 +362,18 @@ void tst_WindowOperations::programAfterChange() {
     QCOMPARE(b.sim.programmings(), 1);
 
     b.w->CommitControls(); // nothing changed
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
 
     box->click(); // untick
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
     box->click(); // tick again: a first change once more
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Program));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Program));
     QVERIFY(b.run());
     QCOMPARE(b.sim.programmings(), 2);
 
     b.edit("EditOmez1")->setValue(9300);
     b.w->CommitControls();
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Program));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Program));
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
     QCOMPARE(b.sim.programmings(), 3);
@@ -380,7 +381,7 @@ void tst_WindowOperations::programAfterChange() {
 
     b.edit("EditOmez1")->setValue(9300); // the same value again
     b.w->CommitControls();
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
 }
 
 void tst_WindowOperations::verifyAbandonsRead() {
@@ -404,15 +405,15 @@ void tst_WindowOperations::programInRealTime() {
     WindowBench b;
     QVERIFY(b.ok());
     b.sim.startThread();
-    b.w->Timer1->start();
+    b.w->findChild<QTimer*>("Timer1")->start();
     QTRY_VERIFY_WITH_TIMEOUT(b.label("LabelRpm")->text() != QString("RPM = ---"), 3000);
-    b.w->image.map(6, 6) = 12;
+    b.w->session().image().map(6, 6) = 12;
     b.w->ShowImage();
     b.w->MenuProgramClick();
     QTRY_COMPARE_WITH_TIMEOUT(b.message(), QString("Verify OK"), 10000);
-    b.w->Timer1->stop();
+    b.w->findChild<QTimer*>("Timer1")->stop();
     b.sim.stopThread();
-    QVERIFY(samePages12(b.sim.image(), b.w->image));
+    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
     QCOMPARE(b.sim.image().map(6, 6), std::uint8_t(12));
 }
 
@@ -441,10 +442,10 @@ void tst_WindowOperations::readHeldOutOfRange() {
     b.w->MenuReadClick();
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
-    DeviceImage screen = b.w->image;
+    DeviceImage screen = b.w->session().image();
     b.w->ReadControls();
-    QCOMPARE(int(b.w->image[byte]), value);
-    QVERIFY(samePages12(b.w->image, screen));
+    QCOMPARE(int(b.w->session().image()[byte]), value);
+    QVERIFY(samePages12(b.w->session().image(), screen));
     b.w->MenuVerifyClick();
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
@@ -454,8 +455,8 @@ void tst_WindowOperations::readHeldOutOfRange() {
 void tst_WindowOperations::preciseTick() {
     WindowBench b;
     QVERIFY(b.ok());
-    QCOMPARE(b.w->Timer1->interval(), 55);
-    QCOMPARE(b.w->Timer1->timerType(), Qt::PreciseTimer);
+    QCOMPARE(b.w->findChild<QTimer*>("Timer1")->interval(), 55);
+    QCOMPARE(b.w->findChild<QTimer*>("Timer1")->timerType(), Qt::PreciseTimer);
 }
 
 void tst_WindowOperations::boxKeepsTicking_data() {
@@ -483,7 +484,7 @@ void tst_WindowOperations::boxKeepsTicking() {
     QVERIFY(b.ok());
     b.w->messageBoxHook = nullptr;
     b.sim.startThread();
-    QSignalSpy ticks(b.w->Timer1, &QTimer::timeout);
+    QSignalSpy ticks(b.w->findChild<QTimer*>("Timer1"), &QTimer::timeout);
     struct Seen {
         int ticks = 0, monitor = 0, countdown = 0;
     } atOpen, atClose;
@@ -497,7 +498,7 @@ void tst_WindowOperations::boxKeepsTicking() {
         if (!box || closed)
             return;
         const Seen now{int(ticks.count()), b.requestsOf(Command::Monitor),
-                       b.w->tick.messageCountdown};
+                       b.w->session().tick().messageCountdown};
         if (!open.isValid()) {
             open.start();
             atOpen = now;
@@ -512,13 +513,13 @@ void tst_WindowOperations::boxKeepsTicking() {
         box->done(QMessageBox::Ok);
     });
     watch.start();
-    b.w->Timer1->start();
+    b.w->findChild<QTimer*>("Timer1")->start();
     start(b, op);
     QTRY_VERIFY_WITH_TIMEOUT(closed, 10000);
-    b.w->Timer1->stop();
+    b.w->findChild<QTimer*>("Timer1")->stop();
     b.sim.stopThread();
     QCOMPARE(shown, text);
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
     QVERIFY2(atClose.ticks - atOpen.ticks >= 12, "the timer stood still while the box was open");
     QVERIFY(atClose.monitor > atOpen.monitor);
     QVERIFY(atClose.countdown < atOpen.countdown);

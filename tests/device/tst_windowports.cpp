@@ -69,7 +69,7 @@ void tst_WindowPorts::statusField() {
     QStringList informative;
     w->detailedBoxHook = [&](const QString&, const QString& i) { informative << i; };
     w->FormCreate();
-    w->Timer1->stop();
+    w->findChild<QTimer*>("Timer1")->stop();
     w->Timer1Timer(); // nothing heard yet: an open port is grey from the first tick
     QCOMPARE(markColour(w), mark);
     QCOMPARE(statusText(w), text.arg(device));

@@ -50,7 +50,7 @@ struct BoxAnswer {
 // The set a tuner opened: a base advance of 99, a clutch time of 990 ms and a map cell of 70,
 // all outside their fields' ranges, which normalise leaves as they are.
 void openOutOfRangeFile(WindowBench& b) {
-    DeviceImage set = b.w->image;
+    DeviceImage set = b.w->session().image();
     set[Byte::BASE_ADV] = 99;
     set[Byte::CLUTCH] = 99;
     set.map(4, 2) = 70;
@@ -160,15 +160,15 @@ void tst_WindowRanges::programAfterChangeAsksFirst() {
     if (!programs) {
         QVERIFY(b.operationRequests().empty());
         // Once every value is within its range, the next change programs without a box.
-        b.w->image[Byte::BASE_ADV] = 30;
-        b.w->image[Byte::CLUTCH] = 50;
-        b.w->image.map(4, 2) = 30;
+        b.w->session().image()[Byte::BASE_ADV] = 30;
+        b.w->session().image()[Byte::CLUTCH] = 50;
+        b.w->session().image().map(4, 2) = 30;
         b.w->ChangeHandler();
         QVERIFY(b.run());
         QCOMPARE(b.sim.programmings(), 1);
     }
     QCOMPARE(b.message(), QString("Verify OK"));
-    QVERIFY(samePages12(b.sim.image(), b.w->image));
+    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
 }
 
 void tst_WindowRanges::readTellsCorrections_data() {
@@ -214,13 +214,13 @@ void tst_WindowRanges::readTellsCorrections() {
     QTEST(b.boxes.front(), "text");
     QTEST(lines.join('|'), "line");
 
-    const std::size_t steps = b.w->editor.steps();
+    const std::size_t steps = b.w->session().editor().steps();
     b.w->showDiffReport();
     auto* report = b.w->findChild<DiffReport*>("DiffReport");
     QTest::mouseClick(report->findChild<QAbstractButton*>("ButtonTakeUnit"), Qt::LeftButton);
-    QCOMPARE(int(b.w->image[Byte::LIMITER2]), 50);
-    QCOMPARE(b.w->editor.steps(), steps);
-    QCOMPARE(b.w->editor.undoName(), std::optional(EditName::Read));
+    QCOMPARE(int(b.w->session().image()[Byte::LIMITER2]), 50);
+    QCOMPARE(b.w->session().editor().steps(), steps);
+    QCOMPARE(b.w->session().editor().undoName(), std::optional(EditName::Read));
     QTEST(b.w->statusBar()->currentMessage(), "line");
 }
 

@@ -81,11 +81,12 @@ QStringList restoreList(WindowBench& b, int column, bool open) {
 
 // Ticks in real time (the unit serving on its own thread) until the operation has ended.
 bool runLive(WindowBench& b) {
-    for (int i = 0; i < 400 && b.w->ops.operation != DeviceOperations::Idle; ++i) {
+    for (int i = 0; i < 400 && b.w->session().operations().operation != DeviceOperations::Idle;
+         ++i) {
         b.w->Timer1Timer();
         QTest::qWait(20);
     }
-    return b.w->ops.operation == DeviceOperations::Idle;
+    return b.w->session().operations().operation == DeviceOperations::Idle;
 }
 
 } // namespace
@@ -118,7 +119,7 @@ void tst_WindowSetAndUnit::setHeldWhileProgramming() {
     click(b, "BitBtn1");
     for (int i = 0; i < 9; ++i) // half a second on
         b.tick();
-    QCOMPARE(b.w->ops.operation, std::uint8_t(DeviceOperations::Program));
+    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Program));
 
     tickBox(excitation);
     type(b, "EditOmez1", "9000");
@@ -138,7 +139,7 @@ void tst_WindowSetAndUnit::setHeldWhileProgramming() {
     QCOMPARE(points.size(), 1);
     QFile file(folder + '/' + points.front());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    DeviceImage kept = b.w->image;
+    DeviceImage kept = b.w->session().image();
     QVERIFY(readParamFile(file.readAll().toStdString(), kept).headerFound);
     QCOMPARE(kept[Byte::EXCITATION], std::uint8_t(0));
 
@@ -336,7 +337,7 @@ void tst_WindowSetAndUnit::restorePointSaysWhatItCameFrom() {
     QCOMPARE(b.label("LabelFile2")->text(), "Restore point " + stamp + " (edited from tune1.ign)");
     b.tick();
     QVERIFY(counts(b).endsWith("Not saved"));
-    QCOMPARE(b.w->lastFilePath, tune);
+    QCOMPARE(b.w->session().lastFilePath(), tune);
 }
 
 QTEST_MAIN(tst_WindowSetAndUnit)

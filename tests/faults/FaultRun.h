@@ -57,10 +57,10 @@ inline bool unitHolds(const DeviceImage& unit, const DeviceImage& window) {
 // What the screen shows: the window's controls read back into a copy of its image. Bytes
 // that no control shows keep their value.
 inline DeviceImage screenImage(TFormHlav& w) {
-    const DeviceImage held = w.image;
+    const DeviceImage held = w.session().image();
     w.ReadControls();
-    const DeviceImage screen = w.image;
-    w.image = held;
+    const DeviceImage screen = w.session().image();
+    w.session().image() = held;
     return screen;
 }
 
@@ -115,7 +115,7 @@ public:
     // New values within their ranges in the window, taken through the controls as a user
     // would leave them. The motorbike type stays.
     void randomiseWindow() {
-        DeviceImage& im = b.w->image;
+        DeviceImage& im = b.w->session().image();
         im[Byte::LIMITER1] = std::uint8_t(pick(10, 250));
         im[Byte::LIMITER2] = std::uint8_t(pick(10, 250));
         im[Byte::CLUTCH] = std::uint8_t(pick(0, 100));
@@ -123,16 +123,19 @@ public:
         im[Byte::NAP_PRIV + pick(0, 9)] = std::uint8_t(pick(1, 249));
         for (int i = 0; i < 12; ++i)
             im.map(pick(0, 9), pick(0, 9)) = std::uint8_t(pick(0, 60));
-        normalise(im, b.w->language, b.w->comPort);
+        std::uint8_t language = b.w->session().language();
+        std::uint8_t port = b.w->session().comPort();
+        normalise(im, language, port);
         b.w->ShowImage();
         b.w->ReadControls();
-        normalise(im, b.w->language, b.w->comPort);
+        normalise(im, language, port);
         b.w->ShowImage();
     }
 
     void copyWindowToUnit() {
         DeviceImage u = b.sim.image();
-        std::copy(b.w->image.page(1), b.w->image.page(1) + 2 * kPageSize, u.page(1));
+        std::copy(b.w->session().image().page(1), b.w->session().image().page(1) + 2 * kPageSize,
+                  u.page(1));
         b.sim.setImage(u);
     }
 
@@ -144,10 +147,10 @@ public:
             b.w->MenuProgramClick();
             break;
         case ReadOp: { // the unit holds a set of its own
-            const DeviceImage keep = b.w->image;
+            const DeviceImage keep = b.w->session().image();
             randomiseWindow();
             copyWindowToUnit();
-            b.w->image = keep;
+            b.w->session().image() = keep;
             b.w->ShowImage();
             b.w->MenuReadClick();
             break;
@@ -173,17 +176,18 @@ public:
         }
         // A program after a change with values out of range starts once its box is answered.
         QCoreApplication::processEvents();
-        return b.w->ops.operation != DeviceOperations::Idle;
+        return b.w->session().operations().operation != DeviceOperations::Idle;
     }
 
     Ending finish(int limit) {
-        for (int i = 0; i < limit && b.w->ops.operation != DeviceOperations::Idle; ++i)
+        for (int i = 0;
+             i < limit && b.w->session().operations().operation != DeviceOperations::Idle; ++i)
             step();
-        if (b.w->ops.operation != DeviceOperations::Idle)
+        if (b.w->session().operations().operation != DeviceOperations::Idle)
             return Ending::Hang;
         if (b.boxes.size() > boxesAtStart)
             return Ending::Refusal;
-        const int lang = b.w->language;
+        const int lang = b.w->session().language();
         const QString text = b.message();
         const bool red = b.messageColour() == kRed;
         if (!red && text == QString::fromStdString(messageText(Message::VerifyOk, lang)))
@@ -207,7 +211,7 @@ public:
         if (ending)
             *ending = e;
         const DeviceImage unit = b.sim.image();
-        const bool holds = unitHolds(unit, b.w->image);
+        const bool holds = unitHolds(unit, b.w->session().image());
         switch (e) {
         case Ending::Hang:
             ++tally.hangs;

@@ -325,10 +325,10 @@ void tst_Faults::operations() {
     } else {
         QCOMPARE(lost.count(), 0);
     }
-    QSignalSpy ticks(b.w->Timer1, &QTimer::timeout);
-    b.w->Timer1->start();
+    QSignalSpy ticks(b.w->findChild<QTimer*>("Timer1"), &QTimer::timeout);
+    b.w->findChild<QTimer*>("Timer1")->start();
     QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 2000);
-    b.w->Timer1->stop();
+    b.w->findChild<QTimer*>("Timer1")->stop();
     for (int i = 0; i < 8; ++i) // let held-back replies and the timer's requests pass
         run.step();
     Ending ending = Ending::Unexplained;

@@ -34,7 +34,7 @@ public:
         w = std::make_unique<TFormHlav>(arguments_);
         w->messageBoxHook = [this](const QString& text) { boxes.append(text); };
         w->FormCreate();
-        w->Timer1->stop();
+        w->findChild<QTimer*>("Timer1")->stop();
         return *w;
     }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -19,19 +20,26 @@ namespace {
 struct Report {
     TestWindow t{{"ENGLISH"}};
     TFormHlav* w = &t.start();
+    QTemporaryDir files;
     DiffReport* report = nullptr;
     QTreeWidget* tree = nullptr;
 
     // The unit holds another limiter and one map cell, the file another clutch time.
     void open(bool withFile) {
-        DeviceImage unit = w->image;
+        DeviceImage unit = w->session().image();
         unit[Byte::LIMITER2] = 120;
         unit.map(2, 3) = 40;
-        w->ops.unitSeen = unit;
+        w->session().operations().unitSeen = unit;
         if (withFile) {
-            DeviceImage file = w->image;
+            DeviceImage file = w->session().image();
             file[Byte::CLUTCH] = 30;
-            w->fileSet = file;
+            // Compared as a file the tuner chose.
+            const QString path = files.filePath("file.ign");
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(QByteArray::fromStdString(writeParamFile(file, false, "\n")));
+            out.close();
+            QVERIFY(w->session().compareWithFile(path));
         }
         w->showDiffReport();
         report = w->findChild<DiffReport*>("DiffReport");
@@ -114,28 +122,28 @@ void tst_DiffReport::takeUnitValuesThenUndo() {
     QTest::mouseClick(r.tree->viewport(), Qt::LeftButton, {},
                       r.tree->visualItemRect(limiter).center());
     r.click("ButtonTakeUnit");
-    QCOMPARE(r.w->image[Byte::LIMITER2], 120);
+    QCOMPARE(r.w->session().image()[Byte::LIMITER2], 120);
     QCOMPARE(r.tree->topLevelItemCount(), 1);
     // Then, nothing selected, every row: the map cell.
     r.click("ButtonTakeUnit");
-    QCOMPARE(r.w->image.map(2, 3), 40);
+    QCOMPARE(r.w->session().image().map(2, 3), 40);
     QVERIFY(r.nothingDiffers());
     QCOMPARE(r.tree->topLevelItemCount(), 0);
     // Each take is one edit.
     r.w->findChild<QAction*>("MenuUndo")->trigger();
-    QVERIFY(r.w->image.map(2, 3) != 40);
-    QCOMPARE(r.w->image[Byte::LIMITER2], 120);
+    QVERIFY(r.w->session().image().map(2, 3) != 40);
+    QCOMPARE(r.w->session().image()[Byte::LIMITER2], 120);
     QVERIFY(!r.nothingDiffers());
 }
 
 // The file's set becomes the third column; the screen, its history and file label stay.
 void tst_DiffReport::compareWithFileKeepsScreen() {
     Report r;
-    DeviceImage other = r.w->image;
+    DeviceImage other = r.w->session().image();
     other[Byte::LIMITER1] = 60;
     const QString path = r.t.folder() + "/other.ign";
     r.t.writeFile("other.ign", QByteArray::fromStdString(writeParamFile(other, false, "\n")));
-    const DeviceImage before = r.w->image;
+    const DeviceImage before = r.w->session().image();
     QVERIFY(r.w->compareWithFile(path));
     r.report = r.w->findChild<DiffReport*>("DiffReport");
     r.tree = r.report->findChild<QTreeWidget*>("TreeDifferences");
@@ -143,7 +151,7 @@ void tst_DiffReport::compareWithFileKeepsScreen() {
     QCOMPARE(r.tree->topLevelItemCount(), 1);
     QCOMPARE(r.texts(r.row("Start Limiter [rpm]")).mid(1),
              QStringList({"5,000 rpm", "—", "6,000 rpm"}));
-    QVERIFY(r.w->image == before);
+    QVERIFY(r.w->session().image() == before);
     QVERIFY(!r.w->findChild<QAction*>("MenuUndo")->isEnabled());
     QVERIFY(r.w->findChild<QLabel*>("LabelFile2")->text().isEmpty());
 }

@@ -43,9 +43,9 @@ private slots:
 void tst_FormHlav::startWithoutSettings() {
     TestWindow t({}, nullptr);
     TFormHlav& w = t.start();
-    QCOMPARE(w.language, 0);
+    QCOMPARE(w.session().language(), 0);
     QCOMPARE(w.windowTitle(), QString(kTitles[0]));
-    QCOMPARE(w.comPort, 1);
+    QCOMPARE(w.session().comPort(), 1);
     QVERIFY(find<QAction>(w, "MenuCom1")->isChecked());
     for (int n = 2; n <= 10; ++n)
         QVERIFY(!find<QAction>(w, QString("MenuCom%1").arg(n))->isChecked());
@@ -87,7 +87,7 @@ void tst_FormHlav::startLanguage() {
     QFETCH(int, language);
     TestWindow t(arguments, settings.constData());
     TFormHlav& w = t.start();
-    QCOMPARE(int(w.language), language);
+    QCOMPARE(int(w.session().language()), language);
     QCOMPARE(w.windowTitle(), QString(kTitles[language]));
 }
 
@@ -108,7 +108,7 @@ void tst_FormHlav::startPort() {
         text += QByteArray("COM") + QByteArray::number(n) + "=/nonexistent/vortan-port\n";
     TestWindow t({}, text.constData());
     TFormHlav& w = t.start();
-    QCOMPARE(int(w.comPort), comPort);
+    QCOMPARE(int(w.session().comPort()), comPort);
     for (int n = 1; n <= 10; ++n)
         QCOMPARE(find<QAction>(w, QString("MenuCom%1").arg(n))->isChecked(), n == comPort);
     QCOMPARE(t.boxes, QStringList{"Com opening error"});
@@ -128,10 +128,10 @@ void tst_FormHlav::startRestoresLastImage() {
     QVERIFY(writeLastImage(t.folder() + "/_Vortan2.ini", last));
     TFormHlav& w = t.start();
 
-    QCOMPARE(w.image[Byte::LIMITER1], 77);
-    QCOMPARE(w.image[Byte::LIMITER2], 77);
-    QCOMPARE(w.image[150], 201);
-    QCOMPARE(w.image[16], 'X');
+    QCOMPARE(w.session().image()[Byte::LIMITER1], 77);
+    QCOMPARE(w.session().image()[Byte::LIMITER2], 77);
+    QCOMPARE(w.session().image()[150], 201);
+    QCOMPARE(w.session().image()[16], 'X');
     QCOMPARE(find<ParamSpinBox>(w, "EditOmez1")->value(), 7700);
     QCOMPARE(find<ParamSpinBox>(w, "EditOmez2")->value(), 7700);
     QCOMPARE(find<ParamSpinBox>(w, "Edit92")->value(), 59);
@@ -152,7 +152,7 @@ void tst_FormHlav::closeWritesLastImage() {
     find<ParamSpinBox>(w, "EditGas2")->setValue(50);
     find<ParamSpinBox>(w, "Edit123")->setValue(41);
     find<QCheckBox>(w, "CheckBoxTpsMapa")->setChecked(true);
-    QVERIFY(w.image[Byte::LIMITER1] != 120);
+    QVERIFY(w.session().image()[Byte::LIMITER1] != 120);
 
     w.close(); // the close event runs FormClose
     const QString path = t.folder() + "/_Vortan2.ini";
@@ -166,7 +166,7 @@ void tst_FormHlav::closeWritesLastImage() {
     QCOMPARE(saved[Byte::GAS2], 50);
     QCOMPARE(saved[Byte::ADVANCE + 73], 41);
     QCOMPARE(saved[Byte::TPS_MAPA], 1);
-    QVERIFY(saved == w.image);
+    QVERIFY(saved == w.session().image());
 
     QFile settings(t.folder() + "/Vortan2.ini");
     QVERIFY(settings.open(QIODevice::ReadOnly));
@@ -199,8 +199,8 @@ void tst_FormHlav::tickShows() {
     message->show();
     gauge->show();
     noLink->setVisible(!noConnection);
-    w.tick.messageCountdown = static_cast<std::uint8_t>(countdown);
-    w.tick.silenceCount = static_cast<std::uint8_t>(silence);
+    w.session().tick().messageCountdown = static_cast<std::uint8_t>(countdown);
+    w.session().tick().silenceCount = static_cast<std::uint8_t>(silence);
     w.Timer1Timer();
     QCOMPARE(!message->isHidden(), messageShown);
     QCOMPARE(!gauge->isHidden(), messageShown);

@@ -122,23 +122,23 @@ void tst_MapEditing::tunersRun() {
     QCOMPARE(cell(w, 8, 8)->palette().color(QPalette::Base), highlight);
     QVERIFY(cell(w, 6, 8)->palette().color(QPalette::Base) != highlight);
 
-    const DeviceImage before = w.image;
+    const DeviceImage before = w.session().image();
     QTest::keyClick(cell(w, 7, 7), Qt::Key_Minus);
-    QCOMPARE(rowOf(w.image, 8), QList<int>({4, 12, 15, 25, 28, 30, 32, 30, 30, 30}));
+    QCOMPARE(rowOf(w.session().image(), 8), QList<int>({4, 12, 15, 25, 28, 30, 32, 30, 30, 30}));
     QCOMPARE(cell(w, 8, 8)->value(), 30);
     QCOMPARE(find<QAction>(w, "MenuUndo")->text(), QString("&Undo Map cells lowered"));
     QTest::keyClick(cell(w, 7, 7), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(w.image == before);
+    QVERIFY(w.session().image() == before);
 
     click(w, 9, 2);
     click(w, 9, 6, Qt::ShiftModifier);
-    DeviceImage ramp = w.image;
+    DeviceImage ramp = w.session().image();
     ramp.map(9, 2) = 10;
     ramp.map(9, 6) = 30;
-    w.image = ramp;
+    w.session().image() = ramp;
     w.ShowImage();
     QTest::keyClick(cell(w, 9, 6), Qt::Key_Slash);
-    QCOMPARE(rowOf(w.image, 9).mid(2, 5), QList<int>({10, 15, 20, 25, 30}));
+    QCOMPARE(rowOf(w.session().image(), 9).mid(2, 5), QList<int>({10, 15, 20, 25, 30}));
 
     QString block;
     for (int r = 0; r < 10; ++r) {
@@ -151,7 +151,7 @@ void tst_MapEditing::tunersRun() {
     click(w, 0, 0);
     QTest::keyClick(cell(w, 0, 0), Qt::Key_V, Qt::ControlModifier);
     for (int r = 0; r < 10; ++r)
-        QCOMPARE(rowOf(w.image, r),
+        QCOMPARE(rowOf(w.session().image(), r),
                  QList<int>({r * 5, r * 5 + 1, r * 5 + 2, r * 5 + 3, r * 5 + 4, r * 5 + 5,
                              r * 5 + 6, r * 5 + 7, r * 5 + 8, r * 5 + 9}));
     QCOMPARE(selected(w).size(), 100); // the pasted block is selected
@@ -164,7 +164,7 @@ void tst_MapEditing::tunersRun() {
     QList<int> curve;
     for (const QPointF& p : w.mapEditing().curves().rowSeries(9)->points())
         curve << int(p.y());
-    QCOMPARE(curve, rowOf(w.image, 9));
+    QCOMPARE(curve, rowOf(w.session().image(), 9));
     // Each throttle row in its own colour of the ordered scale.
     for (int r = 0; r < 10; ++r) {
         const Rgb c = throttleRowColour(r);
@@ -200,14 +200,14 @@ void tst_MapEditing::keysMenuAndButtons() {
 
     answer("17");
     QTest::keyClick(cell(w, 5, 6), Qt::Key_Equal);
-    QCOMPARE(rowOf(w.image, 4).mid(5, 2), QList<int>({17, 17}));
-    QCOMPARE(rowOf(w.image, 5).mid(5, 2), QList<int>({17, 17}));
+    QCOMPARE(rowOf(w.session().image(), 4).mid(5, 2), QList<int>({17, 17}));
+    QCOMPARE(rowOf(w.session().image(), 5).mid(5, 2), QList<int>({17, 17}));
     answer("400");
     QTest::mouseClick(find<QAbstractButton>(w, "ButtonMapScale"), Qt::LeftButton);
-    QCOMPARE(rowOf(w.image, 5).mid(5, 2), QList<int>({60, 60}));
+    QCOMPARE(rowOf(w.session().image(), 5).mid(5, 2), QList<int>({60, 60}));
     QCOMPARE(w.statusBar()->currentMessage(), QString("Cells kept within 0..60°: 4"));
     QTest::mouseClick(find<QAbstractButton>(w, "ButtonMapLower"), Qt::LeftButton);
-    QCOMPARE(int(w.image.map(4, 5)), 59);
+    QCOMPARE(int(w.session().image().map(4, 5)), 59);
 
     // The context menu on a cell outside the selection selects it and acts on it alone.
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
@@ -218,7 +218,7 @@ void tst_MapEditing::keysMenuAndButtons() {
     QAction* raise = menu->actions().front();
     QCOMPARE(raise->text(), QString("Raise by the step"));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(raise).center());
-    QCOMPARE(int(w.image.map(0, 0)), 5);
+    QCOMPARE(int(w.session().image().map(0, 0)), 5);
     QCOMPARE(selected(w), QStringList({"0,0"}));
 
     QTest::keyClick(cell(w, 0, 0), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
@@ -229,7 +229,7 @@ void tst_MapEditing::keysMenuAndButtons() {
     QCOMPARE(selected(w).size(), 10);
     QVERIFY(selected(w).front() == "9,0");
     QTest::keyClick(cell(w, 9, 0), Qt::Key_S);
-    QCOMPARE(rowOf(w.image, 9).mid(0, 2), QList<int>({8, 11}));
+    QCOMPARE(rowOf(w.session().image(), 9).mid(0, 2), QList<int>({8, 11}));
     click(w, 9, 3, Qt::ControlModifier);
     QCOMPARE(selected(w).size(), 9);
 }
@@ -257,19 +257,19 @@ void tst_MapEditing::clipboardRoundTripAndRefusal() {
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("24\t35\t44\n19\t32\t39\n"));
     click(w, 8, 7);
     QTest::keyClick(cell(w, 8, 7), Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(rowOf(w.image, 8).mid(7, 3), QList<int>({24, 35, 44}));
-    QCOMPARE(rowOf(w.image, 9).mid(7, 3), QList<int>({19, 32, 39}));
+    QCOMPARE(rowOf(w.session().image(), 8).mid(7, 3), QList<int>({24, 35, 44}));
+    QCOMPARE(rowOf(w.session().image(), 9).mid(7, 3), QList<int>({19, 32, 39}));
     QCOMPARE(selected(w), QStringList({"8,7", "8,8", "8,9", "9,7", "9,8", "9,9"}));
 
-    const DeviceImage before = w.image;
+    const DeviceImage before = w.session().image();
     click(w, 9, 8);
     QTest::keyClick(cell(w, 9, 8), Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(w.image == before);
+    QVERIFY(w.session().image() == before);
     QCOMPARE(w.statusBar()->currentMessage(),
              QString("Not pasted: 2 × 3 cells do not fit into the map from where they would go."));
     QGuiApplication::clipboard()->setText("12\tretard\n");
     QTest::keyClick(cell(w, 9, 8), Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(w.image == before);
+    QVERIFY(w.session().image() == before);
     QCOMPARE(w.statusBar()->currentMessage(), QString("Not pasted: \"retard\" is not a number."));
 }
 

@@ -45,7 +45,7 @@ QString grouped(int value) {
 
 void showBytes(TFormHlav& w, const Bytes& bytes) {
     for (const auto& [pos, value] : bytes)
-        w.image[pos] = static_cast<std::uint8_t>(value);
+        w.session().image()[pos] = static_cast<std::uint8_t>(value);
     w.ShowImage();
 }
 
@@ -101,7 +101,7 @@ void tst_ParamEditing::showThenRead() {
         return std::uniform_int_distribution<int>(lo, hi)(random);
     };
     for (int round = 0; round < 25; ++round) {
-        for (auto& b : w.image.bytes)
+        for (auto& b : w.session().image().bytes)
             b = static_cast<std::uint8_t>(random());
         for (const NumberParam& p : allNumberParams()) {
             std::vector<int> inRange;
@@ -114,22 +114,22 @@ void tst_ParamEditing::showThenRead() {
             const int b = round == 0   ? inRange.front()
                           : round == 1 ? inRange.back()
                                        : inRange[pick(0, end)];
-            w.image[p.byte] = static_cast<std::uint8_t>(b);
+            w.session().image()[p.byte] = static_cast<std::uint8_t>(b);
         }
         for (const FlagParam& f : flagParams())
-            w.image[f.byte] = static_cast<std::uint8_t>(pick(0, 1));
-        w.image[Byte::BIKE] = static_cast<std::uint8_t>(pick(0, 5));
+            w.session().image()[f.byte] = static_cast<std::uint8_t>(pick(0, 1));
+        w.session().image()[Byte::BIKE] = static_cast<std::uint8_t>(pick(0, 5));
 
-        const DeviceImage shown = w.image;
+        const DeviceImage shown = w.session().image();
         w.ShowImage();
         w.ReadControls();
         for (int i = 0; i < kImageSize; ++i)
-            if (w.image[i] != shown[i])
+            if (w.session().image()[i] != shown[i])
                 QFAIL(qPrintable(QString("round %1, byte %2: shown %3, read %4")
                                      .arg(round)
                                      .arg(i)
                                      .arg(shown[i])
-                                     .arg(w.image[i])));
+                                     .arg(w.session().image()[i])));
     }
 }
 
@@ -190,7 +190,7 @@ void tst_ParamEditing::typedValue() {
     QTest::keyClick(e, Qt::Key_Tab);
     QVERIFY(!e->hasFocus());
     QCOMPARE(e->value(), value);
-    QTEST(int(w.image[byte]), "stored");
+    QTEST(int(w.session().image()[byte]), "stored");
     QCOMPARE(e->text(), grouped(value)); // show rewrote the text
 }
 
@@ -235,17 +235,17 @@ void tst_ParamEditing::outOfRangeShownAsHeld() {
     QTest::keyClicks(other, "70");
     e->setFocus(); // leaves the other field: commit
     QTRY_VERIFY(e->hasFocus());
-    QCOMPARE(int(w.image[Byte::GAS2]), 70);
-    QCOMPARE(int(w.image[byte]), held);
+    QCOMPARE(int(w.session().image()[Byte::GAS2]), 70);
+    QCOMPARE(int(w.session().image()[byte]), held);
     QTest::keyClick(e, Qt::Key_Tab);
-    QCOMPARE(int(w.image[byte]), held);
+    QCOMPARE(int(w.session().image()[byte]), held);
     QCOMPARE(e->text(), grouped(shown));
 
     // One step towards the range lands within it, and the mark goes.
     e->setFocus();
     QTRY_VERIFY(e->hasFocus());
     QTest::keyClick(e, shown > e->editMaximum() ? Qt::Key_Down : Qt::Key_Up);
-    QTEST(int(w.image[byte]), "stepped");
+    QTEST(int(w.session().image()[byte]), "stepped");
     QVERIFY(e->palette().color(QPalette::Text) != QColor(255, 0, 0));
 }
 
@@ -275,10 +275,10 @@ void tst_ParamEditing::enterCommitsAndMovesOn() {
     QTRY_VERIFY(edit->hasFocus());
     edit->selectAll();
     QTest::keyClicks(edit, "12345");
-    QCOMPARE(w.image[Byte::LIMITER1], 50); // nothing taken while typing
+    QCOMPARE(w.session().image()[Byte::LIMITER1], 50); // nothing taken while typing
     QTest::keyClick(edit, Qt::Key_Return);
     QVERIFY(!edit->hasFocus());
-    QCOMPARE(w.image[Byte::LIMITER1], 123);
+    QCOMPARE(w.session().image()[Byte::LIMITER1], 123);
     QCOMPARE(edit->text(), grouped(12300));
 
     // Leaving the field by focus alone commits too.
@@ -288,7 +288,7 @@ void tst_ParamEditing::enterCommitsAndMovesOn() {
     clutch->selectAll();
     QTest::keyClicks(clutch, "333");
     spin(w, "EditBaseAdv")->setFocus();
-    QTRY_COMPARE(int(w.image[Byte::CLUTCH]), 33);
+    QTRY_COMPARE(int(w.session().image()[Byte::CLUTCH]), 33);
     QCOMPARE(clutch->text(), QString("330"));
 }
 
@@ -310,14 +310,14 @@ void tst_ParamEditing::deactivationDoesNotCommit() {
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    QCOMPARE(w.image[Byte::GAS2], 60);
+    QCOMPARE(w.session().image()[Byte::GAS2], 60);
 
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
     spin(w, "EditGas1")->setFocus(); // now it is left
-    QTRY_COMPARE(int(w.image[Byte::GAS2]), 90);
+    QTRY_COMPARE(int(w.session().image()[Byte::GAS2]), 90);
 
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
@@ -348,7 +348,7 @@ void tst_ParamEditing::thousandsGrouping() {
     // The grouped text reads back as the number it shows.
     type(spin(w, "EditOmez1"), QLocale().toString(17000));
     w.CommitControls();
-    QCOMPARE(w.image[Byte::LIMITER1], 170);
+    QCOMPARE(w.session().image()[Byte::LIMITER1], 170);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
@@ -356,7 +356,7 @@ void tst_ParamEditing::mapLayout() {
     TestWindow t;
     TFormHlav& w = t.start();
     const QStringList mapOnly = mapOnlyWidgets();
-    QCOMPARE(w.image[Byte::TPS_MAPA], 0); // the default
+    QCOMPARE(w.session().image()[Byte::TPS_MAPA], 0); // the default
     for (const QString& name : mapOnly)
         QVERIFY2(find<QWidget>(w, name)->isHidden(), qPrintable(name));
     const int topRow = find<QLabel>(w, "LabelTps1")->y() - 4;
@@ -379,7 +379,7 @@ void tst_ParamEditing::mapLayout() {
 
     // Clearing the box by a click lays the map out again.
     find<QCheckBox>(w, "CheckBoxTpsMapa")->click();
-    QCOMPARE(w.image[Byte::TPS_MAPA], 0);
+    QCOMPARE(w.session().image()[Byte::TPS_MAPA], 0);
     QVERIFY(spin(w, "Edit50")->isHidden());
     QVERIFY(std::abs(spin(w, "Edit145")->y() - topRow) <= 1);
 }
@@ -387,22 +387,22 @@ void tst_ParamEditing::mapLayout() {
 void tst_ParamEditing::hiddenRowsKeepValues() {
     TestWindow t;
     TFormHlav& w = t.start();
-    DeviceImage before = w.image;
+    DeviceImage before = w.session().image();
     for (int n = 0; n < 100; ++n)
         before.map(n / 10, n % 10) = static_cast<std::uint8_t>((n * 7) % 61);
     before[Byte::TPS_MAPA] = 1;
-    w.image = before;
+    w.session().image() = before;
     w.ShowImage();
 
     find<QCheckBox>(w, "CheckBoxTpsMapa")->click(); // hide rows 0..8
     QVERIFY(spin(w, "Edit50")->isHidden());
     for (int n = 0; n < 100; ++n)
-        QCOMPARE(w.image[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
+        QCOMPARE(w.session().image()[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
     w.CommitControls();
     find<QCheckBox>(w, "CheckBoxTpsMapa")->click(); // back
     QVERIFY(!spin(w, "Edit50")->isHidden());
     for (int n = 0; n < 100; ++n) {
-        QCOMPARE(w.image[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
+        QCOMPARE(w.session().image()[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
         QCOMPARE(spin(w, QString("Edit%1").arg(50 + n))->value(), int(before[Byte::ADVANCE + n]));
     }
 }
@@ -452,12 +452,12 @@ void tst_ParamEditing::groupsFollowFlags() {
     TestWindow t;
     TFormHlav& w = t.start();
     auto* check = find<QCheckBox>(w, box);
-    QCOMPARE(w.image[byte], 1); // set by default
+    QCOMPARE(w.session().image()[byte], 1); // set by default
     for (const QString& name : dependents)
         QVERIFY2(!find<QWidget>(w, name)->isHidden(), qPrintable(name));
 
     check->click();
-    QCOMPARE(w.image[byte], 0);
+    QCOMPARE(w.session().image()[byte], 0);
     for (const QString& name : dependents)
         QVERIFY2(find<QWidget>(w, name)->isHidden(), qPrintable(name));
 
@@ -511,9 +511,10 @@ void tst_ParamEditing::arrowCommits() {
         e->stepBy(direction); // one arrow click each
     QCOMPARE(commits.count(), std::abs(steps));
     for (const auto& [pos, value] : expected)
-        QVERIFY2(
-            w.image[pos] == value,
-            qPrintable(QString("byte %1 is %2, want %3").arg(pos).arg(w.image[pos]).arg(value)));
+        QVERIFY2(w.session().image()[pos] == value, qPrintable(QString("byte %1 is %2, want %3")
+                                                                   .arg(pos)
+                                                                   .arg(w.session().image()[pos])
+                                                                   .arg(value)));
     QCOMPARE(spin(w, otherEdit)->value(), otherValue);
 }
 
@@ -523,17 +524,17 @@ void tst_ParamEditing::checkBoxClickCommits() {
     // A typed but uncommitted value elsewhere is taken by the same commit.
     type(spin(w, "EditBaseAdv"), "17");
     auto* box = find<QCheckBox>(w, "CheckBoxAktBlok2");
-    QCOMPARE(w.image[Byte::ACT_BLOK2], 1);
+    QCOMPARE(w.session().image()[Byte::ACT_BLOK2], 1);
     box->click();
-    QCOMPARE(w.image[Byte::ACT_BLOK2], 0);
-    QCOMPARE(w.image[Byte::BASE_ADV], 17);
+    QCOMPARE(w.session().image()[Byte::ACT_BLOK2], 0);
+    QCOMPARE(w.session().image()[Byte::BASE_ADV], 17);
     box->click();
-    QCOMPARE(w.image[Byte::ACT_BLOK2], 1);
+    QCOMPARE(w.session().image()[Byte::ACT_BLOK2], 1);
 
-    w.image[Byte::ACT_RPM] = 1; // the file-only byte is not the check box's
+    w.session().image()[Byte::ACT_RPM] = 1; // the file-only byte is not the check box's
     find<QCheckBox>(w, "CheckBoxAktRpm")->click();
-    QCOMPARE(w.image[Byte::ACT_TACHO], 0);
-    QCOMPARE(w.image[Byte::ACT_RPM], 1);
+    QCOMPARE(w.session().image()[Byte::ACT_TACHO], 0);
+    QCOMPARE(w.session().image()[Byte::ACT_RPM], 1);
 }
 
 QTEST_MAIN(tst_ParamEditing)

@@ -51,7 +51,7 @@ void tst_WindowInput::wheelOverBikeListWithoutFocus() {
     TFormHlav& w = t.start();
     showActive(w);
     auto* bike = find<QComboBox>(w, "ComboBox1");
-    w.image[Byte::LIMITER1] = 77;
+    w.session().image()[Byte::LIMITER1] = 77;
     w.ShowImage();
     auto wheel = [bike] {
         const QPointF at(bike->width() / 2, bike->height() / 2);
@@ -63,14 +63,14 @@ void tst_WindowInput::wheelOverBikeListWithoutFocus() {
     QTRY_VERIFY(!bike->hasFocus());
     wheel();
     QCOMPARE(bike->currentIndex(), 0);
-    QCOMPARE(int(w.image[Byte::LIMITER1]), 77); // no defaults set
+    QCOMPARE(int(w.session().image()[Byte::LIMITER1]), 77); // no defaults set
 
     // With the focus, the wheel selects (and a selection sets the defaults).
     bike->setFocus();
     QTRY_VERIFY(bike->hasFocus());
     wheel();
     QCOMPARE(bike->currentIndex(), 1);
-    QCOMPARE(int(w.image[Byte::BIKE]), 1);
+    QCOMPARE(int(w.session().image()[Byte::BIKE]), 1);
 }
 
 // Alt and a menu title's letter opens that menu at the first press, in every language, even
@@ -171,26 +171,26 @@ void tst_WindowInput::gestureIsOneUndo() {
     TestWindow t;
     TFormHlav& w = t.start();
     showActive(w);
-    const DeviceImage start = w.image;
+    const DeviceImage start = w.session().image();
     auto* clutch = find<QWidget>(w, "EditClutch");
     clutch->setFocus();
     QTRY_VERIFY(clutch->hasFocus());
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(clutch, Qt::Key_Up);
-    QCOMPARE(int(w.image[Byte::CLUTCH]), start[Byte::CLUTCH] + 3);
+    QCOMPARE(int(w.session().image()[Byte::CLUTCH]), start[Byte::CLUTCH] + 3);
     QTest::keySequence(clutch, QKeySequence("Ctrl+Z"));
-    QVERIFY(w.image == start);
+    QVERIFY(w.session().image() == start);
 
     find<QCheckBox>(w, "CheckBoxTpsMapa")->click();
-    const DeviceImage mapOn = w.image;
+    const DeviceImage mapOn = w.session().image();
     TTimerSpeedButton* up = find<TCSpinButton>(w, "CSpinButton3")->upButton();
     QTest::mousePress(up, Qt::LeftButton, {}, up->rect().center());
     for (int i = 0; i < 3; ++i)
         QMetaObject::invokeMethod(up->repeatTimer(), "timeout", Qt::DirectConnection);
     QTest::mouseRelease(up, Qt::LeftButton, {}, up->rect().center());
-    QCOMPARE(int(w.image.map(0, 2)), mapOn.map(0, 2) + 4);
+    QCOMPARE(int(w.session().image().map(0, 2)), mapOn.map(0, 2) + 4);
     QTest::keySequence(&w, QKeySequence("Ctrl+Z"));
-    QVERIFY(w.image == mapOn);
+    QVERIFY(w.session().image() == mapOn);
 }
 
 QTEST_MAIN(tst_WindowInput)

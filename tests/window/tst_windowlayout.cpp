@@ -204,10 +204,10 @@ void tst_WindowLayout::dialogsWithinScreen() {
     };
     if (menu.isEmpty()) {
         // Widened to its names, the report still fits.
-        DeviceImage unit = w.image;
+        DeviceImage unit = w.session().image();
         unit[Byte::LIMITER2] = 120;
         unit.map(2, 3) = 40;
-        w.ops.unitSeen = unit;
+        w.session().operations().unitSeen = unit;
         w.showDiffReport();
         auto* report = find<QWidget>(w, "DiffReport");
         QVERIFY(QTest::qWaitForWindowExposed(report));

@@ -19,12 +19,13 @@ display=":${DISPLAY_NUMBER:-21}"
 . scripts/packages.sh
 install_missing xvfb xdotool imagemagick unzip
 
-setup=$(ls "$build"/vortan2-*-win64-setup.exe 2>/dev/null | head -1 || true)
+setups=("$build"/vortan2-*-win64-setup.exe)
+setup=${setups[0]}
 zip="${setup%-setup.exe}.zip"
-[ -f "$setup" ] && [ -f "$zip" ] || {
+if [ ! -f "$setup" ] || [ ! -f "$zip" ]; then
     echo "No installer and zip in $build: run scripts/windows.sh, then cpack there" >&2
     exit 1
-}
+fi
 
 rm -rf "$work" && mkdir -p "$work"
 export WINEPREFIX="$work/wine" WINEDEBUG=-all

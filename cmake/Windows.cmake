@@ -30,20 +30,20 @@ install(CODE "
     include(\"${PROJECT_SOURCE_DIR}/cmake/WindowsDeploy.cmake\")
 ")
 
-# The installer (NSIS: vortan2-<version>-win64-setup.exe) and the portable zip.
+# The installer (NSIS: vortan2-<version>-win64-setup.exe, from cmake/NSIS.template.in: both
+# install modes, pages in Czech, English and German, the .ign association) and the portable zip.
 set(CPACK_PACKAGE_NAME vortan2)
 set(CPACK_PACKAGE_VENDOR "vortan2 developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "set up the Vortan 2 motorcycle ignition unit")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Vortan2)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Vortan2)
 set(CPACK_PACKAGE_FILE_NAME vortan2-${PROJECT_VERSION}-win64)
-set(CPACK_PACKAGE_EXECUTABLES vortan2 Vortan2)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+set(CPACK_VORTAN2_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_NSIS_PACKAGE_NAME Vortan2)
-set(CPACK_NSIS_DISPLAY_NAME Vortan2)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/dist/vortan2.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/dist/vortan2.ico)
-set(CPACK_NSIS_INSTALLED_ICON_NAME vortan2.exe)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/WindowsPackageNames.cmake)
 include(CPack)

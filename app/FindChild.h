@@ -32,6 +32,12 @@ public:
             return found;
         return requiredChild<T>(root_, name);
     }
+    // The same, or null when there is none (a control of a page not built yet).
+    template <typename T> T* optional(const QString& name) const {
+        if (T* found = qobject_cast<T*>(find(name)))
+            return found;
+        return root_->findChild<T*>(name);
+    }
 
 private:
     // findChild's order: the children of an object, then each child's own, depth first.

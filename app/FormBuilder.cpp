@@ -1,6 +1,8 @@
 // Builds the widgets of the main window with their object names, in their places.
 // Captions here are the English start-up texts; the language switch replaces them.
 
+#include "app/FormBuilder.h"
+
 #include "app/Hlav.h"
 #include "app/LanguageView.h"
 #include "app/MapLegend.h"
@@ -20,12 +22,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cstring>
 
 using namespace vortan;
 
@@ -180,12 +184,8 @@ void buildMapEditing(QWidget* page, int buttonsTop) {
     makeButton(page, "ButtonMapSmooth", "Smooth")->setGeometry(kMapLeft + 536, top, 96, 26);
 }
 
-QWidget* buildMapPage() {
-    // Placed in design coordinates; the canvas stretches them with the window.
-    auto* page =
-        new DesignCanvas(QSize(kMapLeft + 10 * kCellWidth + 56, kMapTop + 10 * kRowPitch + 100));
-    page->setObjectName("TabSheet2");
-
+// Placed in design coordinates; the canvas stretches them with the window.
+void fillMapPage(DesignCanvas* page) {
     // Within the corner the captions leave, so it stays in sight as they do.
     makeCheck(page, "CheckBoxTpsMapa", "TPS")->setGeometry(8, 6, 74, 22);
     auto* rpmAxis = makeLabel(page, "Label26", "RPM");
@@ -226,12 +226,9 @@ QWidget* buildMapPage() {
     // Scrolled on a small screen, the speeds above the cells and the throttle rows beside
     // them stay in sight.
     page->setFrozenStrips(QSize(kMapLeft, kMapTop));
-    return page;
 }
 
-QWidget* buildN2oPage() {
-    auto* page = new QWidget;
-    page->setObjectName("TabSheet3");
+void fillN2oPage(QWidget* page) {
     auto* v = new QVBoxLayout(page);
     v->addWidget(makeCheck(page, "CheckBoxGas", "N2O Enable"));
     auto* row = new QHBoxLayout;
@@ -251,12 +248,9 @@ QWidget* buildN2oPage() {
     row->addWidget(retard);
     v->addLayout(row);
     v->addStretch();
-    return page;
 }
 
-QWidget* buildServoPage() {
-    auto* page = new QWidget;
-    page->setObjectName("TabSheet4");
+void fillServoPage(QWidget* page) {
     auto* v = new QVBoxLayout(page);
     v->addWidget(makeCheck(page, "CheckBoxPrivEnable", "Servo Enable"));
     auto* group = makeGroup(page, "GroupBoxPrivera", "Servo");
@@ -281,7 +275,6 @@ QWidget* buildServoPage() {
     g->addLayout(buttons, 3, 0, 1, 11);
     v->addWidget(group);
     v->addStretch();
-    return page;
 }
 
 TCGauge* makeGauge(QWidget* parent, const char* name, int width) {
@@ -382,12 +375,35 @@ QToolButton* makeToolButton(QWidget* parent, const char* name, ToolGlyph glyph,
     return b;
 }
 
+// An empty page of the tab row, filled by buildPageContents when first needed.
+QWidget* makePageShell(const char* name) {
+    QWidget* page = nullptr;
+    if (std::strcmp(name, kPageNames[kMapPage]) == 0)
+        page = new DesignCanvas(
+            QSize(kMapLeft + 10 * kCellWidth + 56, kMapTop + 10 * kRowPitch + 100));
+    else
+        page = new QWidget;
+    page->setObjectName(name);
+    return page;
+}
+
 } // namespace
 
-void TFormHlav::buildForm() {
-    auto* central = new QWidget(this);
+namespace vortan {
+
+void buildPageContents(int index, QWidget* page) {
+    if (index == kMapPage)
+        fillMapPage(static_cast<DesignCanvas*>(page));
+    else if (index == kN2oPage)
+        fillN2oPage(page);
+    else if (index == kServoPage)
+        fillServoPage(page);
+}
+
+void buildFormControls(QMainWindow& window) {
+    auto* central = new QWidget(&window);
     central->setObjectName("FormHlavClient");
-    setCentralWidget(central);
+    window.setCentralWidget(central);
     auto* outer = new QVBoxLayout(central);
 
     // Tool row: file buttons, device buttons, programming after change.
@@ -410,10 +426,12 @@ void TFormHlav::buildForm() {
     pages->setObjectName("PageControl1");
     // Each page scrolls when the window is smaller than it, as does the live panel.
     const Qt::Orientations both = Qt::Horizontal | Qt::Vertical;
+    // The first page is filled now; the others when first shown or needed (buildPageContents).
     pages->addTab(new FittingScrollArea(buildMiscPage(), both), "Miscellaneous");
-    pages->addTab(new FittingScrollArea(buildMapPage(), both), "Advance Map");
-    pages->addTab(new FittingScrollArea(buildN2oPage(), both), "N2O Controller");
-    pages->addTab(new FittingScrollArea(buildServoPage(), both), "Servo");
+    pages->addTab(new FittingScrollArea(makePageShell(kPageNames[kMapPage]), both), "Advance Map");
+    pages->addTab(new FittingScrollArea(makePageShell(kPageNames[kN2oPage]), both),
+                  "N2O Controller");
+    pages->addTab(new FittingScrollArea(makePageShell(kPageNames[kServoPage]), both), "Servo");
     body->addWidget(pages, 1);
     auto* monitorArea = new FittingScrollArea(buildMonitor(), Qt::Vertical, central);
     monitorArea->setObjectName("ScrollMonitor");
@@ -458,7 +476,13 @@ void TFormHlav::buildForm() {
     }
     outer->addLayout(bottom);
 
-    auto* status = new QStatusBar(this);
+    auto* status = new QStatusBar(&window);
     status->setObjectName("StatusBar1");
-    setStatusBar(status);
+    window.setStatusBar(status);
+}
+
+} // namespace vortan
+
+void TFormHlav::buildForm() {
+    buildFormControls(*this);
 }

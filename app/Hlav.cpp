@@ -2,6 +2,7 @@
 #include "app/FindChild.h"
 
 #include "app/DiffReport.h"
+#include "app/FormBuilder.h"
 #include "app/GrowingType.h"
 #include "app/LanguageView.h"
 #include "app/LogRecordView.h"
@@ -78,7 +79,6 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     new ScreenFit(*this); // every dialog opens within its screen
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
-    mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);
     languageView_ = std::make_unique<LanguageView>(this);
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
     buildLogViews();
@@ -102,14 +102,22 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     cGauge_ = requiredChild<TCGauge>(this, "CGauge");
     checkProgHned_ = requiredChild<QCheckBox>(this, "CheckBoxProgHned");
     checkExtMonitor_ = requiredChild<QCheckBox>(this, "CheckBoxExtMonitor");
-    checkGas_ = requiredChild<QCheckBox>(this, "CheckBoxGas");
-    groupPrivera_ = requiredChild<QWidget>(this, "GroupBoxPrivera");
-    checkIgnAll_ = requiredChild<QCheckBox>(this, "CheckBoxIgnAll");
-    checkPrivAll_ = requiredChild<QCheckBox>(this, "CheckBoxPrivAll");
     menuUndo_ = requiredChild<QAction>(this, "MenuUndo");
     menuRedo_ = requiredChild<QAction>(this, "MenuRedo");
-    connectControls();
+    connectControls(centralWidget());
     connectSession();
+    connect(checkProgHned_, &QCheckBox::toggled, session_.get(), &Session::setProgramAfterChange);
+    connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
+    connect(checkExtMonitor_, &QCheckBox::toggled, session_.get(), &Session::setExtMonitor);
+    connect(checkExtMonitor_, &QCheckBox::clicked, this, &TFormHlav::CheckBoxExtMonitorClick);
+    connect(requiredChild<QComboBox>(this, "ComboBox1"), qOverload<int>(&QComboBox::activated),
+            this, &TFormHlav::ComboBox1Change);
+    // A page is built when the tuner first opens it.
+    connect(requiredChild<QTabWidget>(this, "PageControl1"), &QTabWidget::currentChanged, this,
+            [this](int index) {
+                if (index >= 0)
+                    ensurePage(index);
+            });
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
@@ -135,25 +143,22 @@ TFormHlav::~TFormHlav() {
         demoUnit_->stopThread();
 }
 
-void TFormHlav::connectControls() {
+void TFormHlav::connectControls(QWidget* under) {
     for (ParamSpinBox* edit : params_->allEdits()) {
+        if (!under->isAncestorOf(edit))
+            continue;
         connect(edit, &ParamSpinBox::committed, this,
                 [this, edit](bool stepped) { commitField(edit, stepped); });
         connect(edit, &ParamSpinBox::refused, this,
                 [this, edit](int typed) { typedRefused(edit, typed); });
     }
     for (QCheckBox* box : params_->flagBoxes())
-        connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
-    connect(checkProgHned_, &QCheckBox::toggled, session_.get(), &Session::setProgramAfterChange);
-    connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
-    connect(checkExtMonitor_, &QCheckBox::toggled, session_.get(), &Session::setExtMonitor);
-    connect(checkExtMonitor_, &QCheckBox::clicked, this, &TFormHlav::CheckBoxExtMonitorClick);
-    connect(requiredChild<QComboBox>(this, "ComboBox1"), qOverload<int>(&QComboBox::activated),
-            this, &TFormHlav::ComboBox1Change);
+        if (under->isAncestorOf(box))
+            connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
 
-    auto button = [this](const char* name, void (TFormHlav::*handler)()) {
-        connect(requiredChild<QAbstractButton>(this, name), &QAbstractButton::clicked, this,
-                handler);
+    auto button = [this, under](const char* name, void (TFormHlav::*handler)()) {
+        if (auto* b = under->findChild<QAbstractButton*>(name))
+            connect(b, &QAbstractButton::clicked, this, handler);
     };
     button("SpeedButton6", &TFormHlav::MenuNewClick);
     button("SpeedButton5", &TFormHlav::MenuOpenClick);
@@ -169,8 +174,9 @@ void TFormHlav::connectControls() {
     button("BitBtnServoMinus", &TFormHlav::BitBtnServoMinusClick);
     button("BitBtnServoPlus", &TFormHlav::BitBtnServoPlusClick);
     for (int c = 0; c < 10; ++c) {
-        auto* spin =
-            requiredChild<TCSpinButton>(this, qPrintable(QString("CSpinButton%1").arg(c + 1)));
+        auto* spin = under->findChild<TCSpinButton*>(QString("CSpinButton%1").arg(c + 1));
+        if (!spin)
+            continue;
         connect(spin, &TCSpinButton::upClick, this,
                 [this, c, spin] { CSpinButtonUpClick(c, spin->isRepeating()); });
         connect(spin, &TCSpinButton::downClick, this,
@@ -216,6 +222,64 @@ void TFormHlav::connectSession() {
     });
     connect(s, &Session::readCorrected, this, &TFormHlav::tellReadCorrections);
     connect(s, &Session::valuesTaken, this, &TFormHlav::tellTakenCorrections);
+}
+
+void TFormHlav::findPageControls() {
+    checkGas_ = findChild<QCheckBox*>("CheckBoxGas");
+    groupPrivera_ = findChild<QWidget*>("GroupBoxPrivera");
+    checkIgnAll_ = findChild<QCheckBox*>("CheckBoxIgnAll");
+    checkPrivAll_ = findChild<QCheckBox*>("CheckBoxPrivAll");
+}
+
+// ---- pages built when first needed ----------------------------------------------------
+
+QWidget* TFormHlav::ensurePage(int index) {
+    auto* page = requiredChild<QWidget>(this, kPageNames[index]);
+    if (pageBuilt_[static_cast<std::size_t>(index)])
+        return page;
+    pageBuilt_[static_cast<std::size_t>(index)] = true;
+    // A page on screen is hidden while it is filled, so that its new controls show with it.
+    const bool onScreen = page->isVisible();
+    if (onScreen)
+        page->hide();
+    buildPageContents(index, page);
+    // Polished now, so that a page that scales its children places them before the set
+    // moves any (as when it was built with the window).
+    for (QWidget* child : page->findChildren<QWidget*>())
+        child->ensurePolished();
+    *params_ = ParamView(this);
+    connectControls(page);
+    findPageControls();
+    if (index == kMapPage) {
+        mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);
+        mapEditing_->restore(mapView_);
+        mapColouring_ = std::make_unique<MapColouring>(page, *params_, *mapEditing_);
+        mapEditing_->setLanguage(session_->language());
+        mapColouring_->setLanguage(session_->language());
+    }
+    languageView_->addPage(page, session_->language());
+    // The set as it stands on the new page's controls only: a value typed on another page and
+    // not yet committed stays as typed.
+    ParamView(page).show(session_->image(), session_->language());
+    if (mapEditing_ && index == kMapPage)
+        mapEditing_->imageShown();
+    monitorView_->invalidate();
+    UpdateMapCursor();
+    updateChangeCounts(true);
+    updateSetLock(true);
+    if (onScreen)
+        page->show();
+    return page;
+}
+
+void TFormHlav::ensureAllPages() {
+    for (int i = 0; i < kPageCount; ++i)
+        ensurePage(i);
+}
+
+MapEditing& TFormHlav::mapEditing() {
+    ensurePage(kMapPage);
+    return *mapEditing_;
 }
 
 // ---- start-up and shut-down ------------------------------------------------------------
@@ -333,7 +397,8 @@ void TFormHlav::ReadControls() {
 
 void TFormHlav::ShowImage() {
     params_->show(session_->image(), session_->language());
-    mapEditing_->imageShown();
+    if (mapEditing_)
+        mapEditing_->imageShown();
 }
 
 void TFormHlav::ChangeHandler() {
@@ -350,9 +415,9 @@ bool TFormHlav::refuseWhileLocked(SetCommand command) {
     return session_->refuseWhileLocked(command);
 }
 
-void TFormHlav::updateSetLock() {
+void TFormHlav::updateSetLock(bool force) {
     const std::optional<OperationText> reason = session_->lockReason();
-    if (reason == lockApplied_)
+    if (reason == lockApplied_ && !force)
         return;
     lockApplied_ = reason;
     const bool locked = reason.has_value();
@@ -362,11 +427,13 @@ void TFormHlav::updateSetLock() {
     for (QCheckBox* box : params_->flagBoxes())
         box->setEnabled(!locked);
     checkProgHned_->setEnabled(!locked);
+    // A page not built yet has none of its buttons: it takes the lock when it is built.
     for (const char* name : kSetButtons)
-        requiredChild<QWidget>(this, name)->setEnabled(!locked);
+        if (auto* w = findChild<QWidget*>(name))
+            w->setEnabled(!locked);
     for (int c = 1; c <= 10; ++c)
-        requiredChild<QWidget>(this, qPrintable(QString("CSpinButton%1").arg(c)))
-            ->setEnabled(!locked);
+        if (auto* w = findChild<QWidget*>(QString("CSpinButton%1").arg(c)))
+            w->setEnabled(!locked);
     for (const char* name : kSetActions)
         requiredChild<QAction>(this, name)->setEnabled(!locked);
     updateEditMenu();
@@ -384,8 +451,8 @@ EditInputs TFormHlav::editInputs() const {
     EditInputs in;
     in.cursor = session_->cursor();
     in.throttleMillivolts = session_->throttleMillivolts();
-    in.allCells = checkIgnAll_->isChecked();
-    in.allServo = checkPrivAll_->isChecked();
+    in.allCells = checkIgnAll_ && checkIgnAll_->isChecked();
+    in.allServo = checkPrivAll_ && checkPrivAll_->isChecked();
     return in;
 }
 
@@ -495,6 +562,8 @@ std::string TFormHlav::captionOf(const char* name) const {
         for (int i = 0; i < tabs->count(); ++i)
             if (tabs->widget(i)->isAncestorOf(page) || tabs->widget(i) == page)
                 text = tabs->tabText(i);
+    } else { // on a page not built yet: the caption it will show
+        text = LanguageView::captionText(name, language);
     }
     return text.remove('&').toStdString();
 }
@@ -620,7 +689,8 @@ void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
         const MapCursor cell = computeMapCursor(packet.rpm, packet.tpsPercent, session_->image());
         recordView_->packet(packet, cell, session_->language());
         // The time in cell counts packets, as the log does: a silent unit adds no time.
-        mapColouring_->livePacket(cell);
+        if (mapColouring_)
+            mapColouring_->livePacket(cell);
     }
     lastLive_ = packet;
     if (!replayView_->active())
@@ -630,14 +700,18 @@ void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
 void TFormHlav::displayPacket(const MonitorPacket& packet, PacketValues values) {
     session_->setShownPacket(packet);
     const bool ext = checkExtMonitor_->isChecked();
-    const MonitorDisplay d =
-        buildMonitorDisplay(packet, session_->image()[Byte::LIMITER2], ext, values);
-    monitorView_->show(d, checkGas_->isChecked(), !groupPrivera_->isHidden(), ext);
+    const DeviceImage& image = session_->image();
+    const MonitorDisplay d = buildMonitorDisplay(packet, image[Byte::LIMITER2], ext, values);
+    // Before their pages are built, the N2O box and the servo group follow the set.
+    const bool n2o = checkGas_ ? checkGas_->isChecked() : image[Byte::N2O_ENABLE] != 0;
+    const bool servo = groupPrivera_ ? !groupPrivera_->isHidden() : image[Byte::PRIV_ENABLE] != 0;
+    monitorView_->show(d, n2o, servo, ext);
 }
 
 void TFormHlav::UpdateMapCursor() {
     monitorView_->mark(session_->updateCursor());
-    mapEditing_->cursorMoved();
+    if (mapEditing_)
+        mapEditing_->cursorMoved();
 }
 
 void TFormHlav::CheckBoxExtMonitorClick() {
@@ -649,7 +723,8 @@ void TFormHlav::CheckBoxExtMonitorClick() {
 void TFormHlav::applyLanguage(int lang) {
     session_->setLanguage(lang);
     languageView_->apply(lang);
-    mapEditing_->setLanguage(lang);
+    if (mapEditing_)
+        mapEditing_->setLanguage(lang);
     updatePortStatus();
     params_->setNoteLanguage(lang);
     logLanguage();

@@ -8,6 +8,7 @@
 #include "session/Session.h"
 #include "settings/CommandLine.h"
 #include "settings/IniFile.h"
+#include "settings/MapViewSettings.h"
 #include "settings/SettingsWriteReport.h"
 
 #include <QMainWindow>
@@ -120,7 +121,14 @@ public:
     // An operation on map cells as one edit, with the change handler; the cells clipped.
     int editMap(vortan::EditName name,
                 const std::function<vortan::MapResult(const vortan::DeviceImage&)>& operation);
-    vortan::MapEditing& mapEditing() { return *mapEditing_; }
+    // The map page's editing tools; the page is built first when it is not yet.
+    vortan::MapEditing& mapEditing();
+
+    // The pages after the first are built when first shown or needed: page `index` of
+    // PageControl1 (0 Miscellaneous .. 3 Servo) built now when it is not yet, showing the set,
+    // language, lock, map cursor and colours as they stand. Its controls exist from then on.
+    QWidget* ensurePage(int index);
+    void ensureAllPages();
 
     // The difference report of the set on screen against the unit's set as last seen and the
     // file's set, opened (made when first needed) and brought up to date.
@@ -221,7 +229,10 @@ private:
     // What an accepted packet shows: the labels and gauges (live, or a replayed row).
     // A replayed row passes the values it holds; a live packet holds them all.
     void displayPacket(const vortan::MonitorPacket& packet, vortan::PacketValues values = {});
-    void connectControls();
+    // The fields, boxes and buttons under `under` wired to their commands.
+    void connectControls(QWidget* under);
+    // The controls of the pages built later that the window reads, looked up again.
+    void findPageControls();
     void showBox(const QString& text, const QString& informative = {});
     void tickPortItem();
     // The port field of the status bar, and the opening error with its reason.
@@ -231,7 +242,7 @@ private:
     void leaveDemo();
     // The set's controls read-only or disabled while an operation holds the set, with the
     // reason beside the counts; everything back when it ends. Cheap when nothing changed.
-    void updateSetLock();
+    void updateSetLock(bool force = false);
     void commitField(vortan::ParamSpinBox* edit, bool stepped);
     vortan::EditInputs editInputs() const;
     void stepMapCell(int delta);
@@ -275,7 +286,7 @@ private:
     std::unique_ptr<vortan::ParamView> params_;
     std::unique_ptr<vortan::MonitorView> monitorView_;
     std::unique_ptr<vortan::LanguageView> languageView_;
-    std::unique_ptr<vortan::MapEditing> mapEditing_;
+    std::unique_ptr<vortan::MapEditing> mapEditing_; // made with the map page
     std::unique_ptr<vortan::SimUnit> demoUnit_;
     std::unique_ptr<vortan::PortStatusView> portStatus_;
     std::unique_ptr<vortan::LogRecordView> recordView_;
@@ -283,7 +294,10 @@ private:
     vortan::RunPlot* logPlot_ = nullptr; // in plotDock_, shown with a replay; made by runPlot()
     bool plotMade_ = false;
     QDockWidget* plotDock_ = nullptr;
-    std::unique_ptr<vortan::MapColouring> mapColouring_;
+    std::unique_ptr<vortan::MapColouring> mapColouring_; // made with the map page, as above
+    std::array<bool, 4> pageBuilt_{{true, false, false, false}};
+    // The map view's settings, kept until the map page's tools exist.
+    vortan::MapViewSettings mapView_;
     std::optional<vortan::MonitorPacket> lastLive_; // shown again when a replay closes
     vortan::IniFile ini_;
     CommandLine commandLine_;
@@ -297,6 +311,7 @@ private:
     vortan::TCGauge* cGauge_ = nullptr;
     QCheckBox* checkProgHned_ = nullptr;
     QCheckBox* checkExtMonitor_ = nullptr;
+    // On the pages built later: null until then.
     QCheckBox* checkGas_ = nullptr;
     QWidget* groupPrivera_ = nullptr;
     QCheckBox* checkIgnAll_ = nullptr;

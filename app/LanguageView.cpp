@@ -118,17 +118,38 @@ void LanguageView::apply(int language) {
         if (auto* a = window_->findChild<QAction*>(kItems[i]))
             a->setChecked(i == language);
     const std::vector<UiText> texts = allTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (targets_[i])
+            applyText(targets_[i], texts[i], language);
+    yieldClashingMnemonics();
+}
+
+void LanguageView::applyText(QObject* target, const UiText& text, int language) {
+    const QString shown = QString::fromStdString(text.in(language));
+    if (text.property == TextProperty::Caption)
+        setCaption(target, shown);
+    else
+        setHint(target, shown);
+}
+
+void LanguageView::addPage(QWidget* page, int language) {
+    const ChildIndex index(page);
+    const std::vector<UiText> texts = allTexts();
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        QObject* target = targets_[i];
-        if (!target)
+        if (targets_[i])
             continue;
-        const QString text = QString::fromStdString(texts[i].in(language));
-        if (texts[i].property == TextProperty::Caption)
-            setCaption(target, text);
-        else
-            setHint(target, text);
+        targets_[i] = index.find(QString::fromStdString(texts[i].objectName));
+        if (targets_[i])
+            applyText(targets_[i], texts[i], language);
     }
     yieldClashingMnemonics();
+}
+
+QString LanguageView::captionText(const char* objectName, int language) {
+    for (const UiText& t : allTexts())
+        if (t.property == TextProperty::Caption && t.objectName == objectName)
+            return QString::fromStdString(t.in(language));
+    return {};
 }
 
 // A button whose letter is also a menu title's would make Alt+letter ambiguous, and the

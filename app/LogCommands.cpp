@@ -3,6 +3,7 @@
 
 #include "app/DockRoom.h"
 #include "app/FindChild.h"
+#include "app/FormBuilder.h"
 #include "app/Hlav.h"
 #include "app/LogRecordView.h"
 #include "app/MapColouring.h"
@@ -36,7 +37,8 @@ void TFormHlav::buildLogViews() {
         displayPacket(row.packet, row.values);
         if (logPlot_)
             logPlot_->setCursorTime(row.timeMs);
-        mapColouring_->replayRows(replayView_->rows(), first, last, session_->image());
+        if (mapColouring_)
+            mapColouring_->replayRows(replayView_->rows(), first, last, session_->image());
     };
     replayView_->onClose = [this] { closeReplay(); };
 
@@ -50,9 +52,6 @@ void TFormHlav::buildLogViews() {
         else
             showDockWithRoom(*this, *plotDock_, Qt::Vertical);
     };
-
-    mapColouring_ = std::make_unique<MapColouring>(requiredChild<QWidget>(this, "TabSheet2"),
-                                                   *params_, *mapEditing_);
 }
 
 // The plot is made with the first replay: Qt Charts is loaded then, not at start-up.
@@ -74,7 +73,8 @@ void TFormHlav::logLanguage() {
     replayView_->setLanguage(session_->language());
     if (logPlot_)
         logPlot_->setLanguage(session_->language());
-    mapColouring_->setLanguage(session_->language());
+    if (mapColouring_)
+        mapColouring_->setLanguage(session_->language());
     plotDock_->setWindowTitle(QString::fromStdString(logText(LogText::Plot, session_->language())));
 }
 
@@ -83,7 +83,8 @@ void TFormHlav::logTick() {
     std::optional<std::int64_t> replayMs;
     if (replayView_->active())
         replayMs = replayView_->clock()->position();
-    mapColouring_->tick(session_->image(), session_->cursor(), replayMs);
+    if (mapColouring_)
+        mapColouring_->tick(session_->image(), session_->cursor(), replayMs);
 }
 
 void TFormHlav::MenuRecordLogClick() {
@@ -109,8 +110,10 @@ void TFormHlav::MenuRecordLogClick() {
 
 bool TFormHlav::startRecording(const QString& path) {
     const bool started = recordView_->start(path, session_->language());
-    if (started)
+    if (started) {
+        ensurePage(kMapPage); // the time in each cell is counted on the map page
         mapColouring_->recordingStarted();
+    }
     return started;
 }
 
@@ -145,6 +148,7 @@ bool TFormHlav::openReplay(const QString& path) {
         showBox(failure);
         return false;
     }
+    ensurePage(kMapPage); // the replayed rows colour its cells
     mapColouring_->replayOpened(replayView_->rows(), session_->image());
     if (plot) {
         plot->setLog(&replayView_->rows());
@@ -159,7 +163,8 @@ void TFormHlav::closeReplay() {
     if (logPlot_)
         logPlot_->setLog(nullptr);
     plotDock_->hide();
-    mapColouring_->replayClosed();
+    if (mapColouring_)
+        mapColouring_->replayClosed();
     replayView_->close();
     // With no live packet yet, the values of no engine: the last row stays neither on screen
     // nor under the buttons that act on the cell in use.

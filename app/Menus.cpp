@@ -1,5 +1,7 @@
 // The menu bar of the main window: every item with its caption, shortcut, hint and handler.
 
+#include "app/FormBuilder.h"
+
 #include "app/Hlav.h"
 #include "app/LanguageView.h"
 
@@ -36,39 +38,44 @@ void addSeparator(QMenu* menu, const char* name) {
 
 } // namespace
 
-void TFormHlav::buildMenus() {
-    QMenuBar* bar = menuBar();
+namespace vortan {
+
+void buildMenuBar(QMainWindow& window, TFormHlav* handlers) {
+    // An item runs its command on the window; in a bare window (the start-up floor) nothing.
+    auto on = [handlers](QAction* item, void (TFormHlav::*command)()) {
+        if (handlers)
+            QObject::connect(item, &QAction::triggered, handlers, command);
+    };
+    QMenuBar* bar = window.menuBar();
     bar->setObjectName("MainMenu1");
 
     QMenu* file = addMenu(bar, "MenuFile", "&File");
-    connect(addItem(file, "MenuNew", "&New", QKeySequence("Ctrl+N"), "New|Set default parametrs"),
-            &QAction::triggered, this, &TFormHlav::MenuNewClick);
+    on(addItem(file, "MenuNew", "&New", QKeySequence("Ctrl+N"), "New|Set default parametrs"),
+       &TFormHlav::MenuNewClick);
     addSeparator(file, "N3");
-    connect(addItem(file, "MenuOpen", "&Open", QKeySequence(Qt::Key_F3),
-                    "Open|Open file with parametrs"),
-            &QAction::triggered, this, &TFormHlav::MenuOpenClick);
-    connect(addItem(file, "MenuCompareFile", "&Compare with file...", {},
-                    "Compare with file|Show how the parameters differ from those of a file"),
-            &QAction::triggered, this, &TFormHlav::MenuCompareFileClick);
-    connect(addItem(file, "MenuRestorePoints", "&Restore points...", {},
-                    "Restore points|Sets programmed into the unit and verified, newest first"),
-            &QAction::triggered, this, &TFormHlav::MenuRestorePointsClick);
-    connect(addItem(file, "MenuReplayLog", "Re&play log...", {},
-                    "Replay log|Play a recorded log through the monitor and the map"),
-            &QAction::triggered, this, &TFormHlav::MenuReplayLogClick);
+    on(addItem(file, "MenuOpen", "&Open", QKeySequence(Qt::Key_F3),
+               "Open|Open file with parametrs"),
+       &TFormHlav::MenuOpenClick);
+    on(addItem(file, "MenuCompareFile", "&Compare with file...", {},
+               "Compare with file|Show how the parameters differ from those of a file"),
+       &TFormHlav::MenuCompareFileClick);
+    on(addItem(file, "MenuRestorePoints", "&Restore points...", {},
+               "Restore points|Sets programmed into the unit and verified, newest first"),
+       &TFormHlav::MenuRestorePointsClick);
+    on(addItem(file, "MenuReplayLog", "Re&play log...", {},
+               "Replay log|Play a recorded log through the monitor and the map"),
+       &TFormHlav::MenuReplayLogClick);
     addSeparator(file, "N1");
-    connect(
-        addItem(file, "MenuSave", "&Save", QKeySequence(Qt::Key_F2), "Save|Save parametrs to file"),
-        &QAction::triggered, this, &TFormHlav::MenuSaveClick);
+    on(addItem(file, "MenuSave", "&Save", QKeySequence(Qt::Key_F2), "Save|Save parametrs to file"),
+       &TFormHlav::MenuSaveClick);
     addSeparator(file, "N2");
-    connect(addItem(file, "MenuPrint", "&Print", QKeySequence("Ctrl+P"), "Print|Print parametrs"),
-            &QAction::triggered, this, &TFormHlav::MenuPrintClick);
-    connect(addItem(file, "MenuExportSheet", "&Export tune sheet (PDF)…", {},
-                    "Export tune sheet|Write every parameter on a sheet as a PDF file"),
-            &QAction::triggered, this, &TFormHlav::MenuExportSheetClick);
+    on(addItem(file, "MenuPrint", "&Print", QKeySequence("Ctrl+P"), "Print|Print parametrs"),
+       &TFormHlav::MenuPrintClick);
+    on(addItem(file, "MenuExportSheet", "&Export tune sheet (PDF)…", {},
+               "Export tune sheet|Write every parameter on a sheet as a PDF file"),
+       &TFormHlav::MenuExportSheetClick);
     addSeparator(file, "N4");
-    connect(addItem(file, "MenuExit", "E&xit", {}, "Exit|End of program"), &QAction::triggered,
-            this, &TFormHlav::MenuExitClick);
+    on(addItem(file, "MenuExit", "E&xit", {}, "Exit|End of program"), &TFormHlav::MenuExitClick);
 
     // Undo and redo of the parameter set; the captions name the edit (updateEditMenu).
     QMenu* edit = addMenu(bar, "MenuEdit", "&Edit");
@@ -77,13 +84,13 @@ void TFormHlav::buildMenus() {
     redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
     undo->setEnabled(false);
     redo->setEnabled(false);
-    connect(undo, &QAction::triggered, this, &TFormHlav::MenuUndoClick);
-    connect(redo, &QAction::triggered, this, &TFormHlav::MenuRedoClick);
+    on(undo, &TFormHlav::MenuUndoClick);
+    on(redo, &TFormHlav::MenuRedoClick);
 
     QMenu* com = addMenu(bar, "MenuCom", "&Com", "Com|Set number of com ");
     static const char* const kComHints[5] = {"Com1|Set com 1", "Com2| Set com 2", "Com3|Set com 3",
                                              "Com4|Set com 4", "Com5|Set com 5"};
-    auto* ports = new QActionGroup(this);
+    auto* ports = new QActionGroup(&window);
     for (int n = 1; n <= 10; ++n) {
         const QString caption = n < 10 ? QString("Com &%1").arg(n) : QString("Com 1&0");
         QAction* a = addItem(com, qPrintable(QString("MenuCom%1").arg(n)), caption, {},
@@ -91,44 +98,46 @@ void TFormHlav::buildMenus() {
         a->setCheckable(true);
         a->setChecked(n == 2);
         ports->addAction(a);
-        connect(a, &QAction::triggered, this, [this, n] { MenuCom1Click(n); });
+        if (handlers)
+            QObject::connect(a, &QAction::triggered, handlers,
+                             [handlers, n] { handlers->MenuCom1Click(n); });
     }
     addSeparator(com, "N5");
-    connect(addItem(com, "MenuPortSettings", "Port &settings...", {},
-                    "Port settings|Choose the device of each port, find the unit"),
-            &QAction::triggered, this, &TFormHlav::MenuPortSettingsClick);
+    on(addItem(com, "MenuPortSettings", "Port &settings...", {},
+               "Port settings|Choose the device of each port, find the unit"),
+       &TFormHlav::MenuPortSettingsClick);
 
     QMenu* device = addMenu(bar, "MenuDevice", "&Device");
-    connect(addItem(device, "MenuRead", "&Read", QKeySequence(Qt::Key_F7),
-                    "Read|Reading parametrs from ignition"),
-            &QAction::triggered, this, &TFormHlav::MenuReadClick);
-    connect(addItem(device, "MenuVerify", "&Verify", QKeySequence(Qt::Key_F8),
-                    "Verify|Compare set parametrs  with parametrs of ignition"),
-            &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
-    connect(addItem(device, "MenuProgram", "&Program", QKeySequence(Qt::Key_F9),
-                    "Programing|Programing  set parametrs to ignition"),
-            &QAction::triggered, this, &TFormHlav::MenuProgramClick);
+    on(addItem(device, "MenuRead", "&Read", QKeySequence(Qt::Key_F7),
+               "Read|Reading parametrs from ignition"),
+       &TFormHlav::MenuReadClick);
+    on(addItem(device, "MenuVerify", "&Verify", QKeySequence(Qt::Key_F8),
+               "Verify|Compare set parametrs  with parametrs of ignition"),
+       &TFormHlav::MenuVerifyClick);
+    on(addItem(device, "MenuProgram", "&Program", QKeySequence(Qt::Key_F9),
+               "Programing|Programing  set parametrs to ignition"),
+       &TFormHlav::MenuProgramClick);
     addSeparator(device, "N6");
-    connect(addItem(device, "MenuCompareUnit", "&Compare with unit", QKeySequence("Ctrl+D"),
-                    "Compare with unit|Read the unit's parameters and show how they differ, "
-                    "without changing the set on screen"),
-            &QAction::triggered, this, &TFormHlav::MenuCompareUnitClick);
+    on(addItem(device, "MenuCompareUnit", "&Compare with unit", QKeySequence("Ctrl+D"),
+               "Compare with unit|Read the unit's parameters and show how they differ, "
+               "without changing the set on screen"),
+       &TFormHlav::MenuCompareUnitClick);
     addSeparator(device, "N7");
     QAction* record = addItem(device, "MenuRecordLog", "Record &log", QKeySequence("Ctrl+L"),
                               "Record log|Write the live values to a CSV file, a line per packet");
     record->setCheckable(true);
-    connect(record, &QAction::triggered, this, &TFormHlav::MenuRecordLogClick);
+    on(record, &TFormHlav::MenuRecordLogClick);
 
     QMenu* tools = addMenu(bar, "MenuTools", "&Tools");
-    connect(addItem(tools, "AdvanceMinus", "Advance -", QKeySequence(Qt::Key_F4),
-                    "Curve A minus|Take off 1 degree of curve A"),
-            &QAction::triggered, this, &TFormHlav::BitBtnAdvMinusClick);
-    connect(addItem(tools, "AdvancePlus", "Advance +", QKeySequence(Qt::Key_F5),
-                    "Curve A plus|Add 1 degree of curve A"),
-            &QAction::triggered, this, &TFormHlav::BitBtnAdvPlusClick);
+    on(addItem(tools, "AdvanceMinus", "Advance -", QKeySequence(Qt::Key_F4),
+               "Curve A minus|Take off 1 degree of curve A"),
+       &TFormHlav::BitBtnAdvMinusClick);
+    on(addItem(tools, "AdvancePlus", "Advance +", QKeySequence(Qt::Key_F5),
+               "Curve A plus|Add 1 degree of curve A"),
+       &TFormHlav::BitBtnAdvPlusClick);
 
     QMenu* lang = addMenu(bar, "MenuLanguage", "&Language", "Language|Set English or Czech");
-    auto* languages = new QActionGroup(this);
+    auto* languages = new QActionGroup(&window);
     QAction* en = addItem(lang, "MenuEnglish", "&English", {}, "|Set Englich menu");
     QAction* cz = addItem(lang, "MenuCzech", "&Czech", {}, "|Set Czech menu");
     QAction* de = addItem(lang, "MenuGerman", "&German", {}, "");
@@ -137,9 +146,9 @@ void TFormHlav::buildMenus() {
         languages->addAction(a);
     }
     en->setChecked(true);
-    connect(en, &QAction::triggered, this, &TFormHlav::MenuEnglishClick);
-    connect(cz, &QAction::triggered, this, &TFormHlav::MenuCzechClick);
-    connect(de, &QAction::triggered, this, &TFormHlav::MenuGermanClick);
+    on(en, &TFormHlav::MenuEnglishClick);
+    on(cz, &TFormHlav::MenuCzechClick);
+    on(de, &TFormHlav::MenuGermanClick);
 
     // Tool-bar buttons carry the hints of their menu items until a language replaces them.
     static const char* const kButtonHints[][2] = {
@@ -151,12 +160,17 @@ void TFormHlav::buildMenus() {
         {"BitBtn2", "Verify|Compare set parametrs  with parametrs of ignition"},
         {"BitBtn1", "Programing|Programing  set parametrs to ignition"}};
     for (const auto& [name, hint] : kButtonHints)
-        if (QWidget* button = findChild<QWidget*>(name))
+        if (QWidget* button = window.findChild<QWidget*>(name))
             vortan::LanguageView::setHint(button, hint);
 
     QMenu* help = addMenu(bar, "MenuHelp", "&Help", "Not available jet");
-    connect(addItem(help, "MenuContens", "&Contens", QKeySequence(Qt::Key_F1), ""),
-            &QAction::triggered, this, &TFormHlav::MenuContensClick);
-    connect(addItem(help, "MenuAbout", "&About...", {}, ""), &QAction::triggered, this,
-            &TFormHlav::MenuAboutClick);
+    on(addItem(help, "MenuContens", "&Contens", QKeySequence(Qt::Key_F1), ""),
+       &TFormHlav::MenuContensClick);
+    on(addItem(help, "MenuAbout", "&About...", {}, ""), &TFormHlav::MenuAboutClick);
+}
+
+} // namespace vortan
+
+void TFormHlav::buildMenus() {
+    vortan::buildMenuBar(*this, this);
 }

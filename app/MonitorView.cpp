@@ -14,7 +14,10 @@ namespace vortan {
 namespace {
 const QColor kLime(0x00, 0xFF, 0x00);
 
+// Nothing for a control of a page not built yet: the page is marked when it is built.
 void setRole(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+    if (!w)
+        return;
     QPalette p = w->palette();
     if (p.color(role) == colour)
         return;
@@ -63,10 +66,6 @@ MonitorView::MonitorView(QWidget* root, const ParamView& params) : params_(param
     for (int i = 0; i < 8; ++i)
         tests_[static_cast<std::size_t>(i)] =
             index.required<QLabel>(QString("LabelTest%1").arg(i + 1));
-    for (int i = 0; i < 10; ++i) {
-        rpmPriv_[static_cast<std::size_t>(i)] = params.tableEdit(110 + i);
-        napPriv_[static_cast<std::size_t>(i)] = params.tableEdit(120 + i);
-    }
 }
 
 void MonitorView::setLabel(QLabel* label, const LabelView& view) {
@@ -119,8 +118,8 @@ void MonitorView::paintRow(int row, const MapCursor& c) {
 
 void MonitorView::paintServo(int i, const MapCursor& c) {
     const QColor colour = i == c.servoColumn ? kLime : window_;
-    setRole(rpmPriv_[static_cast<std::size_t>(i)], QPalette::Base, colour);
-    setRole(napPriv_[static_cast<std::size_t>(i)], QPalette::Base, colour);
+    setRole(params_.tableEdit(110 + i), QPalette::Base, colour);
+    setRole(params_.tableEdit(120 + i), QPalette::Base, colour);
 }
 
 void MonitorView::paintCell(int row, int column, const MapCursor& c) {

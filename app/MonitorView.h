@@ -65,8 +65,6 @@ private:
     QLabel* advance_;
     QLabel* programmings_;
     std::array<QLabel*, 8> tests_{};
-    std::array<QWidget*, 10> rpmPriv_{};
-    std::array<QWidget*, 10> napPriv_{};
     std::function<void(int, int, bool)> cellPainter_;
     MapCursor markedCursor_{};
     bool marked_ = false;

@@ -37,39 +37,50 @@ void paintAlarm(QWidget* w, bool checked) {
 
 ParamView::ParamView(QWidget* root) : root_(root) {
     const ChildIndex index(root); // one walk for the 190 controls
+    // The controls of a page not built yet are missing: their values stay in the image.
     for (const NumberParam& p : singleNumberParams())
-        numbers_.push_back({p, index.required<ParamSpinBox>(p.editName)});
+        if (auto* edit = index.optional<ParamSpinBox>(p.editName))
+            numbers_.push_back({p, edit});
     for (std::size_t i = 0; i < table_.size(); ++i) {
         const NumberParam& p = tableParams()[i];
-        table_[i] = index.required<ParamSpinBox>(p.editName);
-        numbers_.push_back({p, table_[i]});
+        table_[i] = index.optional<ParamSpinBox>(p.editName);
+        if (table_[i])
+            numbers_.push_back({p, table_[i]});
     }
     for (const Number& n : numbers_)
         allEdits_.push_back(n.edit);
     for (int r = 0; r < 10; ++r)
         rowLabels_[static_cast<std::size_t>(r)] =
-            index.required<QLabel>(QString("LabelTps%1").arg(r + 1));
+            index.optional<QLabel>(QString("LabelTps%1").arg(r + 1));
     for (const FlagParam& f : flagParams())
-        flagBoxes_.push_back(index.required<QCheckBox>(f.checkBoxName));
-    bike_ = index.required<QComboBox>("ComboBox1");
+        if (auto* box = index.optional<QCheckBox>(f.checkBoxName)) {
+            flags_.push_back({f.byte, box});
+            flagBoxes_.push_back(box);
+        }
+    bike_ = index.optional<QComboBox>("ComboBox1");
 
+    auto mapOnly = [this](QWidget* w) {
+        if (w)
+            mapOnly_.push_back(w);
+    };
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 10; ++c)
-            mapOnly_.push_back(mapCell(r, c));
+            mapOnly(mapCell(r, c));
     for (QLabel* l : rowLabels_)
-        mapOnly_.push_back(l);
+        mapOnly(l);
     for (int c = 1; c <= 10; ++c)
-        mapOnly_.push_back(index.required<QWidget>(QString("CSpinButton%1").arg(c)));
-    mapOnly_.push_back(index.required<QWidget>("LabelTpsMon"));
-    mapOnly_.push_back(index.required<QWidget>("CGaugeTps"));
-    mapOnly_.push_back(index.required<QWidget>("LabelTpsAxis"));
+        mapOnly(index.optional<QWidget>(QString("CSpinButton%1").arg(c)));
+    for (const char* n : {"LabelTpsMon", "CGaugeTps", "LabelTpsAxis"})
+        mapOnly(index.optional<QWidget>(n));
 
-    progHned_ = index.required<QCheckBox>("CheckBoxProgHned");
-    excitation_ = index.required<QCheckBox>("CheckBoxBuzDlouhe");
+    progHned_ = index.optional<QCheckBox>("CheckBoxProgHned");
+    excitation_ = index.optional<QCheckBox>("CheckBoxBuzDlouhe");
     for (const char* n : {"GroupBoxPrivera", "LabelPriveraPoz", "LabelPriveraMer"})
-        servoOnly_.push_back(index.required<QWidget>(n));
+        if (auto* w = index.optional<QWidget>(n))
+            servoOnly_.push_back(w);
     for (const char* n : {"CheckBoxAktN2o", "GroupBoxGas", "GroupBoxRetard", "LabelN2oEnable"})
-        n2oOnly_.push_back(index.required<QWidget>(n));
+        if (auto* w = index.optional<QWidget>(n))
+            n2oOnly_.push_back(w);
 }
 
 int ParamView::byteOf(const ParamSpinBox* edit) const {
@@ -97,10 +108,9 @@ void ParamView::read(DeviceImage& image) const {
         n.edit->interpretTyped();
         image[n.param.byte] = n.param.stored(n.edit->value());
     }
-    const auto& flags = flagParams();
-    for (std::size_t i = 0; i < flags.size(); ++i)
-        image[flags[i].byte] = flagBoxes_[i]->isChecked() ? 1 : 0;
-    if (bike_->currentIndex() >= 0)
+    for (const Flag& f : flags_)
+        image[f.byte] = f.box->isChecked() ? 1 : 0;
+    if (bike_ && bike_->currentIndex() >= 0)
         image[Byte::BIKE] = static_cast<std::uint8_t>(bike_->currentIndex());
     applyLayout(image);
 }
@@ -111,12 +121,11 @@ void ParamView::show(const DeviceImage& image, int language) {
         n.edit->showValue(n.param.shown(image[n.param.byte]));
         updateNote(n.edit, language);
     }
-    const auto& flags = flagParams();
-    for (std::size_t i = 0; i < flags.size(); ++i) {
-        const QSignalBlocker block(flagBoxes_[i]);
-        flagBoxes_[i]->setChecked(image[flags[i].byte] != 0);
+    for (const Flag& f : flags_) {
+        const QSignalBlocker block(f.box);
+        f.box->setChecked(image[f.byte] != 0);
     }
-    {
+    if (bike_) {
         const QSignalBlocker block(bike_);
         bike_->setCurrentIndex(image[Byte::BIKE] < bike_->count() ? image[Byte::BIKE] : -1);
     }
@@ -144,15 +153,18 @@ void ParamView::applyLayout(const DeviceImage& image) const {
         w->setVisible(throttleMap);
     // The 100 % row stands beside the 100 % label, or alone at the top of the map.
     // In design coordinates: a page that scales its children keeps the row there.
-    const int top = designGeometry(throttleMap ? rowLabel(9) : rowLabel(0)).y() - 4;
-    for (int c = 0; c < 10; ++c) {
-        ParamSpinBox* cell = mapCell(9, c);
-        const QRect place = designGeometry(cell);
-        if (place.y() != top)
-            setDesignGeometry(cell, place.translated(0, top - place.y()));
+    if (QLabel* beside = throttleMap ? rowLabel(9) : rowLabel(0)) { // the map page is built
+        const int top = designGeometry(beside).y() - 4;
+        for (int c = 0; c < 10; ++c) {
+            ParamSpinBox* cell = mapCell(9, c);
+            const QRect place = designGeometry(cell);
+            if (place.y() != top)
+                setDesignGeometry(cell, place.translated(0, top - place.y()));
+        }
     }
-    paintAlarm(progHned_, progHned_->isChecked());
-    paintAlarm(excitation_, excitation_->isChecked());
+    for (QCheckBox* alarm : {progHned_, excitation_})
+        if (alarm)
+            paintAlarm(alarm, alarm->isChecked());
     for (QWidget* w : servoOnly_)
         w->setVisible(image[Byte::PRIV_ENABLE] != 0);
     for (QWidget* w : n2oOnly_)

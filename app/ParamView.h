@@ -21,7 +21,8 @@ class ParamSpinBox;
 
 class ParamView {
 public:
-    // Finds every control under `root` once.
+    // Finds every control under `root` once. The controls of a page not built yet are left
+    // out (their accessors give null): their values stay in the image as they are.
     explicit ParamView(QWidget* root);
 
     // Controls → image (divided by the scales), then the map layout and colouring.
@@ -56,6 +57,11 @@ private:
     std::array<ParamSpinBox*, 130> table_{};
     std::array<QLabel*, 10> rowLabels_{};
     std::vector<ParamSpinBox*> allEdits_;
+    struct Flag {
+        int byte;
+        QCheckBox* box;
+    };
+    std::vector<Flag> flags_;
     std::vector<QCheckBox*> flagBoxes_; // in flagParams() order
     QComboBox* bike_ = nullptr;
     QWidget* root_ = nullptr;

@@ -2,6 +2,7 @@
 // (settings/Settings.h keeps the files).
 
 #include "app/FindChild.h"
+#include "app/FormBuilder.h"
 #include "app/Hlav.h"
 #include "app/MapEditing.h"
 #include "settings/ExitSettings.h"
@@ -23,7 +24,11 @@ void TFormHlav::readSettingsFiles() {
     current.extMonitor = checkExtMonitor_->isChecked();
     const FormSettings s = readSettings(ini_, current);
     // Before the size: a remembered curves panel is part of the window's size.
-    mapEditing_->restore(readMapViewSettings(ini_));
+    mapView_ = readMapViewSettings(ini_);
+    if (mapEditing_)
+        mapEditing_->restore(mapView_);
+    else if (mapView_.curves)
+        ensurePage(kMapPage); // the panel stands beside every page; the map page restores it
     const QRect available = screen()->availableGeometry();
     if (const std::optional<WindowSize> stored = readWindowSize(ini_)) {
         resize(fittedWindowSize(stored->size, minimumSizeHint(), available.size()));
@@ -73,7 +78,7 @@ std::vector<FailedWrite> TFormHlav::writeSettingsFiles() {
     // sections. Each file is saved once; neither is ever left half written.
     storeSettings(ini_, currentSettings());
     storeWindowSize(ini_, {isMaximized() ? normalGeometry().size() : size(), isMaximized()});
-    writeMapViewSettings(ini_, mapEditing_->viewSettings());
+    writeMapViewSettings(ini_, mapEditing_ ? mapEditing_->viewSettings() : mapView_);
     storeAskToProgram(ini_, askToProgram_);
     std::vector<FailedWrite> failed;
     if (const std::optional<WriteError> e = ini_.trySave())

@@ -3,7 +3,7 @@
 // the spawn to the "shown <ns> rss <KiB> hwm <KiB>" line the program prints after its first
 // paint, with the memory it held then.
 // Settings come from a fresh folder with no port configured (ComPort=0), so no UART is touched.
-// usage: bench_startup RUNS PROGRAM [PROGRAM...]   (the first two also give a ratio)
+// usage: bench_startup RUNS PROGRAM [PROGRAM...]   (the first against each other: ratios)
 
 #include <algorithm>
 #include <chrono>
@@ -135,6 +135,12 @@ int main(int argc, char** argv) {
     if (programs >= 2) {
         std::printf("startup ratio %.2f\n", medians[0] / medians[1]);
         std::printf("memory ratio %.2f\n", double(rssMedians[0]) / double(rssMedians[1]));
+    }
+    for (int p = 2; p < programs; ++p) {
+        const auto at = static_cast<std::size_t>(p);
+        std::printf("startup ratio to %s %.2f\n", argv[2 + p], medians[0] / medians[at]);
+        std::printf("memory ratio to %s %.2f\n", argv[2 + p],
+                    double(rssMedians[0]) / double(rssMedians[at]));
     }
     std::filesystem::remove_all(folder);
     return 0;

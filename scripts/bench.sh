@@ -12,7 +12,7 @@ demo_seconds=60
 runs=${BENCH_STARTUP_RUNS:-10}
 
 cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target vortan2 startup_minimal startup_vortan2 bench_startup \
+cmake --build "$build" -j2 --target vortan2 startup_minimal startup_floor startup_vortan2 bench_startup \
     bench_window bench_mapediting bench_cpu bench_operations bench_log >/dev/null
 b=$build/bench
 # The raw output of each program stays beside the build for a closer look.
@@ -31,7 +31,8 @@ idle_pid=$!
 "$b/bench_cpu" "$build/app/vortan2" "$demo_seconds" --demo >"$out/demo" &
 demo_pid=$!
 
-"$b/bench_startup" "$runs" "$b/startup_vortan2" "$b/startup_minimal" >"$out/startup"
+"$b/bench_startup" "$runs" "$b/startup_vortan2" "$b/startup_minimal" "$b/startup_floor" \
+    >"$out/startup"
 "$b/bench_window" >"$out/window" 2>"$out/window.err"
 "$b/bench_mapediting" >>"$out/window" 2>>"$out/window.err"
 "$b/bench_operations" >"$out/operations"
@@ -55,13 +56,18 @@ echo "| Figure | Measured | Target / reference |"
 echo "|---|---|---|"
 v=$(field "$out/startup" 's/^startup .*startup_vortan2 median ([0-9.]+) ms min ([0-9.]+) ms max ([0-9.]+) ms.*/\1 ms (min \2, max \3)/p')
 m=$(field "$out/startup" 's/^startup .*startup_minimal median ([0-9.]+) ms min ([0-9.]+) ms max ([0-9.]+) ms.*/\1 ms (min \2, max \3)/p')
+f=$(field "$out/startup" 's/^startup .*startup_floor median ([0-9.]+) ms min ([0-9.]+) ms max ([0-9.]+) ms.*/\1 ms (min \2, max \3)/p')
 r=$(field "$out/startup" 's/^startup ratio ([0-9.]+)/\1/p')
+rf=$(field "$out/startup" 's/^startup ratio to .*startup_floor ([0-9.]+)/\1/p')
 echo "| start-up to first painted window, vortan2 (median of $runs) | $v | |"
+echo "| start-up, floor: the controls visible at start alone (median of $runs) | $f | |"
 echo "| start-up, minimal QMainWindow + label (median of $runs) | $m | |"
+echo "| start-up ratio vortan2 / floor | ${rf}x | ≤ 1.2x |"
 echo "| start-up ratio vortan2 / minimal | ${r}x | |"
 mem() { field "$out/startup" "s/^memory .*$1 at first paint median resident ([0-9]+) KiB.*/\1/p"; }
 mr=$(field "$out/startup" 's/^memory ratio ([0-9.]+)/\1/p')
 echo "| resident memory at first paint, vortan2 / minimal (median of $runs) | $(mib "$(mem startup_vortan2)") / $(mib "$(mem startup_minimal)") (${mr}x) | |"
+echo "| resident memory at first paint, floor (median of $runs) | $(mib "$(mem startup_floor)") | |"
 echo "| resident memory after start (--demo, 2 s after launch) | $(mib "$(rss_start "$out/demo")") | |"
 echo "| resident memory of --demo after $span | $(mib "$(rss_end "$out/demo")") | no growth |"
 echo "| resident memory, idle without port (2 s / 62 s) | $(mib "$(rss_start "$out/idle")") / $(mib "$(rss_end "$out/idle")") | |"

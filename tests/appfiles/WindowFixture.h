@@ -70,6 +70,7 @@ struct Window {
         w->messageBoxHook = [this](const QString& text) { boxes << text; };
         if (create) {
             w->FormCreate();
+            w->ensureAllPages(); // the suites read controls of every page
             w->findChild<QTimer*>("Timer1")->stop();
         }
     }

@@ -44,6 +44,7 @@ struct WindowBench {
         w->setPortOverride(QString::fromStdString(sim.devicePath()));
         w->messageBoxHook = [this](const QString& text) { boxes << text; };
         w->FormCreate();
+        w->ensureAllPages(); // the suites read controls of every page
         w->findChild<QTimer*>("Timer1")->stop();
     }
     bool ok() const { return w && w->link().isOpen() && boxes.isEmpty(); }

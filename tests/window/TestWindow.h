@@ -30,10 +30,13 @@ public:
     }
 
     // Constructs and starts the window; files may be placed in folder() before this.
-    TFormHlav& start() {
+    // `allPages`: the pages after the first built too, as once the tuner has opened them.
+    TFormHlav& start(bool allPages = true) {
         w = std::make_unique<TFormHlav>(arguments_);
         w->messageBoxHook = [this](const QString& text) { boxes.append(text); };
         w->FormCreate();
+        if (allPages)
+            w->ensureAllPages(); // as after the tuner opened each page
         w->findChild<QTimer*>("Timer1")->stop();
         return *w;
     }

@@ -1,15 +1,20 @@
-// Start-up and shut-down of the main window, and its tick showing what the tick's counters
-// say.
+// Start-up and shut-down of the main window, its pages built when first opened, and its tick
+// showing what the tick's counters say.
 
 #include "TestWindow.h"
+#include "app/LanguageView.h"
 #include "controls/CGauge.h"
 #include "controls/ParamSpinBox.h"
 #include "settings/Settings.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 using namespace vortan;
@@ -35,6 +40,8 @@ private slots:
     void startPort_data();
     void startPort();
     void startRestoresLastImage();
+    void pageBuiltWhenOpened_data();
+    void pageBuiltWhenOpened();
     void closeWritesLastImage();
     void tickShows_data();
     void tickShows();
@@ -140,6 +147,47 @@ void tst_FormHlav::startRestoresLastImage() {
         QVERIFY(find<QLabel>(w, QString("LabelVerze%1").arg(i))->text().isEmpty());
     // The history of the run starts here: the restored set cannot be undone.
     QVERIFY(!find<QAction>(w, "MenuUndo")->isEnabled());
+}
+
+void tst_FormHlav::pageBuiltWhenOpened_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("field");   // a field of the page
+    QTest::addColumn<QString>("caption"); // a caption of the page
+    QTest::newRow("map") << 1 << "Edit50"
+                         << "CheckBoxIgnAll";
+    QTest::newRow("N2O") << 2 << "EditGas1"
+                         << "CheckBoxGas";
+    QTest::newRow("servo") << 3 << "EditRpmPriv1"
+                           << "CheckBoxPrivEnable";
+}
+
+// Before the tuner opens a page it has no controls; what happened meanwhile (a language
+// chosen, another type's defaults, a read that holds the set) is on it once it is opened.
+void tst_FormHlav::pageBuiltWhenOpened() {
+    QFETCH(int, page);
+    QFETCH(QString, field);
+    QFETCH(QString, caption);
+    TestWindow t({"ENGLISH"});
+    TFormHlav& w = t.start(false);
+    w.show();
+    QVERIFY(!w.findChild<QWidget*>(field));
+    find<QAction>(w, "MenuGerman")->trigger();
+    const DeviceImage before = w.image;
+    QTest::keyClick(find<QComboBox>(w, "ComboBox1"), Qt::Key_Down); // another type's defaults
+    QVERIFY(!(w.image == before));
+    QTest::mouseClick(find<QPushButton>(w, "Button1"), Qt::LeftButton); // Read: the set held
+    const DeviceImage set = w.image;
+
+    auto* tabs = find<QTabWidget>(w, "PageControl1");
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(page).center());
+    QCOMPARE(tabs->currentIndex(), page);
+    auto* edit = find<ParamSpinBox>(w, field);
+    QVERIFY(edit->isReadOnly());
+    QVERIFY(find<QWidget>(w, qPrintable(caption))->isVisible());
+    QCOMPARE(QString::fromStdString(w.captionOf(qPrintable(caption))),
+             LanguageView::captionText(qPrintable(caption), German).remove('&'));
+    w.ReadControls(); // every field of the page shows the set as it stands
+    QVERIFY(w.image == set);
 }
 
 void tst_FormHlav::closeWritesLastImage() {

@@ -1,0 +1,24 @@
+#pragma once
+// The builders of the main window's controls, each with its objectName in its place: what a
+// tuner sees at start (tool row, the first page, the live panel, the message row, the status
+// bar, the menus), and the contents of the other pages, built when a page is first needed.
+
+class QMainWindow;
+class QWidget;
+class TFormHlav;
+
+namespace vortan {
+
+// The pages of PageControl1, in tab order.
+enum PageIndex { kMiscPage = 0, kMapPage = 1, kN2oPage = 2, kServoPage = 3, kPageCount = 4 };
+inline constexpr const char* kPageNames[kPageCount] = {"TabSheet1", "TabSheet2", "TabSheet3",
+                                                       "TabSheet4"};
+
+// Everything but the menus; the pages after the first are left empty.
+void buildFormControls(QMainWindow& window);
+// Fills the empty page `page` of tab `index` (kMapPage, kN2oPage or kServoPage).
+void buildPageContents(int index, QWidget* page);
+// The menu bar with every item; the items run `handlers`' commands, none when it is null.
+void buildMenuBar(QMainWindow& window, TFormHlav* handlers);
+
+} // namespace vortan

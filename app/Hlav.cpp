@@ -1,5 +1,6 @@
 #include "app/Hlav.h"
 #include "app/FindChild.h"
+#include "app/ParamControls.h"
 
 #include "app/DiffReport.h"
 #include "app/GrowingType.h"
@@ -487,7 +488,8 @@ void TFormHlav::refreshDiffReport() {
     diffReport_->refresh(image, ops.unitSeen, reportFile(), language, caption);
 }
 
-std::string TFormHlav::captionOf(const char* name) const {
+std::string TFormHlav::captionOf(const char* textId) const {
+    const QString name = ParamControls::captionName(textId);
     QString text;
     if (auto* label = findChild<QLabel*>(name))
         text = label->text();

@@ -1,5 +1,6 @@
 #include "app/ParamView.h"
 #include "app/FindChild.h"
+#include "app/ParamControls.h"
 
 #include "controls/DesignCanvas.h"
 #include "controls/ParamSpinBox.h"
@@ -38,10 +39,10 @@ void paintAlarm(QWidget* w, bool checked) {
 ParamView::ParamView(QWidget* root) : root_(root) {
     const ChildIndex index(root); // one walk for the 190 controls
     for (const NumberParam& p : singleNumberParams())
-        numbers_.push_back({p, index.required<ParamSpinBox>(p.editName)});
+        numbers_.push_back({p, index.required<ParamSpinBox>(ParamControls::fieldName(p.byte))});
     for (std::size_t i = 0; i < table_.size(); ++i) {
         const NumberParam& p = tableParams()[i];
-        table_[i] = index.required<ParamSpinBox>(p.editName);
+        table_[i] = index.required<ParamSpinBox>(ParamControls::fieldName(p.byte));
         numbers_.push_back({p, table_[i]});
     }
     for (const Number& n : numbers_)
@@ -50,7 +51,7 @@ ParamView::ParamView(QWidget* root) : root_(root) {
         rowLabels_[static_cast<std::size_t>(r)] =
             index.required<QLabel>(QString("LabelTps%1").arg(r + 1));
     for (const FlagParam& f : flagParams())
-        flagBoxes_.push_back(index.required<QCheckBox>(f.checkBoxName));
+        flagBoxes_.push_back(index.required<QCheckBox>(ParamControls::fieldName(f.byte)));
     bike_ = index.required<QComboBox>("ComboBox1");
 
     for (int r = 0; r < 9; ++r)

@@ -1,5 +1,5 @@
 #include "lang/SheetTexts.h"
-#include "lang/Triple.h"
+#include "params/Triple.h"
 
 #include "lang/Texts.h"
 

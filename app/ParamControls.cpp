@@ -9,8 +9,34 @@ QHash<int, QString>& fields() {
     static QHash<int, QString> byByte;
     return byByte;
 }
+// The captions of the form's controls that show no parameter, by their text ids.
 QHash<QString, QString>& captions() {
-    static QHash<QString, QString> byText;
+    static QHash<QString, QString> byText{
+        {"ReadButton", "Button1"},
+        {"ProgramButton", "BitBtn1"},
+        {"VerifyButton", "BitBtn2"},
+        {"AdvanceAll", "CheckBoxIgnAll"},
+        {"ProgrammingAfterChange", "CheckBoxProgHned"},
+        {"FileCaption", "LabelFile1"},
+        {"ServoAll", "CheckBoxPrivAll"},
+        {"SpeedAxis", "Label26"},
+        {"UnitVersion", "LabelVerze1"},
+        {"UnitDate", "LabelVerze2"},
+        {"UnitTime", "LabelVerze3"},
+        {"AdvanceMinus", "BitBtnAdvMinus"},
+        {"AdvancePlus", "BitBtnAdvPlus"},
+        {"Differences", "ButtonDifferences"},
+        {"MapStep", "LabelMapStep"},
+        {"MapLower", "ButtonMapLower"},
+        {"MapRaise", "ButtonMapRaise"},
+        {"MapSet", "ButtonMapSet"},
+        {"MapScale", "ButtonMapScale"},
+        {"MapInterpolate", "ButtonMapInterpolate"},
+        {"MapSmooth", "ButtonMapSmooth"},
+        {"MapColours", "CheckBoxMapColours"},
+        {"MapCurves", "CheckBoxMapCurves"},
+        {"MapAll", "ButtonMapAll"},
+    };
     return byText;
 }
 } // namespace

@@ -6,9 +6,9 @@
 #include "app/RestorePointsDialog.h"
 #include "files/ParamFile.h"
 #include "files/RegularFile.h"
-#include "files/RestorePoints.h"
 #include "lang/Texts.h"
 #include "params/ParamDiff.h"
+#include "settings/RestorePoints.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

@@ -1,11 +1,10 @@
 #include "files/TuneSheet.h"
 
-#include "lang/RangeTexts.h"
-#include "lang/SheetTexts.h"
-#include "lang/Texts.h"
+#include "files/SheetTexts.h"
 #include "params/ColourScale.h"
 #include "params/ParamTable.h"
 #include "params/RangeCheck.h"
+#include "params/RangeTexts.h"
 
 #include <QLocale>
 #include <QString>

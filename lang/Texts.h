@@ -3,7 +3,9 @@
 // language switch sets, and the messages picked by the language index when shown.
 // Texts are UTF-8.
 
+#include "link/PortTexts.h"
 #include "params/Messages.h"
+#include "settings/RestoreTexts.h"
 
 #include <optional>
 #include <string>
@@ -30,68 +32,12 @@ std::string reportText(ReportText t, int language);
 // Shown in the report for a value whose set is not known.
 inline constexpr const char* kUnknownValue = "—";
 
-// Texts of the port settings, the status-bar port field and the reasons of an opening error.
-// Those with %1 and %2 take the named values.
-enum class PortText {
-    DialogTitle,
-    DevicesHeading,
-    ColumnDevice,
-    ColumnDescription,
-    ColumnManufacturer,
-    ColumnSerialNumber,
-    ColumnUsbId,
-    PortsHeading,
-    PathHint,
-    FindUnit,
-    Trying,   // %1 device
-    Answered, // %1 device
-    NoAnswer,
-    NothingToTry,
-    UseFor, // %1 port number
-    Unplugged,
-    NotConfigured, // %1 device used instead
-    SimulatedUnit,
-    PseudoTerminal,
-    LinkUp,
-    LinkNoReply,
-    LinkCannotOpen,
-    Missing,        // %1 device
-    DevicesPresent, // then the devices, one a line
-    NoDevicePresent,
-    PermissionDenied, // %1 device
-    InUseBy,          // %1 device, %2 programs
-    Process,          // %1 program name, %2 process id
-    OtherError,       // %1 device, %2 the system's words
-};
-
-// The text of `t` in `language`; empty for other indexes.
-std::string portText(PortText t, int language);
-
 // The status-bar field of the changes not yet in the unit and not yet saved. `notInUnit`: the
 // parameters on screen that differ from the unit's as last seen, unknown before the unit
 // answered; `notSaved`: those that differ from the file last saved or opened, unknown when
 // none was. Empty for other language indexes.
 std::string changeCountsText(std::optional<int> notInUnit, std::optional<int> notSaved,
                              int language);
-
-// Texts of the restore points: the sets programmed into the unit and verified, kept as
-// parameter files. Those with %1 take the named value.
-enum class RestoreText {
-    DialogTitle,
-    ColumnDate,
-    ColumnTime,
-    ColumnUnit,
-    ColumnFile,
-    ColumnDifferences,
-    Open,
-    Compare,
-    Close,
-    NoFile,      // the set came from no file
-    WriteFailed, // %1 the folder
-};
-
-// The text of `t` in `language`; empty for other indexes.
-std::string restoreText(RestoreText t, int language);
 
 // Texts that are the same in every language.
 inline constexpr const char* kComOpeningError = "Com opening error";
@@ -102,8 +48,11 @@ inline constexpr const char* kBoxTitle = "Vortan 2";
 
 enum class TextProperty { Caption, Hint };
 
+// A text is keyed by its text id: the name of the menu item, tab page, group box or window it
+// captions, or the id of a parameter's caption (the parameter table's) or of another control's;
+// the window maps the ids to its controls.
 struct UiText {
-    std::string objectName;
+    std::string id;
     TextProperty property;
     std::string czech;
     std::string english;

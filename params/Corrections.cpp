@@ -1,7 +1,7 @@
 #include "params/Corrections.h"
 
-#include "lang/RangeTexts.h"
 #include "params/RangeCheck.h"
+#include "params/RangeTexts.h"
 
 #include <QString>
 #include <algorithm>

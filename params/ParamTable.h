@@ -42,6 +42,7 @@ struct ParamRow {
     // What names it where no caption does: a table's points with their number (%1), the
     // motorbike type. Rows with neither are named by their file key.
     Message nameMessage;
+    int initial; // the byte of the default set; -1: the default set keeps it (or sets a table)
 
     bool isTable() const { return count > 1; }
 };

@@ -1,7 +1,7 @@
 #include "params/RangeCheck.h"
 
-#include "lang/RangeTexts.h"
 #include "params/ParamTable.h"
+#include "params/RangeTexts.h"
 
 #include <QLocale>
 #include <QRegularExpression>

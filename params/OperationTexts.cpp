@@ -1,4 +1,4 @@
-#include "lang/OperationTexts.h"
+#include "params/OperationTexts.h"
 #include "params/Triple.h"
 
 namespace vortan {

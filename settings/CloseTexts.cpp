@@ -1,4 +1,4 @@
-#include "lang/CloseTexts.h"
+#include "settings/CloseTexts.h"
 #include "params/Triple.h"
 
 namespace vortan {

@@ -1,4 +1,4 @@
-#include "lang/RangeTexts.h"
+#include "params/RangeTexts.h"
 #include "params/Triple.h"
 
 namespace vortan {

@@ -1,7 +1,5 @@
-#include "lang/SheetTexts.h"
+#include "files/SheetTexts.h"
 #include "params/Triple.h"
-
-#include "lang/Texts.h"
 
 namespace vortan {
 namespace {

@@ -4,9 +4,10 @@
 
 #include "app/Hlav.h"
 #include "app/ParamView.h"
-#include "lang/CloseTexts.h"
+#include "lang/Texts.h"
 #include "link/CloseDecision.h"
 #include "params/ParamDiff.h"
+#include "settings/CloseTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>

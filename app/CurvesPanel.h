@@ -3,8 +3,8 @@
 // own, vortan2charts, loaded when the panel is first shown (app/MapCurves.h), so a start
 // without the curves never loads Qt Charts.
 
-#include "monitor/MapCursor.h"
 #include "params/DeviceImage.h"
+#include "params/MapCursor.h"
 
 class QLineSeries;
 class QMainWindow;

@@ -6,6 +6,7 @@
 #include "app/Hlav.h"
 #include "app/LanguageView.h"
 #include "app/MapLegend.h"
+#include "app/ParamControls.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/DesignCanvas.h"
@@ -55,18 +56,35 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& text) {
     return c;
 }
 
-ParamSpinBox* makeSpin(QWidget* parent, const QString& name) {
+// The field of the number at image byte `byte`, with its range and step.
+ParamSpinBox* makeSpin(QWidget* parent, int byte, const QString& name) {
     auto* s = new ParamSpinBox(parent);
     s->setObjectName(name);
-    for (const NumberParam& p : allNumberParams()) {
-        if (name == QLatin1String(p.editName)) {
-            s->setEditRange(p.minimum, p.maximum);
-            s->setSingleStep(p.step);
-            s->setToolTip(QString());
-            break;
-        }
+    if (const NumberParam* p = numberParamAt(byte)) {
+        s->setEditRange(p->minimum, p->maximum);
+        s->setSingleStep(p->step);
+        s->setToolTip(QString());
     }
+    ParamControls::placeField(byte, name);
     return s;
+}
+
+// The caption of the parameter at `byte` on the control named `name`.
+void placeCaptionOf(int byte, const char* name) {
+    if (const ParamRow* r = paramRowAt(byte); r && r->text)
+        ParamControls::placeCaption(r->text, name);
+}
+
+QLabel* makeParamLabel(QWidget* parent, int byte, const char* name, const QString& text) {
+    placeCaptionOf(byte, name);
+    return makeLabel(parent, name, text);
+}
+
+// The check box of the switch at image byte `byte`.
+QCheckBox* makeFlag(QWidget* parent, int byte, const char* name, const QString& text) {
+    ParamControls::placeField(byte, name);
+    placeCaptionOf(byte, name);
+    return makeCheck(parent, name, text);
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
@@ -88,11 +106,11 @@ QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& title) {
     return g;
 }
 
-// A form row: caption label, spin box.
-void addRow(QGridLayout* grid, int row, QWidget* parent, const char* labelName,
+// A form row of the number at image byte `byte`: caption label, spin box.
+void addRow(QGridLayout* grid, int row, QWidget* parent, int byte, const char* labelName,
             const QString& caption, const char* spinName) {
-    grid->addWidget(makeLabel(parent, labelName, caption), row, 0);
-    auto* spin = makeSpin(parent, spinName);
+    grid->addWidget(makeParamLabel(parent, byte, labelName, caption), row, 0);
+    auto* spin = makeSpin(parent, byte, spinName);
     spin->setMinimumWidth(96);
     grid->addWidget(spin, row, 1);
 }
@@ -114,31 +132,34 @@ QWidget* buildMiscPage() {
 
     auto* other = makeGroup(page, "GroupBox1", "Other");
     auto* og = new QGridLayout(other);
-    addRow(og, 0, other, "LabelOmez1", "Start Limiter [rpm]", "EditOmez1");
-    addRow(og, 1, other, "LabelOmez2", "Limiter [rpm]", "EditOmez2");
-    addRow(og, 2, other, "LabelClutch", "Clutch m. [ms]", "EditClutch");
-    addRow(og, 3, other, "LabelLedRazeni", "Gear Shift Light [rpm]", "EditLedRazeni");
-    addRow(og, 4, other, "LabelBaseAdv", QString::fromUtf8("Base advance [°]"), "EditBaseAdv");
-    og->addWidget(makeCheck(other, "CheckBoxBuzDlouhe", "Excitation Long"), 5, 0, 1, 2);
-    og->addWidget(makeCheck(other, "CheckBoxRpm2Krat", "Tachometer 2x"), 6, 0, 1, 2);
+    addRow(og, 0, other, Byte::LIMITER1, "LabelOmez1", "Start Limiter [rpm]", "EditOmez1");
+    addRow(og, 1, other, Byte::LIMITER2, "LabelOmez2", "Limiter [rpm]", "EditOmez2");
+    addRow(og, 2, other, Byte::CLUTCH, "LabelClutch", "Clutch m. [ms]", "EditClutch");
+    addRow(og, 3, other, Byte::LED_RAZENI, "LabelLedRazeni", "Gear Shift Light [rpm]",
+           "EditLedRazeni");
+    addRow(og, 4, other, Byte::BASE_ADV, "LabelBaseAdv", QString::fromUtf8("Base advance [°]"),
+           "EditBaseAdv");
+    og->addWidget(makeFlag(other, Byte::EXCITATION, "CheckBoxBuzDlouhe", "Excitation Long"), 5, 0,
+                  1, 2);
+    og->addWidget(makeFlag(other, Byte::RPM2, "CheckBoxRpm2Krat", "Tachometer 2x"), 6, 0, 1, 2);
     og->setRowStretch(7, 1);
     outer->addWidget(other, 1, 0);
 
     auto* act = makeGroup(page, "GroupBox4", "Activation by Switch on");
     auto* av = new QVBoxLayout(act);
-    av->addWidget(makeCheck(act, "CheckBoxAktLimiter1", "Start Limiter"));
-    av->addWidget(makeCheck(act, "CheckBoxAktClutch", "Clutch m."));
-    av->addWidget(makeCheck(act, "CheckBoxAktBlok1", "Blocking 1"));
-    av->addWidget(makeCheck(act, "CheckBoxAktBlok2", "Blocking 2"));
-    av->addWidget(makeCheck(act, "CheckBoxAktRpm", "Tacho/Lambda"));
-    av->addWidget(makeCheck(act, "CheckBoxAktN2o", "Activation N2O"));
+    av->addWidget(makeFlag(act, Byte::ACT_LIM1, "CheckBoxAktLimiter1", "Start Limiter"));
+    av->addWidget(makeFlag(act, Byte::ACT_CLUTCH, "CheckBoxAktClutch", "Clutch m."));
+    av->addWidget(makeFlag(act, Byte::ACT_BLOK1, "CheckBoxAktBlok1", "Blocking 1"));
+    av->addWidget(makeFlag(act, Byte::ACT_BLOK2, "CheckBoxAktBlok2", "Blocking 2"));
+    av->addWidget(makeFlag(act, Byte::ACT_TACHO, "CheckBoxAktRpm", "Tacho/Lambda"));
+    av->addWidget(makeFlag(act, Byte::ACT_N2O, "CheckBoxAktN2o", "Activation N2O"));
     av->addStretch();
     outer->addWidget(act, 1, 1);
 
     auto* tps = makeGroup(page, "GroupBoxTps", "TPS");
     auto* tg = new QGridLayout(tps);
-    addRow(tg, 0, tps, "LabelTps0", "0%  [mV]", "EditTps0");
-    addRow(tg, 1, tps, "LabelTps100", "100%  [mv]", "EditTps100");
+    addRow(tg, 0, tps, Byte::TPS0, "LabelTps0", "0%  [mV]", "EditTps0");
+    addRow(tg, 1, tps, Byte::TPS100, "LabelTps100", "100%  [mv]", "EditTps100");
     tg->addWidget(makeButton(tps, "BitBtnTps0", "Set TPS 0 %"), 0, 2);
     tg->addWidget(makeButton(tps, "BitBtnTps100", "Set TPS 100 %"), 1, 2);
     outer->addWidget(tps, 2, 0, 1, 2);
@@ -187,13 +208,13 @@ void buildMapEditing(QWidget* page, int buttonsTop) {
 // Placed in design coordinates; the canvas stretches them with the window.
 void fillMapPage(DesignCanvas* page) {
     // Within the corner the captions leave, so it stays in sight as they do.
-    makeCheck(page, "CheckBoxTpsMapa", "TPS")->setGeometry(8, 6, 74, 22);
+    makeFlag(page, Byte::TPS_MAPA, "CheckBoxTpsMapa", "TPS")->setGeometry(8, 6, 74, 22);
     auto* rpmAxis = makeLabel(page, "Label26", "RPM");
     rpmAxis->setGeometry(kMapLeft - 44, kAxisTop + 4, 40, 18);
     rpmAxis->setToolTip("Round per Minute");
     rpmAxis->setStatusTip("Speed - Round per Minute");
     for (int c = 0; c < 10; ++c) {
-        auto* s = makeSpin(page, QString("EditRpmAdv%1").arg(c + 1));
+        auto* s = makeSpin(page, Byte::RPM_ADV + c, QString("EditRpmAdv%1").arg(c + 1));
         s->setGeometry(kMapLeft + c * kCellWidth, kAxisTop, kCellWidth - 2, kCellHeight);
     }
     static const char* kRowCaptions[10] = {"0%",  "2%",  "5%",  "10%", "20%",
@@ -206,7 +227,8 @@ void fillMapPage(DesignCanvas* page) {
         label->setAutoFillBackground(true);
         label->setGeometry(kMapLeft - 44, y + 4, 38, kCellHeight - 8);
         for (int c = 0; c < 10; ++c) {
-            auto* s = makeSpin(page, QString("Edit%1").arg(50 + r * 10 + c));
+            auto* s =
+                makeSpin(page, Byte::ADVANCE + r * 10 + c, QString("Edit%1").arg(50 + r * 10 + c));
             s->setGeometry(kMapLeft + c * kCellWidth, y, kCellWidth - 2, kCellHeight);
         }
     }
@@ -230,21 +252,24 @@ void fillMapPage(DesignCanvas* page) {
 
 void fillN2oPage(QWidget* page) {
     auto* v = new QVBoxLayout(page);
-    v->addWidget(makeCheck(page, "CheckBoxGas", "N2O Enable"));
+    v->addWidget(makeFlag(page, Byte::N2O_ENABLE, "CheckBoxGas", "N2O Enable"));
     auto* row = new QHBoxLayout;
     auto* gas = makeGroup(page, "GroupBoxGas", "N2O");
     auto* gg = new QGridLayout(gas);
-    addRow(gg, 0, gas, "LabelGas1", "N2O 1 [%]", "EditGas1");
-    addRow(gg, 1, gas, "LabelGas2", "N2O 2 [%]", "EditGas2");
-    addRow(gg, 2, gas, "LabelGasD", "Delay [ms]", "EditGasD");
-    addRow(gg, 3, gas, "LabelGasT", "Build up Time [ms]", "EditGasT");
+    addRow(gg, 0, gas, Byte::GAS1, "LabelGas1", "N2O 1 [%]", "EditGas1");
+    addRow(gg, 1, gas, Byte::GAS2, "LabelGas2", "N2O 2 [%]", "EditGas2");
+    addRow(gg, 2, gas, Byte::GAS_DELAY, "LabelGasD", "Delay [ms]", "EditGasD");
+    addRow(gg, 3, gas, Byte::GAS_BUILDUP, "LabelGasT", "Build up Time [ms]", "EditGasT");
     row->addWidget(gas);
     auto* retard = makeGroup(page, "GroupBoxRetard", "Retard");
     auto* rg = new QGridLayout(retard);
-    addRow(rg, 0, retard, "LabelRetard1", QString::fromUtf8("Retard 1 [°]"), "EditRetard1");
-    addRow(rg, 1, retard, "LabelRetard2", QString::fromUtf8("Retard 2 [°]"), "EditRetard2");
-    addRow(rg, 2, retard, "LabelRetardD", "Delay [ms]", "EditRetardD");
-    addRow(rg, 3, retard, "LabelRetardT", "Build up Time [ms]", "EditRetardT");
+    addRow(rg, 0, retard, Byte::RETARD1, "LabelRetard1", QString::fromUtf8("Retard 1 [°]"),
+           "EditRetard1");
+    addRow(rg, 1, retard, Byte::RETARD2, "LabelRetard2", QString::fromUtf8("Retard 2 [°]"),
+           "EditRetard2");
+    addRow(rg, 2, retard, Byte::RETARD_DELAY, "LabelRetardD", "Delay [ms]", "EditRetardD");
+    addRow(rg, 3, retard, Byte::RETARD_BUILDUP, "LabelRetardT", "Build up Time [ms]",
+           "EditRetardT");
     row->addWidget(retard);
     v->addLayout(row);
     v->addStretch();
@@ -252,16 +277,20 @@ void fillN2oPage(QWidget* page) {
 
 void fillServoPage(QWidget* page) {
     auto* v = new QVBoxLayout(page);
-    v->addWidget(makeCheck(page, "CheckBoxPrivEnable", "Servo Enable"));
+    v->addWidget(makeFlag(page, Byte::PRIV_ENABLE, "CheckBoxPrivEnable", "Servo Enable"));
     auto* group = makeGroup(page, "GroupBoxPrivera", "Servo");
     auto* g = new QGridLayout(group);
-    g->addWidget(makeLabel(group, "LabelPrivHyster", "Sevro Hysteresis [mV]"), 0, 0, 1, 3);
-    g->addWidget(makeSpin(group, "EditPrivHyster"), 0, 3, 1, 2);
-    g->addWidget(makeLabel(group, "LabelServoRpm", "RPM"), 1, 0);
-    g->addWidget(makeLabel(group, "LabelServoMv", "[mV]"), 2, 0);
+    g->addWidget(
+        makeParamLabel(group, Byte::PRIV_HYSTER, "LabelPrivHyster", "Sevro Hysteresis [mV]"), 0, 0,
+        1, 3);
+    g->addWidget(makeSpin(group, Byte::PRIV_HYSTER, "EditPrivHyster"), 0, 3, 1, 2);
+    g->addWidget(makeParamLabel(group, Byte::RPM_PRIV, "LabelServoRpm", "RPM"), 1, 0);
+    g->addWidget(makeParamLabel(group, Byte::NAP_PRIV, "LabelServoMv", "[mV]"), 2, 0);
     for (int c = 0; c < 10; ++c) {
-        g->addWidget(makeSpin(group, QString("EditRpmPriv%1").arg(c + 1)), 1, c + 1);
-        g->addWidget(makeSpin(group, QString("EditNapPriv%1").arg(c + 1)), 2, c + 1);
+        g->addWidget(makeSpin(group, Byte::RPM_PRIV + c, QString("EditRpmPriv%1").arg(c + 1)), 1,
+                     c + 1);
+        g->addWidget(makeSpin(group, Byte::NAP_PRIV + c, QString("EditNapPriv%1").arg(c + 1)), 2,
+                     c + 1);
     }
     auto* buttons = new QHBoxLayout;
     auto* minus = makeButton(group, "BitBtnServoMinus", "-");

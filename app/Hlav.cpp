@@ -1,5 +1,6 @@
 #include "app/Hlav.h"
 #include "app/FindChild.h"
+#include "app/ParamControls.h"
 
 #include "app/DiffReport.h"
 #include "app/FormBuilder.h"
@@ -17,9 +18,9 @@
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
-#include "lang/OperationTexts.h"
 #include "lang/Texts.h"
 #include "params/Corrections.h"
+#include "params/OperationTexts.h"
 #include "params/ParamDiff.h"
 #include "settings/Settings.h"
 #include "sim/SimUnit.h"
@@ -549,7 +550,8 @@ void TFormHlav::refreshDiffReport() {
                          session_->language(), caption);
 }
 
-std::string TFormHlav::captionOf(const char* name) const {
+std::string TFormHlav::captionOf(const char* textId) const {
+    const QString name = ParamControls::captionName(textId);
     QString text;
     if (auto* label = findChild<QLabel*>(name))
         text = label->text();

@@ -165,7 +165,7 @@ public:
     bool exportTuneSheet(const QString& path, const QString& notes);
     void printTuneSheet(QPagedPaintDevice& device);
     // The caption a label, button, group box or tab page shows now, without its '&'.
-    std::string captionOf(const char* objectName) const;
+    std::string captionOf(const char* textId) const;
     // Applies the language index 0 Czech, 1 English, 2 German.
     void applyLanguage(int language);
 

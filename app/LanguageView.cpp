@@ -1,6 +1,7 @@
 #include "app/LanguageView.h"
 
 #include "app/FindChild.h"
+#include "app/ParamControls.h"
 #include "lang/MapEditTexts.h"
 #include "lang/Mnemonics.h"
 #include "lang/Texts.h"
@@ -31,7 +32,7 @@ std::vector<UiText> allTexts() {
 LanguageView::LanguageView(QWidget* window) : window_(window) {
     const ChildIndex index(window); // one walk for the 250 texts
     for (const UiText& t : allTexts()) {
-        const QString name = QString::fromStdString(t.objectName);
+        const QString name = ParamControls::captionName(t.id.c_str());
         QObject* target = name == QLatin1String("FormHlav") ? window : index.find(name);
         targets_.push_back(target);
     }

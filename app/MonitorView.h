@@ -2,8 +2,8 @@
 // Shows monitor packets in the monitor area and marks the map cell, throttle row and servo
 // column in use. The marking runs on every tick, so it repaints only what changed.
 
-#include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
+#include "params/MapCursor.h"
 
 #include <QColor>
 #include <array>

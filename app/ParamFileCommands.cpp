@@ -4,7 +4,11 @@
 #include "app/FileDialogs.h"
 #include "app/Hlav.h"
 #include "app/RestorePointsDialog.h"
-#include "files/RestorePoints.h"
+#include "files/ParamFile.h"
+#include "files/RegularFile.h"
+#include "lang/Texts.h"
+#include "params/ParamDiff.h"
+#include "settings/RestorePoints.h"
 
 #include <QFileDialog>
 

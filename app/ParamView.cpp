@@ -1,5 +1,6 @@
 #include "app/ParamView.h"
 #include "app/FindChild.h"
+#include "app/ParamControls.h"
 
 #include "controls/DesignCanvas.h"
 #include "controls/ParamSpinBox.h"
@@ -37,13 +38,22 @@ void paintAlarm(QWidget* w, bool checked) {
 
 ParamView::ParamView(QWidget* root) : root_(root) {
     const ChildIndex index(root); // one walk for the 190 controls
+    // The control the form placed for a byte; none while its page is not built.
+    auto field = [&index](int byte) -> ParamSpinBox* {
+        const QString name = ParamControls::fieldName(byte);
+        return name.isEmpty() ? nullptr : index.optional<ParamSpinBox>(name);
+    };
+    auto flagBox = [&index](int byte) -> QCheckBox* {
+        const QString name = ParamControls::fieldName(byte);
+        return name.isEmpty() ? nullptr : index.optional<QCheckBox>(name);
+    };
     // The controls of a page not built yet are missing: their values stay in the image.
     for (const NumberParam& p : singleNumberParams())
-        if (auto* edit = index.optional<ParamSpinBox>(p.editName))
+        if (auto* edit = field(p.byte))
             numbers_.push_back({p, edit});
     for (std::size_t i = 0; i < table_.size(); ++i) {
         const NumberParam& p = tableParams()[i];
-        table_[i] = index.optional<ParamSpinBox>(p.editName);
+        table_[i] = field(p.byte);
         if (table_[i])
             numbers_.push_back({p, table_[i]});
     }
@@ -53,7 +63,7 @@ ParamView::ParamView(QWidget* root) : root_(root) {
         rowLabels_[static_cast<std::size_t>(r)] =
             index.optional<QLabel>(QString("LabelTps%1").arg(r + 1));
     for (const FlagParam& f : flagParams())
-        if (auto* box = index.optional<QCheckBox>(f.checkBoxName)) {
+        if (auto* box = flagBox(f.byte)) {
             flags_.push_back({f.byte, box});
             flagBoxes_.push_back(box);
         }

@@ -6,7 +6,7 @@
 #include "app/Modules.h"
 #include "app/PrintJob.h"
 #include "controls/CGauge.h"
-#include "lang/SheetTexts.h"
+#include "files/SheetTexts.h"
 #include "lang/Texts.h"
 
 #include <QDateTime>

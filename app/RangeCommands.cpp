@@ -5,9 +5,10 @@
 #include "app/Hlav.h"
 #include "app/ParamView.h"
 #include "controls/ParamSpinBox.h"
-#include "lang/RangeTexts.h"
+#include "lang/Texts.h"
 #include "params/Corrections.h"
 #include "params/RangeCheck.h"
+#include "params/RangeTexts.h"
 
 #include <QCheckBox>
 #include <QMessageBox>

@@ -2,9 +2,9 @@
 
 #include "files/ParamFile.h"
 #include "files/RegularFile.h"
-#include "files/RestorePoints.h"
 #include "lang/Texts.h"
 #include "params/ParamDiff.h"
+#include "settings/RestorePoints.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

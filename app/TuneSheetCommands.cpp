@@ -5,8 +5,8 @@
 #include "app/Hlav.h"
 #include "app/TuneSheetRender.h"
 #include "files/RegularFile.h"
+#include "files/SheetTexts.h"
 #include "files/TuneSheet.h"
-#include "lang/SheetTexts.h"
 #include "lang/Texts.h"
 
 #include <QComboBox>

@@ -3,8 +3,8 @@
 // slave side, and a monitor packet written to its master waits in the port for the next tick.
 
 #include "app/Hlav.h"
-#include "link/Frame.h"
 #include "monitor/MonitorPacket.h"
+#include "params/Frame.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

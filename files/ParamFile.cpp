@@ -1,5 +1,8 @@
 #include "files/ParamFile.h"
 
+#include "params/ParamTable.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -20,71 +23,89 @@
 namespace vortan {
 namespace {
 
-enum class Kind {
-    Plain,  // low 8 bits of the number
-    Scaled, // low 16 bits / scale, low 8 bits of the quotient
-    Flag,   // written "    0"/"    1", read as Plain
-    Tps100, // written (byte + 250) * 10, read (low 16 bits / 10 - 250) mod 256
-    ExtMon, // not in the image: the extended-monitor check box
+// The lines of the file in their order, with the width of the key's column and the blank
+// lines after; the values of a key are those of the parameter table's rows that name it, in
+// table order. Rows with a key not listed here follow on lines of their own.
+struct Line {
+    const char* key;
+    int width = 12;     // the key's column, spaces after the key
+    int blankAfter = 0; // empty lines after the line
+    int wrap = 0;       // values per line, continued indented by the key's column; 0: one line
 };
 
+const std::vector<Line>& lines() {
+    static const std::vector<Line> all = {
+        {"BIKE"},
+        {"BASE_ADV"},
+        {"LIMITER1"},
+        {"LIMITER2"},
+        {"CLUTCH"},
+        {"LED_RAZENI", 12, 1},
+        {"TPS"},
+        {"N2O"},
+        {"RETARD", 17},
+        {"RPM2"},
+        {"EXT_MON"},
+        {"EXCITATION"},
+        {"TPS_MAPA"},
+        {"ACT_LIM1"},
+        {"ACT_CLUTCH"},
+        {"ACT_BLOK1"},
+        {"ACT_BLOK2"},
+        {"ACT_RPM"},
+        {"ACT_N2O", 12, 1},
+        {"RPM_ADV", 12, 1},
+        {"ADVANCE", 12, 1, kMapColumns},
+        {"PRIV_ENABLE", 11},
+        {"PRIV_HYSTER"},
+        {"RPM_PRIV"},
+        {"NAP_PRIV"},
+    };
+    return all;
+}
+
+// The extended-monitor check box is kept in the file, not in the image.
+constexpr const char* kExtMonKey = "EXT_MON";
+
+// One value of a key: a byte of a row, or the extended-monitor setting (row null).
 struct Field {
-    Kind kind;
+    const ParamRow* row;
     int byte;
-    int scale;
 };
 
 struct Key {
-    const char* name;
+    std::string name;
     std::vector<Field> fields;
 };
 
-std::vector<Field> series(int first, int count, Kind kind, int scale) {
-    std::vector<Field> f;
-    for (int i = 0; i < count; ++i)
-        f.push_back({kind, first + i, scale});
-    return f;
+// Every key, in file order, with its values.
+const std::vector<Key>& keys() {
+    static const std::vector<Key> table = [] {
+        std::vector<Key> out;
+        auto keyOf = [&out](const std::string& name) -> Key& {
+            for (Key& k : out)
+                if (k.name == name)
+                    return k;
+            out.push_back({name, {}});
+            return out.back();
+        };
+        for (const Line& l : lines())
+            keyOf(l.key);
+        keyOf(kExtMonKey).fields.push_back({nullptr, -1});
+        for (const ParamRow& r : paramRows())
+            if (r.fileKey)
+                for (int i = 0; i < r.count; ++i)
+                    keyOf(r.fileKey).fields.push_back({&r, r.byte + i});
+        return out;
+    }();
+    return table;
 }
 
-// Every key the reader knows, with its values in file order.
-const std::vector<Key>& keys() {
-    static const std::vector<Key> table = {
-        {"BIKE", {{Kind::Plain, Byte::BIKE, 1}}},
-        {"BASE_ADV", {{Kind::Plain, Byte::BASE_ADV, 1}}},
-        {"LIMITER1", {{Kind::Plain, Byte::LIMITER1, 1}}},
-        {"LIMITER2", {{Kind::Plain, Byte::LIMITER2, 1}}},
-        {"CLUTCH", {{Kind::Scaled, Byte::CLUTCH, 10}}},
-        {"LED_RAZENI", {{Kind::Scaled, Byte::LED_RAZENI, 100}}},
-        {"TPS", {{Kind::Scaled, Byte::TPS0, 10}, {Kind::Tps100, Byte::TPS100, 10}}},
-        {"N2O",
-         {{Kind::Flag, Byte::N2O_ENABLE, 1},
-          {Kind::Plain, Byte::GAS1, 1},
-          {Kind::Plain, Byte::GAS2, 1},
-          {Kind::Scaled, Byte::GAS_DELAY, 100},
-          {Kind::Scaled, Byte::GAS_BUILDUP, 100}}},
-        {"RETARD",
-         {{Kind::Plain, Byte::RETARD1, 1},
-          {Kind::Plain, Byte::RETARD2, 1},
-          {Kind::Scaled, Byte::RETARD_DELAY, 100},
-          {Kind::Scaled, Byte::RETARD_BUILDUP, 100}}},
-        {"RPM2", {{Kind::Flag, Byte::RPM2, 1}}},
-        {"EXT_MON", {{Kind::ExtMon, -1, 1}}},
-        {"EXCITATION", {{Kind::Flag, Byte::EXCITATION, 1}}},
-        {"TPS_MAPA", {{Kind::Flag, Byte::TPS_MAPA, 1}}},
-        {"ACT_LIM1", {{Kind::Flag, Byte::ACT_LIM1, 1}}},
-        {"ACT_CLUTCH", {{Kind::Flag, Byte::ACT_CLUTCH, 1}}},
-        {"ACT_BLOK1", {{Kind::Flag, Byte::ACT_BLOK1, 1}}},
-        {"ACT_BLOK2", {{Kind::Flag, Byte::ACT_BLOK2, 1}}},
-        {"ACT_RPM", {{Kind::Flag, Byte::ACT_RPM, 1}}},
-        {"ACT_N2O", {{Kind::Flag, Byte::ACT_N2O, 1}}},
-        {"RPM_ADV", series(Byte::RPM_ADV, kAxisPoints, Kind::Scaled, 100)},
-        {"ADVANCE", series(Byte::ADVANCE, kMapRows * kMapColumns, Kind::Plain, 1)},
-        {"PRIV_ENABLE", {{Kind::Flag, Byte::PRIV_ENABLE, 1}}},
-        {"PRIV_HYSTER", {{Kind::Scaled, Byte::PRIV_HYSTER, 5}}},
-        {"RPM_PRIV", series(Byte::RPM_PRIV, kAxisPoints, Kind::Scaled, 100)},
-        {"NAP_PRIV", series(Byte::NAP_PRIV, kAxisPoints, Kind::Scaled, 20)},
-    };
-    return table;
+const Key* findKey(std::string_view word) {
+    for (const Key& k : keys())
+        if (word == k.name)
+            return &k;
+    return nullptr;
 }
 
 // ---- writer
@@ -107,11 +128,6 @@ private:
     const std::string& eol_;
     std::string out_;
 };
-
-// Delay and build-up times are scaled in 16-bit arithmetic.
-unsigned times100(std::uint8_t b) {
-    return static_cast<std::uint16_t>(b * 100u);
-}
 
 // ---- reader
 
@@ -162,29 +178,19 @@ std::uint8_t low8(std::uint32_t v) {
     return static_cast<std::uint8_t>(v & 0xFFu);
 }
 
+// A file value into its byte: flags and raw bytes their low 8 bits, shown values the low 16
+// bits divided by the scale, less the offset, modulo 256.
 void store(const Field& f, std::uint32_t n, DeviceImage& image, ParamFileResult& result) {
-    switch (f.kind) {
-    case Kind::Plain:
-    case Kind::Flag:
-        image[f.byte] = low8(n);
-        break;
-    case Kind::Scaled:
-        image[f.byte] = low8((n & 0xFFFFu) / static_cast<std::uint32_t>(f.scale));
-        break;
-    case Kind::Tps100:
-        image[f.byte] = low8((n & 0xFFFFu) / static_cast<std::uint32_t>(f.scale) - 250u);
-        break;
-    case Kind::ExtMon:
+    if (!f.row) {
         result.extMonitor = (n & 0xFFFFu) != 0;
-        break;
+        return;
     }
-}
-
-const Key* findKey(std::string_view word) {
-    for (const Key& k : keys())
-        if (word == k.name)
-            return &k;
-    return nullptr;
+    const ParamRow& r = *f.row;
+    if (r.kind == ParamKind::Flag || r.fileRaw)
+        image[f.byte] = low8(n);
+    else
+        image[f.byte] = low8((n & 0xFFFFu) / static_cast<std::uint32_t>(r.scale) -
+                             static_cast<std::uint32_t>(r.offset));
 }
 
 } // namespace
@@ -196,90 +202,37 @@ std::string writeParamFile(const DeviceImage& im, bool extMonitor, const std::st
     w.text(header);
     w.eol();
     w.eol();
-    w.text("BIKE        ");
-    w.value(im[Byte::BIKE]);
-    w.eol();
-    w.text("BASE_ADV    ");
-    w.value(im[Byte::BASE_ADV]);
-    w.eol();
-    w.text("LIMITER1    ");
-    w.value(im[Byte::LIMITER1]);
-    w.eol();
-    w.text("LIMITER2    ");
-    w.value(im[Byte::LIMITER2]);
-    w.eol();
-    w.text("CLUTCH      ");
-    w.value(im[Byte::CLUTCH] * 10u);
-    w.eol();
-    w.text("LED_RAZENI  ");
-    w.value(im[Byte::LED_RAZENI] * 100u);
-    w.eol();
-    w.eol();
-    w.text("TPS         ");
-    w.value(im[Byte::TPS0] * 10u);
-    w.value((im[Byte::TPS100] + 250u) * 10u);
-    w.eol();
-    w.text("N2O         ");
-    w.flag(im[Byte::N2O_ENABLE]);
-    w.value(im[Byte::GAS1]);
-    w.value(im[Byte::GAS2]);
-    w.value(times100(im[Byte::GAS_DELAY]));
-    w.value(times100(im[Byte::GAS_BUILDUP]));
-    w.eol();
-    w.text("RETARD           ");
-    w.value(im[Byte::RETARD1]);
-    w.value(im[Byte::RETARD2]);
-    w.value(times100(im[Byte::RETARD_DELAY]));
-    w.value(times100(im[Byte::RETARD_BUILDUP]));
-    w.eol();
-
-    const auto flagLine = [&w](const char* field, std::uint8_t b) {
-        w.text(field);
-        w.flag(b);
-        w.eol();
-    };
-    flagLine("RPM2        ", im[Byte::RPM2]);
-    flagLine("EXT_MON     ", extMonitor ? 1 : 0);
-    flagLine("EXCITATION  ", im[Byte::EXCITATION]);
-    flagLine("TPS_MAPA    ", im[Byte::TPS_MAPA]);
-    flagLine("ACT_LIM1    ", im[Byte::ACT_LIM1]);
-    flagLine("ACT_CLUTCH  ", im[Byte::ACT_CLUTCH]);
-    flagLine("ACT_BLOK1   ", im[Byte::ACT_BLOK1]);
-    flagLine("ACT_BLOK2   ", im[Byte::ACT_BLOK2]);
-    flagLine("ACT_RPM     ", im[Byte::ACT_RPM]);
-    flagLine("ACT_N2O     ", im[Byte::ACT_N2O]);
-    w.eol();
-
-    w.text("RPM_ADV     ");
-    for (int i = 0; i < kAxisPoints; ++i)
-        w.value(im[Byte::RPM_ADV + i] * 100u);
-    w.eol();
-    w.eol();
-
-    // Every tenth cell ends its row; each new row, the one after the last too, starts
-    // with twelve spaces.
-    w.text("ADVANCE     ");
-    for (int i = 0; i < kMapRows * kMapColumns; ++i) {
-        w.value(im[Byte::ADVANCE + i]);
-        if (i % kMapColumns == kMapColumns - 1) {
-            w.eol();
-            w.text("            ");
+    std::vector<Line> all = lines();
+    for (const Key& k : keys())
+        if (std::none_of(all.begin(), all.end(), [&k](const Line& l) { return k.name == l.key; }))
+            all.push_back({k.name.c_str()});
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Line& line = all[i];
+        const std::string indent(static_cast<std::size_t>(line.width), ' ');
+        std::string name = line.key;
+        name.resize(std::max(name.size(), indent.size()), ' ');
+        w.text(name.c_str());
+        int written = 0;
+        for (const Field& f : findKey(line.key)->fields) {
+            if (!f.row)
+                w.flag(extMonitor ? 1 : 0);
+            else if (f.row->kind == ParamKind::Flag)
+                w.flag(im[f.byte]);
+            else if (f.row->fileRaw)
+                w.value(im[f.byte]);
+            else
+                w.value(static_cast<unsigned>((im[f.byte] + f.row->offset) * f.row->scale));
+            // A wrapped key ends every full line, the last one too, and indents the next.
+            if (line.wrap && ++written % line.wrap == 0) {
+                w.eol();
+                w.text(indent.c_str());
+            }
         }
+        if (i + 1 < all.size())
+            w.eol();
+        for (int b = 0; b < line.blankAfter; ++b)
+            w.eol();
     }
-    w.eol();
-    w.eol();
-
-    flagLine("PRIV_ENABLE", im[Byte::PRIV_ENABLE]);
-    w.text("PRIV_HYSTER ");
-    w.value(im[Byte::PRIV_HYSTER] * 5u);
-    w.eol();
-    w.text("RPM_PRIV    ");
-    for (int i = 0; i < kAxisPoints; ++i)
-        w.value(im[Byte::RPM_PRIV + i] * 100u);
-    w.eol();
-    w.text("NAP_PRIV    ");
-    for (int i = 0; i < kAxisPoints; ++i)
-        w.value(im[Byte::NAP_PRIV + i] * 20u);
     return w.take();
 }
 

@@ -1,72 +1,62 @@
 #include "files/TuneSheet.h"
 
-#include "lang/RangeTexts.h"
-#include "lang/SheetTexts.h"
-#include "lang/Texts.h"
+#include "files/SheetTexts.h"
 #include "params/ColourScale.h"
+#include "params/ParamTable.h"
 #include "params/RangeCheck.h"
+#include "params/RangeTexts.h"
 
 #include <QLocale>
 #include <QString>
+#include <cstring>
 #include <vector>
 
 namespace vortan {
 namespace {
 
-// A row of a section: a parameter by its byte, or a group box's caption above the rows after.
-struct SheetRow {
-    int byte;          // -1: the row is a group heading
-    const char* label; // objectName of the caption (the group box for a heading)
+// A part of a section: the single values of the parameter table that stand on `page` in
+// `group` (none: outside the group boxes), under a heading when it has one.
+struct Part {
+    const char* page;    // text id of the tab page
+    const char* group;   // text id of the group box; null: outside them
+    const char* heading; // text id of the caption above the part; null: none
 };
 
 struct Section {
-    const char* title; // objectName of the tab page or group box that names it
-    std::vector<SheetRow> rows;
+    const char* title; // text id of the tab page or group box that names it
+    std::vector<Part> parts;
 };
 
 // The four pages as the window lays them out; the switch inputs have a section of their own.
 const std::vector<Section>& sections() {
     static const std::vector<Section> all = {
         {"TabSheet1",
-         {{Byte::BIKE, nullptr},
-          {-1, "GroupBox1"},
-          {Byte::LIMITER1, "LabelOmez1"},
-          {Byte::LIMITER2, "LabelOmez2"},
-          {Byte::CLUTCH, "LabelClutch"},
-          {Byte::LED_RAZENI, "LabelLedRazeni"},
-          {Byte::BASE_ADV, "LabelBaseAdv"},
-          {Byte::EXCITATION, "CheckBoxBuzDlouhe"},
-          {Byte::RPM2, "CheckBoxRpm2Krat"},
-          {-1, "GroupBoxTps"},
-          {Byte::TPS0, "LabelTps0"},
-          {Byte::TPS100, "LabelTps100"},
-          {-1, "TabSheet2"},
-          {Byte::TPS_MAPA, "CheckBoxTpsMapa"}}},
-        {"GroupBox4",
-         {{Byte::ACT_LIM1, "CheckBoxAktLimiter1"},
-          {Byte::ACT_CLUTCH, "CheckBoxAktClutch"},
-          {Byte::ACT_BLOK1, "CheckBoxAktBlok1"},
-          {Byte::ACT_BLOK2, "CheckBoxAktBlok2"},
-          {Byte::ACT_TACHO, "CheckBoxAktRpm"},
-          {Byte::ACT_N2O, "CheckBoxAktN2o"}}},
+         {{"TabSheet1", nullptr, nullptr},
+          {"TabSheet1", "GroupBox1", "GroupBox1"},
+          {"TabSheet1", "GroupBoxTps", "GroupBoxTps"},
+          {"TabSheet2", nullptr, "TabSheet2"}}},
+        {"GroupBox4", {{"TabSheet1", "GroupBox4", nullptr}}},
         {"TabSheet3",
-         {{Byte::N2O_ENABLE, "CheckBoxGas"},
-          {-1, "GroupBoxGas"},
-          {Byte::GAS1, "LabelGas1"},
-          {Byte::GAS2, "LabelGas2"},
-          {Byte::GAS_DELAY, "LabelGasD"},
-          {Byte::GAS_BUILDUP, "LabelGasT"},
-          {-1, "GroupBoxRetard"},
-          {Byte::RETARD1, "LabelRetard1"},
-          {Byte::RETARD2, "LabelRetard2"},
-          {Byte::RETARD_DELAY, "LabelRetardD"},
-          {Byte::RETARD_BUILDUP, "LabelRetardT"}}},
+         {{"TabSheet3", nullptr, nullptr},
+          {"TabSheet3", "GroupBoxGas", "GroupBoxGas"},
+          {"TabSheet3", "GroupBoxRetard", "GroupBoxRetard"}}},
         {"TabSheet4",
-         {{Byte::PRIV_ENABLE, "CheckBoxPrivEnable"},
-          {-1, "GroupBoxPrivera"},
-          {Byte::PRIV_HYSTER, "LabelPrivHyster"}}},
+         {{"TabSheet4", nullptr, nullptr}, {"TabSheet4", "GroupBoxPrivera", "GroupBoxPrivera"}}},
     };
     return all;
+}
+
+bool sameText(const char* a, const char* b) {
+    return a == b || (a && b && std::strcmp(a, b) == 0);
+}
+
+// The single values of a part, in the order of the parameter table.
+std::vector<const ParamRow*> rowsOf(const Part& part) {
+    std::vector<const ParamRow*> out;
+    for (const ParamRow& r : paramRows())
+        if (!r.isTable() && sameText(r.page, part.page) && sameText(r.group, part.group))
+            out.push_back(&r);
+    return out;
 }
 
 QString esc(const std::string& s) {
@@ -81,11 +71,14 @@ QString hex(Rgb c) {
 }
 
 // The compared parameter of a byte; the one byte the comparison leaves out (RPM2) is a flag.
-ComparedParam paramAt(int byte) {
+ComparedParam paramAt(const ParamRow& row) {
     for (const ComparedParam& p : comparedParams())
-        if (p.byte == byte)
+        if (p.byte == row.byte)
             return p;
-    return {ComparedParam::Flag, byte};
+    ComparedParam flag{ComparedParam::Flag, row.byte};
+    flag.text = row.text;
+    flag.row = &row;
+    return flag;
 }
 
 // A value outside its field's range, as the window shows it in red: red, and marked so that a
@@ -111,18 +104,19 @@ QString sectionHtml(const Section& s, const DeviceImage& image, int language,
             ? esc(sheetText(SheetText::InputsTitle, language)) + " — " + esc(caption(s.title))
             : esc(caption(s.title));
     QString html = "<h3>" + title + "</h3><table class='values' cellspacing='0' cellpadding='2'>";
-    for (const SheetRow& r : s.rows) {
-        if (r.byte < 0) {
-            html += "<tr><td colspan='2' class='group'>" + esc(caption(r.label)) + "</td></tr>";
-            continue;
+    for (const Part& part : s.parts) {
+        if (part.heading)
+            html +=
+                "<tr><td colspan='2' class='group'>" + esc(caption(part.heading)) + "</td></tr>";
+        for (const ParamRow* r : rowsOf(part)) {
+            const ComparedParam p = paramAt(*r);
+            const std::string name =
+                r->text ? caption(r->text) : paramName(p, image, language, caption);
+            const std::string value =
+                p.kind == ComparedParam::Bike ? bikeName : paramValue(p, image, language);
+            html += "<tr><td class='name'>" + esc(name) + "</td><td class='value'>" +
+                    marked(image, r->byte, esc(value), language) + "</td></tr>";
         }
-        const ComparedParam p = paramAt(r.byte);
-        const std::string name =
-            r.label ? caption(r.label) : paramName(p, image, language, caption);
-        const std::string value =
-            p.kind == ComparedParam::Bike ? bikeName : paramValue(p, image, language);
-        html += "<tr><td class='name'>" + esc(name) + "</td><td class='value'>" +
-                marked(image, r.byte, esc(value), language) + "</td></tr>";
     }
     return html + "</table>";
 }
@@ -157,16 +151,14 @@ QString mapHtml(const DeviceImage& image, int language) {
 QString servoHtml(const DeviceImage& image, int language, const CaptionLookup& caption) {
     QString html = "<h3>" + esc(sheetText(SheetText::ServoTitle, language)) +
                    "</h3><table class='grid' width='100%' cellspacing='0' cellpadding='3'>";
-    const struct {
-        const char* label;
-        int byte;
-        int scale;
-    } rows[2] = {{"LabelServoRpm", Byte::RPM_PRIV, 100}, {"LabelServoMv", Byte::NAP_PRIV, 20}};
-    for (const auto& row : rows) {
-        html += "<tr><th>" + esc(caption(row.label)) + "</th>";
-        for (int i = 0; i < kAxisPoints; ++i)
+    for (const ParamRow& row : paramRows()) {
+        if (!row.isTable() || !sameText(row.page, "TabSheet4"))
+            continue;
+        html += "<tr><th>" + esc(caption(row.text)) + "</th>";
+        for (int i = 0; i < row.count; ++i)
             html += "<td align='right'>" +
-                    marked(image, row.byte + i, QLocale().toString(image[row.byte + i] * row.scale),
+                    marked(image, row.byte + i,
+                           QLocale().toString((image[row.byte + i] + row.offset) * row.scale),
                            language) +
                     "</td>";
         html += "</tr>";

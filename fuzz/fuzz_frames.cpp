@@ -17,8 +17,8 @@
 #include "link/DeviceOperations.h"
 #include "link/ReceiveQueue.h"
 #include "link/Tick.h"
-#include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
+#include "params/MapCursor.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,9 +2,9 @@
 // seeds are files the program really saves. Run: make_seeds <fuzz folder>.
 
 #include "files/ParamFile.h"
-#include "link/Frame.h"
 #include "monitor/LogCsv.h"
 #include "monitor/MonitorPacket.h"
+#include "params/Frame.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 

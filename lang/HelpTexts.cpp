@@ -1,5 +1,5 @@
 #include "lang/HelpTexts.h"
-#include "lang/Triple.h"
+#include "params/Triple.h"
 
 namespace vortan {
 

@@ -1,5 +1,5 @@
 #include "lang/LogTexts.h"
-#include "lang/Triple.h"
+#include "params/Triple.h"
 
 namespace vortan {
 

@@ -1,5 +1,5 @@
 #include "lang/ReplayTexts.h"
-#include "lang/Triple.h"
+#include "params/Triple.h"
 
 namespace vortan {
 

@@ -3,11 +3,11 @@
 // It knows nothing of widgets: it writes its frames to the link and tells the window what to
 // show.
 
-#include "lang/Texts.h"
-#include "link/Frame.h"
 #include "link/Link.h"
 #include "link/UnitRecord.h"
 #include "params/DeviceImage.h"
+#include "params/Frame.h"
+#include "params/Messages.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // one drain in, and whether the device has gone away. The serial port is one; tests put one
 // without a port in its place.
 
-#include "link/Frame.h"
+#include "params/Frame.h"
 
 #include <QByteArray>
 #include <QString>

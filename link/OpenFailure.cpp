@@ -1,6 +1,6 @@
 #include "link/OpenFailure.h"
 
-#include "lang/Texts.h"
+#include "link/PortTexts.h"
 
 namespace vortan {
 namespace {

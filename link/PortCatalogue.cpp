@@ -1,6 +1,6 @@
 #include "link/PortCatalogue.h"
 
-#include "lang/Texts.h"
+#include "link/PortTexts.h"
 
 #include <QDir>
 #include <QFile>

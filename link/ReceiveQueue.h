@@ -4,7 +4,7 @@
 // It holds at most 10000 bytes; what arrives beyond that is dropped, as a full driver queue
 // would drop it. Of what one drain reads only the first frame is examined.
 
-#include "link/Frame.h"
+#include "params/Frame.h"
 
 #include <QByteArray>
 

@@ -5,7 +5,7 @@
 // stories. Starting an operation stays possible (it replaces the one running), and so does
 // everything that only looks at the set.
 
-#include "lang/OperationTexts.h"
+#include "params/OperationTexts.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "link/UnitProbe.h"
 
-#include "link/Frame.h"
+#include "params/Frame.h"
 
 namespace vortan {
 

@@ -2,8 +2,8 @@
 // The cells in use over the last kTrailMs, for a trail that fades with age, and the colour a
 // cell shows: the colouring beneath, the trail over it, lime for the cell in use on top.
 
-#include "monitor/MapCursor.h"
 #include "params/ColourScale.h"
+#include "params/MapCursor.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // there. Each sample's time runs until the next sample; a gap longer than kMaxSampleGapMs
 // (the unit was silent, the recording paused) counts as that much only.
 
-#include "monitor/MapCursor.h"
+#include "params/MapCursor.h"
 
 #include <array>
 #include <cstdint>

@@ -9,27 +9,14 @@ namespace vortan {
 
 namespace {
 
-enum Column : int {
-    TimeS,
-    Rpm,
-    ThrottlePct,
-    ThrottleMv,
-    LambdaMv,
-    AdvanceDeg,
-    ServoDesiredMv,
-    ServoMeasuredMv,
-    Programmings,
-    Test1,
-    StartLimiter = Test1 + 8,
-    RpmRed,
-    RpmYellow,
-    Blocking1,
-    Blocking2,
-    ServoOk,
-    Clutch,
-    Tacho,
-    N2o,
-    MapRow,
+// The columns: the three values every log needs, then one for each value of a packet in the
+// order of PacketValue, then the map cursor's.
+enum Column : int { TimeS, Rpm, ThrottlePct, FirstValue };
+constexpr int valueColumn(PacketValue v) {
+    return FirstValue + static_cast<int>(v);
+}
+enum CursorColumn : int {
+    MapRow = FirstValue + static_cast<int>(PacketValue::Count),
     MapCol,
     BelowMap,
     ServoCol,
@@ -67,21 +54,22 @@ constexpr std::array<const char*, ColumnCount> kNames = {"time_s",
                                                          "below_map",
                                                          "servo_col"};
 
-// The optional columns up to n2o stand in the order of the values a packet holds.
-static_assert(N2o - ThrottleMv + 1 == static_cast<int>(PacketValue::Count) &&
-              Test1 - ThrottleMv == static_cast<int>(PacketValue::Test1) &&
-              ServoOk - ThrottleMv == static_cast<int>(PacketValue::ServoOk));
-
 // The largest value each column may hold; larger is a damaged row.
 constexpr std::int64_t kMaxMs = 0x7FFFFFFF;
 constexpr std::int64_t kMaxMillivolts = 0xFFFF * 5000 / 8184; // 65535 raw counts, in mV
 std::int64_t maxOf(int column) {
     if (column == TimeS)
         return kMaxMs;
-    if (column == ThrottleMv || column == LambdaMv || column == ServoDesiredMv ||
-        column == ServoMeasuredMv)
+    if (column == Rpm)
+        return 0xFFFF;
+    if (column < FirstValue || column >= MapRow)
+        return 0xFF;
+    const auto v = static_cast<PacketValue>(column - FirstValue);
+    if (v == PacketValue::ThrottleMv || v == PacketValue::Lambda ||
+        v == PacketValue::ServoDesired || v == PacketValue::ServoMeasured)
         return kMaxMillivolts;
-    if (column == Rpm || column == Programmings || (column >= Test1 && column < Test1 + 8))
+    const int test1 = valueColumn(PacketValue::Test1);
+    if (v == PacketValue::Programmings || (column >= test1 && column < test1 + 8))
         return 0xFFFF;
     return 0xFF;
 }
@@ -304,28 +292,34 @@ private:
         MonitorPacket& p = row.packet;
         p.rpm = static_cast<std::uint16_t>(v(Rpm));
         p.tpsPercent = static_cast<std::uint8_t>(v(ThrottlePct));
-        p.tpsRaw = rawForMillivolts(static_cast<int>(v(ThrottleMv)));
-        p.lambdaRaw = rawForMillivolts(static_cast<int>(v(LambdaMv)));
-        p.advance = static_cast<std::uint8_t>(v(AdvanceDeg));
-        p.servoDesiredRaw = rawForMillivolts(static_cast<int>(v(ServoDesiredMv)));
-        p.servoMeasuredRaw = rawForMillivolts(static_cast<int>(v(ServoMeasuredMv)));
-        p.programmings = static_cast<std::uint16_t>(v(Programmings));
+        const auto mv = [&v](PacketValue c) {
+            return rawForMillivolts(static_cast<int>(v(valueColumn(c))));
+        };
+        p.tpsRaw = mv(PacketValue::ThrottleMv);
+        p.lambdaRaw = mv(PacketValue::Lambda);
+        p.advance = static_cast<std::uint8_t>(v(valueColumn(PacketValue::Advance)));
+        p.servoDesiredRaw = mv(PacketValue::ServoDesired);
+        p.servoMeasuredRaw = mv(PacketValue::ServoMeasured);
+        p.programmings = static_cast<std::uint16_t>(v(valueColumn(PacketValue::Programmings)));
         for (int t = 0; t < 8; ++t)
-            p.test[static_cast<std::size_t>(t)] = static_cast<std::uint16_t>(v(Test1 + t));
-        const auto flag = [&v](int c) { return static_cast<std::uint8_t>(v(c) != 0); };
-        p.startLimiter = flag(StartLimiter);
-        p.rpmRed = flag(RpmRed);
-        p.rpmYellow = flag(RpmYellow);
-        p.blocking1 = flag(Blocking1);
-        p.blocking2 = flag(Blocking2);
-        p.servoOk = flag(ServoOk);
-        p.clutchMaster = flag(Clutch);
-        p.tachoSelected = flag(Tacho);
-        p.n2oActive = flag(N2o);
+            p.test[static_cast<std::size_t>(t)] =
+                static_cast<std::uint16_t>(v(valueColumn(testValue(t))));
+        const auto flag = [&v](PacketValue c) {
+            return static_cast<std::uint8_t>(v(valueColumn(c)) != 0);
+        };
+        p.startLimiter = flag(PacketValue::StartLimiter);
+        p.rpmRed = flag(PacketValue::RpmRed);
+        p.rpmYellow = flag(PacketValue::RpmYellow);
+        p.blocking1 = flag(PacketValue::Blocking1);
+        p.blocking2 = flag(PacketValue::Blocking2);
+        p.servoOk = flag(PacketValue::ServoOk);
+        p.clutchMaster = flag(PacketValue::Clutch);
+        p.tachoSelected = flag(PacketValue::Tacho);
+        p.n2oActive = flag(PacketValue::N2o);
         row.values = PacketValues::none();
-        for (int c = ThrottleMv; c <= N2o; ++c)
-            if (present_[static_cast<std::size_t>(c)])
-                row.values.add(static_cast<PacketValue>(c - ThrottleMv));
+        for (int c = 0; c < static_cast<int>(PacketValue::Count); ++c)
+            if (present_[static_cast<std::size_t>(FirstValue + c)])
+                row.values.add(static_cast<PacketValue>(c));
         r_.rows.push_back(row);
     }
 

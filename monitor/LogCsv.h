@@ -3,8 +3,8 @@
 // decimal separator whatever the locale), and the reader that turns such a file, or any CSV
 // with at least time_s, rpm and throttle_pct, back into rows.
 
-#include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
+#include "params/MapCursor.h"
 
 #include <cstddef>
 #include <cstdint>

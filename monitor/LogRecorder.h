@@ -4,8 +4,8 @@
 // Only a regular file is written (a device, pipe or folder in its place is refused). The
 // first failed write, or the file deleted under it, ends the recording; it never throws.
 
-#include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
+#include "params/MapCursor.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The monitor packet (reply 0xB0): its values and what the monitor area shows for them.
 
-#include "link/Frame.h"
+#include "params/Frame.h"
 
 #include <array>
 #include <cstdint>

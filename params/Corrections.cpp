@@ -1,7 +1,7 @@
 #include "params/Corrections.h"
 
-#include "lang/RangeTexts.h"
 #include "params/RangeCheck.h"
+#include "params/RangeTexts.h"
 
 #include <QString>
 #include <algorithm>
@@ -85,7 +85,7 @@ std::vector<Correction> corrections(const DeviceImage& before, const DeviceImage
             const ComparedParam* other = r->other >= 0 ? paramOf(r->other) : nullptr;
             if (other && after[b] != within) {
                 // Held against the other value, after its own bounds.
-                const bool axis = p.table != ComparedParam::NoTable;
+                const bool axis = p.point > 0;
                 why = !r->raisedToOther ? RangeText::CorrectedAbove
                       : axis            ? RangeText::CorrectedNotAbove
                                         : RangeText::CorrectedBelow;

@@ -1,4 +1,5 @@
 #include "params/DeviceImage.h"
+#include "params/ParamTable.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -47,28 +48,9 @@ void applyBikeRule(DeviceImage& image) {
 void setDefaults(DeviceImage& image) {
     using namespace Byte;
     image[Reserved] = 0;
-    image[LIMITER1] = 50;
-    image[LIMITER2] = 110;
-    image[CLUTCH] = 20;
-    image[LED_RAZENI] = 90;
-    image[TPS0] = 70;
-    image[TPS100] = 129;
-    image[TPS_MAPA] = 0;
-    image[N2O_ENABLE] = 1;
-    image[GAS1] = 20;
-    image[GAS2] = 60;
-    image[GAS_DELAY] = 20;
-    image[GAS_BUILDUP] = 30;
-    image[RETARD1] = 2;
-    image[RETARD2] = 6;
-    image[RETARD_DELAY] = 20;
-    image[RETARD_BUILDUP] = 30;
-    image[PRIV_ENABLE] = 1;
-    image[PRIV_HYSTER] = 40;
-    image[EXCITATION] = 0;
-    image[RPM2] = 0;
-    for (int b : {ACT_LIM1, ACT_CLUTCH, ACT_BLOK1, ACT_BLOK2, ACT_TACHO, ACT_N2O})
-        image[b] = 1;
+    for (const ParamRow& r : paramRows())
+        if (r.initial >= 0)
+            image[r.byte] = static_cast<std::uint8_t>(r.initial);
     static constexpr std::uint8_t kRpmPriv[kAxisPoints] = {12, 20,  30,  40,  60,
                                                            80, 100, 120, 140, 160};
     for (int i = 0; i < kAxisPoints; ++i) {

@@ -4,9 +4,9 @@
 // the editor (ImageEditor.h) under its name. The rules change pages 1 and 2 only: page 0 comes
 // along only with the values of the unit or of the last run.
 
-#include "lang/Texts.h"
-#include "monitor/MapCursor.h"
 #include "params/DeviceImage.h"
+#include "params/MapCursor.h"
+#include "params/Messages.h"
 
 #include <cstdint>
 #include <functional>

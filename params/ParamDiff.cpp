@@ -1,90 +1,65 @@
 #include "params/ParamDiff.h"
 
-#include "lang/Texts.h"
-#include "params/ParamTable.h"
+#include "params/Messages.h"
 
 #include <QLocale>
 #include <QString>
 #include <array>
+#include <cstring>
 
 namespace vortan {
 
 namespace {
 
-struct Named {
-    int byte;
-    const char* label;
-    const char* group;
-    const char* unit;
-};
+ComparedParam compared(const ParamRow& r, int point) {
+    ComparedParam p{ComparedParam::Number, r.byte + point, r.scale, r.offset, r.unit, r.text};
+    p.row = &r;
+    switch (r.kind) {
+    case ParamKind::Bike:
+        p.kind = ComparedParam::Bike;
+        break;
+    case ParamKind::Flag:
+        p.kind = ComparedParam::Flag;
+        break;
+    case ParamKind::Map:
+        p.kind = ComparedParam::MapCell;
+        break;
+    case ParamKind::Number:
+        p.point = r.isTable() ? point + 1 : 0;
+        break;
+    }
+    return p;
+}
 
-// Where each single value and flag stands on the window, page by page.
-constexpr std::array<Named, 16> kNumbers{{
-    {Byte::LIMITER1, "LabelOmez1", nullptr, "rpm"},
-    {Byte::LIMITER2, "LabelOmez2", nullptr, "rpm"},
-    {Byte::CLUTCH, "LabelClutch", nullptr, "ms"},
-    {Byte::LED_RAZENI, "LabelLedRazeni", nullptr, "rpm"},
-    {Byte::BASE_ADV, "LabelBaseAdv", nullptr, "°"},
-    {Byte::TPS0, "LabelTps0", "GroupBoxTps", "mV"},
-    {Byte::TPS100, "LabelTps100", "GroupBoxTps", "mV"},
-    {Byte::GAS1, "LabelGas1", nullptr, "%"},
-    {Byte::GAS2, "LabelGas2", nullptr, "%"},
-    {Byte::GAS_DELAY, "LabelGasD", "GroupBoxGas", "ms"},
-    {Byte::GAS_BUILDUP, "LabelGasT", "GroupBoxGas", "ms"},
-    {Byte::RETARD1, "LabelRetard1", nullptr, "°"},
-    {Byte::RETARD2, "LabelRetard2", nullptr, "°"},
-    {Byte::RETARD_DELAY, "LabelRetardD", "GroupBoxRetard", "ms"},
-    {Byte::RETARD_BUILDUP, "LabelRetardT", "GroupBoxRetard", "ms"},
-    {Byte::PRIV_HYSTER, "LabelPrivHyster", nullptr, "mV"},
-}};
-
-constexpr std::array<Named, 12> kFlags{{
-    {Byte::EXCITATION, "CheckBoxBuzDlouhe", nullptr, ""},
-    {Byte::RPM2, "CheckBoxRpm2Krat", nullptr, ""}, // named, never compared
-    {Byte::ACT_LIM1, "CheckBoxAktLimiter1", "GroupBox4", ""},
-    {Byte::ACT_CLUTCH, "CheckBoxAktClutch", "GroupBox4", ""},
-    {Byte::ACT_BLOK1, "CheckBoxAktBlok1", "GroupBox4", ""},
-    {Byte::ACT_BLOK2, "CheckBoxAktBlok2", "GroupBox4", ""},
-    {Byte::ACT_TACHO, "CheckBoxAktRpm", "GroupBox4", ""},
-    {Byte::ACT_N2O, "CheckBoxAktN2o", "GroupBox4", ""},
-    {Byte::ACT_RPM, nullptr, nullptr, ""}, // kept only in parameter files, as ACT_RPM
-    {Byte::TPS_MAPA, "CheckBoxTpsMapa", nullptr, ""},
-    {Byte::N2O_ENABLE, "CheckBoxGas", nullptr, ""},
-    {Byte::PRIV_ENABLE, "CheckBoxPrivEnable", nullptr, ""},
-}};
+bool sameText(const char* a, const char* b) {
+    return a == b || (a && b && std::strcmp(a, b) == 0);
+}
 
 std::vector<ComparedParam> build() {
     std::vector<ComparedParam> out;
     std::array<bool, kImageSize> taken{};
-    auto add = [&](ComparedParam p) {
+    auto add = [&](const ComparedParam& p) {
         taken[static_cast<std::size_t>(p.byte)] = true;
         if (isComparedByte(p.byte))
             out.push_back(p);
     };
-    add({ComparedParam::Bike, Byte::BIKE});
-    for (const Named& n : kNumbers) {
-        const NumberParam* np = numberParamAt(n.byte);
-        add({ComparedParam::Number, n.byte, np->scale, np->offset, n.unit, n.label, n.group});
-    }
-    for (const Named& f : kFlags)
-        add({ComparedParam::Flag, f.byte, 1, 0, "", f.label, f.group});
-    for (int i = 0; i < kAxisPoints; ++i) {
-        ComparedParam p{ComparedParam::Number, Byte::RPM_ADV + i, 100, 0, "rpm"};
-        p.point = i + 1;
-        p.table = ComparedParam::MapAxis;
-        add(p);
-    }
-    for (int cell = 0; cell < kMapRows * kMapColumns; ++cell)
-        add({ComparedParam::MapCell, Byte::ADVANCE + cell, 1, 0, "°"});
-    for (int i = 0; i < kAxisPoints; ++i) {
-        ComparedParam speed{ComparedParam::Number, Byte::RPM_PRIV + i, 100, 0, "rpm"};
-        speed.point = i + 1;
-        speed.table = ComparedParam::ServoAxis;
-        add(speed);
-        ComparedParam volts{ComparedParam::Number, Byte::NAP_PRIV + i, 20, 0, "mV"};
-        volts.point = i + 1;
-        volts.table = ComparedParam::ServoVoltage;
-        add(volts);
+    const std::vector<ParamRow>& rows = paramRows();
+    for (ParamKind kind : {ParamKind::Bike, ParamKind::Number, ParamKind::Flag})
+        for (const ParamRow& r : rows)
+            if (r.kind == kind && !r.isTable())
+                add(compared(r, 0));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i].isTable())
+            continue;
+        // The tables that follow of the same length and group go point by point beside it.
+        std::size_t end = i + 1;
+        while (end < rows.size() && rows[end].isTable() && rows[end].count == rows[i].count &&
+               sameText(rows[end].group, rows[i].group))
+            ++end;
+        for (int point = 0; point < rows[i].count; ++point)
+            for (std::size_t t = i; t < end; ++t)
+                add(compared(rows[t], point));
+        i = end - 1;
     }
     // Bytes no control shows still go to the unit and are verified: name them too.
     for (int b = kPageSize; b < kImageSize; ++b)
@@ -123,13 +98,13 @@ std::string paramName(const ComparedParam& p, const DeviceImage& screen, int lan
     QString name;
     switch (p.kind) {
     case ComparedParam::Bike:
-        name = text(Message::DiffBikeType, language);
+        name = text(p.row->nameMessage, language);
         break;
     case ComparedParam::MapCell: {
         const int cell = p.byte - Byte::ADVANCE;
         const int row = cell / kMapColumns;
         const int speed = screen[Byte::RPM_ADV + cell % kMapColumns] * 100;
-        name = text(Message::DiffAdvance, language)
+        name = text(p.row->nameMessage, language)
                    .arg(QString::number(kThrottleAxis[static_cast<std::size_t>(row)]) + " %",
                         grouped(speed));
         break;
@@ -139,18 +114,14 @@ std::string paramName(const ComparedParam& p, const DeviceImage& screen, int lan
         break;
     case ComparedParam::Number:
     case ComparedParam::Flag:
-        if (p.table == ComparedParam::MapAxis)
-            name = text(Message::DiffMapSpeed, language).arg(p.point);
-        else if (p.table == ComparedParam::ServoAxis)
-            name = text(Message::DiffServoSpeed, language).arg(p.point);
-        else if (p.table == ComparedParam::ServoVoltage)
-            name = text(Message::DiffServoVoltage, language).arg(p.point);
-        else if (!p.label)
-            name = "ACT_RPM";
+        if (p.point > 0)
+            name = text(p.row->nameMessage, language).arg(p.point);
+        else if (!p.text)
+            name = QString::fromUtf8(p.row->fileKey); // kept only in parameter files
         else {
-            name = QString::fromStdString(caption(p.label));
-            if (p.group)
-                name = QString::fromStdString(caption(p.group)) + " › " + name;
+            name = QString::fromStdString(caption(p.text));
+            if (p.row->namedInGroup)
+                name = QString::fromStdString(caption(p.row->group)) + " › " + name;
         }
         break;
     }

@@ -5,6 +5,7 @@
 // change by itself, are left out, as the verify leaves them out.
 
 #include "params/DeviceImage.h"
+#include "params/ParamTable.h"
 
 #include <functional>
 #include <optional>
@@ -13,26 +14,28 @@
 
 namespace vortan {
 
-// One compared parameter of pages 1 and 2.
+// One compared byte of pages 1 and 2: a parameter, a point of a table, a map cell, or a
+// byte no parameter holds.
 struct ComparedParam {
     enum Kind { Number, Flag, Bike, MapCell, OtherByte };
     Kind kind;
     int byte;      // image position
     int scale = 1; // shown = (byte + offset) * scale
     int offset = 0;
-    const char* unit = "";       // "rpm", "ms", "mV", "°", "%"
-    const char* label = nullptr; // objectName whose caption names it
-    const char* group = nullptr; // objectName of the group box around it, if any
-    int point = 0;               // axis point 1..10 of the speed and servo tables
-    enum Table { NoTable, MapAxis, ServoAxis, ServoVoltage } table = NoTable;
+    const char* unit = "";         // "rpm", "ms", "mV", "°", "%"
+    const char* text = nullptr;    // text id of the caption that names it, if any
+    int point = 0;                 // point 1..10 of a table (the map's cells: 0)
+    const ParamRow* row = nullptr; // its row of the parameter table; null: no parameter's
 };
 
-// Every byte of pages 1 and 2 but 101 and 102, in the order of the window's pages.
+// Every byte of pages 1 and 2 but 101 and 102: the single values, the switches, then the
+// tables point by point (tables of one length in one group side by side), in the order of the
+// parameter table, then the bytes no parameter holds.
 const std::vector<ComparedParam>& comparedParams();
 
-// The caption the window shows now for a control named `objectName` (a label, a check box,
-// a group box), without its '&'.
-using CaptionLookup = std::function<std::string(const char* objectName)>;
+// The caption the window shows now under text id `textId` (a field's label, a check box, a
+// group box, a tab page), without its '&'.
+using CaptionLookup = std::function<std::string(const char* textId)>;
 
 // The name of `p` in `language`, as the window labels it (group › label where a group box
 // holds several alike labels); map cells by throttle row and the speed of their column on

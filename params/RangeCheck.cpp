@@ -1,7 +1,7 @@
 #include "params/RangeCheck.h"
 
-#include "lang/RangeTexts.h"
 #include "params/ParamTable.h"
+#include "params/RangeTexts.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -11,9 +11,6 @@ namespace vortan {
 
 namespace {
 
-// The motorbike types of the combo box: 0..5.
-constexpr int kLastBike = 5;
-
 struct Range {
     int value;
     int minimum;
@@ -22,8 +19,8 @@ struct Range {
 
 // The value at `byte` with its field's range; false for a byte that has no range of its own.
 bool rangeAt(const DeviceImage& image, int byte, Range& out) {
-    if (byte == Byte::BIKE) {
-        out = {image[byte], 0, kLastBike};
+    if (const ParamRow* r = paramRowAt(byte); r && r->kind == ParamKind::Bike) {
+        out = {image[byte], r->minimum, r->maximum}; // the types of the list
         return true;
     }
     const NumberParam* n = numberParamAt(byte);

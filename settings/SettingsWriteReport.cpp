@@ -1,6 +1,6 @@
 #include "settings/SettingsWriteReport.h"
 
-#include "lang/CloseTexts.h"
+#include "settings/CloseTexts.h"
 
 #include <cstring>
 

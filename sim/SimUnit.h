@@ -5,9 +5,9 @@
 // program, read/verify and monitor requests from its own 300-byte image and a small engine model,
 // and can be told to misbehave.
 
-#include "link/Frame.h"
-#include "monitor/MapCursor.h"
 #include "params/DeviceImage.h"
+#include "params/Frame.h"
+#include "params/MapCursor.h"
 
 #include <array>
 #include <atomic>

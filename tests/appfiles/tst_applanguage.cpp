@@ -2,6 +2,7 @@
 // already shown, the About box and Qt's own dialog texts.
 
 #include "WindowFixture.h"
+#include "app/ParamControls.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -62,7 +63,7 @@ void checkAllTexts(const Window& w, int language) {
     std::vector<UiText> texts = uiTexts();
     texts.insert(texts.end(), addedUiTexts().begin(), addedUiTexts().end());
     for (const UiText& t : texts)
-        last[{QString::fromStdString(t.objectName), int(t.property)}] = &t;
+        last[{ParamControls::captionName(t.id.c_str()), int(t.property)}] = &t;
     QVERIFY(last.size() > 80);
     for (auto it = last.cbegin(); it != last.cend(); ++it) {
         const QString name = it.key().first;

@@ -4,7 +4,7 @@
 #include "Unprivileged.h"
 #include "WindowFixture.h"
 #include "controls/ParamSpinBox.h"
-#include "lang/CloseTexts.h"
+#include "settings/CloseTexts.h"
 #include "settings/Settings.h"
 
 #include <QCheckBox>

@@ -90,9 +90,9 @@ void tst_AppTuneSheet::exportFromMenu() {
     const QString flat = simplified(text);
     QVERIFY2(flat.contains(simplified(notes)), qPrintable(flat));
     for (const ComparedParam& p : comparedParams()) {
-        if (!p.label || p.table != ComparedParam::NoTable)
+        if (!p.text || p.point > 0)
             continue;
-        const QString name = simplified(QString::fromStdString(w->captionOf(p.label)));
+        const QString name = simplified(QString::fromStdString(w->captionOf(p.text)));
         QVERIFY2(flat.contains(name), qPrintable(name));
     }
     // The map as a table: its speed axis, then each throttle row with its ten values.

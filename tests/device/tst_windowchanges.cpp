@@ -5,8 +5,8 @@
 
 #include "WindowBench.h"
 #include "files/ParamFile.h"
-#include "files/RestorePoints.h"
 #include "params/ParamDiff.h"
+#include "settings/RestorePoints.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "CloseBoxes.h"
 #include "WindowBench.h"
-#include "lang/CloseTexts.h"
+#include "settings/CloseTexts.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 
 #include "WindowBench.h"
 #include "files/ParamFile.h"
-#include "files/RestorePoints.h"
+#include "settings/RestorePoints.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Restore points: their names from the date, time and unit, which the pruning deletes, and
 // what the list and the file label say they came from.
 
-#include "files/RestorePoints.h"
+#include "settings/RestorePoints.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

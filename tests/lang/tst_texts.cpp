@@ -19,7 +19,7 @@ namespace {
 int indexOf(const std::string& name, TextProperty p) {
     const auto& t = uiTexts();
     for (std::size_t i = 0; i < t.size(); ++i)
-        if (t[i].objectName == name && t[i].property == p)
+        if (t[i].id == name && t[i].property == p)
             return int(i);
     return -1;
 }
@@ -58,10 +58,9 @@ void tst_Texts::everyRowHasThreeTexts() {
     QCOMPARE(int(t.size()), 100);
     std::set<std::pair<std::string, TextProperty>> seen;
     for (const UiText& row : t) {
-        QVERIFY(!row.objectName.empty());
-        QVERIFY2(!row.czech.empty() && !row.english.empty() && !row.german.empty(),
-                 row.objectName.c_str());
-        QVERIFY2(seen.insert({row.objectName, row.property}).second, row.objectName.c_str());
+        QVERIFY(!row.id.empty());
+        QVERIFY2(!row.czech.empty() && !row.english.empty() && !row.german.empty(), row.id.c_str());
+        QVERIFY2(seen.insert({row.id, row.property}).second, row.id.c_str());
         QCOMPARE(row.in(Czech), row.czech);
         QCOMPARE(row.in(English), row.english);
         QCOMPARE(row.in(German), row.german);
@@ -70,19 +69,19 @@ void tst_Texts::everyRowHasThreeTexts() {
 
 void tst_Texts::tableOrder() {
     const auto& t = uiTexts();
-    QCOMPARE(t.front().objectName, std::string("FormHlav"));
-    QCOMPARE(t.back().objectName, std::string("GroupBox4"));
+    QCOMPARE(t.front().id, std::string("FormHlav"));
+    QCOMPARE(t.back().id, std::string("GroupBox4"));
     QCOMPARE(t.back().property, TextProperty::Hint);
 
-    const int label26 = indexOf("Label26", TextProperty::Hint);
-    QCOMPARE(label26, indexOf("CheckBoxPrivAll", TextProperty::Caption) + 1);
-    QCOMPARE(label26 + 1, indexOf("LabelVerze1", TextProperty::Hint));
+    const int label26 = indexOf("SpeedAxis", TextProperty::Hint);
+    QCOMPARE(label26, indexOf("ServoAll", TextProperty::Caption) + 1);
+    QCOMPARE(label26 + 1, indexOf("UnitVersion", TextProperty::Hint));
 
     const int menuCom = indexOf("MenuCom", TextProperty::Hint);
     QCOMPARE(menuCom, indexOf("MenuExit", TextProperty::Hint) + 1);
     for (int n = 1; n <= 10; ++n) {
         const UiText& row = t[std::size_t(menuCom + n)];
-        QCOMPARE(row.objectName, "MenuCom" + std::to_string(n));
+        QCOMPARE(row.id, "MenuCom" + std::to_string(n));
         QCOMPARE(row.property, TextProperty::Hint);
         QCOMPARE(row.english, "Set com " + std::to_string(n));
         QCOMPARE(row.czech, "Nastavení komunikace na port com " + std::to_string(n));
@@ -90,7 +89,7 @@ void tst_Texts::tableOrder() {
     }
     const char* after[] = {"MenuRead", "MenuVerify", "MenuProgram", "MenuLanguage", "MenuEnglish"};
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(t[std::size_t(menuCom + 11 + i)].objectName, std::string(after[i]));
+        QCOMPARE(t[std::size_t(menuCom + 11 + i)].id, std::string(after[i]));
 }
 
 void tst_Texts::pinnedTexts_data() {
@@ -115,11 +114,11 @@ void tst_Texts::pinnedTexts_data() {
                               << std::string("&Edit") << std::string("&Bearbeiten");
     QTest::newRow("GroupBox1") << std::string("GroupBox1") << C << std::string("Ostatní")
                                << std::string("Other") << std::string("Vorzündung");
-    QTest::newRow("misspelt") << std::string("LabelPrivHyster") << C
+    QTest::newRow("misspelt") << std::string("ServoHysteresis") << C
                               << std::string("Hystereze [mV]")
                               << std::string("Sevro Hysteresis [mV]")
                               << std::string("Servo Hysteresis [mV]");
-    QTest::newRow("degree sign") << std::string("LabelRetard2") << C
+    QTest::newRow("degree sign") << std::string("Retard2") << C
                                  << std::string("Snížení předstihu 2 [°]")
                                  << std::string("Retard 2 [°]") << std::string("Spätzündung 2 [°]");
     QTest::newRow("trailing space English")
@@ -129,7 +128,7 @@ void tst_Texts::pinnedTexts_data() {
         << std::string("MenuCom") << H << std::string("Nastavení čísla serivého portu (Com) ")
         << std::string("Com|Set number of com") << std::string("Com Port festlegen");
     QTest::newRow("double blanks")
-        << std::string("BitBtn2") << H
+        << std::string("VerifyButton") << H
         << std::string("Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými "
                        "do zapalování")
         << std::string("Compare set parametrs  with parametrs of ignition")
@@ -139,10 +138,10 @@ void tst_Texts::pinnedTexts_data() {
                                                    "nastavených parametrů do jednotky")
                                     << std::string("Programing  set parameters to unit")
                                     << std::string("Programmieren der Kenndaten auf die Zündbox");
-    QTest::newRow("Label26") << std::string("Label26") << H
-                             << std::string("Otáčky za minutu|Rychlost - Otáčky za minutu")
-                             << std::string("Round per Minute|Speed - Round per Minute")
-                             << std::string("Umdrehungen pro Minute");
+    QTest::newRow("SpeedAxis") << std::string("SpeedAxis") << H
+                               << std::string("Otáčky za minutu|Rychlost - Otáčky za minutu")
+                               << std::string("Round per Minute|Speed - Round per Minute")
+                               << std::string("Umdrehungen pro Minute");
     QTest::newRow("same in every language")
         << std::string("MenuGerman") << H << std::string("Deutche Menü")
         << std::string("Deutche Menü") << std::string("Deutche Menü");
@@ -164,7 +163,7 @@ void tst_Texts::pinnedTexts_data() {
         << std::string("MenuRestorePoints") << C << std::string("Bo&dy obnovení...")
         << std::string("&Restore points...") << std::string("&Wiederherstellungspunkte...");
     QTest::newRow("ProgHned hint")
-        << std::string("CheckBoxProgHned") << H << std::string("Programování ihned po změně")
+        << std::string("ProgrammingAfterChange") << H << std::string("Programování ihned po změně")
         << std::string("Programing at once after change")
         << std::string("Programmmieren gleich after die Umänderung");
 }
@@ -338,8 +337,7 @@ void tst_Texts::mapEditTexts() {
     }
     QCOMPARE(mapEditText(MapEditText::Smooth, 3), std::string());
     for (const UiText& row : mapEditUiTexts())
-        QVERIFY2(!row.czech.empty() && !row.english.empty() && !row.german.empty(),
-                 row.objectName.c_str());
+        QVERIFY2(!row.czech.empty() && !row.english.empty() && !row.german.empty(), row.id.c_str());
 }
 
 void tst_Texts::restoreTexts() {

@@ -1,6 +1,6 @@
 // Frames pinned to literal bytes, and the validity check against single flipped bits.
 
-#include "link/Frame.h"
+#include "params/Frame.h"
 
 #include <QtTest>
 

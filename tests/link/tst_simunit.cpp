@@ -1,7 +1,7 @@
 // The simulated unit's engine model, identification page and near-miss switches.
 
-#include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
+#include "params/MapCursor.h"
 #include "sim/SimUnit.h"
 
 #include <QDeadlineTimer>

@@ -1,5 +1,5 @@
 // Map cursor: nearest axis points, the throttle row and the cell marked from the live values.
-#include "monitor/MapCursor.h"
+#include "params/MapCursor.h"
 
 #include <QTest>
 

@@ -18,8 +18,8 @@ const ComparedParam& paramAt(int byte) {
             return p;
     qFatal("byte %d is not compared", byte);
 }
-std::string bracketed(const char* objectName) {
-    return std::string("[") + objectName + "]";
+std::string bracketed(const char* textId) {
+    return std::string("[") + textId + "]";
 }
 } // namespace
 
@@ -90,21 +90,20 @@ void tst_ParamDiff::names_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("limiter") << int(Byte::LIMITER2) << 110 << 1 << "[LabelOmez2]"
+    QTest::newRow("limiter") << int(Byte::LIMITER2) << 110 << 1 << "[Limiter]"
                              << "11,000 rpm";
-    QTest::newRow("clutch") << int(Byte::CLUTCH) << 20 << 1 << "[LabelClutch]"
+    QTest::newRow("clutch") << int(Byte::CLUTCH) << 20 << 1 << "[Clutch]"
                             << "200 ms";
-    QTest::newRow("base advance") << int(Byte::BASE_ADV) << 10 << 1 << "[LabelBaseAdv]"
+    QTest::newRow("base advance") << int(Byte::BASE_ADV) << 10 << 1 << "[BaseAdvance]"
                                   << "10°";
-    QTest::newRow("TPS 100 %") << int(Byte::TPS100) << 0 << 1 << "[GroupBoxTps] › [LabelTps100]"
+    QTest::newRow("TPS 100 %") << int(Byte::TPS100) << 0 << 1 << "[GroupBoxTps] › [Tps100]"
                                << "2,500 mV";
     QTest::newRow("retard delay") << int(Byte::RETARD_DELAY) << 20 << 2
-                                  << "[GroupBoxRetard] › [LabelRetardD]"
+                                  << "[GroupBoxRetard] › [RetardDelay]"
                                   << "2,000 ms";
-    QTest::newRow("flag, Czech") << int(Byte::ACT_CLUTCH) << 1 << 0
-                                 << "[GroupBox4] › [CheckBoxAktClutch]"
+    QTest::newRow("flag, Czech") << int(Byte::ACT_CLUTCH) << 1 << 0 << "[GroupBox4] › [InputClutch]"
                                  << "zapnuto";
-    QTest::newRow("flag off, German") << int(Byte::PRIV_ENABLE) << 0 << 2 << "[CheckBoxPrivEnable]"
+    QTest::newRow("flag off, German") << int(Byte::PRIV_ENABLE) << 0 << 2 << "[ServoEnable]"
                                       << "aus";
     QTest::newRow("map cell 20 % / 3,000")
         << Byte::ADVANCE + 42 << 15 << 1 << "Advance 20 % / 3,000 rpm"

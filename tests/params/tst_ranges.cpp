@@ -15,22 +15,22 @@ using namespace vortan;
 
 namespace {
 
-// The window's captions of the labels the rows use; any other shows as <objectName>.
-std::string caption(const char* objectName) {
+// The window's captions of the labels the rows use; any other shows as <text id>.
+std::string caption(const char* textId) {
     static const std::map<std::string, std::string> captions{
-        {"LabelOmez1", "Start Limiter [rpm]"},
-        {"LabelOmez2", "Limiter [rpm]"},
-        {"LabelClutch", "Clutch m. [ms]"},
-        {"LabelBaseAdv", "Base advance [°]"},
-        {"LabelGas1", "N2O 1 [%]"},
-        {"LabelGas2", "N2O 2 [%]"},
+        {"StartLimiter", "Start Limiter [rpm]"},
+        {"Limiter", "Limiter [rpm]"},
+        {"Clutch", "Clutch m. [ms]"},
+        {"BaseAdvance", "Base advance [°]"},
+        {"N2o1", "N2O 1 [%]"},
+        {"N2o2", "N2O 2 [%]"},
         {"GroupBoxGas", "N2O"},
-        {"LabelGasT", "Build up Time [ms]"},
-        {"LabelRetard1", "Spätzündung 1 [°]"},
-        {"LabelRetard2", "Spätzündung 2 [°]"},
+        {"N2oBuildUp", "Build up Time [ms]"},
+        {"Retard1", "Spätzündung 1 [°]"},
+        {"Retard2", "Spätzündung 2 [°]"},
     };
-    const auto found = captions.find(objectName);
-    return found != captions.end() ? found->second : std::string("<") + objectName + ">";
+    const auto found = captions.find(textId);
+    return found != captions.end() ? found->second : std::string("<") + textId + ">";
 }
 
 DeviceImage defaultsWith(const QList<int>& bytes, const QList<int>& values) {
@@ -90,7 +90,7 @@ void tst_Ranges::outOfRange_data() {
         << QStringList{"Servospannung, Punkt 4: 0 mV, Bereich 20..5,000 mV"};
     QTest::newRow("TPS 100 % above 4,750 mV")
         << QList<int>{Byte::TPS100} << QList<int>{240} << int(English)
-        << QStringList{"<GroupBoxTps> › <LabelTps100>: 4,900 mV, range 2,500..4,750 mV"};
+        << QStringList{"<GroupBoxTps> › <Tps100>: 4,900 mV, range 2,500..4,750 mV"};
     QTest::newRow("motorbike type beyond the list")
         << QList<int>{Byte::BIKE} << QList<int>{7} << int(English)
         << QStringList{"Motorbike type: 7, range 0..5"};

@@ -1,8 +1,8 @@
 // The places of this system: the device behind COMn with and without a [PORTS] entry, and
 // the folders of both settings files and of the restore points.
 
-#include "files/RestorePoints.h"
 #include "settings/IniFile.h"
+#include "settings/RestorePoints.h"
 #include "settings/Settings.h"
 
 #include <QDir>

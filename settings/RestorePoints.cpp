@@ -1,9 +1,9 @@
-#include "files/RestorePoints.h"
+#include "settings/RestorePoints.h"
 #include "settings/SystemPlaces.h"
 
 #include "files/RegularFile.h"
-#include "lang/OperationTexts.h"
-#include "lang/Texts.h"
+#include "params/OperationTexts.h"
+#include "settings/RestoreTexts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "lang/OperationTexts.h"
-#include "lang/Triple.h"
+#include "params/OperationTexts.h"
+#include "params/Triple.h"
 
 namespace vortan {
 

@@ -1,4 +1,4 @@
-#include "link/Frame.h"
+#include "params/Frame.h"
 
 namespace vortan {
 

@@ -1,5 +1,5 @@
-#include "lang/CloseTexts.h"
-#include "lang/Triple.h"
+#include "settings/CloseTexts.h"
+#include "params/Triple.h"
 
 namespace vortan {
 

@@ -1,4 +1,4 @@
-#include "monitor/MapCursor.h"
+#include "params/MapCursor.h"
 
 namespace vortan {
 

@@ -1,5 +1,5 @@
-#include "lang/RangeTexts.h"
-#include "lang/Triple.h"
+#include "params/RangeTexts.h"
+#include "params/Triple.h"
 
 namespace vortan {
 namespace {

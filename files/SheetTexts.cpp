@@ -1,7 +1,5 @@
-#include "lang/SheetTexts.h"
-#include "lang/Triple.h"
-
-#include "lang/Texts.h"
+#include "files/SheetTexts.h"
+#include "params/Triple.h"
 
 namespace vortan {
 namespace {

@@ -208,7 +208,7 @@ void TFormHlav::connectSession() {
     connect(s, &Session::messageHidden, this, &TFormHlav::hideMessage);
     connect(s, &Session::connectionShown, this, &TFormHlav::showNoConnection);
     connect(s, &Session::cursorDue, this, &TFormHlav::markMapCursor);
-    connect(s, &Session::lockChanged, this, &TFormHlav::updateSetLock);
+    connect(s, &Session::lockChanged, this, [this] { updateSetLock(); });
     connect(s, &Session::refused, this, [this](OperationText reason) {
         statusBar()->showMessage(
             QString::fromStdString(operationText(reason, session_->language())), 5000);
@@ -565,7 +565,7 @@ std::string TFormHlav::captionOf(const char* textId) const {
             if (tabs->widget(i)->isAncestorOf(page) || tabs->widget(i) == page)
                 text = tabs->tabText(i);
     } else { // on a page not built yet: the caption it will show
-        text = LanguageView::captionText(name, language);
+        text = LanguageView::captionText(textId, session_->language());
     }
     return text.remove('&').toStdString();
 }

@@ -139,16 +139,16 @@ void LanguageView::addPage(QWidget* page, int language) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (targets_[i])
             continue;
-        targets_[i] = index.find(QString::fromStdString(texts[i].objectName));
+        targets_[i] = index.find(ParamControls::captionName(texts[i].id.c_str()));
         if (targets_[i])
             applyText(targets_[i], texts[i], language);
     }
     yieldClashingMnemonics();
 }
 
-QString LanguageView::captionText(const char* objectName, int language) {
+QString LanguageView::captionText(const char* textId, int language) {
     for (const UiText& t : allTexts())
-        if (t.property == TextProperty::Caption && t.objectName == objectName)
+        if (t.property == TextProperty::Caption && t.id == textId)
             return QString::fromStdString(t.in(language));
     return {};
 }

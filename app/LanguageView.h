@@ -20,8 +20,8 @@ public:
     void apply(int language);
     // The texts of `language` on the controls of `page`, built after the language was applied.
     void addPage(QWidget* page, int language);
-    // The caption the table gives the control `objectName` in `language`; empty for none.
-    static QString captionText(const char* objectName, int language);
+    // The caption the table gives text id `textId` in `language`; empty for none.
+    static QString captionText(const char* textId, int language);
     // A hint "short|long": tool tip and status tip.
     static void setHint(QObject* target, const QString& hint);
     static void setCaption(QObject* target, const QString& caption);

@@ -1,9 +1,11 @@
 #include "session/Session.h"
 
 #include "files/RegularFile.h"
-#include "files/RestorePoints.h"
+#include "lang/Texts.h"
 #include "params/Corrections.h"
 #include "params/ParamDiff.h"
+#include "settings/RestorePoints.h"
+#include "settings/RestoreTexts.h"
 
 #include <QDateTime>
 #include <QFileInfo>

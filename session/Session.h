@@ -11,10 +11,10 @@
 #include "link/Link.h"
 #include "link/SetLock.h"
 #include "link/Tick.h"
-#include "monitor/MapCursor.h"
 #include "monitor/MonitorPacket.h"
 #include "params/DeviceImage.h"
 #include "params/ImageEditor.h"
+#include "params/MapCursor.h"
 
 #include <QObject>
 #include <QString>

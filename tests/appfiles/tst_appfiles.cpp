@@ -232,7 +232,7 @@ void tst_AppFiles::fileOnCommandLine() {
     Window w({"DEUTSCH", path});
     QVERIFY(w.fileBoxes().isEmpty()); // not before the window is up
     QCoreApplication::processEvents();
-    QCOMPARE(int(w->language), int(German));
+    QCOMPARE(int(w->session().language()), int(German));
     QCOMPARE(w.fileBoxes(), box.isEmpty() ? QStringList() : QStringList{box});
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(),
              box.isEmpty() ? QFileInfo(path).absoluteFilePath() : QString());

@@ -4,9 +4,9 @@
 // unit.
 
 #include "FakeLink.h"
-#include "files/RestorePoints.h"
 #include "params/ParamDiff.h"
 #include "session/Session.h"
+#include "settings/RestorePoints.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -152,13 +152,17 @@ void tst_FormHlav::startRestoresLastImage() {
 void tst_FormHlav::pageBuiltWhenOpened_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("field");   // a field of the page
-    QTest::addColumn<QString>("caption"); // a caption of the page
+    QTest::addColumn<QString>("caption"); // a captioned control of the page
+    QTest::addColumn<QString>("textId");  // and its caption's text id
     QTest::newRow("map") << 1 << "Edit50"
-                         << "CheckBoxIgnAll";
+                         << "CheckBoxIgnAll"
+                         << "AdvanceAll";
     QTest::newRow("N2O") << 2 << "EditGas1"
-                         << "CheckBoxGas";
+                         << "CheckBoxGas"
+                         << "N2oEnable";
     QTest::newRow("servo") << 3 << "EditRpmPriv1"
-                           << "CheckBoxPrivEnable";
+                           << "CheckBoxPrivEnable"
+                           << "ServoEnable";
 }
 
 // Before the tuner opens a page it has no controls; what happened meanwhile (a language
@@ -167,16 +171,17 @@ void tst_FormHlav::pageBuiltWhenOpened() {
     QFETCH(int, page);
     QFETCH(QString, field);
     QFETCH(QString, caption);
+    QFETCH(QString, textId);
     TestWindow t({"ENGLISH"});
     TFormHlav& w = t.start(false);
     w.show();
     QVERIFY(!w.findChild<QWidget*>(field));
     find<QAction>(w, "MenuGerman")->trigger();
-    const DeviceImage before = w.image;
+    const DeviceImage before = w.session().image();
     QTest::keyClick(find<QComboBox>(w, "ComboBox1"), Qt::Key_Down); // another type's defaults
-    QVERIFY(!(w.image == before));
+    QVERIFY(!(w.session().image() == before));
     QTest::mouseClick(find<QPushButton>(w, "Button1"), Qt::LeftButton); // Read: the set held
-    const DeviceImage set = w.image;
+    const DeviceImage set = w.session().image();
 
     auto* tabs = find<QTabWidget>(w, "PageControl1");
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(page).center());
@@ -184,10 +189,10 @@ void tst_FormHlav::pageBuiltWhenOpened() {
     auto* edit = find<ParamSpinBox>(w, field);
     QVERIFY(edit->isReadOnly());
     QVERIFY(find<QWidget>(w, qPrintable(caption))->isVisible());
-    QCOMPARE(QString::fromStdString(w.captionOf(qPrintable(caption))),
-             LanguageView::captionText(qPrintable(caption), German).remove('&'));
+    QCOMPARE(QString::fromStdString(w.captionOf(qPrintable(textId))),
+             LanguageView::captionText(qPrintable(textId), German).remove('&'));
     w.ReadControls(); // every field of the page shows the set as it stands
-    QVERIFY(w.image == set);
+    QVERIFY(w.session().image() == set);
 }
 
 void tst_FormHlav::closeWritesLastImage() {

@@ -1,11 +1,19 @@
 #include "app/Application.h"
 #include "app/Hlav.h"
+#include "app/SignalHandlers.h"
+#include "cli/CliRunner.h"
+#include "lang/CliTexts.h"
 #include "lang/Texts.h"
+#include "link/SerialLink.h"
+#include "settings/CommandLine.h"
+#include "settings/Settings.h"
+#include "sim/SimUnit.h"
 
 #include "Version.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -14,6 +22,7 @@ namespace {
 
 const char kUsage[] =
     "Usage: vortan2 [ENGLISH|CESKY|DEUTSCH] [--demo]\n"
+    "       vortan2 [ENGLISH|CESKY|DEUTSCH] --port DEVICE|--demo OPERATION\n"
     "       vortan2 --help | --version\n"
     "\n"
     "Sets up the Vortan 2 programmable ignition unit over a serial line.\n"
@@ -24,6 +33,24 @@ const char kUsage[] =
     "  -h, --help               show this help and exit\n"
     "  --version                show the version and exit\n"
     "Other arguments are ignored.\n"
+    "\n"
+    "Without a window (no display needed), on the unit at DEVICE (a device path, or\n"
+    "COM1..COM10 as the Com menu maps them) or with --demo on the simulated unit:\n"
+    "  --read FILE.ign          read the unit's set, verify it, save it into FILE.ign\n"
+    "  --verify FILE.ign        verify that the unit holds the set of FILE.ign\n"
+    "  --program FILE.ign       program the set of FILE.ign into the unit, then verify\n"
+    "  --program FILE.ign --repeat\n"
+    "                           program unit after unit on the same port: once a unit\n"
+    "                           is done, unplug it and connect the next; Ctrl+C ends\n"
+    "  --diff FILE.ign          list the parameters in which the unit differs from\n"
+    "                           FILE.ign\n"
+    "The operation's messages go to the error output; a line with the unit's\n"
+    "identification and the result goes to the output (one per unit with --repeat).\n"
+    "Exit codes: 0 Verify OK (--diff: no differences; --repeat: ended by Ctrl+C),\n"
+    "  1 verify error (--diff: differences), 2 bad command line, 3 no connection or\n"
+    "  the port cannot be opened, 4 the unit refuses (version or motorbike type),\n"
+    "  5 the file cannot be read or written, 6 program or read error,\n"
+    "  130 Ctrl+C while a unit was worked on.\n"
     "\n"
     "Settings live in $XDG_CONFIG_HOME/Vortan2/ (by default ~/.config/Vortan2/):\n"
     "  Vortan2.ini    window, port, language, last file; written when the window closes\n"
@@ -53,11 +80,103 @@ bool handleInfoOptions(int argc, char* argv[]) {
     return false;
 }
 
+void printLine(std::FILE* stream, const QString& line) {
+    std::fputs(qPrintable(line + '\n'), stream);
+    std::fflush(stream);
+}
+
+int languageIndex(const QString& name, const vortan::IniFile& ini) {
+    if (name == "CESKY")
+        return vortan::Czech;
+    if (name == "ENGLISH")
+        return vortan::English;
+    if (name == "DEUTSCH")
+        return vortan::German;
+    vortan::FormSettings current; // as the window starts
+    const int stored = vortan::readSettings(ini, current).language;
+    return stored > 2 ? vortan::English : stored;
+}
+
+// The operation of the command line on the unit, with a QCoreApplication: no window, no
+// display.
+int runWithoutWindow(int argc, char* argv[], const CommandLine& line) {
+    using namespace vortan;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Vortan2");
+    QCoreApplication::setApplicationVersion(VORTAN2_VERSION);
+    const IniFile ini(settingsFilePath());
+    CliOptions options;
+    options.operation = line.operation;
+    options.file = line.operationFile;
+    options.repeat = line.repeat;
+    options.language = languageIndex(line.language, ini);
+    options.extMonitor = readSettings(ini, FormSettings{}).extMonitor;
+
+    std::unique_ptr<SimUnit> demo;
+    QString device = line.port;
+    const QRegularExpressionMatch com =
+        QRegularExpression("^COM([1-9]|10)$").match(device.toUpper());
+    if (line.demo) {
+        demo = std::make_unique<SimUnit>();
+        if (demo->start())
+            device = QString::fromStdString(demo->devicePath());
+        demo->startThread();
+    } else if (com.hasMatch()) {
+        device = portDevicePath(ini, com.captured(1).toInt());
+    }
+    options.device = device;
+
+    SerialLink link;
+    if (!link.open(device)) {
+        printLine(stderr, QString(kComOpeningError) + ": " + device + ": " + link.openError());
+        return exitCode(CliResult::NoConnection);
+    }
+    // A unit whose link stays away beyond the link's own reopening is waited for all the same.
+    QTimer reopen;
+    reopen.setInterval(1000);
+    QObject::connect(&reopen, &QTimer::timeout, [&] {
+        if (link.open(device))
+            reopen.stop();
+    });
+    QObject::connect(&link, &SerialLink::reopenGivenUp, &reopen, qOverload<>(&QTimer::start));
+
+    CliRunner runner(
+        link, options, [](const QString& l) { printLine(stdout, l); },
+        [](const QString& l) { printLine(stderr, l); });
+    int code = 0;
+    QObject::connect(&runner, &CliRunner::finished, [&code](int c) {
+        code = c;
+        QCoreApplication::exit(c);
+    });
+    installSignalHandlers(&runner, [&runner] { runner.interrupt(); });
+    QMetaObject::invokeMethod(&runner, &CliRunner::start, Qt::QueuedConnection);
+    QCoreApplication::exec();
+    link.close();
+    if (demo)
+        demo->stopThread();
+    return code;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (handleInfoOptions(argc, argv))
         return 0;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        const int language = line.language == "CESKY"     ? vortan::Czech
+                             : line.language == "DEUTSCH" ? vortan::German
+                                                          : vortan::English;
+        printLine(stderr,
+                  QString::fromStdString(vortan::cliText(vortan::CliText::BadCommandLine, language))
+                      .arg(line.error));
+        return vortan::exitCode(vortan::CliResult::BadCommandLine);
+    }
+    if (line.withoutWindow())
+        return runWithoutWindow(argc, argv, line);
     QApplication app(argc, argv);
     configureApplication();
     try {

@@ -1,7 +1,9 @@
 #include "lang/Texts.h"
+
 #include "Version.h"
 #include "lang/Triple.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vortan {
@@ -522,6 +524,16 @@ const std::vector<UiText>& addedUiTexts() {
 const std::vector<UiText>& uiTexts() {
     static const std::vector<UiText> texts = buildUiTexts();
     return texts;
+}
+
+std::string tableCaption(const char* objectName, int language) {
+    std::string caption;
+    for (const std::vector<UiText>* table : {&uiTexts(), &addedUiTexts()})
+        for (const UiText& t : *table)
+            if (t.property == TextProperty::Caption && t.objectName == objectName)
+                caption = t.in(language);
+    caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+    return caption;
 }
 
 std::string aboutText(int language, const std::string& buildDate, const std::string& buildTime) {

@@ -185,6 +185,10 @@ const std::vector<UiText>& uiTexts();
 // The texts of the commands added to those (the comparisons), set after them.
 const std::vector<UiText>& addedUiTexts();
 
+// The caption that the language operation gives the control `objectName` in `language`,
+// without its '&' (the last one set, as a language switch leaves it); empty when none.
+std::string tableCaption(const char* objectName, int language);
+
 // Text of the About box for `language`, with the build date and time filled in.
 std::string aboutText(int language, const std::string& buildDate, const std::string& buildTime);
 

@@ -520,7 +520,6 @@ void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
 // ---- device operations -----------------------------------------------------------------
 
 void TFormHlav::MenuReadClick() {
-    readStart_ = image;
     ops.startRead();
     updateSetLock();
 }
@@ -613,15 +612,13 @@ void TFormHlav::takeControls() {
     normalise(image, language, comPort);
     ShowImage();
 }
+// The unit's pages become one edit of the history, from the set as it stands.
+void TFormHlav::takeRead(const DeviceImage& received) {
+    applyEdit(valuesEdit(EditName::Read, received));
+    noteReadCorrections(received);
+    normaliseAndShow();
+}
 void TFormHlav::normaliseAndShow() {
-    // A read writes the unit's pages straight into the image; at its end they become one edit,
-    // from the set as it stood when the read began.
-    if (ops.operation == DeviceOperations::Read) {
-        const DeviceImage received = image;
-        image = readStart_;
-        applyEdit(valuesEdit(EditName::Read, received));
-        noteReadCorrections(received);
-    }
     normalise(image, language, comPort);
     ShowImage();
 }

@@ -224,6 +224,7 @@ private:
     void clearFileLabel() override;
     void takeControls() override;
     void normaliseAndShow() override;
+    void takeRead(const vortan::DeviceImage& received) override;
     void showIdentification() override;
     void showComparison() override;
     bool confirmProgram(bool afterChange) override;
@@ -346,7 +347,6 @@ private:
     QCheckBox* checkPrivAll_ = nullptr;
     QAction* menuUndo_ = nullptr;
     QAction* menuRedo_ = nullptr;
-    vortan::DeviceImage readStart_; // the set as it stood when the last read began
     QLabel* labelUnsaved_ = nullptr;
     QLabel* labelLocked_ = nullptr;
     // The reason the set's controls were last locked for; nothing while they are free.

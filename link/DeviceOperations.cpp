@@ -193,9 +193,13 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
         if (n == 1) {
             std::memcpy(readPage1_.data(), data, kPageSize);
         } else if (n == 2) {
-            std::memcpy(image_.page(1), readPage1_.data(), kPageSize);
-            std::memcpy(page, data, kPageSize);
-            image_[Byte::Reserved] = 0; // ignored on receipt
+            DeviceImage received = image_;
+            std::memcpy(received.page(1), readPage1_.data(), kPageSize);
+            std::memcpy(received.page(2), data, kPageSize);
+            received[Byte::Reserved] = 0; // ignored on receipt
+            events_.takeRead(received);
+            beginVerify(Message::VerifyStartedAuto);
+            return;
         } else {
             takeIdentification(data);
             std::memcpy(page, data, kPageSize);
@@ -207,12 +211,7 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
                 return;
             }
         }
-        if (n < 2) {
-            nextPage();
-            return;
-        }
-        events_.normaliseAndShow();
-        beginVerify(Message::VerifyStartedAuto);
+        nextPage();
         return;
 
     case Verify:

@@ -32,6 +32,9 @@ public:
     virtual void takeControls() = 0;
     // Normalise and show: after an image came from the unit.
     virtual void normaliseAndShow() = 0;
+    // A read has the unit's pages 1 and 2 (in `received`, page 0 the image's): take them into
+    // the set as one change, normalise and show.
+    virtual void takeRead(const DeviceImage& received) = 0;
     // Page 0 arrived: show the unit's identification texts.
     virtual void showIdentification() = 0;
     // A comparison has the unit's pages 1 and 2 (unitSeen): show how they differ.

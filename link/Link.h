@@ -6,6 +6,7 @@
 #include "link/Frame.h"
 
 #include <QByteArray>
+#include <QString>
 
 namespace vortan {
 
@@ -19,6 +20,14 @@ public:
     // True between the loss of the device and its return: nothing is read from it or written to
     // it then.
     virtual bool isLost() const = 0;
+    // Opens the device at `devicePath`; false when it cannot be. A link without a port is
+    // always open.
+    virtual bool open(const QString& /*devicePath*/) { return true; }
+    // The device last opened; empty when none was.
+    virtual const QString& devicePath() const {
+        static const QString none;
+        return none;
+    }
 };
 
 } // namespace vortan

@@ -46,11 +46,11 @@ public:
     ~SerialLink() override;
 
     // Opens `devicePath`; false when it cannot be opened (the caller reports it).
-    bool open(const QString& devicePath);
+    bool open(const QString& devicePath) override;
     // Purges pending reads, restores the port and closes it; stops reopening.
     void close();
     bool isOpen() const;
-    const QString& devicePath() const { return path_; }
+    const QString& devicePath() const override { return path_; }
     // The system's words for the last failed open; empty after a successful one.
     const QString& openError() const { return openError_; }
 

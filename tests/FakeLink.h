@@ -9,6 +9,7 @@
 #include "link/ReceiveQueue.h"
 #include "link/Tick.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,10 @@ public:
     void normaliseAndShow() override {
         normalise(image_);
         ++shown;
+    }
+    void takeRead(const DeviceImage& received) override {
+        std::copy(received.page(1), received.page(1) + 2 * kPageSize, image_.page(1));
+        normaliseAndShow();
     }
     void showIdentification() override { identification = formatIdentification(image_); }
     void showComparison() override { ++comparisons; }

@@ -13,7 +13,7 @@ set(VORTAN2_WINDOWS_SUITES
     tst_windowoperations tst_windowmonitor tst_windowediting tst_windowchanges tst_windowcompare
     tst_setlock tst_unitrecord tst_closedecision tst_ranges tst_replaytexts tst_curvecolours
     tst_pathlabel tst_growingtype tst_designcanvas tst_fittingscrollarea
-    tst_windowranges tst_windowlabels
+    tst_windowranges tst_windowlabels tst_session
 )
 # Under Wine (in a prefix of the build's own, made by scripts/windows.sh) the suites find Qt's
 # DLLs (and beside them its plugins) in the Qt for MinGW, and the MinGW runtime in the build

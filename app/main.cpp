@@ -5,6 +5,7 @@
 #include "lang/CliTexts.h"
 #include "lang/Texts.h"
 #include "link/SerialLink.h"
+#include "session/Session.h"
 #include "settings/CommandLine.h"
 #include "settings/Settings.h"
 #include "sim/SimUnit.h"
@@ -127,7 +128,9 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line) {
     options.device = device;
 
     SerialLink link;
-    if (!link.open(device)) {
+    Session session(link);
+    QObject::connect(&link, &SerialLink::linkLost, &session, &Session::linkLost);
+    if (!session.openPort(device)) {
         printLine(stderr, QString(kComOpeningError) + ": " + device + ": " + link.openError());
         return exitCode(CliResult::NoConnection);
     }
@@ -141,7 +144,7 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line) {
     QObject::connect(&link, &SerialLink::reopenGivenUp, &reopen, qOverload<>(&QTimer::start));
 
     CliRunner runner(
-        link, options, [](const QString& l) { printLine(stdout, l); },
+        session, options, [](const QString& l) { printLine(stdout, l); },
         [](const QString& l) { printLine(stderr, l); });
     int code = 0;
     QObject::connect(&runner, &CliRunner::finished, [&code](int c) {

@@ -24,9 +24,11 @@ QString q(const std::string& s) {
 }
 } // namespace
 
-CliRunner::CliRunner(Link& link, CliOptions options, Output out, Output progress)
+CliRunner::CliRunner(Session& session, CliOptions options, Output out, Output progress)
     : options_(std::move(options)), out_(std::move(out)), progress_(std::move(progress)),
-      driver_(std::make_unique<OperationsDriver>(link, *this)) {
+      driver_(std::make_unique<SessionDriver>(session, *this)) {
+    session.setLanguage(options_.language);
+    session.setExtMonitor(options_.extMonitor);
     timer_.setInterval(55);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &CliRunner::tick);

@@ -32,7 +32,8 @@ class CliRunner : public QObject, public UnitListener {
     Q_OBJECT
 public:
     using Output = std::function<void(const QString& line)>;
-    CliRunner(Link& link, CliOptions options, Output out, Output progress);
+    // `session` stays the caller's and outlives the runner.
+    CliRunner(Session& session, CliOptions options, Output out, Output progress);
     ~CliRunner() override;
 
     // Reads the file to program, verify or compare with, then ticks every 55 ms; a file that

@@ -1,12 +1,10 @@
 #pragma once
-// What the command line needs of the unit's operations, and the driver that runs them on the
-// device operations and the tick over a link. The command line talks to UnitDriver only, so
-// the operations may be driven by another owner without changing it.
+// What the command line needs of the unit's operations, and the driver that runs them on a
+// session. The command line talks to UnitDriver only.
 
 #include "link/DeviceOperations.h"
-#include "link/Link.h"
-#include "link/Tick.h"
 #include "params/DeviceImage.h"
+#include "session/Session.h"
 
 #include <optional>
 
@@ -39,41 +37,25 @@ public:
     virtual int silenceCount() const = 0;
 };
 
-// Drives the device operations and the tick directly.
-class OperationsDriver : public UnitDriver, OperationEvents, TickView {
+// Drives the operations of a session, the window's own model: the same operations, the same
+// tick, the restore point of a verified program.
+class SessionDriver : public UnitDriver {
 public:
-    OperationsDriver(Link& link, UnitListener& listener)
-        : listener_(listener), ops_(image_, link, *this), tick_(link, ops_) {}
+    SessionDriver(Session& session, UnitListener& listener);
 
-    DeviceImage& image() override { return image_; }
-    const std::optional<DeviceImage>& unitSeen() const override { return ops_.unitSeen; }
+    DeviceImage& image() override { return session_.image(); }
+    const std::optional<DeviceImage>& unitSeen() const override {
+        return session_.operations().unitSeen;
+    }
     void start(Step step) override;
-    bool running() const override { return ops_.operation != DeviceOperations::Idle; }
-    void tick() override { tick_.run(*this); }
-    int silenceCount() const override { return tick_.silenceCount; }
+    bool running() const override {
+        return session_.operations().operation != DeviceOperations::Idle;
+    }
+    void tick() override { session_.runTick(); }
+    int silenceCount() const override { return session_.tick().silenceCount; }
 
 private:
-    // OperationEvents
-    void showMessage(Message message) override;
-    void showMessageBox(Message message) override { listener_.messageBox(message); }
-    void setGauge(int) override {}
-    void addGauge(int) override {}
-    void setGaugeVisible(bool) override {}
-    void clearFileLabel() override {}
-    void takeControls() override { normalise(image_); }
-    void normaliseAndShow() override { normalise(image_); }
-    void showIdentification() override { listener_.identified(); }
-    void showComparison() override { listener_.compared(); }
-    // TickView
-    void showMonitorValues(const MonitorPacket&) override { listener_.packet(); }
-    void hideMessage() override {}
-    void showNoConnection(bool) override {}
-    void markMapCursor() override {}
-
-    UnitListener& listener_;
-    DeviceImage image_;
-    DeviceOperations ops_;
-    Tick tick_;
+    Session& session_;
 };
 
 } // namespace vortan

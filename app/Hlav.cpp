@@ -56,8 +56,11 @@ const char* const kSetActions[] = {"MenuNew", "MenuOpen", "MenuRestorePoints", "
 } // namespace
 
 TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
+    : TFormHlav(parseCommandLine(arguments), parent) {}
+
+TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     : QMainWindow(parent), link_(std::make_unique<SerialLink>()), ops(image, *link_, *this),
-      tick(*link_, ops), ini_(settingsFilePath()), arguments_(arguments) {
+      tick(*link_, ops), ini_(settingsFilePath()), commandLine_(commandLine) {
     setObjectName("FormHlav");
     setWindowTitle("Programming of Vortan 2 unit");
     buildForm();
@@ -113,7 +116,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     Timer1->setInterval(55);
     Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
     connect(Timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
-    if (arguments_.contains("--demo")) {
+    if (commandLine_.demo) {
         demoUnit_ = std::make_unique<SimUnit>();
         if (demoUnit_->start())
             portOverride_ = QString::fromStdString(demoUnit_->devicePath());
@@ -190,15 +193,12 @@ void TFormHlav::FormCreate() {
     }
     readSettingsFiles();
 
-    if (!arguments_.isEmpty()) {
-        const QString& first = arguments_.front();
-        if (first == "ENGLISH")
-            language = English;
-        else if (first == "CESKY")
-            language = Czech;
-        else if (first == "DEUTSCH")
-            language = German;
-    }
+    if (commandLine_.language == QLatin1String("ENGLISH"))
+        language = English;
+    else if (commandLine_.language == QLatin1String("CESKY"))
+        language = Czech;
+    else if (commandLine_.language == QLatin1String("DEUTSCH"))
+        language = German;
     normalise(image, language, comPort);
     ShowImage();
     openPort();
@@ -211,6 +211,10 @@ void TFormHlav::FormCreate() {
     updateEditMenu();
     if (!closed_)
         Timer1->start();
+    // A parameter file named on the command line (a double-clicked .ign) opens as File › Open
+    // of it does, once the window is up, so that a box about a bad file stands over it.
+    if (!closed_ && !commandLine_.openFile.isEmpty())
+        QTimer::singleShot(0, this, [this] { openParamFile(commandLine_.openFile); });
 }
 
 void TFormHlav::FormClose() {

@@ -13,6 +13,7 @@
 #include "params/DeviceImage.h"
 #include "params/ImageEditor.h"
 #include "params/MapOperations.h"
+#include "settings/CommandLine.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsWriteReport.h"
 
@@ -63,6 +64,7 @@ class TFormHlav : public QMainWindow, private vortan::OperationEvents, private v
 public:
     // `arguments` are the program's command-line arguments without the program name.
     explicit TFormHlav(const QStringList& arguments, QWidget* parent = nullptr);
+    explicit TFormHlav(const CommandLine& commandLine, QWidget* parent = nullptr);
     ~TFormHlav() override;
 
     // Runs the start-up steps; called once after construction.
@@ -330,7 +332,7 @@ private:
     std::unique_ptr<vortan::MapColouring> mapColouring_;
     std::optional<vortan::MonitorPacket> lastLive_; // shown again when a replay closes
     vortan::IniFile ini_;
-    QStringList arguments_;
+    CommandLine commandLine_;
     QString portOverride_;
     bool closed_ = false;
     // Controls the tick and the link touch, looked up once.

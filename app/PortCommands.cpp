@@ -81,7 +81,8 @@ void TFormHlav::portOpened() {
 }
 
 void TFormHlav::showOpenFailure(const QString& path) {
-    const OpenFailureFacts facts = gatherOpenFailure(path, link_->openError());
+    OpenFailureFacts facts = gatherOpenFailure(path, link_->openError());
+    facts.windowsError = link_->windowsOpenError();
     QStringList present;
     if (openFailureReason(facts) == OpenFailureReason::Missing)
         for (const SerialDevice& d : systemSerialDevices())

@@ -2,7 +2,6 @@
 #include "app/Hlav.h"
 #include "app/SignalHandlers.h"
 #include "cli/CliRunner.h"
-#include "lang/CliTexts.h"
 #include "lang/Texts.h"
 #include "link/SerialLink.h"
 #include "session/Session.h"
@@ -16,14 +15,13 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 
 namespace {
 
 const char kUsage[] =
-    "Usage: vortan2 [ENGLISH|CESKY|DEUTSCH] [--demo]\n"
-    "       vortan2 [ENGLISH|CESKY|DEUTSCH] --port DEVICE|--demo OPERATION\n"
+    "Usage: vortan2 [ENGLISH|CESKY|DEUTSCH] [--demo] [FILE.ign]\n"
+    "       vortan2 [ENGLISH|CESKY|DEUTSCH] (--port DEVICE | --demo) OPERATION\n"
     "       vortan2 --help | --version\n"
     "\n"
     "Sets up the Vortan 2 programmable ignition unit over a serial line.\n"
@@ -31,18 +29,21 @@ const char kUsage[] =
     "  ENGLISH, CESKY, DEUTSCH  language of the window (first argument only);\n"
     "                           without it the language of the last run is used\n"
     "  --demo                   run against the built-in simulated unit\n"
+    "  FILE.ign                 open this parameter file after start-up, as File > Open\n"
+    "                           does\n"
     "  -h, --help               show this help and exit\n"
     "  --version                show the version and exit\n"
     "Other arguments are ignored.\n"
     "\n"
-    "Without a window (no display needed), on the unit at DEVICE (a device path, or\n"
-    "COM1..COM10 as the Com menu maps them) or with --demo on the simulated unit:\n"
+    "Without a window (no display needed), one OPERATION on the unit at DEVICE (a device\n"
+    "path, or COM1..COM10 as the Com menu maps them; without --port the port of the last\n"
+    "run) or with --demo on the simulated unit:\n"
     "  --read FILE.ign          read the unit's set, verify it, save it into FILE.ign\n"
     "  --verify FILE.ign        verify that the unit holds the set of FILE.ign\n"
     "  --program FILE.ign       program the set of FILE.ign into the unit, then verify\n"
-    "  --program FILE.ign --repeat\n"
-    "                           program unit after unit on the same port: once a unit\n"
-    "                           is done, unplug it and connect the next; Ctrl+C ends\n"
+    "  --repeat                 with --program: then wait for the next unit on the same\n"
+    "                           port and program it too, until Ctrl+C: once a unit is\n"
+    "                           done, unplug it and connect the next\n"
     "  --diff FILE.ign          list the parameters in which the unit differs from\n"
     "                           FILE.ign\n"
     "The operation's messages go to the error output; a line with the unit's\n"
@@ -66,19 +67,14 @@ const char kUsage[] =
     "\n"
     "vortan2-sim serves a simulated unit on a pseudo-terminal (vortan2-sim --help).\n";
 
-// Answers --help and --version without a display: returns true when one was asked for.
-bool handleInfoOptions(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::fputs("vortan2 " VORTAN2_VERSION "\n", stdout);
-            return true;
-        }
-    }
-    return false;
+// The arguments as the system's 8-bit encoding gives them, read before the application object
+// exists, so that --help, --version and a faulty line need no display. The window takes Qt's
+// own list, which on Windows comes from the wide command line with every letter of a path.
+QStringList earlyArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 void printLine(std::FILE* stream, const QString& line) {
@@ -124,6 +120,8 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line) {
         demo->startThread();
     } else if (com.hasMatch()) {
         device = portDevicePath(ini, com.captured(1).toInt());
+    } else if (device.isEmpty()) { // the port the window last used
+        device = portDevicePath(ini, readSettings(ini, FormSettings{}).comPort);
     }
     options.device = device;
 
@@ -163,27 +161,25 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (handleInfoOptions(argc, argv))
+    const CommandLine early = parseCommandLine(earlyArguments(argc, argv));
+    if (early.help) {
+        std::fputs(kUsage, stdout);
         return 0;
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = parseCommandLine(arguments);
-    if (!line.error.isEmpty()) {
-        const int language = line.language == "CESKY"     ? vortan::Czech
-                             : line.language == "DEUTSCH" ? vortan::German
-                                                          : vortan::English;
-        printLine(stderr,
-                  QString::fromStdString(vortan::cliText(vortan::CliText::BadCommandLine, language))
-                      .arg(line.error));
+    }
+    if (early.version) {
+        std::fputs("vortan2 " VORTAN2_VERSION "\n", stdout);
+        return 0;
+    }
+    if (!early.error.isEmpty()) {
+        std::fprintf(stderr, "vortan2: %s\nTry 'vortan2 --help'.\n", qPrintable(early.error));
         return vortan::exitCode(vortan::CliResult::BadCommandLine);
     }
-    if (line.withoutWindow())
-        return runWithoutWindow(argc, argv, line);
+    if (early.withoutWindow())
+        return runWithoutWindow(argc, argv, early);
     QApplication app(argc, argv);
     configureApplication();
     try {
-        TFormHlav window(QApplication::arguments().mid(1));
+        TFormHlav window(parseCommandLine(QApplication::arguments().mid(1)));
         window.FormCreate();
         if (window.isClosed()) // a signal came during start-up; the settings are saved
             return 0;

@@ -19,10 +19,6 @@ Triple cliTriple(CliText t) {
                 "Abweichende Parameter: %1"};
     case CliText::Interrupted:
         return {"Přerušeno", "Interrupted", "Abgebrochen"};
-    case CliText::BadCommandLine:
-        return {"Chybná příkazová řádka: %1 (vortan2 --help)",
-                "Bad command line: %1 (vortan2 --help)",
-                "Fehlerhafte Befehlszeile: %1 (vortan2 --help)"};
     }
     return {"", "", ""};
 }

@@ -421,6 +421,32 @@ Triple portTriple(PortText t) {
     case PortText::OtherError:
         return {"Zařízení %1 nelze otevřít: %2", "%1 cannot be opened: %2",
                 "%1 kann nicht geöffnet werden: %2"};
+    case PortText::WinNoSuchPort:
+        return {"Windows nezná port %1.", "Windows knows no port %1.",
+                "Windows kennt keinen Port %1."};
+    case PortText::WinNoSuchPortHint:
+        return {"Připojte adaptér a ve Správci zařízení (Porty (COM a LPT)) ověřte, že má "
+                "nainstalovaný ovladač a jaké číslo COM dostal.",
+                "Plug the adapter in and check in Device Manager (Ports (COM & LPT)) that its "
+                "driver is installed and which COM number it got.",
+                "Den Adapter anstecken und im Geräte-Manager (Anschlüsse (COM & LPT)) prüfen, ob "
+                "sein Treiber installiert ist und welche COM-Nummer er erhalten hat."};
+    case PortText::WinInUseOrDenied:
+        return {"Port %1 používá jiný program, nebo k němu byl odepřen přístup.",
+                "%1 is in use by another program, or access to it was denied.",
+                "%1 wird von einem anderen Programm verwendet, oder der Zugriff wurde verweigert."};
+    case PortText::WinInUseHint:
+        return {"Zavřete program, který port používá (terminál, jiný program pro jednotku); "
+                "pokud žádný neběží, zkontrolujte ovladač adaptéru ve Správci zařízení.",
+                "Close the program that uses the port (a terminal, another program for the "
+                "unit); if none runs, check the adapter's driver in Device Manager.",
+                "Das Programm schließen, das den Port verwendet (ein Terminal, ein anderes "
+                "Programm für die Zündbox); läuft keines, den Treiber des Adapters im "
+                "Geräte-Manager prüfen."};
+    case PortText::WinDriverHint:
+        return {"Zkontrolujte ovladač adaptéru ve Správci zařízení.",
+                "Check the adapter's driver in Device Manager.",
+                "Den Treiber des Adapters im Geräte-Manager prüfen."};
     }
     return {"", "", ""};
 }

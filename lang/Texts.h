@@ -129,6 +129,12 @@ enum class PortText {
     InUseBy,          // %1 device, %2 programs
     Process,          // %1 program name, %2 process id
     OtherError,       // %1 device, %2 the system's words
+    // Windows' reasons (%1 the port's name) and what to do about them.
+    WinNoSuchPort,
+    WinNoSuchPortHint,
+    WinInUseOrDenied,
+    WinInUseHint,
+    WinDriverHint,
 };
 
 // The text of `t` in `language`; empty for other indexes.

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <vector>
 
 namespace vortan {
@@ -21,6 +22,8 @@ struct OpenFailureFacts {
     bool accessible = false; // this user may read and write it
     std::vector<PortHolder> holders;
     QString systemError; // the system's words for the failed open
+    // Windows: the system's error number of the failed CreateFile; 0 elsewhere.
+    std::uint32_t windowsError = 0;
 };
 
 enum class OpenFailureReason { Missing, PermissionDenied, InUse, Other };
@@ -37,8 +40,16 @@ OpenFailureFacts gatherOpenFailure(const QString& path, const QString& systemErr
 
 OpenFailureReason openFailureReason(const OpenFailureFacts& facts);
 
+// Why Windows could not open a port, from the error number of CreateFile: no port of that
+// name (ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND), in use by another program or access denied
+// (ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, which Windows does not tell apart for a
+// port), or another error, told in Windows' own words.
+enum class WindowsOpenReason { NoSuchPort, InUseOrDenied, Other };
+WindowsOpenReason windowsOpenReason(std::uint32_t windowsError);
+
 // The reason in `language`: a missing device and the devices `present`, permission denied
-// with the fix on Debian and Ubuntu, the programs that hold it, or the system's words.
+// with the fix on Debian and Ubuntu, the programs that hold it, or the system's words. When
+// Windows gave an error number, the reason in Windows' terms and what to do about it.
 QString openFailureText(const OpenFailureFacts& facts, const QStringList& present, int language);
 
 } // namespace vortan

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
 
 namespace vortan {
@@ -53,6 +54,9 @@ public:
     const QString& devicePath() const override { return path_; }
     // The system's words for the last failed open; empty after a successful one.
     const QString& openError() const { return openError_; }
+    // Windows: the system's error number of the last failed open; 0 after a successful one
+    // and elsewhere.
+    std::uint32_t windowsOpenError() const { return windowsOpenError_; }
 
     // Bytes waiting in the input queue (at most ReceiveQueue::kLimit).
     int bytesWaiting();
@@ -92,6 +96,7 @@ private:
     std::shared_ptr<NativePort> native_;
     QString path_;
     QString openError_;
+    std::uint32_t windowsOpenError_ = 0;
     ReceiveQueue queue_;
     QTimer reopenTimer_;
     PortIdentity identity_;

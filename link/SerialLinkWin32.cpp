@@ -109,26 +109,24 @@ SerialLink::~SerialLink() {
 
 bool SerialLink::openPort() {
     closeNative(*native_);
+    openError_.clear();
+    windowsOpenError_ = 0;
     if (auto line = InProcessLine::find(path_.toStdString())) {
         native_->line = line;
-        openError_.clear();
         return true;
     }
     const QString name = QStringLiteral("\\\\.\\") + shortName(path_);
     HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(name.utf16()),
                            GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        openError_ = systemMessage(GetLastError());
-        return false;
+    if (h != INVALID_HANDLE_VALUE && configure(h)) {
+        native_->handle = h;
+        return true;
     }
-    if (!configure(h)) {
-        openError_ = systemMessage(GetLastError());
+    windowsOpenError_ = GetLastError();
+    openError_ = systemMessage(windowsOpenError_);
+    if (h != INVALID_HANDLE_VALUE)
         CloseHandle(h);
-        return false;
-    }
-    native_->handle = h;
-    openError_.clear();
-    return true;
+    return false;
 }
 
 bool SerialLink::open(const QString& devicePath) {

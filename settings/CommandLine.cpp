@@ -1,52 +1,85 @@
 #include "settings/CommandLine.h"
 
-#include <utility>
+namespace {
+
+struct OperationOption {
+    const char* name;
+    CliOperation operation;
+};
+const OperationOption kOperations[] = {{"--read", CliOperation::Read},
+                                       {"--verify", CliOperation::Verify},
+                                       {"--program", CliOperation::Program},
+                                       {"--diff", CliOperation::Diff}};
+
+bool isParamFilePath(const QString& argument) {
+    return !argument.startsWith('-') &&
+           argument.endsWith(QLatin1String(".ign"), Qt::CaseInsensitive);
+}
+
+// The value after an option; empty when the line ends or another option follows.
+QString valueAfter(const QStringList& arguments, int& i) {
+    if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty() || arguments[i + 1].startsWith('-'))
+        return QString();
+    return arguments[++i];
+}
+
+void fail(CommandLine& line, const QString& error) {
+    if (line.error.isEmpty()) // the first fault is the one told
+        line.error = error;
+}
+
+} // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
-    CommandLine c;
-    if (!arguments.isEmpty() && (arguments.front() == "ENGLISH" || arguments.front() == "CESKY" ||
-                                 arguments.front() == "DEUTSCH"))
-        c.language = arguments.front();
-    const std::pair<const char*, CliOperation> operations[] = {{"--read", CliOperation::Read},
-                                                               {"--verify", CliOperation::Verify},
-                                                               {"--program", CliOperation::Program},
-                                                               {"--diff", CliOperation::Diff}};
-    for (int i = 0; i < arguments.size(); ++i) {
+    CommandLine line;
+    if (!arguments.isEmpty()) {
+        const QString& first = arguments.front();
+        if (first == QLatin1String("ENGLISH") || first == QLatin1String("CESKY") ||
+            first == QLatin1String("DEUTSCH"))
+            line.language = first;
+    }
+    QString operationName;
+    for (int i = line.language.isEmpty() ? 0 : 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
-        if (a == "--help" || a == "-h")
-            c.help = true;
-        else if (a == "--version")
-            c.version = true;
-        else if (a == "--demo")
-            c.demo = true;
-        else if (a == "--repeat")
-            c.repeat = true;
-        else if (a == "--port") {
-            if (i + 1 >= arguments.size()) {
-                c.error = "--port needs a device";
-                return c;
-            }
-            c.port = arguments[++i];
+        if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            line.help = !line.version;
+        } else if (a == QLatin1String("--version")) {
+            line.version = !line.help;
+        } else if (a == QLatin1String("--demo")) {
+            line.demo = true;
+        } else if (a == QLatin1String("--repeat")) {
+            line.repeat = true;
+        } else if (a == QLatin1String("--port")) {
+            line.port = valueAfter(arguments, i);
+            if (line.port.isEmpty())
+                fail(line, QStringLiteral("--port needs a DEVICE"));
+        } else if (isParamFilePath(a)) {
+            if (!line.openFile.isEmpty())
+                fail(line, QStringLiteral("only one parameter file can be opened: %1 and %2")
+                               .arg(line.openFile, a));
+            else
+                line.openFile = a;
         } else {
-            for (const auto& [name, operation] : operations) {
-                if (a != name)
+            for (const OperationOption& o : kOperations) {
+                if (a != QLatin1String(o.name))
                     continue;
-                if (i + 1 >= arguments.size()) {
-                    c.error = a + " needs a file";
-                    return c;
-                }
-                if (c.operation != CliOperation::None) {
-                    c.error = "only one of --read, --verify, --program, --diff";
-                    return c;
-                }
-                c.operation = operation;
-                c.operationFile = arguments[++i];
+                if (line.operation != CliOperation::None)
+                    fail(line,
+                         QStringLiteral("%1 and %2 cannot be run together").arg(operationName, a));
+                line.operation = o.operation;
+                operationName = a;
+                line.operationFile = valueAfter(arguments, i);
+                if (line.operationFile.isEmpty())
+                    fail(line, QStringLiteral("%1 needs a FILE.ign").arg(a));
             }
         }
     }
-    if (c.operation != CliOperation::None && c.port.isEmpty() && !c.demo)
-        c.error = "an operation needs --port DEVICE or --demo";
-    else if (c.repeat && c.operation != CliOperation::Program)
-        c.error = "--repeat goes with --program";
-    return c;
+    if (line.repeat && line.operation != CliOperation::Program)
+        fail(line, QStringLiteral("--repeat goes only with --program"));
+    if (!line.port.isEmpty() && line.demo)
+        fail(line, QStringLiteral("--port and --demo cannot be given together"));
+    if (line.withoutWindow() && !line.openFile.isEmpty())
+        fail(line, QStringLiteral("%1 runs without a window; %2 cannot be opened with it")
+                       .arg(operationName, line.openFile));
+    return line;
 }

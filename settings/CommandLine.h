@@ -1,22 +1,26 @@
 #pragma once
-// The program's command line, read once: the language, the simulated unit, the port, and an
-// operation that runs without a window.
+// The program's command line, understood in one place: the language of the window, the demo
+// unit, a parameter file to open after start-up, the operations run without a window, and
+// --help and --version.
 
 #include <QString>
 #include <QStringList>
 
 enum class CliOperation { None, Read, Verify, Program, Diff };
+
 struct CommandLine {
-    QString language;
-    bool demo = false;
-    QString port;
-    CliOperation operation = CliOperation::None;
+    QString language;  // "ENGLISH", "CESKY", "DEUTSCH" as the first argument, else empty
+    bool demo = false; // --demo anywhere
+    QString port;      // --port DEVICE
+    CliOperation operation = CliOperation::None; // --read/--verify/--program/--diff FILE.ign
     QString operationFile;
-    bool repeat = false;
-    bool help = false;
-    bool version = false;
-    QString openFile;
-    QString error;
+    bool repeat = false;  // --repeat (only with --program)
+    bool help = false;    // -h/--help (the first of it and --version is the one answered)
+    bool version = false; // --version
+    QString openFile;     // a path to a parameter file given alone: opened after start-up
+    QString error;        // non-empty when the line cannot be understood (English text)
     bool withoutWindow() const { return operation != CliOperation::None; }
 };
-CommandLine parseCommandLine(const QStringList& arguments); // without the program name
+
+// `arguments` without the program name. Arguments it does not know are ignored.
+CommandLine parseCommandLine(const QStringList& arguments);

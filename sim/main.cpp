@@ -1,6 +1,8 @@
 // vortan2-sim: serves a simulated unit on a pseudo-terminal until SIGINT or SIGTERM.
-// Prints the device path to open; --link PATH also makes PATH a symbolic link to it.
+// Prints the device path to open; --link PATH also makes PATH a symbolic link to it; --dump
+// FILE writes the unit's image into FILE at the stop, as the program keeps its last image.
 
+#include "settings/Settings.h"
 #include "sim/SimUnit.h"
 
 #include <csignal>
@@ -18,7 +20,7 @@ void usage() {
                "                   [--bike-mask MASK] [--change-rpm2] [--vanish-after STEPS]\n"
                "                   [--vanish-for STEPS] [--seed N] [--hold POS=VALUE]...\n"
                "                   [--near-miss other-kind|other-page|no-reply-bit|one-byte-off]\n"
-               "                   [--monitor-burst N]\n"
+               "                   [--monitor-burst N] [--dump FILE]\n"
                "A step is 55 ms; shares are 0..1; POS is an image position 0..299.\n",
                stderr);
 }
@@ -28,6 +30,7 @@ void usage() {
 int main(int argc, char** argv) {
     vortan::SimSwitches sw;
     std::string link;
+    std::string dump;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&]() -> const char* {
@@ -39,6 +42,8 @@ int main(int argc, char** argv) {
         };
         if (arg == "--link")
             link = value();
+        else if (arg == "--dump")
+            dump = value();
         else if (arg == "--silent")
             sw.silent = true;
         else if (arg == "--drop")
@@ -119,5 +124,10 @@ int main(int argc, char** argv) {
     sigwait(&stop, &signal);
     unit.stopThread();
     unit.vanish(); // also removes the link
+    if (!dump.empty() &&
+        !vortan::writeLastImage(QString::fromLocal8Bit(dump.c_str()), unit.image())) {
+        std::fprintf(stderr, "vortan2-sim: cannot write %s\n", dump.c_str());
+        return 1;
+    }
     return 0;
 }

@@ -3,11 +3,11 @@
 set(VORTAN2_WINDOWS_SUITES
     tst_deviceimage tst_paramtable tst_edits tst_imageeditor tst_paramdiff tst_colourscale
     tst_mapselection tst_mapoperations tst_mapclipboard
-    tst_frame tst_deviceoperations tst_receivequeue tst_tick
+    tst_frame tst_deviceoperations tst_receivequeue tst_tick tst_windowsopenfailure
     tst_monitorpacket tst_mapcursor tst_logcsv tst_replayclock tst_dwellshares tst_plotdata
     tst_paramfile tst_restorepoints tst_tunesheet
     tst_texts
-    tst_windowsize tst_systemplaces
+    tst_windowsize tst_systemplaces tst_commandline
     tst_cgauge tst_cspinbutton tst_toolicons
     tst_formhlav tst_paramediting tst_windowinput tst_diffreport tst_windowfit tst_mapediting
     tst_windowoperations tst_windowmonitor tst_windowediting tst_windowchanges tst_windowcompare

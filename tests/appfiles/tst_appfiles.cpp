@@ -64,6 +64,8 @@ private slots:
     void wrongVersionChangesNothing_data();
     void wrongVersionChangesNothing();
     void unopenablePath();
+    void fileOnCommandLine_data();
+    void fileOnCommandLine();
     void extMonitorFromFile();
     void newKeepsLastPath();
     void openDialogFilters_data();
@@ -204,6 +206,36 @@ void tst_AppFiles::unopenablePath() {
     QVERIFY(w->image == image);
     QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
     QVERIFY(w->lastFilePath.isEmpty());
+}
+
+// A parameter file named on the command line (as a double-click on it starts the program)
+// opens once the window is up, as File > Open of it does, in the language asked for.
+void tst_AppFiles::fileOnCommandLine_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents"); // empty: no such file
+    QTest::addColumn<QString>("box");
+    const QByteArray set = QByteArray::fromStdString(writeParamFile(DeviceImage{}, false, "\n"));
+    QTest::newRow("file") << QString("ladění Straße.ign") << set << QString();
+    QTest::newRow("missing") << QString("missing.ign") << QByteArray() << kOpenError;
+    QTest::newRow("wrong version")
+        << QString("v14.ign") << QByteArray("14\n") << text(Message::FileVersion, German);
+}
+
+void tst_AppFiles::fileOnCommandLine() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, box);
+    ConfigHome home;
+    const QString path = home.path(name);
+    if (!contents.isEmpty())
+        QVERIFY(writeAll(path, contents));
+    Window w({"DEUTSCH", path});
+    QVERIFY(w.fileBoxes().isEmpty()); // not before the window is up
+    QCoreApplication::processEvents();
+    QCOMPARE(int(w->language), int(German));
+    QCOMPARE(w.fileBoxes(), box.isEmpty() ? QStringList() : QStringList{box});
+    QCOMPARE(w.get<QLabel>("LabelFile2")->text(),
+             box.isEmpty() ? QFileInfo(path).absoluteFilePath() : QString());
 }
 
 void tst_AppFiles::extMonitorFromFile() {

@@ -52,9 +52,11 @@ private slots:
         QCOMPARE(r.status, QProcess::NormalExit);
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.out.startsWith("Usage: vortan2 "), qPrintable(r.out));
-        for (const char* part : {"ENGLISH", "CESKY", "DEUTSCH", "--demo", "--help", "--version",
-                                 "$XDG_CONFIG_HOME/Vortan2", "~/.config/Vortan2", "[PORTS]",
-                                 "COM1=/dev/ttyUSB0", "/dev/ttyS<n-1>"})
+        for (const char* part :
+             {"ENGLISH", "CESKY", "DEUTSCH", "--demo", "--help", "--version", "FILE.ign",
+              "--port DEVICE", "--read", "--verify", "--program", "--repeat", "--diff",
+              "$XDG_CONFIG_HOME/Vortan2", "~/.config/Vortan2", "[PORTS]", "COM1=/dev/ttyUSB0",
+              "/dev/ttyS<n-1>"})
             QVERIFY2(r.out.contains(part), part);
         QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
     }
@@ -74,6 +76,16 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QStringLiteral("vortan2 " VORTAN2_VERSION "\n"));
         QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    }
+
+    // A line that cannot be understood is told on stderr before any display is needed.
+    void faultyLine() {
+        const Run r = run({"CESKY", "--program", "a.ign", "--read", "b.ign"});
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.startsWith("vortan2: --program and --read cannot be run together\n"),
+                 qPrintable(r.err));
     }
 
     // Without --help or --version the program does build its application object, which

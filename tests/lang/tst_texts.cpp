@@ -418,7 +418,7 @@ void tst_Texts::portTexts() {
     const char* const find[] = {"&Najít jednotku", "&Find the unit", "Zündbox &suchen"};
     for (int language : {Czech, English, German}) {
         QCOMPARE(portText(PortText::FindUnit, language), std::string(find[language]));
-        for (int t = 0; t <= int(PortText::OtherError); ++t)
+        for (int t = 0; t <= int(PortText::WinDriverHint); ++t)
             QVERIFY(!portText(PortText(t), language).empty());
         QVERIFY(portText(PortText::PermissionDenied, language)
                     .find("\nsudo usermod -aG dialout $USER\n") != std::string::npos);

@@ -552,8 +552,22 @@ const std::vector<UiText>& uiTexts() {
     return texts;
 }
 
+// Captions the form gives and no language changes.
+const std::vector<std::pair<const char*, const char*>> kFixedCaptions = {
+    {"CheckBoxAktClutch", "Clutch m."},
+    {"CheckBoxAktRpm", "Tacho/Lambda"},
+    {"CheckBoxTpsMapa", "TPS"},
+    {"GroupBoxTps", "TPS"},
+    {"LabelBaseAdv", "Base advance [°]"},
+    {"LabelClutch", "Clutch m. [ms]"},
+    {"LabelTps0", "0%  [mV]"},
+    {"LabelTps100", "100%  [mv]"}};
+
 std::string tableCaption(const char* objectName, int language) {
     std::string caption;
+    for (const auto& [name, fixed] : kFixedCaptions)
+        if (std::string(name) == objectName && language >= Czech && language <= German)
+            caption = fixed;
     for (const std::vector<UiText>* table : {&uiTexts(), &addedUiTexts()})
         for (const UiText& t : *table)
             if (t.property == TextProperty::Caption && t.objectName == objectName)

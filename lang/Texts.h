@@ -191,8 +191,8 @@ const std::vector<UiText>& uiTexts();
 // The texts of the commands added to those (the comparisons), set after them.
 const std::vector<UiText>& addedUiTexts();
 
-// The caption that the language operation gives the control `objectName` in `language`,
-// without its '&' (the last one set, as a language switch leaves it); empty when none.
+// The caption that the control `objectName` shows in `language`, without its '&': the last one
+// a language switch sets, else the one the form gives it in every language; empty when none.
 std::string tableCaption(const char* objectName, int language);
 
 // Text of the About box for `language`, with the build date and time filled in.

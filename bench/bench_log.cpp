@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     UnitPty pty;
     if (!pty.ok())
         return 1;
-    TFormHlav w({"ENGLISH"});
+    TFormHlav w(QStringList{"ENGLISH"});
     w.messageBoxHook = [](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
     w.setPortOverride(pty.path());
     w.FormCreate();

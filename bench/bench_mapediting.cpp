@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     ini.close();
     QApplication app(argc, argv);
 
-    TFormHlav w({"ENGLISH"});
+    TFormHlav w(QStringList{"ENGLISH"});
     w.messageBoxHook = [](const QString&) {};
     w.FormCreate();
     w.Timer1->stop();

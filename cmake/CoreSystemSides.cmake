@@ -2,6 +2,8 @@
 # each, both in the tree; the one for the system built for is compiled.
 target_sources(vortan2core PRIVATE
     files/WriteFailure.cpp
+    files/RegularFileSteps.cpp
+    monitor/LogRecorderSteps.cpp
     link/InProcessLine.cpp
     monitor/RecordingField.cpp
 )

@@ -1,12 +1,12 @@
-#include "files/RegularFile.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "files/RegularFileSide.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// The Linux side of the rule: the kind of file from stat(), the read through a descriptor
+// opened without waiting, the error numbers from errno.
 
 namespace vortan {
 namespace {
@@ -25,16 +25,23 @@ Kind kindOf(const QByteArray& name, int* error = nullptr) {
     return S_ISREG(st.st_mode) ? Kind::Regular : Kind::Other;
 }
 
-// The failure behind the system's error number of the step that failed, read right after it.
-// Qt's own calls after the failing one may clear errno: the kind of error the file reports
-// then tells.
-WriteError failed(int error, const QFileDevice* file = nullptr) {
-    if (error)
-        return WriteError{writeFailureOf(error), error};
-    return WriteError{file ? writeFailureOf(file->error()) : WriteFailure::Other, 0};
+} // namespace
+
+std::optional<WriteError> regularfile::refuseSave(const QString& path) {
+    int lookError = 0;
+    if (kindOf(QFile::encodeName(path), &lookError) != Kind::Other)
+        return std::nullopt;
+    return lookError ? WriteError{writeFailureOf(lookError), lookError}
+                     : WriteError{WriteFailure::NotRegularFile, 0};
 }
 
-} // namespace
+int regularfile::systemError() {
+    return errno;
+}
+
+void regularfile::clearSystemError() {
+    errno = 0;
+}
 
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
     const QByteArray name = QFile::encodeName(path);
@@ -52,39 +59,7 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {
         ::close(fd);
         return std::nullopt;
     }
-    // One byte beyond the limit at most, so a file that grew since the check is refused too.
-    QByteArray bytes = file.read(maxSize + 1);
-    if (bytes.size() > maxSize || file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
-
-bool writeRegularFile(const QString& path, const std::function<QByteArray()>& contents) {
-    return !saveRegularFile(path, contents);
-}
-
-std::optional<WriteError> saveRegularFile(const QString& path,
-                                          const std::function<QByteArray()>& contents) {
-    int lookError = 0;
-    if (kindOf(QFile::encodeName(path), &lookError) == Kind::Other)
-        return lookError ? failed(lookError) : WriteError{WriteFailure::NotRegularFile, 0};
-    QSaveFile file(path); // follows a symbolic link to the file it names
-    file.setDirectWriteFallback(true);
-    // Unbuffered, so that a short write (disk full, size limit) shows in write()'s count:
-    // QSaveFile's commit does not notice a failed flush of its buffer.
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(errno, &file);
-    const QByteArray bytes = contents();
-    if (file.write(bytes) != bytes.size()) {
-        const WriteError error = failed(errno, &file);
-        file.cancelWriting();
-        return error;
-    }
-    errno = 0;
-    if (!file.commit())
-        return failed(errno, &file);
-    return std::nullopt;
+    return regularfile::readAtMost(file, maxSize);
 }
 
 } // namespace vortan

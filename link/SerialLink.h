@@ -84,8 +84,12 @@ signals:
     void reopenGivenUp();
 
 private:
+    // The system's side (SerialLink.cpp, SerialLinkWin32.cpp); the rest is shared.
     bool openPort();
+    void closePort(bool purgeInput);
     void pullFromPort();
+    void waitForInput(int msecs);
+    bool portPresent() const;
     void onError(QSerialPort::SerialPortError error);
     void closeAfterLoss();
     void tryReopen();

@@ -1,8 +1,6 @@
 #include "link/InProcessLine.h"
-#include "link/SerialLink.h"
+#include "link/SerialLinkSide.h"
 
-#include <QDeadlineTimer>
-#include <QMetaObject>
 #include <QSerialPortInfo>
 #include <QThread>
 
@@ -83,19 +81,10 @@ void closeNative(NativePort& port) {
 } // namespace
 
 PortIdentity portIdentity(const QString& devicePath) {
-    PortIdentity id;
     const QString name = shortName(devicePath);
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        if (info.portName().compare(name, Qt::CaseInsensitive) != 0 ||
-            !info.hasVendorIdentifier() || !info.hasProductIdentifier())
-            continue;
-        id.usb = true;
-        id.vendor = info.vendorIdentifier();
-        id.product = info.productIdentifier();
-        id.serial = info.serialNumber();
-        break;
-    }
-    return id;
+    return listedPortIdentity([&name](const QSerialPortInfo& info) {
+        return info.portName().compare(name, Qt::CaseInsensitive) == 0;
+    });
 }
 
 SerialLink::SerialLink(QObject* parent) : QObject(parent), native_(std::make_shared<NativePort>()) {
@@ -129,21 +118,9 @@ bool SerialLink::openPort() {
     return false;
 }
 
-bool SerialLink::open(const QString& devicePath) {
-    reopenTimer_.stop();
-    lost_ = false;
+// The port is purged before every close.
+void SerialLink::closePort(bool) {
     closeNative(*native_);
-    path_ = devicePath;
-    queue_.clear();
-    identity_ = portIdentity(devicePath);
-    return openPort();
-}
-
-void SerialLink::close() {
-    reopenTimer_.stop();
-    lost_ = false;
-    closeNative(*native_);
-    queue_.clear();
 }
 
 bool SerialLink::isOpen() const {
@@ -177,24 +154,13 @@ void SerialLink::pullFromPort() {
     queue_.append(bytes);
 }
 
-int SerialLink::bytesWaiting() {
-    pullFromPort();
-    return queue_.size();
+// Polled: the Win32 calls wait for nothing.
+void SerialLink::waitForInput(int) {
+    QThread::msleep(2);
 }
 
-bool SerialLink::waitForBytes(int count, int msecs) {
-    QDeadlineTimer deadline(msecs);
-    while (bytesWaiting() < count) {
-        if (!isOpen() || lost_ || deadline.hasExpired())
-            return false;
-        QThread::msleep(2);
-    }
-    return true;
-}
-
-QByteArray SerialLink::drain() {
-    pullFromPort();
-    return queue_.drain();
+bool SerialLink::portPresent() const {
+    return InProcessLine::find(path_.toStdString()) || portListed(path_);
 }
 
 void SerialLink::write(const Frame& frame, bool waitForTransmit) {
@@ -211,47 +177,6 @@ void SerialLink::write(const Frame& frame, bool waitForTransmit) {
     // An operation request waits until the bytes have left; the write time-out bounds it.
     if (waitForTransmit)
         FlushFileBuffers(native_->handle);
-}
-
-void SerialLink::onError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
-        error != QSerialPort::WriteError)
-        return;
-    if (lost_ || !isOpen())
-        return;
-    lost_ = true;
-    sinceLoss_.start();
-    emit linkLost();
-    QMetaObject::invokeMethod(this, &SerialLink::closeAfterLoss, Qt::QueuedConnection);
-}
-
-void SerialLink::closeAfterLoss() {
-    if (!lost_)
-        return; // the user closed or reopened meanwhile
-    closeNative(*native_);
-    queue_.clear();
-    reopenTimer_.start();
-}
-
-void SerialLink::tryReopen() {
-    if (!lost_) {
-        reopenTimer_.stop();
-        return;
-    }
-    const qint64 elapsed = sinceLoss_.elapsed();
-    const bool present = InProcessLine::find(path_.toStdString()) || portListed(path_);
-    if (!present || !mayReopen(identity_, portIdentity(path_), elapsed, reopenWindowMs_)) {
-        if (!identity_.usb && elapsed > reopenWindowMs_) {
-            reopenTimer_.stop();
-            emit reopenGivenUp();
-        }
-        return;
-    }
-    if (!openPort())
-        return;
-    lost_ = false;
-    reopenTimer_.stop();
-    emit linkRestored();
 }
 
 } // namespace vortan

@@ -1,5 +1,4 @@
-#include "monitor/LogCsv.h"
-#include "monitor/LogRecorder.h"
+#include "monitor/LogRecorderSide.h"
 
 #include <QFileInfo>
 
@@ -17,73 +16,41 @@
 
 namespace vortan {
 
-bool LogRecorder::start(const QString& path, std::int64_t nowMs) {
-    stop();
-    error_.clear();
+int logfile::open(const QString& path, std::string& error) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        error_ = std::strerror(info.isDir() ? EISDIR : EINVAL);
-        return false;
+        error = std::strerror(info.isDir() ? EISDIR : EINVAL);
+        return -1;
     }
     const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_WRITE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        error_ = std::strerror(GetLastError() == ERROR_PATH_NOT_FOUND ? ENOENT : EACCES);
-        return false;
+        error = std::strerror(GetLastError() == ERROR_PATH_NOT_FOUND ? ENOENT : EACCES);
+        return -1;
     }
     const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
     if (fd < 0) {
-        error_ = std::strerror(errno);
+        error = std::strerror(errno);
         CloseHandle(h);
-        return false;
+        return -1;
     }
-    fd_ = fd;
-    startMs_ = nowMs;
-    checkedMs_ = nowMs;
-    lines_ = 0;
-    return writeAll(logHeader());
+    return fd;
 }
 
-bool LogRecorder::add(std::int64_t nowMs, const MonitorPacket& packet, const MapCursor& cursor) {
-    if (fd_ < 0)
-        return true;
-    if (!writeAll(logLine(nowMs - startMs_, packet, cursor)))
-        return false;
-    // Looked at once a second: a packet's line must stay cheap.
-    if (nowMs - checkedMs_ >= 1000) {
-        checkedMs_ = nowMs;
-        FILE_STANDARD_INFO info{};
-        if (GetFileInformationByHandleEx(reinterpret_cast<HANDLE>(::_get_osfhandle(fd_)),
-                                         FileStandardInfo, &info, sizeof info) &&
-            (info.DeletePending || info.NumberOfLinks == 0)) {
-            error_ = std::strerror(ENOENT);
-            stop();
-            return false;
-        }
-    }
-    ++lines_;
-    return true;
+long logfile::write(int fd, const char* bytes, std::size_t size) {
+    return ::_write(fd, bytes, unsigned(size));
 }
 
-void LogRecorder::stop() {
-    if (fd_ >= 0)
-        ::_close(fd_);
-    fd_ = -1;
+bool logfile::deleted(int fd) {
+    FILE_STANDARD_INFO info{};
+    return GetFileInformationByHandleEx(reinterpret_cast<HANDLE>(::_get_osfhandle(fd)),
+                                        FileStandardInfo, &info, sizeof info) &&
+           (info.DeletePending || info.NumberOfLinks == 0);
 }
 
-bool LogRecorder::writeAll(const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const int n = ::_write(fd_, bytes.data() + done, unsigned(bytes.size() - done));
-        if (n <= 0) {
-            error_ = std::strerror(n < 0 ? errno : ENOSPC);
-            stop();
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+void logfile::close(int fd) {
+    ::_close(fd);
 }
 
 } // namespace vortan

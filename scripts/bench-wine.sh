@@ -18,26 +18,11 @@ display=":${DISPLAY_NUMBER:-18}"
 . scripts/packages.sh
 install_missing xvfb
 cmake --build "$win/build" --target vortan2 startup_minimal startup_vortan2 >/dev/null
-rm -rf "$work/Vortan2" && mkdir -p "$work"
-cmake --install "$win/build" --prefix "$work/Vortan2" >/dev/null
+. scripts/wine-run.sh
 cp "$win/build/startup_minimal.exe" "$win/build/startup_vortan2.exe" "$work/Vortan2/"
 
-export WINEPREFIX="$work/wine" WINEDEBUG=-all
-pids=()
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-}
-trap cleanup EXIT
-[ -f "$WINEPREFIX/system.reg" ] || WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
-appdata="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Vortan2"
-rm -rf "$appdata" && mkdir -p "$appdata"
-printf '[FORM_HLAV]\r\nComPort=0\r\n' >"$appdata/Vortan2.ini"
-
-Xvfb "$display" -screen 0 1400x1000x24 >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-export DISPLAY=$display
+fresh_settings 0
+start_xvfb
 wineserver -p </dev/null >/dev/null 2>&1
 wine wineboot >/dev/null 2>&1 # Wine's own background programs, before the first run
 

@@ -24,15 +24,7 @@ display=":${DISPLAY_NUMBER:-17}"
 . scripts/packages.sh
 install_missing xvfb xdotool imagemagick bc
 [ -x build/sim/vortan2-sim ] && [ -x build/app/vortan2 ] || scripts/setup.sh vortan2-sim vortan2 >/dev/null
-mkdir -p "$work" && rm -rf "$work/Vortan2"
-cmake --install "$win/build" --prefix "$work/Vortan2" >/dev/null
-
-pids=()
-cleanup() {
-    WINEPREFIX="$work/wine" wineserver -k >/dev/null 2>&1 || true
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-}
-trap cleanup EXIT
+. scripts/wine-run.sh
 
 # The unit: limiter 1 (image position 103) held at 87. First its image as it starts.
 start_sim() { # $1: where its image goes at the stop
@@ -47,19 +39,11 @@ start_sim "$work/unit.ini"
 pty=$(head -1 "$work/sim.out")
 echo "unit on $pty"
 
-export WINEPREFIX="$work/wine" WINEDEBUG=-all
-[ -f "$WINEPREFIX/system.reg" ] || WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
 wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /t REG_SZ /d "$pty" /f >/dev/null
-wineserver -k || true # the port mapping is read when Wine starts again
+wineserver -k >/dev/null 2>&1 || true # the port mapping is read when Wine starts again
 
-appdata="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Vortan2"
-rm -rf "$appdata" && mkdir -p "$appdata"
-printf '[FORM_HLAV]\r\nComPort=5\r\n' >"$appdata/Vortan2.ini"
-
-Xvfb "$display" -screen 0 1400x1000x24 >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-export DISPLAY=$display
+fresh_settings 5
+start_xvfb
 start=$(date +%s.%N)
 wine "$work/Vortan2/vortan2.exe" ENGLISH 2>"$work/wine.err" &
 pids+=($!)

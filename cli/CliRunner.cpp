@@ -1,7 +1,5 @@
 #include "cli/CliRunner.h"
 
-#include "files/ParamFile.h"
-#include "files/RegularFile.h"
 #include "lang/CliTexts.h"
 #include "params/ParamDiff.h"
 
@@ -11,14 +9,6 @@
 namespace vortan {
 
 namespace {
-#ifdef Q_OS_WIN
-const char* const kEol = "\r\n";
-#else
-const char* const kEol = "\n";
-#endif
-// Largest parameter file accepted, as the window accepts.
-constexpr qint64 kMaxParamFileSize = 16 * 1024 * 1024;
-
 QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -26,7 +16,10 @@ QString q(const std::string& s) {
 
 CliRunner::CliRunner(Session& session, CliOptions options, Output out, Output progress)
     : options_(std::move(options)), out_(std::move(out)), progress_(std::move(progress)),
-      driver_(std::make_unique<SessionDriver>(session, *this)) {
+      session_(session), driver_(std::make_unique<SessionDriver>(session, *this)) {
+    // A file that cannot be read or written: the session's box, with the file named.
+    connect(&session, &Session::box, this,
+            [this](const QString& text) { progress_(text + ": " + options_.file); });
     session.setLanguage(options_.language);
     session.setExtMonitor(options_.extMonitor);
     timer_.setInterval(55);
@@ -51,29 +44,21 @@ void CliRunner::start() {
     timer_.start();
 }
 
-// The file's values over the default set, brought within the program's ranges as Open does.
+// The file's values over the default set, brought within the program's ranges as Open does;
+// the session tells what is wrong with a file it cannot read.
 bool CliRunner::loadFile() {
-    const std::optional<QByteArray> bytes = readRegularFile(options_.file, kMaxParamFileSize);
-    if (!bytes) {
-        progress_(QString(kOpenFileError) + ": " + options_.file);
+    session_.image() = fileSet_;
+    ParamFileResult result;
+    const std::optional<DeviceImage> read = session_.readSetFile(options_.file, result);
+    if (!read)
         return false;
-    }
-    if (!readParamFile(bytes->toStdString(), fileSet_).headerFound) {
-        progress_(text(Message::FileVersion) + ": " + options_.file);
-        return false;
-    }
+    fileSet_ = *read;
     normalise(fileSet_);
     return true;
 }
 
 bool CliRunner::saveFile() {
-    const DeviceImage& set = driver_->image();
-    const bool saved = writeRegularFile(options_.file, [&] {
-        return QByteArray::fromStdString(writeParamFile(set, options_.extMonitor, kEol));
-    });
-    if (!saved)
-        progress_(QString(kOpenFileError) + ": " + options_.file);
-    return saved;
+    return session_.saveFile(options_.file);
 }
 
 bool CliRunner::working() const {

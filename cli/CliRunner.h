@@ -68,6 +68,7 @@ private:
     CliOptions options_;
     Output out_;
     Output progress_;
+    Session& session_; // its files; its operations only through the driver
     std::unique_ptr<UnitDriver> driver_;
     QTimer timer_;
     UnitWatch watch_;

@@ -1,12 +1,19 @@
 #include "app/Application.h"
 #include "app/Hlav.h"
+#include "app/SignalHandlers.h"
+#include "cli/CliRunner.h"
 #include "lang/Texts.h"
+#include "link/SerialLink.h"
+#include "session/Session.h"
 #include "settings/CommandLine.h"
+#include "settings/Settings.h"
+#include "sim/SimUnit.h"
 
 #include "Version.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <cstdio>
 #include <exception>
 
@@ -28,14 +35,24 @@ const char kUsage[] =
     "  --version                show the version and exit\n"
     "Other arguments are ignored.\n"
     "\n"
-    "Without a window, one OPERATION on the unit at DEVICE (or the simulated unit):\n"
-    "  --read FILE.ign          read the unit's set, verify it and save it into FILE.ign\n"
-    "  --verify FILE.ign        compare the unit's set with FILE.ign\n"
-    "  --program FILE.ign       program FILE.ign into the unit and verify it\n"
+    "Without a window (no display needed), one OPERATION on the unit at DEVICE (a device\n"
+    "path, or COM1..COM10 as the Com menu maps them; without --port the port of the last\n"
+    "run) or with --demo on the simulated unit:\n"
+    "  --read FILE.ign          read the unit's set, verify it, save it into FILE.ign\n"
+    "  --verify FILE.ign        verify that the unit holds the set of FILE.ign\n"
+    "  --program FILE.ign       program the set of FILE.ign into the unit, then verify\n"
     "  --repeat                 with --program: then wait for the next unit on the same\n"
-    "                           port and program it too, until Ctrl+C\n"
-    "  --diff FILE.ign          list the differences between FILE.ign and the unit\n"
-    "The exit status is 0 only when the operation ended \"Verify OK\".\n"
+    "                           port and program it too, until Ctrl+C: once a unit is\n"
+    "                           done, unplug it and connect the next\n"
+    "  --diff FILE.ign          list the parameters in which the unit differs from\n"
+    "                           FILE.ign\n"
+    "The operation's messages go to the error output; a line with the unit's\n"
+    "identification and the result goes to the output (one per unit with --repeat).\n"
+    "Exit codes: 0 Verify OK (--diff: no differences; --repeat: ended by Ctrl+C),\n"
+    "  1 verify error (--diff: differences), 2 bad command line, 3 no connection or\n"
+    "  the port cannot be opened, 4 the unit refuses (version or motorbike type),\n"
+    "  5 the file cannot be read or written, 6 program or read error,\n"
+    "  130 Ctrl+C while a unit was worked on.\n"
     "\n"
     "Settings live in $XDG_CONFIG_HOME/Vortan2/ (by default ~/.config/Vortan2/):\n"
     "  Vortan2.ini    window, port, language, last file; written when the window closes\n"
@@ -60,6 +77,87 @@ QStringList earlyArguments(int argc, char* argv[]) {
     return arguments;
 }
 
+void printLine(std::FILE* stream, const QString& line) {
+    std::fputs(qPrintable(line + '\n'), stream);
+    std::fflush(stream);
+}
+
+int languageIndex(const QString& name, const vortan::IniFile& ini) {
+    if (name == "CESKY")
+        return vortan::Czech;
+    if (name == "ENGLISH")
+        return vortan::English;
+    if (name == "DEUTSCH")
+        return vortan::German;
+    vortan::FormSettings current; // as the window starts
+    const int stored = vortan::readSettings(ini, current).language;
+    return stored > 2 ? vortan::English : stored;
+}
+
+// The operation of the command line on the unit, with a QCoreApplication: no window, no
+// display.
+int runWithoutWindow(int argc, char* argv[], const CommandLine& line) {
+    using namespace vortan;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Vortan2");
+    QCoreApplication::setApplicationVersion(VORTAN2_VERSION);
+    const IniFile ini(settingsFilePath());
+    CliOptions options;
+    options.operation = line.operation;
+    options.file = line.operationFile;
+    options.repeat = line.repeat;
+    options.language = languageIndex(line.language, ini);
+    options.extMonitor = readSettings(ini, FormSettings{}).extMonitor;
+
+    std::unique_ptr<SimUnit> demo;
+    QString device = line.port;
+    const QRegularExpressionMatch com =
+        QRegularExpression("^COM([1-9]|10)$").match(device.toUpper());
+    if (line.demo) {
+        demo = std::make_unique<SimUnit>();
+        if (demo->start())
+            device = QString::fromStdString(demo->devicePath());
+        demo->startThread();
+    } else if (com.hasMatch()) {
+        device = portDevicePath(ini, com.captured(1).toInt());
+    } else if (device.isEmpty()) { // the port the window last used
+        device = portDevicePath(ini, readSettings(ini, FormSettings{}).comPort);
+    }
+    options.device = device;
+
+    SerialLink link;
+    Session session(link);
+    QObject::connect(&link, &SerialLink::linkLost, &session, &Session::linkLost);
+    if (!session.openPort(device)) {
+        printLine(stderr, QString(kComOpeningError) + ": " + device + ": " + link.openError());
+        return exitCode(CliResult::NoConnection);
+    }
+    // A unit whose link stays away beyond the link's own reopening is waited for all the same.
+    QTimer reopen;
+    reopen.setInterval(1000);
+    QObject::connect(&reopen, &QTimer::timeout, [&] {
+        if (link.open(device))
+            reopen.stop();
+    });
+    QObject::connect(&link, &SerialLink::reopenGivenUp, &reopen, qOverload<>(&QTimer::start));
+
+    CliRunner runner(
+        session, options, [](const QString& l) { printLine(stdout, l); },
+        [](const QString& l) { printLine(stderr, l); });
+    int code = 0;
+    QObject::connect(&runner, &CliRunner::finished, [&code](int c) {
+        code = c;
+        QCoreApplication::exit(c);
+    });
+    installSignalHandlers(&runner, [&runner] { runner.interrupt(); });
+    QMetaObject::invokeMethod(&runner, &CliRunner::start, Qt::QueuedConnection);
+    QCoreApplication::exec();
+    link.close();
+    if (demo)
+        demo->stopThread();
+    return code;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -72,14 +170,12 @@ int main(int argc, char* argv[]) {
         std::fputs("vortan2 " VORTAN2_VERSION "\n", stdout);
         return 0;
     }
-    if (!early.error.isEmpty() || early.withoutWindow()) {
-        const QString error = !early.error.isEmpty()
-                                  ? early.error
-                                  : QStringLiteral("the operations without a window are not "
-                                                   "part of this build");
-        std::fprintf(stderr, "vortan2: %s\nTry 'vortan2 --help'.\n", qPrintable(error));
-        return 2;
+    if (!early.error.isEmpty()) {
+        std::fprintf(stderr, "vortan2: %s\nTry 'vortan2 --help'.\n", qPrintable(early.error));
+        return vortan::exitCode(vortan::CliResult::BadCommandLine);
     }
+    if (early.withoutWindow())
+        return runWithoutWindow(argc, argv, early);
     QApplication app(argc, argv);
     configureApplication();
     try {

@@ -1,7 +1,9 @@
 #include "lang/Texts.h"
+
 #include "Version.h"
 #include "params/Triple.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vortan {
@@ -264,6 +266,30 @@ const std::vector<UiText>& addedUiTexts() {
 const std::vector<UiText>& uiTexts() {
     static const std::vector<UiText> texts = buildUiTexts();
     return texts;
+}
+
+// Captions the form gives and no language changes.
+const std::vector<std::pair<const char*, const char*>> kFixedCaptions = {
+    {"CheckBoxAktClutch", "Clutch m."},
+    {"CheckBoxAktRpm", "Tacho/Lambda"},
+    {"CheckBoxTpsMapa", "TPS"},
+    {"GroupBoxTps", "TPS"},
+    {"LabelBaseAdv", "Base advance [°]"},
+    {"LabelClutch", "Clutch m. [ms]"},
+    {"LabelTps0", "0%  [mV]"},
+    {"LabelTps100", "100%  [mv]"}};
+
+std::string tableCaption(const char* objectName, int language) {
+    std::string caption;
+    for (const auto& [name, fixed] : kFixedCaptions)
+        if (std::string(name) == objectName && language >= Czech && language <= German)
+            caption = fixed;
+    for (const std::vector<UiText>* table : {&uiTexts(), &addedUiTexts()})
+        for (const UiText& t : *table)
+            if (t.property == TextProperty::Caption && t.objectName == objectName)
+                caption = t.in(language);
+    caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+    return caption;
 }
 
 std::string aboutText(int language, const std::string& buildDate, const std::string& buildTime) {

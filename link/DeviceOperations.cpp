@@ -14,7 +14,7 @@ constexpr int kMonitorTicks = 6;
 // file or a restored image may carry another value).
 void DeviceOperations::sendRequest() {
     const int page = currentCommand & Command::PageMask;
-    if (operation == Read || operation == Compare || page > 2) {
+    if (operation == Read || operation == Compare || operation == Identify || page > 2) {
         link_.write(makeFrame(currentCommand, nullptr), true);
     } else {
         std::array<std::uint8_t, kPageSize> data;
@@ -59,6 +59,13 @@ void DeviceOperations::startCompare() {
     events_.showMessage(Message::ReadStarted);
     events_.setGauge(0);
     events_.setGaugeVisible(true);
+    // The first request goes out from tick(), as a read's does.
+}
+
+void DeviceOperations::startIdentify() {
+    operation = Identify;
+    currentCommand = Command::Read;
+    attemptCount = 1;
     // The first request goes out from tick(), as a read's does.
 }
 
@@ -137,8 +144,8 @@ void DeviceOperations::tick() {
 
 void DeviceOperations::fail() {
     static constexpr Message kFailure[] = {Message::ProgramFailed, Message::ProgramFailed,
-                                           Message::VerifyFailed, Message::ReadFailed,
-                                           Message::ReadFailed};
+                                           Message::VerifyFailed,  Message::ReadFailed,
+                                           Message::ReadFailed,    Message::ReadFailed};
     events_.showMessage(kFailure[operation]);
     operation = Idle;
 }
@@ -246,6 +253,15 @@ void DeviceOperations::handleReply(const std::uint8_t* frame) {
             return;
         }
         beginVerify(Message::VerifyStartedAuto);
+        return;
+
+    case Identify:
+        takeIdentification(data);
+        std::memcpy(page, data, kPageSize);
+        events_.showIdentification();
+        operation = Idle;
+        if (!unitCompatible(image_))
+            events_.showMessageBox(Message::IncompatibleUnit);
         return;
 
     case Compare: // the reply is in unitSeen already

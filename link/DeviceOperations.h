@@ -46,8 +46,15 @@ public:
 
 class DeviceOperations {
 public:
-    // Compare reads pages 1 and 2 like a read, into unitSeen only.
-    enum Operation : std::uint8_t { Idle = 0, Program = 1, Verify = 2, Read = 3, Compare = 4 };
+    // Compare reads pages 1 and 2 like a read, into unitSeen only; Identify reads page 0 alone.
+    enum Operation : std::uint8_t {
+        Idle = 0,
+        Program = 1,
+        Verify = 2,
+        Read = 3,
+        Compare = 4,
+        Identify = 5
+    };
 
     DeviceOperations(DeviceImage& image, Link& link, OperationEvents& events)
         : image_(image), link_(link), events_(events) {}
@@ -59,6 +66,10 @@ public:
     // Reads the unit's pages 1 and 2 with a read's requests, resends and messages, changing
     // nothing of the set on screen, and ends with showComparison().
     void startCompare();
+    // Reads the unit's identification page (page 0) with a read's requests and resends, as a
+    // read takes it, shows the identification and ends; an incompatible unit is told by its
+    // box. Nothing is shown at the start; a unit that does not answer ends in "Read error!".
+    void startIdentify();
     // Called at the end of every change handler and by a click on the check box.
     void programAfterChange(bool checkBoxTicked);
     // A program after a change that confirmProgram() held back and the tuner then allowed;

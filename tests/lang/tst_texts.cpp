@@ -1,5 +1,6 @@
 // The three text sets: the window's table, the messages, the About box and manual names.
 
+#include "lang/CliTexts.h"
 #include "lang/MapEditTexts.h"
 #include "lang/Mnemonics.h"
 #include "lang/Texts.h"
@@ -51,6 +52,9 @@ private slots:
     void changeCounts();
     void restoreTexts();
     void mapEditTexts();
+    void cliTexts();
+    void tableCaptions_data();
+    void tableCaptions();
 };
 
 void tst_Texts::everyRowHasThreeTexts() {
@@ -349,6 +353,36 @@ void tst_Texts::restoreTexts() {
     QCOMPARE(restoreText(RestoreText::DialogTitle, German),
              std::string("Wiederherstellungspunkte"));
     QCOMPARE(restoreText(RestoreText::DialogTitle, 3), std::string());
+}
+
+void tst_Texts::cliTexts() {
+    for (int t = 0; t <= int(CliText::Interrupted); ++t) {
+        std::set<std::string> languages;
+        for (int language = Czech; language <= German; ++language)
+            QVERIFY(languages.insert(cliText(CliText(t), language)).second);
+        QVERIFY(!languages.count(std::string()));
+    }
+    for (CliText t : {CliText::WaitingFirst, CliText::WaitingNext, CliText::Differences})
+        for (int language = Czech; language <= German; ++language)
+            QVERIFY(cliText(t, language).find("%1") != std::string::npos);
+    QCOMPARE(cliText(CliText::Interrupted, 3), std::string());
+}
+
+void tst_Texts::tableCaptions_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("a label") << "LabelOmez1" << int(English) << "Start Limiter [rpm]";
+    QTest::newRow("without its &") << "MenuOpen" << int(German) << "Öffnen";
+    QTest::newRow("the same in every language")
+        << "LabelBaseAdv" << int(Czech) << "Base advance [°]";
+    QTest::newRow("no such control") << "LabelNothing" << int(Czech) << "";
+}
+void tst_Texts::tableCaptions() {
+    QFETCH(QString, name);
+    QFETCH(int, language);
+    QFETCH(QString, caption);
+    QCOMPARE(QString::fromStdString(tableCaption(qPrintable(name), language)), caption);
 }
 
 QTEST_GUILESS_MAIN(tst_Texts)

@@ -1,7 +1,7 @@
 # Fails when a folder of the program includes a header of a folder at its own level or above.
-# The order, lowest first: params; monitor and files; settings; link; lang; session; app.
+# The order, lowest first: params; monitor and files; settings; link; lang; session; cli; app.
 # Run as: cmake -DSOURCE_DIR=<the tree> -P CheckLayering.cmake
-set(levels params=0 monitor=1 files=1 settings=2 link=3 lang=4 session=5 app=6)
+set(levels params=0 monitor=1 files=1 settings=2 link=3 lang=4 session=5 cli=6 app=7)
 foreach(pair IN LISTS levels)
     string(REPLACE "=" ";" pair "${pair}")
     list(GET pair 0 folder)

@@ -107,7 +107,42 @@ private slots:
     void compare_data();
     void compare();
     void verifiedSetIsWhatWasCompared();
+    void identify_data();
+    void identify();
 };
+
+void tst_DeviceOperations::identify_data() {
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("message"); // the one message shown, -1 none
+    QTest::addColumn<int>("box");     // the one box, -1 none
+    QTest::newRow("answers") << false << 15 << -1 << -1;
+    QTest::newRow("incompatible") << false << 14 << -1 << int(Message::IncompatibleUnit);
+    QTest::newRow("silent") << true << 15 << int(Message::ReadFailed) << -1;
+}
+
+// Page 0 alone, with a read's requests: the identification shows, pages 1 and 2 stay.
+void tst_DeviceOperations::identify() {
+    QFETCH(bool, silent);
+    QFETCH(int, code);
+    QFETCH(int, message);
+    QFETCH(int, box);
+    auto list = [](int m) {
+        return m < 0 ? std::vector<Message>{} : std::vector<Message>{Message(m)};
+    };
+    Rig r;
+    r.unitSilent = silent;
+    r.unit[Byte::CompatibilityCode] = static_cast<std::uint8_t>(code);
+    const DeviceImage before = r.image;
+    r.ops.startIdentify();
+    r.run();
+    QCOMPARE(r.ops.operation, DeviceOperations::Idle);
+    QCOMPARE(r.events.messages, list(message));
+    QCOMPARE(r.events.boxes, list(box));
+    QCOMPARE(r.link.operationCommands(), Commands(silent ? 4 : 1, Command::Read));
+    QCOMPARE(r.events.identification.version, silent ? std::string() : std::string("VRT07"));
+    QVERIFY(std::equal(before.page(1), before.page(1) + 2 * kPageSize, r.image.page(1)));
+}
 
 void tst_DeviceOperations::silentProgram() {
     Rig r;

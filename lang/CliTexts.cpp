@@ -1,0 +1,32 @@
+#include "lang/CliTexts.h"
+#include "lang/Triple.h"
+
+namespace vortan {
+
+namespace {
+
+Triple cliTriple(CliText t) {
+    switch (t) {
+    case CliText::WaitingFirst:
+        return {"Čekám na jednotku na %1 (Ctrl+C končí)", "Waiting for a unit on %1 (Ctrl+C ends)",
+                "Warte auf eine Zündbox an %1 (Strg+C beendet)"};
+    case CliText::WaitingNext:
+        return {"Jednotka odpojena; čekám na další na %1 (Ctrl+C končí)",
+                "Unit disconnected; waiting for the next one on %1 (Ctrl+C ends)",
+                "Zündbox getrennt; warte auf die nächste an %1 (Strg+C beendet)"};
+    case CliText::Differences:
+        return {"Počet rozdílných parametrů: %1", "Parameters that differ: %1",
+                "Abweichende Parameter: %1"};
+    case CliText::Interrupted:
+        return {"Přerušeno", "Interrupted", "Abgebrochen"};
+    }
+    return {"", "", ""};
+}
+
+} // namespace
+
+std::string cliText(CliText t, int language) {
+    return pick(cliTriple(t), language);
+}
+
+} // namespace vortan

@@ -1,0 +1,154 @@
+// The program without a window against simulated units on pseudo-terminals: a repeated
+// program takes unit after unit on the same device path, and a verify against a unit holding
+// another set fails with the unit's message.
+#include "files/ParamFile.h"
+#include "sim/SimUnit.h"
+
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+using namespace vortan;
+
+namespace {
+
+// A unit whose identification carries `version` (shown as "VRTnn") and that holds the
+// default set, served under `link`.
+std::unique_ptr<SimUnit> unitAt(const QString& link, int version) {
+    auto unit = std::make_unique<SimUnit>();
+    DeviceImage image = unit->image();
+    image[3] = static_cast<std::uint8_t>(version);
+    unit->setImage(image);
+    if (!unit->start() || !unit->setLinkPath(link.toStdString()))
+        return nullptr;
+    unit->startThread();
+    return unit;
+}
+
+bool samePages(const DeviceImage& a, const DeviceImage& b) {
+    for (int i = kPageSize; i < kImageSize; ++i)
+        if (i != Byte::Reserved && a[i] != b[i])
+            return false;
+    return true;
+}
+
+// The program, its two streams as they come, and the places of its files.
+struct Program {
+    QTemporaryDir home;
+    QProcess process;
+    QString out;
+    QString err;
+
+    void start(const QStringList& arguments) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "no-such-platform"); // no window can start
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
+        process.setProcessEnvironment(env);
+        process.start(VORTAN2_PROGRAM, arguments);
+    }
+    // Waits until `text` has come `times` times on the output (or the error output): false
+    // when the program ends or 60 s pass first.
+    bool waitFor(const QString& text, bool onError = false, int times = 1) {
+        const QDeadlineTimer deadline(60000);
+        for (;;) {
+            out += QString::fromUtf8(process.readAllStandardOutput());
+            err += QString::fromUtf8(process.readAllStandardError());
+            if ((onError ? err : out).count(text) >= times)
+                return true;
+            if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
+                return false;
+            process.waitForReadyRead(100);
+        }
+    }
+    QStringList outLines() const { return out.split('\n', Qt::SkipEmptyParts); }
+};
+
+} // namespace
+
+class tst_CliUnits : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    DeviceImage set_;
+    QString setFile_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        setDefaults(set_);
+        set_[Byte::BASE_ADV] = 14;
+        set_.map(3, 5) = 27;
+        setFile_ = dir_.filePath("set.ign");
+        QFile f(setFile_);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray::fromStdString(writeParamFile(set_, false, "\n")));
+    }
+
+    // Unit 1 vanishes with its line (an adapter pulled out), unit 2 takes the same path;
+    // unit 2 then goes silent (its connector pulled) and unit 3 answers on that line.
+    void repeatProgramsUnitAfterUnit() {
+        const QString link = dir_.filePath("unit");
+        std::unique_ptr<SimUnit> unit = unitAt(link, 31);
+        QVERIFY(unit);
+        Program p;
+        p.start({"ENGLISH", "--port", link, "--program", setFile_, "--repeat"});
+        const QString waiting = "Unit disconnected; waiting for the next one on " + link;
+
+        QVERIFY2(p.waitFor("Verify OK\n", false, 1), qPrintable(p.err));
+        QVERIFY(samePages(unit->image(), set_));
+        unit.reset(); // its line closes, and its link goes with it
+        QVERIFY2(p.waitFor(waiting, true, 1), qPrintable(p.err));
+        unit = unitAt(link, 32);
+        QVERIFY(unit);
+
+        QVERIFY2(p.waitFor("Verify OK\n", false, 2), qPrintable(p.err));
+        QVERIFY(samePages(unit->image(), set_));
+        SimSwitches silent = unit->switches();
+        silent.silent = true;
+        unit->setSwitches(silent);
+        QVERIFY2(p.waitFor(waiting, true, 2), qPrintable(p.err));
+        DeviceImage third = unit->image();
+        setDefaults(third);
+        third[3] = 33;
+        unit->setImage(third);
+        silent.silent = false;
+        unit->setSwitches(silent);
+
+        QVERIFY2(p.waitFor("Verify OK\n", false, 3), qPrintable(p.err));
+        QVERIFY(samePages(unit->image(), set_));
+        ::kill(static_cast<pid_t>(p.process.processId()), SIGINT);
+        QVERIFY(p.process.waitForFinished(30000));
+        QCOMPARE(p.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.process.exitCode(), 0);
+        const QStringList lines = p.outLines();
+        QCOMPARE(lines.size(), 3);
+        for (int n = 0; n < 3; ++n) {
+            QVERIFY2(lines[n].startsWith(QString("%1: VRT3%1 ").arg(n + 1)), qPrintable(lines[n]));
+            QVERIFY2(lines[n].endsWith(": Verify OK"), qPrintable(lines[n]));
+        }
+    }
+
+    void verifyAgainstAnotherSet() {
+        const QString link = dir_.filePath("other");
+        std::unique_ptr<SimUnit> unit = unitAt(link, 40); // holds the defaults
+        QVERIFY(unit);
+        Program p;
+        p.start({"ENGLISH", "--port", link, "--verify", setFile_});
+        QVERIFY(p.process.waitForFinished(60000));
+        p.waitFor({});
+        QCOMPARE(p.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.process.exitCode(), 1);
+        QVERIFY2(p.err.contains("Verify error!"), qPrintable(p.err));
+        QCOMPARE(p.out, QString("VRT40 14. 3.2024 10:30: Verify error!\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CliUnits)
+#include "tst_cliunits.moc"

@@ -167,8 +167,8 @@ QString CliRunner::summary(const QString& result) const {
 
 void CliRunner::printDifferences() {
     const int language = options_.language;
-    const CaptionLookup caption = [language](const char* name) {
-        return tableCaption(name, language);
+    const CaptionLookup caption = [language](const char* textId) {
+        return tableCaption(textId, language);
     };
     const DeviceImage& unit = *driver_->unitSeen();
     struct Row {

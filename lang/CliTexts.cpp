@@ -1,5 +1,5 @@
 #include "lang/CliTexts.h"
-#include "lang/Triple.h"
+#include "params/Triple.h"
 
 namespace vortan {
 

@@ -268,25 +268,25 @@ const std::vector<UiText>& uiTexts() {
     return texts;
 }
 
-// Captions the form gives and no language changes.
+// Captions the form gives and no language changes, by their text ids.
 const std::vector<std::pair<const char*, const char*>> kFixedCaptions = {
-    {"CheckBoxAktClutch", "Clutch m."},
-    {"CheckBoxAktRpm", "Tacho/Lambda"},
-    {"CheckBoxTpsMapa", "TPS"},
+    {"InputClutch", "Clutch m."},
+    {"InputTachoLambda", "Tacho/Lambda"},
+    {"TpsMap", "TPS"},
     {"GroupBoxTps", "TPS"},
-    {"LabelBaseAdv", "Base advance [°]"},
-    {"LabelClutch", "Clutch m. [ms]"},
-    {"LabelTps0", "0%  [mV]"},
-    {"LabelTps100", "100%  [mv]"}};
+    {"BaseAdvance", "Base advance [°]"},
+    {"Clutch", "Clutch m. [ms]"},
+    {"Tps0", "0%  [mV]"},
+    {"Tps100", "100%  [mv]"}};
 
-std::string tableCaption(const char* objectName, int language) {
+std::string tableCaption(const char* textId, int language) {
     std::string caption;
-    for (const auto& [name, fixed] : kFixedCaptions)
-        if (std::string(name) == objectName && language >= Czech && language <= German)
+    for (const auto& [id, fixed] : kFixedCaptions)
+        if (std::string(id) == textId && language >= Czech && language <= German)
             caption = fixed;
     for (const std::vector<UiText>* table : {&uiTexts(), &addedUiTexts()})
         for (const UiText& t : *table)
-            if (t.property == TextProperty::Caption && t.objectName == objectName)
+            if (t.property == TextProperty::Caption && t.id == textId)
                 caption = t.in(language);
     caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
     return caption;

@@ -67,9 +67,9 @@ const std::vector<UiText>& uiTexts();
 // The texts of the commands added to those (the comparisons), set after them.
 const std::vector<UiText>& addedUiTexts();
 
-// The caption that the control `objectName` shows in `language`, without its '&': the last one
-// a language switch sets, else the one the form gives it in every language; empty when none.
-std::string tableCaption(const char* objectName, int language);
+// The caption of text id `textId` in `language`, without its '&': the last one a language
+// switch sets, else the one the form gives in every language; empty when none.
+std::string tableCaption(const char* textId, int language);
 
 // Text of the About box for `language`, with the build date and time filled in.
 std::string aboutText(int language, const std::string& buildDate, const std::string& buildTime);

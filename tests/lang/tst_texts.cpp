@@ -372,11 +372,11 @@ void tst_Texts::tableCaptions_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("a label") << "LabelOmez1" << int(English) << "Start Limiter [rpm]";
+    QTest::newRow("a label") << "StartLimiter" << int(English) << "Start Limiter [rpm]";
     QTest::newRow("without its &") << "MenuOpen" << int(German) << "Öffnen";
     QTest::newRow("the same in every language")
-        << "LabelBaseAdv" << int(Czech) << "Base advance [°]";
-    QTest::newRow("no such control") << "LabelNothing" << int(Czech) << "";
+        << "BaseAdvance" << int(Czech) << "Base advance [°]";
+    QTest::newRow("no such text") << "Nothing" << int(Czech) << "";
 }
 void tst_Texts::tableCaptions() {
     QFETCH(QString, name);

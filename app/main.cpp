@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/ConsoleOutput.h"
 #include "app/Hlav.h"
 #include "app/SignalHandlers.h"
 #include "cli/CliRunner.h"
@@ -96,9 +97,11 @@ int languageIndex(const QString& name, const vortan::IniFile& ini) {
 
 // The operation of the command line on the unit, with a QCoreApplication: no window, no
 // display.
-int runWithoutWindow(int argc, char* argv[], const CommandLine& line) {
+int runWithoutWindow(int argc, char* argv[]) {
     using namespace vortan;
     QCoreApplication app(argc, argv);
+    // Qt's list: on Windows it comes from the wide command line, with every letter of a path.
+    const CommandLine line = parseCommandLine(QCoreApplication::arguments().mid(1));
     QCoreApplication::setApplicationName("Vortan2");
     QCoreApplication::setApplicationVersion(VORTAN2_VERSION);
     const IniFile ini(settingsFilePath());
@@ -162,6 +165,8 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line) {
 
 int main(int argc, char* argv[]) {
     const CommandLine early = parseCommandLine(earlyArguments(argc, argv));
+    if (early.help || early.version || !early.error.isEmpty() || early.withoutWindow())
+        vortan::joinParentConsole();
     if (early.help) {
         std::fputs(kUsage, stdout);
         return 0;
@@ -175,7 +180,7 @@ int main(int argc, char* argv[]) {
         return vortan::exitCode(vortan::CliResult::BadCommandLine);
     }
     if (early.withoutWindow())
-        return runWithoutWindow(argc, argv, early);
+        return runWithoutWindow(argc, argv);
     QApplication app(argc, argv);
     configureApplication();
     try {

@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     w.messageBoxHook = [](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
     w.setPortOverride(pty.path());
     w.FormCreate();
+    w.ensureAllPages(); // as after the tuner opened each page: the map's costs count
     w.findChild<QTimer*>("Timer1")->stop();
     w.show();
     w.session().image()[vortan::Byte::TPS_MAPA] = 1;

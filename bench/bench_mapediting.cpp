@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     TFormHlav w(QStringList{"ENGLISH"});
     w.messageBoxHook = [](const QString&) {};
     w.FormCreate();
+    w.ensureAllPages(); // as after the tuner opened each page: the map's costs count
     w.findChild<QTimer*>("Timer1")->stop();
     w.show();
     w.session().image()[vortan::Byte::TPS_MAPA] = 1;

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     w.messageBoxHook = [](const QString&) {};
     w.setPortOverride(pty.path());
     w.FormCreate();
+    w.ensureAllPages(); // as after the tuner opened each page: the map's costs count
     w.findChild<QTimer*>("Timer1")->stop();
     w.show();
     QApplication::processEvents();

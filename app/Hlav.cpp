@@ -349,8 +349,7 @@ void TFormHlav::FormClose() {
 
 void TFormHlav::Timer1Timer() {
     replayView_->tick(); // before step 5, which marks the replayed row's cell
-    session_->runTick();
-    updateSetLock();
+    session_->runTick(); // its lockChanged brings the controls' lock up to date
     watchPendingClose();
     logTick();
     refreshDiffReport();

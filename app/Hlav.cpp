@@ -610,12 +610,10 @@ void TFormHlav::showMessage(Message message) {
 }
 
 void TFormHlav::showBox(const QString& text, const QString& informative) {
-    if (messageBoxHook)
-        messageBoxHook(text);
-    if (detailedBoxHook)
-        detailedBoxHook(text, informative);
-    if (messageBoxHook || detailedBoxHook)
+    if (boxHook_) {
+        boxHook_(text, informative);
         return;
+    }
     QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, this);
     // A path or a value in the box can be copied from it.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -3,6 +3,7 @@
 // the unit). It builds the controls, wires them to the session and draws what it reports; the
 // serial link and the timer are its own and drive the session.
 
+#include "app/MainWindow.h"
 #include "link/SerialLink.h"
 #include "params/MapOperations.h"
 #include "session/Session.h"
@@ -181,10 +182,9 @@ public:
     // the demo and opens the current port again: the port settings' OK.
     void applyPortSettings(const std::array<QString, 10>& stored);
 
-    // Tests answer modal boxes here instead of showing them.
-    std::function<void(const QString&)> messageBoxHook;
-    // ... and here with the box's informative text.
-    std::function<void(const QString&, const QString&)> detailedBoxHook;
+    // Tests answer the message boxes here (text, informative text) instead of their being
+    // shown; an empty hook shows them again.
+    void divertBoxes(vortan::mainwindow::BoxHook hook) { boxHook_ = std::move(hook); }
     // The box that asks before values outside their ranges are programmed is always shown
     // (objectName "BoxProgramOutOfRange"): tests answer it as a tuner does, by its buttons.
 
@@ -346,4 +346,5 @@ private:
     std::vector<vortan::FailedWrite> writeFailures_; // of the last FormClose
     bool rangeBoxPending_ = false; // the box of a program after change is queued or open
     vortan::DiffReport* diffReport_ = nullptr;
+    vortan::mainwindow::BoxHook boxHook_;
 };

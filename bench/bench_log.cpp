@@ -45,7 +45,9 @@ int main(int argc, char** argv) {
     if (!pty.ok())
         return 1;
     TFormHlav w(QStringList{"ENGLISH"});
-    w.messageBoxHook = [](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
+    vortan::mainwindow::divertBoxes(w, [](const QString& text, const QString&) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     w.setPortOverride(pty.path());
     w.FormCreate();
     w.ensureAllPages(); // as after the tuner opened each page: the map's costs count

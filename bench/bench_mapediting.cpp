@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
 
     TFormHlav w(QStringList{"ENGLISH"});
-    w.messageBoxHook = [](const QString&) {};
+    vortan::mainwindow::divertBoxes(w, [](const QString&, const QString&) {});
     w.FormCreate();
     w.ensureAllPages(); // as after the tuner opened each page: the map's costs count
     w.findChild<QTimer*>("Timer1")->stop();

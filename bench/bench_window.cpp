@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     if (!pty.ok())
         return 1;
     TFormHlav w(QStringList{"ENGLISH"});
-    w.messageBoxHook = [](const QString&) {};
+    vortan::mainwindow::divertBoxes(w, [](const QString&, const QString&) {});
     w.setPortOverride(pty.path());
     w.FormCreate();
     w.ensureAllPages(); // as after the tuner opened each page: the map's costs count

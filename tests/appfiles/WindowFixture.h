@@ -58,6 +58,7 @@ inline bool writeAll(const QString& path, const QByteArray& bytes) {
 // A created window with the timer stopped, so that tests drive it by direct calls.
 struct Window {
     QStringList boxes;
+    QStringList informative; // of each box in `boxes`
     std::unique_ptr<TFormHlav> w;
 
     explicit Window(const QStringList& arguments = {}, bool create = true) {
@@ -67,7 +68,10 @@ struct Window {
         const QString ini = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Vortan2/Vortan2.ini";
         if (!QFileInfo(ini).isFile() || !readAll(ini).contains("[PORTS]"))
             w->setPortOverride(QDir::temp().filePath("vortan2-test-no-such-port"));
-        w->messageBoxHook = [this](const QString& text) { boxes << text; };
+        vortan::mainwindow::divertBoxes(*w, [this](const QString& text, const QString& more) {
+            boxes << text;
+            informative << more;
+        });
         if (create) {
             w->FormCreate();
             w->ensureAllPages(); // the suites read controls of every page

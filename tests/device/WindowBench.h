@@ -31,7 +31,8 @@ struct WindowBench {
     QTemporaryDir config; // settings and last-image files of this run only
     SimUnit sim;
     std::unique_ptr<TFormHlav> w;
-    QStringList boxes; // texts of the modal boxes, in order
+    QStringList boxes;       // texts of the modal boxes, in order
+    QStringList informative; // of each box in `boxes`
     int ticks = 0;
 
     explicit WindowBench(const SimSwitches& switches = {}, const QStringList& args = {"ENGLISH"}) {
@@ -42,7 +43,10 @@ struct WindowBench {
             return;
         w = std::make_unique<TFormHlav>(args);
         w->setPortOverride(QString::fromStdString(sim.devicePath()));
-        w->messageBoxHook = [this](const QString& text) { boxes << text; };
+        vortan::mainwindow::divertBoxes(*w, [this](const QString& text, const QString& more) {
+            boxes << text;
+            informative << more;
+        });
         w->FormCreate();
         w->ensureAllPages(); // the suites read controls of every page
         w->findChild<QTimer*>("Timer1")->stop();

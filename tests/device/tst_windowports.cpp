@@ -66,8 +66,6 @@ void tst_WindowPorts::statusField() {
     const QString device = present ? silent.slave : home.path("ttyUSB0");
     QVERIFY(writeAll(home.iniPath(), iniWithCom1(device).toUtf8()));
     Window w({"ENGLISH"}, false);
-    QStringList informative;
-    w->detailedBoxHook = [&](const QString&, const QString& i) { informative << i; };
     w->FormCreate();
     w->findChild<QTimer*>("Timer1")->stop();
     w->Timer1Timer(); // nothing heard yet: an open port is grey from the first tick
@@ -75,9 +73,9 @@ void tst_WindowPorts::statusField() {
     QCOMPARE(statusText(w), text.arg(device));
     // A failed open keeps its box and tells why in it.
     QCOMPARE(w.boxes, present ? QStringList() : QStringList{"Com opening error"});
-    QCOMPARE(informative.size(), w.boxes.size());
+    QCOMPARE(w.informative.size(), w.boxes.size());
     if (!present)
-        QVERIFY(informative[0].startsWith(device + " does not exist.\n"));
+        QVERIFY(w.informative[0].startsWith(device + " does not exist.\n"));
     // The field stays beside a hint shown in the bar.
     w->statusBar()->showMessage("hint");
     QVERIFY(w.get<QWidget>("PortStatus")->isVisibleTo(w.w.get()));

@@ -33,7 +33,8 @@ public:
     // `allPages`: the pages after the first built too, as once the tuner has opened them.
     TFormHlav& start(bool allPages = true) {
         w = std::make_unique<TFormHlav>(arguments_);
-        w->messageBoxHook = [this](const QString& text) { boxes.append(text); };
+        vortan::mainwindow::divertBoxes(
+            *w, [this](const QString& text, const QString&) { boxes.append(text); });
         w->FormCreate();
         if (allPages)
             w->ensureAllPages(); // as after the tuner opened each page

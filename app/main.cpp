@@ -45,6 +45,8 @@ const char kUsage[] =
     "  --repeat                 with --program: then wait for the next unit on the same\n"
     "                           port and program it too, until Ctrl+C: once a unit is\n"
     "                           done, unplug it and connect the next\n"
+    "  --anyway                 with --program: program values that lie outside their\n"
+    "                           ranges too (without it such a file is refused, exit 5)\n"
     "  --diff FILE.ign          list the parameters in which the unit differs from\n"
     "                           FILE.ign\n"
     "The operation's messages go to the error output; a line with the unit's\n"
@@ -54,7 +56,24 @@ const char kUsage[] =
     "  the port cannot be opened, 4 the unit refuses (version or motorbike type),\n"
     "  5 the file cannot be read or written, 6 program or read error,\n"
     "  130 Ctrl+C while a unit was worked on.\n"
+    "\n";
+
+// Where the settings and the ports are on the system built for.
+#ifdef _WIN32
+const char kUsagePlaces[] =
+    "Settings live in %APPDATA%\\Vortan2\\:\n"
+    "  Vortan2.ini    window, port, language, last file; written when the window closes\n"
+    "  _Vortan2.ini   the parameter set on screen at the last close\n"
     "\n"
+    "Ports: the Com menu's COM1..COM10 are the Windows ports of those names. Section\n"
+    "PORTS of Vortan2.ini maps a menu item to any port, as USB adapters often get COM11\n"
+    "and above, for example\n"
+    "  [PORTS]\n"
+    "  COM1=COM11\n"
+    "Device Manager shows an adapter's port under Ports (COM & LPT); an adapter missing\n"
+    "there needs its driver.\n";
+#else
+const char kUsagePlaces[] =
     "Settings live in $XDG_CONFIG_HOME/Vortan2/ (by default ~/.config/Vortan2/):\n"
     "  Vortan2.ini    window, port, language, last file; written when the window closes\n"
     "  _Vortan2.ini   the parameter set on screen at the last close\n"
@@ -67,6 +86,7 @@ const char kUsage[] =
     "(on Debian: membership of the dialout group).\n"
     "\n"
     "vortan2-sim serves a simulated unit on a pseudo-terminal (vortan2-sim --help).\n";
+#endif
 
 // The arguments as the system's 8-bit encoding gives them, read before the application object
 // exists, so that --help, --version and a faulty line need no display. The window takes Qt's
@@ -109,6 +129,7 @@ int runWithoutWindow(int argc, char* argv[]) {
     options.operation = line.operation;
     options.file = line.operationFile;
     options.repeat = line.repeat;
+    options.anyway = line.anyway;
     options.language = languageIndex(line.language, ini);
     options.extMonitor = readSettings(ini, FormSettings{}).extMonitor;
 
@@ -169,6 +190,7 @@ int main(int argc, char* argv[]) {
         vortan::joinParentConsole();
     if (early.help) {
         std::fputs(kUsage, stdout);
+        std::fputs(kUsagePlaces, stdout);
         return 0;
     }
     if (early.version) {

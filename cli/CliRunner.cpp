@@ -1,7 +1,10 @@
 #include "cli/CliRunner.h"
 
 #include "lang/CliTexts.h"
+#include "params/Corrections.h"
 #include "params/ParamDiff.h"
+#include "params/RangeCheck.h"
+#include "params/RangeTexts.h"
 
 #include <algorithm>
 #include <vector>
@@ -44,8 +47,10 @@ void CliRunner::start() {
     timer_.start();
 }
 
-// The file's values over the default set, brought within the program's ranges as Open does;
-// the session tells what is wrong with a file it cannot read.
+// The file's values over the default set, with the rules applied as Open applies them: what
+// they corrected is told, since the unit then gets other values than the file holds. Values
+// outside their fields' ranges are programmed only with --anyway, as the window programs them
+// only once the tuner said so. The session tells what is wrong with a file it cannot read.
 bool CliRunner::loadFile() {
     session_.image() = fileSet_;
     ParamFileResult result;
@@ -54,7 +59,24 @@ bool CliRunner::loadFile() {
         return false;
     fileSet_ = *read;
     normalise(fileSet_);
-    return true;
+    const int language = options_.language;
+    const CaptionLookup caption = [language](const char* textId) {
+        return tableCaption(textId, language);
+    };
+    const std::vector<Correction> corrected =
+        corrections(*read, fileSet_, language, caption, CorrectionSource::File);
+    if (!corrected.empty()) {
+        progress_(q(rangeText(RangeText::FileCorrected, language)));
+        for (const Correction& c : corrected)
+            progress_("  " + q(c.text));
+    }
+    const std::vector<OutOfRangeValue> outside = outOfRangeValues(fileSet_, language, caption);
+    if (options_.operation != CliOperation::Program || options_.anyway || outside.empty())
+        return true;
+    progress_(q(cliText(CliText::OutOfRange, language)));
+    for (const OutOfRangeValue& v : outside)
+        progress_("  " + q(v.text));
+    return false;
 }
 
 bool CliRunner::saveFile() {

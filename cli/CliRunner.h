@@ -23,6 +23,7 @@ struct CliOptions {
     CliOperation operation = CliOperation::None;
     QString file;
     bool repeat = false;
+    bool anyway = false; // values outside their ranges programmed all the same
     int language = English;
     bool extMonitor = false; // the EXT_MON a read writes into its file
     QString device;          // named in the waiting lines

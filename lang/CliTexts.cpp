@@ -19,6 +19,13 @@ Triple cliTriple(CliText t) {
                 "Abweichende Parameter: %1"};
     case CliText::Interrupted:
         return {"Přerušeno", "Interrupted", "Abgebrochen"};
+    case CliText::OutOfRange:
+        return {"Soubor obsahuje hodnoty mimo jejich rozsahy; nic nebylo naprogramováno "
+                "(--anyway je přesto naprogramuje):",
+                "The file holds values outside their ranges; nothing was programmed "
+                "(--anyway programs them all the same):",
+                "Die Datei enthält Werte außerhalb ihrer Bereiche; nichts wurde programmiert "
+                "(--anyway programmiert sie trotzdem):"};
     }
     return {"", "", ""};
 }

@@ -27,3 +27,10 @@ LangString UninstallNeedsAdmin ${LANG_ENGLISH} \
   "$(^Name) is installed for all users of this computer: removing it needs administrator rights."
 LangString UninstallNeedsAdmin ${LANG_GERMAN} \
   "$(^Name) ist für alle Benutzer dieses Computers installiert: zum Entfernen sind Administratorrechte nötig."
+
+LangString CloseProgramFirst ${LANG_CZECH} \
+  "$(^Name) je spuštěn, proto jeho soubory nelze nahradit ani odebrat. Ukončete jej a zvolte Opakovat."
+LangString CloseProgramFirst ${LANG_ENGLISH} \
+  "$(^Name) is running, so its files cannot be replaced or removed. Close it, then choose Retry."
+LangString CloseProgramFirst ${LANG_GERMAN} \
+  "$(^Name) läuft noch, daher können seine Dateien weder ersetzt noch entfernt werden. Beenden Sie das Programm und wählen Sie dann Wiederholen."

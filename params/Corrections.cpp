@@ -64,7 +64,8 @@ QString q(const std::string& s) {
 } // namespace
 
 std::vector<Correction> corrections(const DeviceImage& before, const DeviceImage& after,
-                                    int language, const CaptionLookup& caption) {
+                                    int language, const CaptionLookup& caption,
+                                    CorrectionSource source) {
     std::vector<Correction> out;
     auto nameOf = [&](const ComparedParam& p) {
         return q(withoutUnit(paramName(p, after, language, caption)));
@@ -97,6 +98,10 @@ std::vector<Correction> corrections(const DeviceImage& before, const DeviceImage
                 against = bound(r->high);
             }
         }
+        if (source == CorrectionSource::File)
+            why = why == RangeText::CorrectedBelow   ? RangeText::FileCorrectedBelow
+                  : why == RangeText::CorrectedAbove ? RangeText::FileCorrectedAbove
+                                                     : RangeText::FileCorrectedNotAbove;
         const QString line =
             QString::fromStdString(rangeText(why, language)).arg(nameOf(p), held, against, shown);
         out.push_back({b, line.toStdString()});

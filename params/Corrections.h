@@ -21,10 +21,14 @@ struct Correction {
     std::string text; // "the unit holds Limiter = 2,000 rpm, below Start Limiter; shown as ..."
 };
 
+// Where the set the rules corrected came from, as the lines name it.
+enum class CorrectionSource { Unit, File };
+
 // The values that differ between `before` and `after` = normalise(before), each with the rule
 // that changed it, in the order of the window's pages, in `language`.
 std::vector<Correction> corrections(const DeviceImage& before, const DeviceImage& after,
-                                    int language, const CaptionLookup& caption);
+                                    int language, const CaptionLookup& caption,
+                                    CorrectionSource source = CorrectionSource::Unit);
 
 // `edit` with the rules applied to its result, so it counts as a change only when the
 // normalised set differs from the one before it.

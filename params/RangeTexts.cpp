@@ -36,6 +36,22 @@ Triple rangeTriple(RangeText t) {
         return {"jednotka obsahuje %1 = %2, ne více než %3; zobrazeno jako %4",
                 "the unit holds %1 = %2, not above %3; shown as %4",
                 "die Zündbox enthält %1 = %2, nicht größer als %3; angezeigt als %4"};
+    case RangeText::FileCorrected:
+        return {"Některé hodnoty souboru porušují pravidla a byly opraveny:",
+                "Some values of the file break the rules and were corrected:",
+                "Einige Werte der Datei verletzen die Regeln und wurden korrigiert:"};
+    case RangeText::FileCorrectedBelow:
+        return {"soubor obsahuje %1 = %2, méně než %3; použito %4",
+                "the file holds %1 = %2, below %3; used as %4",
+                "die Datei enthält %1 = %2, kleiner als %3; verwendet als %4"};
+    case RangeText::FileCorrectedAbove:
+        return {"soubor obsahuje %1 = %2, více než %3; použito %4",
+                "the file holds %1 = %2, above %3; used as %4",
+                "die Datei enthält %1 = %2, größer als %3; verwendet als %4"};
+    case RangeText::FileCorrectedNotAbove:
+        return {"soubor obsahuje %1 = %2, ne více než %3; použito %4",
+                "the file holds %1 = %2, not above %3; used as %4",
+                "die Datei enthält %1 = %2, nicht größer als %3; verwendet als %4"};
     case RangeText::TypedRefused:
         return {"%1: %2 je mimo rozsah %3..%4; ponechána hodnota %5",
                 "%1: %2 is outside %3..%4; kept %5",

@@ -5,7 +5,8 @@
 # entry among the installed apps and the .ign association in its hive. The installed program is
 # started on an X display of its own in CESKY, ENGLISH and DEUTSCH (the window of that language
 # appears; screenshots in build-win64/install-check/) and with --demo (the live values change on
-# screen, where the window without a unit stays still). The silent uninstaller must then leave
+# screen, where the window without a unit stays still); while it runs, the uninstaller and a new
+# installation must refuse and leave the installation whole. The silent uninstaller must then leave
 # neither the install folder, nor the Start-menu entry, nor the keys; an .ign association that
 # another program took over meanwhile stays. Run after scripts/windows.sh and cpack in
 # build-win64/build; DISPLAY_NUMBER (default 21). Non-zero on any failure.
@@ -112,7 +113,8 @@ start_program() {
     local exe=$1 title=$2 window=""
     shift 2
     wine "$exe" "$@" &
-    pids+=($!)
+    program=$!
+    pids+=("$program")
     for _ in $(seq 120); do
         window=$(window_id "$title")
         [ -n "$window" ] && break
@@ -122,17 +124,17 @@ start_program() {
     sleep 2 # the first paint and the first live packets
 }
 
-# Closes the window as its close button does and waits until it has gone.
+# Closes the window as its close button does and waits until the program has ended: its
+# window goes first, and its files stay in use until the process is gone.
 close_program() {
     local window
     window=$(window_id "$1")
-    [ -n "$window" ] || return 0
-    xdotool key --window "$window" alt+F4 2>/dev/null
-    for _ in $(seq 80); do
-        [ -z "$(window_id "$1")" ] && return 0
+    [ -n "$window" ] && xdotool key --window "$window" alt+F4 2>/dev/null
+    for _ in $(seq 120); do
+        kill -0 "$program" 2>/dev/null || return 0
         sleep 0.25
     done
-    fail "the window \"$1\" did not close"
+    fail "the program with the window \"$1\" did not end"
 }
 
 # Pixels differing between two screenshots a second apart; their bounding box in $work/$1.box.
@@ -192,6 +194,19 @@ if start_program "$windir\\vortan2.exe" "$title" ENGLISH --demo; then
     else
         fail "--demo: no live values (changed: $changed, where: $box)"
     fi
+    # While the program runs, neither the uninstaller nor a new installation touches its
+    # files: both stop with exit code 2 and the installation stays whole. The uninstaller runs
+    # in place (_?=, unquoted as it must be, hence a batch file) so that its exit code is seen.
+    printf '@"%s\\Uninstall.exe" /S _?=%s\r\n@exit /b %%ERRORLEVEL%%\r\n' "$windir" "$windir" \
+        >"$WINEPREFIX/drive_c/uninstall-in-place.bat"
+    code=0
+    wine cmd /c 'C:\uninstall-in-place.bat' || code=$?
+    [ "$code" = 2 ] || fail "the uninstaller ran beside the running program (exit code $code)"
+    code=0
+    wine "$setup" /S || code=$?
+    [ "$code" = 2 ] || fail "the installer ran beside the running program (exit code $code)"
+    check_installed HKLM "$windir" "$dir" "$menu"
+    echo "while the program runs: uninstaller and installer refuse, the installation stays whole"
     close_program "$title"
 fi
 

@@ -49,6 +49,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             line.demo = true;
         } else if (a == QLatin1String("--repeat")) {
             line.repeat = true;
+        } else if (a == QLatin1String("--anyway")) {
+            line.anyway = true;
         } else if (a == QLatin1String("--port")) {
             line.port = valueAfter(arguments, i);
             if (line.port.isEmpty())
@@ -76,6 +78,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (line.repeat && line.operation != CliOperation::Program)
         fail(line, QStringLiteral("--repeat goes only with --program"));
+    if (line.anyway && line.operation != CliOperation::Program)
+        fail(line, QStringLiteral("--anyway goes only with --program"));
     if (!line.port.isEmpty() && line.demo)
         fail(line, QStringLiteral("--port and --demo cannot be given together"));
     if (line.withoutWindow() && !line.openFile.isEmpty())

@@ -15,6 +15,7 @@ struct CommandLine {
     CliOperation operation = CliOperation::None; // --read/--verify/--program/--diff FILE.ign
     QString operationFile;
     bool repeat = false;  // --repeat (only with --program)
+    bool anyway = false;  // --anyway (only with --program): values outside ranges programmed
     bool help = false;    // -h/--help (the first of it and --version is the one answered)
     bool version = false; // --version
     QString openFile;     // a path to a parameter file given alone: opened after start-up

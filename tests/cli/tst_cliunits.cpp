@@ -148,6 +148,59 @@ private slots:
         QVERIFY2(p.err.contains("Verify error!"), qPrintable(p.err));
         QCOMPARE(p.out, QString("VRT40 14. 3.2024 10:30: Verify error!\n"));
     }
+
+    // A file's values the rules correct are told; values outside their fields' ranges are
+    // programmed only with --anyway, and without it the unit keeps what it held.
+    void programFileBreakingRules_data() {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("told");
+        QTest::addColumn<bool>("programmed");
+        const QString refused = "The file holds values outside their ranges; nothing was "
+                                "programmed (--anyway programs them all the same):";
+        QTest::newRow("outside its range: refused")
+            << Byte::CLUTCH << 99 << QStringList{} << 5
+            << QStringList{refused, "  Clutch m.: 990 ms, range 0..500 ms"} << false;
+        QTest::newRow("outside its range: --anyway")
+            << Byte::CLUTCH << 99 << QStringList{"--anyway"} << 0 << QStringList{} << true;
+        QTest::newRow("limiter below the start limiter: corrected")
+            << Byte::LIMITER2 << 20 << QStringList{} << 0
+            << QStringList{"Some values of the file break the rules and were corrected:",
+                           "  the file holds "}
+            << true;
+    }
+    void programFileBreakingRules() {
+        QFETCH(int, byte);
+        QFETCH(int, value);
+        QFETCH(QStringList, options);
+        DeviceImage set = set_;
+        set[byte] = static_cast<std::uint8_t>(value);
+        const QString file = dir_.filePath("rules.ign");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray::fromStdString(writeParamFile(set, false, "\n")));
+        f.close();
+        const QString link = dir_.filePath("rules");
+        std::unique_ptr<SimUnit> unit = unitAt(link, 41);
+        QVERIFY(unit);
+        const DeviceImage before = unit->image();
+        Program p;
+        p.start(QStringList{"ENGLISH", "--port", link, "--program", file} + options);
+        QVERIFY(p.process.waitForFinished(60000));
+        p.waitFor({});
+        QTEST(p.process.exitCode(), "exitCode");
+        QFETCH(QStringList, told);
+        for (const QString& line : told)
+            QVERIFY2(p.err.contains(line), qPrintable(p.err));
+        DeviceImage expected = set;
+        normalise(expected);
+        QFETCH(bool, programmed);
+        if (!programmed)
+            QCOMPARE(p.out, QString()); // no unit was worked on
+        QVERIFY(samePages(unit->image(), programmed ? expected : before));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_CliUnits)

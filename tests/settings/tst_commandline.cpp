@@ -20,6 +20,8 @@ class tst_CommandLine : public QObject {
             parts << QString("%1 %2").arg(operations[int(c.operation)], c.operationFile);
         if (c.repeat)
             parts << "repeat";
+        if (c.anyway)
+            parts << "anyway";
         if (c.help)
             parts << "help";
         if (c.version)
@@ -77,6 +79,11 @@ private slots:
         QTest::newRow("two operations")
             << QStringList{"--read", "a.ign", "--program", "b.ign"}
             << "program b.ign | error: --read and --program cannot be run together" << true;
+        QTest::newRow("program anyway") << QStringList{"--demo", "--program", "a.ign", "--anyway"}
+                                        << "demo | program a.ign | anyway" << true;
+        QTest::newRow("anyway without program")
+            << QStringList{"--anyway", "--verify", "a.ign"}
+            << "verify a.ign | anyway | error: --anyway goes only with --program" << true;
         QTest::newRow("repeat without program")
             << QStringList{"--repeat", "--verify", "a.ign"}
             << "verify a.ign | repeat | error: --repeat goes only with --program" << true;

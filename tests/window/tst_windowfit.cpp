@@ -47,7 +47,7 @@ QList<QWidget*> controls(QWidget* root) {
 }
 
 // Shows the window and brings the map page to the front, as a user clicks its tab.
-bool showMapPage(TFormHlav& w) {
+bool showMapPage(QMainWindow& w) {
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return false;
@@ -91,7 +91,7 @@ void tst_WindowFit::everyControlReachable_data() {
 void tst_WindowFit::everyControlReachable() {
     QFETCH(QSize, size);
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.resize(size);
@@ -116,7 +116,7 @@ void tst_WindowFit::everyControlReachable() {
 
 void tst_WindowFit::largeScreenGrowsMapAndLiveFigures() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     QVERIFY(showMapPage(w));
     auto* cell = w.findChild<QWidget*>("Edit149");
     auto* rpm = w.findChild<QLabel*>("LabelRpm");
@@ -132,13 +132,13 @@ void tst_WindowFit::largeScreenGrowsMapAndLiveFigures() {
 void tst_WindowFit::sizeKeptBetweenRuns() {
     TestWindow t({"ENGLISH"});
     {
-        TFormHlav& w = t.start();
+        QMainWindow& w = t.start();
         w.show();
         w.resize(780, 560);
         QTRY_COMPARE(w.size(), QSize(780, 560));
         w.close();
     }
-    TFormHlav& again = t.start();
+    QMainWindow& again = t.start();
     QCOMPARE(again.size(), QSize(780, 560));
 }
 
@@ -146,7 +146,7 @@ void tst_WindowFit::sizeKeptBetweenRuns() {
 // when the page scales, whichever way round the switch and the resize come.
 void tst_WindowFit::rowAloneKeepsItsPlaceScaled() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     QVERIFY(showMapPage(w));
     auto* tps = w.findChild<QCheckBox*>("CheckBoxTpsMapa");
     auto* cell = w.findChild<QWidget*>("Edit149");

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +42,25 @@ inline vortan::Session& session(QMainWindow& w) {
 inline void chooseLanguage(QMainWindow& w, int language) {
     static const char* const kItems[] = {"MenuCzech", "MenuEnglish", "MenuGerman"};
     find<QAction>(w, kItems[language])->trigger();
+}
+
+// Page `index` brought to the front as the tuner clicks its tab; true when it is in front.
+inline bool openPage(QMainWindow& w, int index) {
+    auto* tabs = find<QTabWidget>(w, "PageControl1");
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
+    return tabs->currentIndex() == index;
+}
+
+// The window shown and active, the map page in front and the throttle map ticked or not, as
+// the tuner brings them; false where that cannot be.
+inline bool showMapPage(QMainWindow& w, bool throttleMap) {
+    w.show();
+    if (!QTest::qWaitForWindowActive(&w) || !openPage(w, 1))
+        return false;
+    auto* tps = find<QCheckBox>(w, "CheckBoxTpsMapa");
+    if (tps->isChecked() != throttleMap)
+        QTest::mouseClick(tps, Qt::LeftButton, {}, QPoint(8, tps->height() / 2));
+    return tps->isChecked() == throttleMap;
 }
 
 // `set` taken as one edit and shown, as a set opened from a file comes.

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -186,9 +185,7 @@ void tst_FormHlav::pageBuiltWhenOpened() {
     QTest::mouseClick(find<QPushButton>(w, "Button1"), Qt::LeftButton); // Read: the set held
     const DeviceImage set = t.session().image();
 
-    auto* tabs = find<QTabWidget>(w, "PageControl1");
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(page).center());
-    QCOMPARE(tabs->currentIndex(), page);
+    QVERIFY(openPage(w, page));
     auto* edit = find<ParamSpinBox>(w, field);
     QVERIFY(edit->isReadOnly());
     QVERIFY(find<QWidget>(w, caption)->isVisible());

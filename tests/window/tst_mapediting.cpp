@@ -20,8 +20,6 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
 
 using namespace vortan;
@@ -76,18 +74,6 @@ void answer(const QString& keys) {
     });
 }
 
-// A window on the map page with the throttle map on, active.
-QMainWindow& mapWindow(TestWindow& t) {
-    QMainWindow& w = t.start();
-    w.show();
-    if (!QTest::qWaitForWindowActive(&w))
-        qFatal("the platform does not activate windows");
-    QTest::mouseClick(find<QCheckBox>(w, "CheckBoxTpsMapa"), Qt::LeftButton);
-    auto* pages = find<QTabWidget>(w, "PageControl1");
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(1).center());
-    return w;
-}
-
 } // namespace
 
 class tst_MapEditing : public QObject {
@@ -104,7 +90,8 @@ private slots:
 // 3000 to 7000 rpm, paste a 10 x 10 block, colours and curves following, in German.
 void tst_MapEditing::tunersRun() {
     TestWindow t({"ENGLISH"});
-    QMainWindow& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     QTest::mouseClick(find<QCheckBox>(w, "CheckBoxMapColours"), Qt::LeftButton);
     QTest::mouseClick(find<QCheckBox>(w, "CheckBoxMapCurves"), Qt::LeftButton);
     auto* dock = find<QDockWidget>(w, "DockMapCurves");
@@ -175,15 +162,15 @@ void tst_MapEditing::tunersRun() {
     QCOMPARE(dock->windowTitle(), QString("Kurven"));
 
     // With the Servo page in front the panel shows the servo table instead.
-    auto* pages = find<QTabWidget>(w, "PageControl1");
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(3).center());
+    QVERIFY(openPage(w, 3));
     QVERIFY(curve(w, 10)->isVisible() && !curve(w, 9)->isVisible());
     QCOMPARE(curve(w, 10)->points().front(), QPointF(1200, 2000));
 }
 
 void tst_MapEditing::keysMenuAndButtons() {
     TestWindow t({"ENGLISH"});
-    QMainWindow& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     click(w, 4, 4);
     QTest::keyClick(cell(w, 4, 4), Qt::Key_Right, Qt::ControlModifier);
     QTest::keyClick(cell(w, 4, 5), Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
@@ -234,7 +221,8 @@ void tst_MapEditing::keysMenuAndButtons() {
 // Tab and Enter inside a selection move the cell that keys act from, not the selection.
 void tst_MapEditing::tabInsideSelection() {
     TestWindow t({"ENGLISH"});
-    QMainWindow& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     click(w, 9, 6);
     click(w, 9, 2, Qt::ShiftModifier);
     QTest::keyClick(editOf(w, 9, 2), Qt::Key_Tab);
@@ -247,7 +235,8 @@ void tst_MapEditing::tabInsideSelection() {
 
 void tst_MapEditing::clipboardRoundTripAndRefusal() {
     TestWindow t({"ENGLISH"});
-    QMainWindow& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     click(w, 2, 1);
     click(w, 3, 3, Qt::ShiftModifier);
     QTest::keyClick(cell(w, 3, 3), Qt::Key_C, Qt::ControlModifier);
@@ -272,7 +261,8 @@ void tst_MapEditing::clipboardRoundTripAndRefusal() {
 
 void tst_MapEditing::choicesKept() {
     TestWindow t({"ENGLISH"});
-    QMainWindow& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     QTest::mouseClick(find<QCheckBox>(w, "CheckBoxMapColours"), Qt::LeftButton);
     w.close();
     QMainWindow& again = t.start();

@@ -13,8 +13,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -29,19 +27,6 @@ QRect screenArea() {
 
 QWidget* cell(QMainWindow& w, int row, int column) {
     return find<QWidget>(w, QString("Edit%1").arg(50 + row * 10 + column));
-}
-
-// Shows the window and brings the map page, throttle map on, to the front as a user does.
-bool showMapPage(QMainWindow& w) {
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        return false;
-    auto* tabs = find<QTabWidget>(w, "PageControl1");
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
-    auto* tps = find<QCheckBox>(w, "CheckBoxTpsMapa");
-    if (!tps->isChecked())
-        QTest::mouseClick(tps, Qt::LeftButton, {}, QPoint(8, tps->height() / 2));
-    return tabs->currentIndex() == 1 && tps->isChecked();
 }
 
 QScrollArea* mapArea(QMainWindow& w) {
@@ -150,7 +135,7 @@ void tst_WindowLayout::curvesBesideWholeMap() {
     QFETCH(QString, language);
     TestWindow t({language});
     QMainWindow& w = t.start();
-    QVERIFY(showMapPage(w));
+    QVERIFY(showMapPage(w, true));
     const QRect before = w.frameGeometry();
     QTest::mouseClick(find<QCheckBox>(w, "CheckBoxMapCurves"), Qt::LeftButton, {}, QPoint(8, 10));
     auto* dock = find<QDockWidget>(w, "DockMapCurves");
@@ -231,7 +216,7 @@ void tst_WindowLayout::dialogsWithinScreen() {
 void tst_WindowLayout::mapCaptionsStayInSight() {
     TestWindow t({"ENGLISH"});
     QMainWindow& w = t.start();
-    QVERIFY(showMapPage(w));
+    QVERIFY(showMapPage(w, true));
     w.resize(800, 560);
     QTRY_COMPARE(w.size(), QSize(800, 560));
     QScrollArea* area = mapArea(w);
@@ -260,7 +245,7 @@ void tst_WindowLayout::mapCaptionsStayInSight() {
 void tst_WindowLayout::cellInUseBroughtIntoView() {
     TestWindow t({"ENGLISH"});
     QMainWindow& w = t.start();
-    QVERIFY(showMapPage(w));
+    QVERIFY(showMapPage(w, true));
     w.resize(800, 560);
     QTRY_COMPARE(w.size(), QSize(800, 560));
     QScrollArea* area = mapArea(w);

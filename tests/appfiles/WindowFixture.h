@@ -3,6 +3,7 @@
 // instead of shown, and a pseudo-terminal to stand for a serial port.
 
 #include "lang/Texts.h"
+#include "link/SerialLink.h"
 #include "window/TestWindow.h"
 
 #include <QDir>

@@ -2,8 +2,9 @@
 // A main window started in a settings folder of its own, with its message boxes recorded
 // instead of shown, and a pseudo-terminal to stand for a serial port.
 
-#include "app/Hlav.h"
 #include "lang/Texts.h"
+#include "link/SerialLink.h"
+#include "window/TestWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,39 +56,37 @@ inline bool writeAll(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// A created window with the timer stopped, so that tests drive it by direct calls.
+// A made window, started unless `start` is false, with the timer stopped, so that tests drive
+// the ticks themselves.
 struct Window {
     QStringList boxes;
     QStringList informative; // of each box in `boxes`
-    std::unique_ptr<TFormHlav> w;
+    std::unique_ptr<QMainWindow> w;
 
-    explicit Window(const QStringList& arguments = {}, bool create = true) {
-        w = std::make_unique<TFormHlav>(arguments);
+    explicit Window(const QStringList& arguments = {}, bool start = true) {
+        using namespace vortan::mainwindow;
+        w = make(arguments);
         // Never the machine's own serial ports: unless the test maps them in [PORTS], a path
         // that does not exist.
         const QString ini = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Vortan2/Vortan2.ini";
         if (!QFileInfo(ini).isFile() || !readAll(ini).contains("[PORTS]"))
-            w->setPortOverride(QDir::temp().filePath("vortan2-test-no-such-port"));
-        vortan::mainwindow::divertBoxes(*w, [this](const QString& text, const QString& more) {
+            usePort(*w, QDir::temp().filePath("vortan2-test-no-such-port"));
+        divertBoxes(*w, [this](const QString& text, const QString& more) {
             boxes << text;
             informative << more;
         });
-        if (create) {
-            w->FormCreate();
-            w->ensureAllPages(); // the suites read controls of every page
-            w->findChild<QTimer*>("Timer1")->stop();
+        if (start) {
+            vortan::mainwindow::start(*w);
+            buildAllPages(*w); // the suites read controls of every page
+            get<QTimer>("Timer1")->stop();
         }
     }
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    TFormHlav* operator->() const { return w.get(); }
-    template <typename T> T* get(const char* name) const {
-        T* c = w->findChild<T*>(name);
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
+    QMainWindow* operator->() const { return w.get(); }
+    template <typename T> T* get(const char* name) const { return find<T>(*w, name); }
+    vortan::Session& session() const { return ::session(*w); }
     // The boxes other than the port's, which depends on the machine's serial ports.
     QStringList fileBoxes() const {
         QStringList r = boxes;

@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 
@@ -32,16 +31,17 @@ QMap<QString, int> controlState(const Window& w) {
     return r;
 }
 
-// An image far from the defaults, made valid.
-void fillImage(TFormHlav& w) {
+// A set far from the defaults, made valid.
+void fillImage(const Window& w) {
+    DeviceImage set = w.session().image();
     for (int i = kPageSize; i < kImageSize; ++i)
-        w.session().image()[i] = static_cast<std::uint8_t>((i * 29 + 7) % 61);
-    w.session().image()[Byte::BIKE] = 5;
-    w.session().image()[Byte::ACT_RPM] = 1; // no control: the file keeps it as a flag
+        set[i] = static_cast<std::uint8_t>((i * 29 + 7) % 61);
+    set[Byte::BIKE] = 5;
+    set[Byte::ACT_RPM] = 1; // no control: the file keeps it as a flag
     for (int b : {Byte::RPM2, Byte::EXCITATION, Byte::PRIV_ENABLE, Byte::N2O_ENABLE, Byte::TPS_MAPA,
                   Byte::ACT_BLOK2, Byte::ACT_LIM1})
-        w.session().image()[b] ^= 1;
-    w.ChangeHandler();
+        set[b] ^= 1;
+    showSet(*w.w, set);
 }
 
 QString text(Message m, int language) {
@@ -78,25 +78,27 @@ private slots:
 void tst_AppFiles::saveOpenRoundTrip() {
     ConfigHome home;
     Window w;
-    fillImage(*w.w);
+    fillImage(w);
     w.get<QCheckBox>("CheckBoxExtMonitor")->click();
     const QMap<QString, int> saved = controlState(w);
     const QString path = home.path("round.ign");
-    QVERIFY(w->saveParamFile(path));
-    const DeviceImage image = w->session().image(); // as the controls gave it to the file
+    answerFileDialog(path);
+    w.get<QAction>("MenuSave")->trigger();
+    const DeviceImage image = w.session().image(); // as the controls gave it to the file
     QVERIFY(readAll(path).endsWith(' '));
 
-    w->MenuNewClick();
+    w.get<QAction>("MenuNew")->trigger();
     w.get<QCheckBox>("CheckBoxExtMonitor")->click();
     QVERIFY(controlState(w) != saved);
-    QVERIFY(w->openParamFile(path));
+    answerFileDialog(path);
+    w.get<QAction>("MenuOpen")->trigger();
     QCOMPARE(w.fileBoxes(), QStringList());
     QCOMPARE(controlState(w), saved);
     for (int i = Byte::BIKE; i < kImageSize; ++i)
         if (i != Byte::ACT_TACHO && (i < 130 || i >= Byte::RPM_ADV) && i != Byte::Reserved)
-            QVERIFY2(w->session().image()[i] == image[i], qPrintable(QString("byte %1").arg(i)));
+            QVERIFY2(w.session().image()[i] == image[i], qPrintable(QString("byte %1").arg(i)));
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(), QFileInfo(path).absoluteFilePath());
-    QCOMPARE(w->session().lastFilePath(), QFileInfo(path).absoluteFilePath());
+    QCOMPARE(w.session().lastFilePath(), QFileInfo(path).absoluteFilePath());
 }
 
 void tst_AppFiles::relativePathShownAbsolute() {
@@ -104,12 +106,12 @@ void tst_AppFiles::relativePathShownAbsolute() {
     Window w;
     const QString old = QDir::currentPath();
     QVERIFY(QDir::setCurrent(home.dir.path()));
-    const bool ok = w->saveParamFile("relative.ign");
+    const bool ok = w.session().saveFile("relative.ign");
     QDir::setCurrent(old);
     QVERIFY(ok);
     const QString full = QDir(home.dir.path()).absoluteFilePath("relative.ign");
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(), full);
-    QCOMPARE(w->session().lastFilePath(), full);
+    QCOMPARE(w.session().lastFilePath(), full);
 }
 
 void tst_AppFiles::failedSave_data() {
@@ -125,15 +127,15 @@ void tst_AppFiles::failedSave() {
     QVERIFY(writeAll(home.path("plain.txt"), "not a folder"));
     QVERIFY(QDir(home.dir.path()).mkdir("folder.ign"));
     Window w;
-    QVERIFY(w->saveParamFile(home.path("first.ign")));
+    QVERIFY(w.session().saveFile(home.path("first.ign")));
     const QString label = w.get<QLabel>("LabelFile2")->text();
-    const DeviceImage image = w->session().image();
+    const DeviceImage image = w.session().image();
 
-    QVERIFY(!w->saveParamFile(home.path(name)));
+    QVERIFY(!w.session().saveFile(home.path(name)));
     QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(), label);
-    QCOMPARE(w->session().lastFilePath(), label);
-    QVERIFY(w->session().image() == image);
+    QCOMPARE(w.session().lastFilePath(), label);
+    QVERIFY(w.session().image() == image);
     QCOMPARE(readAll(home.path("plain.txt")), QByteArray("not a folder"));
 }
 
@@ -150,7 +152,7 @@ void tst_AppFiles::failedWriteKeepsOldFile() {
     rlimit low = saved;
     low.rlim_cur = 100;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &low), 0);
-    const bool ok = w->saveParamFile(path);
+    const bool ok = w.session().saveFile(path);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -158,7 +160,7 @@ void tst_AppFiles::failedWriteKeepsOldFile() {
     QVERIFY(!ok);
     QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
     QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
-    QVERIFY(w->session().lastFilePath().isEmpty());
+    QVERIFY(w.session().lastFilePath().isEmpty());
     QCOMPARE(QDir(home.dir.path()).entryList(QDir::Files), QStringList{"old.ign"});
 }
 
@@ -173,10 +175,10 @@ void tst_AppFiles::wrongVersionChangesNothing() {
     QFETCH(int, language);
     ConfigHome home;
     Window w;
-    w->applyLanguage(language);
-    QVERIFY(w->saveParamFile(home.path("before.ign")));
+    chooseLanguage(*w.w, language);
+    QVERIFY(w.session().saveFile(home.path("before.ign")));
     const QMap<QString, int> before = controlState(w);
-    const DeviceImage image = w->session().image();
+    const DeviceImage image = w.session().image();
 
     DeviceImage other = image;
     other[Byte::BASE_ADV] = 20;
@@ -187,25 +189,25 @@ void tst_AppFiles::wrongVersionChangesNothing() {
     body.replace(at, 2, "14");
     QVERIFY(writeAll(home.path("v14.ign"), QByteArray::fromStdString(body)));
 
-    QVERIFY(!w->openParamFile(home.path("v14.ign")));
+    QVERIFY(!w.session().openFile(home.path("v14.ign")));
     QCOMPARE(w.fileBoxes(), QStringList{text(Message::FileVersion, language)});
-    QVERIFY(w->session().image() == image);
+    QVERIFY(w.session().image() == image);
     QCOMPARE(controlState(w), before);
     const QString first = QFileInfo(home.path("before.ign")).absoluteFilePath();
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(), first);
-    QCOMPARE(w->session().lastFilePath(), first);
+    QCOMPARE(w.session().lastFilePath(), first);
 }
 
 void tst_AppFiles::unopenablePath() {
     ConfigHome home;
     Window w;
-    const DeviceImage image = w->session().image();
-    QVERIFY(!w->openParamFile(home.path("missing.ign")));
-    QVERIFY(!w->openParamFile(home.dir.path()));
+    const DeviceImage image = w.session().image();
+    QVERIFY(!w.session().openFile(home.path("missing.ign")));
+    QVERIFY(!w.session().openFile(home.dir.path()));
     QCOMPARE(w.fileBoxes(), QStringList({kOpenError, kOpenError}));
-    QVERIFY(w->session().image() == image);
+    QVERIFY(w.session().image() == image);
     QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
-    QVERIFY(w->session().lastFilePath().isEmpty());
+    QVERIFY(w.session().lastFilePath().isEmpty());
 }
 
 // A parameter file named on the command line (as a double-click on it starts the program)
@@ -232,7 +234,7 @@ void tst_AppFiles::fileOnCommandLine() {
     Window w({"DEUTSCH", path});
     QVERIFY(w.fileBoxes().isEmpty()); // not before the window is up
     QCoreApplication::processEvents();
-    QCOMPARE(int(w->session().language()), int(German));
+    QCOMPARE(int(w.session().language()), int(German));
     QCOMPARE(w.fileBoxes(), box.isEmpty() ? QStringList() : QStringList{box});
     QCOMPARE(w.get<QLabel>("LabelFile2")->text(),
              box.isEmpty() ? QFileInfo(path).absoluteFilePath() : QString());
@@ -249,13 +251,13 @@ void tst_AppFiles::extMonitorFromFile() {
     QVERIFY(writeAll(home.path("off.ign"), "KALVORIN_KEY 15 EXT_MON 0"));
     QVERIFY(writeAll(home.path("none.ign"), "KALVORIN_KEY 15 BASE_ADV 12"));
 
-    QVERIFY(w->openParamFile(home.path("on.ign")));
+    QVERIFY(w.session().openFile(home.path("on.ign")));
     QVERIFY(box->isChecked());
     QVERIFY(!count->isHidden());
-    QVERIFY(w->openParamFile(home.path("none.ign"))); // no key: the box stays
+    QVERIFY(w.session().openFile(home.path("none.ign"))); // no key: the box stays
     QVERIFY(box->isChecked());
     QVERIFY(!count->isHidden());
-    QVERIFY(w->openParamFile(home.path("off.ign")));
+    QVERIFY(w.session().openFile(home.path("off.ign")));
     QVERIFY(!box->isChecked());
     QVERIFY(count->isHidden());
     QCOMPARE(w.fileBoxes(), QStringList());
@@ -264,15 +266,15 @@ void tst_AppFiles::extMonitorFromFile() {
 void tst_AppFiles::newKeepsLastPath() {
     ConfigHome home;
     Window w;
-    fillImage(*w.w);
+    fillImage(w);
     const QString path = home.path("kept.ign");
-    QVERIFY(w->saveParamFile(path));
-    w->MenuNewClick();
+    QVERIFY(w.session().saveFile(path));
+    w.get<QAction>("MenuNew")->trigger();
     QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
-    QCOMPARE(w->session().lastFilePath(), QFileInfo(path).absoluteFilePath());
-    DeviceImage defaults = w->session().image();
+    QCOMPARE(w.session().lastFilePath(), QFileInfo(path).absoluteFilePath());
+    DeviceImage defaults = w.session().image();
     setDefaults(defaults);
-    QVERIFY(w->session().image() == defaults);
+    QVERIFY(w.session().image() == defaults);
 }
 
 void tst_AppFiles::openDialogFilters_data() {
@@ -326,7 +328,7 @@ void tst_AppFiles::printToPdf() {
     QFETCH(QString, heading);
     ConfigHome home;
     Window w;
-    w->applyLanguage(language);
+    chooseLanguage(*w.w, language);
     auto* label = w.get<QLabel>("LabelHlaseni");
     // Whatever the window looked like before, printing leaves it the same way.
     label->show();
@@ -334,11 +336,17 @@ void tst_AppFiles::printToPdf() {
     red.setColor(QPalette::Window, Qt::red);
     w->setPalette(red);
 
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(home.path("sheet.pdf"));
+    // File › Print, to a PDF file: the last of the print dialog's printers.
+    onNextDialog([&home](QWidget& dialog) {
+        QTest::keyClick(find<QComboBox>(dialog, "printers"), Qt::Key_End);
+        auto* name = find<QLineEdit>(dialog, "filename");
+        name->selectAll();
+        QTest::keyClicks(name, home.path("sheet.pdf"));
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
     const QDateTime before = QDateTime::currentDateTime();
-    w->printSheet(printer);
+    w.get<QAction>("MenuPrint")->trigger();
 
     const QString caption = label->text();
     QVERIFY2(caption.startsWith(heading), qPrintable(caption));
@@ -350,7 +358,7 @@ void tst_AppFiles::printToPdf() {
             QTime::fromString(stamp[1].left(8), "HH:mm:ss").isValid());
     QVERIFY(label->isHidden());
     QCOMPARE(w->palette().color(QPalette::Window), w->palette().color(QPalette::Button));
-    QCOMPARE(w->session().tick().messageCountdown, std::uint8_t(200));
+    QCOMPARE(w.session().tick().messageCountdown, std::uint8_t(200));
     const QByteArray pdf = readAll(home.path("sheet.pdf"));
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY(pdf.size() > 1000);
@@ -362,9 +370,9 @@ void tst_AppFiles::printWithoutPrinter() {
     ConfigHome home;
     Window w;
     for (int language : {Czech, English, German}) {
-        w->applyLanguage(language);
+        chooseLanguage(*w.w, language);
         w.boxes.clear();
-        w->SpeedButtonPrintClick();
+        w.get<QAbstractButton>("SpeedButtonPrint")->click();
         QCOMPARE(w.fileBoxes(), QStringList{text(Message::NoPrinter, language)});
     }
 }

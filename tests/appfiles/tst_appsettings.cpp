@@ -43,26 +43,12 @@ class tst_AppSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstRunDefaults();
     void roundTripThroughClose();
     void writtenSettingsText();
     void newSettingsFileOrder();
     void unwritableSettingsAsk();
     void shortLastImage();
-    void languageOutOfRangeStartsEnglish();
-    void languageArgument_data();
-    void languageArgument();
 };
-
-void tst_AppSettings::firstRunDefaults() {
-    ConfigHome home;
-    Window w;
-    QCOMPARE(int(w->session().language()), int(Czech));
-    QCOMPARE(int(w->session().comPort()), 1);
-    QVERIFY(w.get<QLabel>("LabelFile2")->text().isEmpty());
-    QCOMPARE(w.get<QTabWidget>("PageControl1")->currentIndex(), 0);
-    QVERIFY(w.fileBoxes().isEmpty());
-}
 
 void tst_AppSettings::roundTripThroughClose() {
     ConfigHome home;
@@ -75,24 +61,23 @@ void tst_AppSettings::roundTripThroughClose() {
     Window a;
     QVERIFY(a.boxes.isEmpty()); // COM1 opened through the PORTS entry
     a->move(123, 234);
-    a->MenuCom1Click(7);
-    a->MenuGermanClick();
-    a.get<QComboBox>("ComboBox1")->setCurrentIndex(4);
-    a->ComboBox1Change();
+    a.get<QAction>("MenuCom7")->trigger();
+    chooseLanguage(*a.w, German);
+    for (int i = 0; i < 4; ++i) // the fifth motorbike type
+        QTest::keyClick(a.get<QComboBox>("ComboBox1"), Qt::Key_Down);
     // Page 0 has no controls: its bytes come straight from the image.
     for (int i = 0; i < kPageSize; ++i)
-        a->session().image()[i] = static_cast<std::uint8_t>(i * 7 + 3);
+        a.session().image()[i] = static_cast<std::uint8_t>(i * 7 + 3);
     setEveryEdit(a);
     a.get<QCheckBox>("CheckBoxIgnAll")->setChecked(true);
-    a->CommitControls();
-    QVERIFY(a->saveParamFile(saved));
-    a->session().restoreFile("tuned for the track"); // what the file label says
+    QTest::keyClick(a.get<QWidget>("EditClutch"), Qt::Key_Return); // every typed value taken
+    QVERIFY(a.session().saveFile(saved));
+    a.session().restoreFile("tuned for the track"); // what the file label says
     a.get<QTabWidget>("PageControl1")->setCurrentIndex(2);
     a.get<QCheckBox>("CheckBoxExtMonitor")->click();
     QVERIFY(a.get<QCheckBox>("CheckBoxExtMonitor")->isChecked());
     a->close();
-    a->ShowImage();
-    const DeviceImage closed = a->session().image();
+    const DeviceImage closed = a.session().image();
     const QMap<QString, int> shown = editValues(a);
     DeviceImage defaults;
     setDefaults(defaults);
@@ -104,18 +89,18 @@ void tst_AppSettings::roundTripThroughClose() {
     Window b;
     QVERIFY(b.boxes.isEmpty()); // COM7 opened: the PORTS section survived the close
     QCOMPARE(b->pos(), QPoint(123, 234));
-    QCOMPARE(int(b->session().comPort()), 7);
+    QCOMPARE(int(b.session().comPort()), 7);
     QVERIFY(b.get<QAction>("MenuCom7")->isChecked());
     QVERIFY(!b.get<QAction>("MenuCom1")->isChecked());
-    QCOMPARE(int(b->session().language()), int(German));
+    QCOMPARE(int(b.session().language()), int(German));
     QVERIFY(b.get<QAction>("MenuGerman")->isChecked());
     QCOMPARE(b.get<QLabel>("LabelFile2")->text(), QString("tuned for the track"));
-    QCOMPARE(b->session().lastFilePath(), QFileInfo(saved).absoluteFilePath());
+    QCOMPARE(b.session().lastFilePath(), QFileInfo(saved).absoluteFilePath());
     QCOMPARE(b.get<QTabWidget>("PageControl1")->currentIndex(), 2);
     QVERIFY(b.get<QCheckBox>("CheckBoxExtMonitor")->isChecked());
     QVERIFY(!b.get<QWidget>("LabelPocetProgramovani")->isHidden());
     for (int i = 0; i < kImageSize; ++i)
-        QVERIFY2(b->session().image()[i] == closed[i], qPrintable(QString("byte %1").arg(i)));
+        QVERIFY2(b.session().image()[i] == closed[i], qPrintable(QString("byte %1").arg(i)));
     QCOMPARE(editValues(b), shown);
     QCOMPARE(b.get<QComboBox>("ComboBox1")->currentIndex(), 4);
 }
@@ -126,9 +111,9 @@ void tst_AppSettings::writtenSettingsText() {
     {
         Window w;
         w->move(-40, 17);
-        w->MenuCom1Click(3);
-        w->MenuEnglishClick();
-        QVERIFY(w->saveParamFile(home.path("a.ign")));
+        w.get<QAction>("MenuCom3")->trigger();
+        chooseLanguage(*w.w, English);
+        QVERIFY(w.session().saveFile(home.path("a.ign")));
         w.get<QTabWidget>("PageControl1")->setCurrentIndex(2);
         w.get<QCheckBox>("CheckBoxExtMonitor")->click();
         w->close();
@@ -158,9 +143,12 @@ void tst_AppSettings::newSettingsFileOrder() {
     ConfigHome home;
     {
         Window w;
-        std::array<QString, 10> stored;
-        stored[1] = "/dev/ttyUSB0";
-        w->applyPortSettings(stored);
+        onNextDialog([&home](QWidget& dialog) { // a device for COM2 in the port settings
+            QTest::keyClicks(find<QComboBox>(dialog, "PortPath2")->lineEdit(), home.path("tty"));
+            auto* buttons = dialog.findChild<QDialogButtonBox*>();
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        w.get<QAction>("MenuPortSettings")->trigger();
         w->move(10, 20);
         w->close();
     }
@@ -183,7 +171,7 @@ void tst_AppSettings::unwritableSettingsAsk() {
         Window w({"ENGLISH"});
         w->findChild<QTimer*>("Timer1")->start();
         const QMap<QString, int> shown = editValues(w);
-        const DeviceImage set = w->session().image();
+        const DeviceImage set = w.session().image();
         const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Vortan2";
         const QString reason = QString::fromStdString(closeText(CloseText::NoPermission, English));
         const QString expected =
@@ -196,16 +184,16 @@ void tst_AppSettings::unwritableSettingsAsk() {
             w.get<QAction>("MenuExit")->trigger();
             QCOMPARE(boxes.texts, QStringList{expected});
         }
-        QVERIFY(!w->isClosed());
+        QVERIFY(!vortan::mainwindow::closed(*w.w));
         QVERIFY(w->findChild<QTimer*>("Timer1")->isActive());
-        QVERIFY(w->session().image() == set);
+        QVERIFY(w.session().image() == set);
         QCOMPARE(editValues(w), shown);
         {
             CloseBoxes boxes({{"Close anyway"}});
             w.get<QAction>("MenuExit")->trigger();
             QCOMPARE(boxes.texts, QStringList{expected});
         }
-        QVERIFY(w->isClosed());
+        QVERIFY(vortan::mainwindow::closed(*w.w));
         return;
     }
     ConfigHome home;
@@ -223,7 +211,7 @@ void tst_AppSettings::shortLastImage() {
     {
         ConfigHome home;
         Window w;
-        plain = w->session().image();
+        plain = w.session().image();
     }
     ConfigHome home;
     QByteArray twelve;
@@ -233,41 +221,7 @@ void tst_AppSettings::shortLastImage() {
     QVERIFY(writeAll(home.imagePath(), twelve));
     Window w;
     for (int i = 0; i < kImageSize; ++i)
-        QCOMPARE(int(w->session().image()[i]), i < 12 ? 200 + i : int(plain[i]));
-}
-
-void tst_AppSettings::languageOutOfRangeStartsEnglish() {
-    ConfigHome home;
-    QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nLanguage=7\n"));
-    Window w;
-    QCOMPARE(int(w->session().language()), int(English));
-    QCOMPARE(w->windowTitle(), QString("Programming of Vortan 2 unit"));
-    QVERIFY(w.get<QAction>("MenuEnglish")->isChecked());
-}
-
-void tst_AppSettings::languageArgument_data() {
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("ENGLISH over German") << "ENGLISH" << 2 << 1;
-    QTest::newRow("CESKY over English") << "CESKY" << 1 << 0;
-    QTest::newRow("DEUTSCH over Czech") << "DEUTSCH" << 0 << 2;
-    QTest::newRow("english ignored") << "english" << 2 << 2;
-    QTest::newRow("second argument ignored") << "x ENGLISH" << 2 << 2;
-}
-
-void tst_AppSettings::languageArgument() {
-    QFETCH(QString, argument);
-    QFETCH(int, stored);
-    QFETCH(int, expected);
-    ConfigHome home;
-    QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nLanguage=" + QByteArray::number(stored) + "\n"));
-    {
-        Window w(argument.split(' '));
-        QCOMPARE(int(w->session().language()), expected);
-        w->close();
-    }
-    QVERIFY(lines(home.iniPath()).contains(QString("Language=%1").arg(expected)));
+        QCOMPARE(int(w.session().image()[i]), i < 12 ? 200 + i : int(plain[i]));
 }
 
 QTEST_MAIN(tst_AppSettings)

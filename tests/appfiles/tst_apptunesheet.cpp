@@ -2,18 +2,12 @@
 // the save dialog, the PDF read back through its own text.
 
 #include "WindowFixture.h"
+#include "app/LanguageView.h"
 #include "params/ParamDiff.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTimer>
 
 using namespace vortan;
 
@@ -57,30 +51,22 @@ void tst_AppTuneSheet::exportFromMenu() {
     QFETCH(int, language);
     ConfigHome home;
     Window w;
-    w->applyLanguage(language);
+    chooseLanguage(*w.w, language);
+    DeviceImage set = w.session().image();
     for (int r = 0; r < kMapRows; ++r)
         for (int c = 0; c < kMapColumns; ++c)
-            w->session().image().map(r, c) = static_cast<std::uint8_t>((r * 7 + c * 3) % 61);
-    w->ChangeHandler();
+            set.map(r, c) = static_cast<std::uint8_t>((r * 7 + c * 3) % 61);
+    showSet(*w.w, set);
 
     const QString path = home.path("r6 sheet.pdf");
     const QString notes = "Jet 132, plug 9, 18 C & dry";
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QCOMPARE(dialog->directory().absolutePath(), QDir::home().absolutePath()); // no file yet
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("EditSheetNotes"), notes);
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        name->clear();
-        QTest::keyClicks(name, path);
-        // The Save button: a Return would go to the name completer's list first.
-        auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
-        QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
-        if (QApplication::activeModalWidget() == dialog)
-            dialog->reject(); // never left waiting for a hand
+    QString folder;
+    answerFileDialog(path, [&](QWidget& dialog) {
+        folder = qobject_cast<QFileDialog*>(&dialog)->directory().absolutePath();
+        QTest::keyClicks(find<QLineEdit>(dialog, "EditSheetNotes"), notes);
     });
     w.get<QAction>("MenuExportSheet")->trigger();
+    QCOMPARE(folder, QDir::home().absolutePath()); // no file yet
     QVERIFY(QFileInfo(path).isFile());
     QCOMPARE(w.fileBoxes(), QStringList());
 
@@ -92,18 +78,18 @@ void tst_AppTuneSheet::exportFromMenu() {
     for (const ComparedParam& p : comparedParams()) {
         if (!p.text || p.point > 0)
             continue;
-        const QString name = simplified(QString::fromStdString(w->captionOf(p.text)));
+        const QString name = simplified(LanguageView::captionText(p.text, language).remove('&'));
         QVERIFY2(flat.contains(name), qPrintable(name));
     }
     // The map as a table: its speed axis, then each throttle row with its ten values.
     QString axis;
     for (int c = 0; c < kMapColumns; ++c)
-        axis += "\\s+" + QLocale().toString(w->session().image()[Byte::RPM_ADV + c] * 100);
+        axis += "\\s+" + QLocale().toString(w.session().image()[Byte::RPM_ADV + c] * 100);
     QVERIFY2(text.contains(QRegularExpression(axis + "\\s*\\n")), qPrintable(axis));
     for (int r = 0; r < kMapRows; ++r) {
         QString row = QString("\\n\\s*%1\\s*%").arg(kThrottleAxis[static_cast<std::size_t>(r)]);
         for (int c = 0; c < kMapColumns; ++c)
-            row += QString("\\s+%1").arg(w->session().image().map(r, c));
+            row += QString("\\s+%1").arg(w.session().image().map(r, c));
         QVERIFY2(text.contains(QRegularExpression(row + "\\s*\\n")), qPrintable(row));
     }
 }

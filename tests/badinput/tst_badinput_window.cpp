@@ -3,9 +3,11 @@
 // half-written file, and the message the window gives for it.
 
 #include "BigFile.h"
+#include "CloseBoxes.h"
 #include "Unprivileged.h"
 #include "WindowFixture.h"
 #include "files/ParamFile.h"
+#include "settings/CloseTexts.h"
 #include "settings/Settings.h"
 
 #include <QElapsedTimer>
@@ -25,7 +27,16 @@ const QString kOpenError = QString::fromLatin1(kOpenFileError);
 constexpr qint64 kMaxMs = 30000; // one pass over the file takes well under a second
 
 QString fileVersionText(const Window& w) {
-    return QString::fromStdString(messageText(Message::FileVersion, w->session().language()));
+    return QString::fromStdString(messageText(Message::FileVersion, w.session().language()));
+}
+
+// The window closed, a question of the close (a settings file not written) answered "Close
+// anyway"; the questions asked.
+QStringList closeAnyway(const Window& w) {
+    CloseBoxes boxes(
+        {{QString::fromStdString(closeText(CloseText::CloseAnyway, w.session().language()))}});
+    w->close();
+    return boxes.texts;
 }
 
 QString label(const Window& w) {
@@ -90,12 +101,12 @@ void tst_BadInputWindow::hugeParamFile() {
     QVERIFY(writeBigFile(file, size, "1234567890"));
     QCOMPARE(QFileInfo(file).size(), size);
     Window w;
-    const DeviceImage image = w->session().image();
+    const DeviceImage image = w.session().image();
 
     const long before = peakMemoryMiB();
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(!w->openParamFile(file));
+    QVERIFY(!w.session().openFile(file));
     const qint64 ms = timer.elapsed();
     QFile::remove(file);
 
@@ -104,7 +115,7 @@ void tst_BadInputWindow::hugeParamFile() {
         QVERIFY2(peakMemoryMiB() - before < 32,
                  qPrintable(QString("%1 MiB more").arg(peakMemoryMiB() - before)));
     QCOMPARE(w.fileBoxes(), QStringList{refused ? kOpenError : fileVersionText(w)});
-    QVERIFY(w->session().image() == image);
+    QVERIFY(w.session().image() == image);
     QVERIFY(label(w).isEmpty());
 }
 
@@ -120,15 +131,15 @@ void tst_BadInputWindow::longWords() {
                                                 " BASE_ADV " + letters));
     Window w;
     QCOMPARE(label(w), QString::fromLatin1(letters));
-    DeviceImage expected = w->session().image();
+    DeviceImage expected = w.session().image();
     expected[Byte::BIKE] = 3;
     normalise(expected);
-    QVERIFY(w->openParamFile(home.path("long.ign")));
+    QVERIFY(w.session().openFile(home.path("long.ign")));
     QCOMPARE(w.fileBoxes(), QStringList());
-    QCOMPARE(int(w->session().image()[Byte::BIKE]), 3);
-    QVERIFY(w->session().image() == expected); // BASE_ADV followed by a word: left as it was
+    QCOMPARE(int(w.session().image()[Byte::BIKE]), 3);
+    QVERIFY(w.session().image() == expected); // BASE_ADV followed by a word: left as it was
 
-    w->FormClose();
+    QCOMPARE(closeAnyway(w), QStringList());
     const QByteArray ini = readAll(home.iniPath());
     QVERIFY(ini.startsWith("[" + letters + "]\n" + letters + "=" + letters + "\n[FORM_HLAV]\n"));
 }
@@ -156,17 +167,17 @@ void tst_BadInputWindow::binaryParamFile() {
             body.insert(int(rng.bounded(body.size())), key);
         QVERIFY(writeAll(home.path("bin.ign"), head + body));
         Window w;
-        const DeviceImage image = w->session().image();
-        QCOMPARE(w->openParamFile(home.path("bin.ign")), accepted);
+        const DeviceImage image = w.session().image();
+        QCOMPARE(w.session().openFile(home.path("bin.ign")), accepted);
         if (!accepted) {
             QCOMPARE(w.fileBoxes(), QStringList{fileVersionText(w)});
-            QVERIFY(w->session().image() == image);
+            QVERIFY(w.session().image() == image);
             continue;
         }
         QCOMPARE(w.fileBoxes(), QStringList());
-        DeviceImage normal = w->session().image();
+        DeviceImage normal = w.session().image();
         normalise(normal);
-        QVERIFY(w->session().image() == normal);
+        QVERIFY(w.session().image() == normal);
         QCOMPARE(label(w), QFileInfo(home.path("bin.ign")).absoluteFilePath());
     }
 }
@@ -182,19 +193,19 @@ void tst_BadInputWindow::garbageSettingsFiles() {
         QVERIFY(writeAll(home.iniPath(), "[FORM_HLAV]\nComPort=300\nLanguage=77\n" + bytes));
         QVERIFY(writeAll(home.imagePath(), "999 -1 12" + bytes));
         Window w;
-        QVERIFY(w->session().comPort() >= 1 && w->session().comPort() <= 10);
-        QVERIFY(w->session().language() <= 2);
-        DeviceImage normal = w->session().image();
+        QVERIFY(w.session().comPort() >= 1 && w.session().comPort() <= 10);
+        QVERIFY(w.session().language() <= 2);
+        DeviceImage normal = w.session().image();
         normalise(normal);
-        QVERIFY(w->session().image() == normal);
-        QCOMPARE(int(w->session().image()[0]), 999 & 0xFF); // "-1" ends the list
+        QVERIFY(w.session().image() == normal);
+        QCOMPARE(int(w.session().image()[0]), 999 & 0xFF); // "-1" ends the list
 
-        w->FormClose();
+        QCOMPARE(closeAnyway(w), QStringList());
         DeviceImage back;
         QVERIFY(readLastImage(home.imagePath(), back));
-        QVERIFY(back == w->session().image());
+        QVERIFY(back == w.session().image());
         IniFile ini(home.iniPath());
-        QCOMPARE(ini.readInteger("FORM_HLAV", "ComPort", -1), int(w->session().comPort()));
+        QCOMPARE(ini.readInteger("FORM_HLAV", "ComPort", -1), int(w.session().comPort()));
     }
 }
 
@@ -212,14 +223,14 @@ void tst_BadInputWindow::fileGoneBeforeOpen() {
     QFETCH(QString, what);
     ConfigHome home;
     Window w;
-    QVERIFY(w->saveParamFile(home.path("first.ign")));
-    QVERIFY(w->openParamFile(home.path("first.ign")));
+    QVERIFY(w.session().saveFile(home.path("first.ign")));
+    QVERIFY(w.session().openFile(home.path("first.ign")));
     const QString first = label(w);
-    const DeviceImage image = w->session().image();
+    const DeviceImage image = w.session().image();
 
     QString path = home.path("picked.ign");
-    QVERIFY(w->saveParamFile(path));
-    QVERIFY(w->saveParamFile(home.path("first.ign"))); // the label back on the first file
+    QVERIFY(w.session().saveFile(path));
+    QVERIFY(w.session().saveFile(home.path("first.ign"))); // the label back on the first file
     QVERIFY(QFile::remove(path));
     if (what == "folder")
         QVERIFY(QDir().mkdir(path));
@@ -230,12 +241,12 @@ void tst_BadInputWindow::fileGoneBeforeOpen() {
 
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(!w->openParamFile(path));
+    QVERIFY(!w.session().openFile(path));
     QVERIFY(timer.elapsed() < kMaxMs);
     QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
-    QVERIFY(w->session().image() == image);
+    QVERIFY(w.session().image() == image);
     QCOMPARE(label(w), first);
-    QCOMPARE(w->session().lastFilePath(), first);
+    QCOMPARE(w.session().lastFilePath(), first);
 }
 
 // A user who may write neither a parameter file nor the settings: the old files stay whole,
@@ -243,22 +254,19 @@ void tst_BadInputWindow::fileGoneBeforeOpen() {
 void tst_BadInputWindow::lockedFolders() {
     if (runningAsNobody()) { // $XDG_CONFIG_HOME is root's settings folder
         Window w;
-        QVERIFY(!w->saveParamFile(nobodyBase() + "/locked/new.ign"));
+        QVERIFY(!w.session().saveFile(nobodyBase() + "/locked/new.ign"));
         QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
         QVERIFY(label(w).isEmpty());
-        w->session().image()[Byte::BASE_ADV] ^= 1;
-        w->session().setLanguage(w->session().language() == 2 ? 0 : 2);
-        w->FormClose();
+        w.session().image()[Byte::BASE_ADV] ^= 1;
+        w.session().setLanguage(w.session().language() == 2 ? 0 : 2);
+        QCOMPARE(closeAnyway(w).size(), 1);
         QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
         return;
     }
     ConfigHome home;
     const QString locked = home.path("locked");
     QVERIFY(QDir().mkdir(locked));
-    {
-        Window w;
-        w->FormClose();
-    }
+    QCOMPARE(closeAnyway(Window()), QStringList());
     const QByteArray ini = readAll(home.iniPath());
     const QByteArray image = readAll(home.imagePath());
     QVERIFY(!ini.isEmpty() && !image.isEmpty());
@@ -281,8 +289,8 @@ void tst_BadInputWindow::specialFiles_data() {
 }
 
 // Both settings files and the parameter file saved are such things: the window starts, the
-// save says "Open file error" unless it reached a regular file, the close says nothing, and
-// each link stays, its target written or left as it was.
+// save says "Open file error" and the close names both settings files unless they reach
+// regular files, and each link stays, its target written or left as it was.
 void tst_BadInputWindow::specialFiles() {
     QFETCH(QString, kind);
     QFETCH(bool, link);
@@ -303,11 +311,11 @@ void tst_BadInputWindow::specialFiles() {
     const bool regular = kind == "file";
     {
         Window w;
-        QCOMPARE(w->saveParamFile(paths[2]), regular);
+        QCOMPARE(w.session().saveFile(paths[2]), regular);
         QCOMPARE(w.fileBoxes(), regular ? QStringList() : QStringList{kOpenError});
-        w.boxes.clear();
-        w->FormClose();
-        QCOMPARE(w.fileBoxes(), QStringList());
+        const QStringList asked = closeAnyway(w);
+        QCOMPARE(asked.size(), regular ? 0 : 1);
+        QVERIFY(regular || (asked[0].contains(paths[0]) && asked[0].contains(paths[1])));
     }
     for (const QString& p : paths) {
         QCOMPARE(QFileInfo(p).isSymLink(), link);
@@ -321,7 +329,7 @@ void tst_BadInputWindow::fullDiskNewFile() {
     ConfigHome home;
     Window w;
     bool saved = true;
-    withFileSizeLimit(100, [&] { saved = w->saveParamFile(home.path("new.ign")); });
+    withFileSizeLimit(100, [&] { saved = w.session().saveFile(home.path("new.ign")); });
     QVERIFY(!saved);
     QCOMPARE(w.fileBoxes(), QStringList{kOpenError});
     QVERIFY(label(w).isEmpty());
@@ -331,18 +339,17 @@ void tst_BadInputWindow::fullDiskNewFile() {
 // The disk fills while the window closes: both settings files keep their old contents.
 void tst_BadInputWindow::fullDiskOnClose() {
     ConfigHome home;
-    {
-        Window w;
-        w->FormClose();
-    }
+    QCOMPARE(closeAnyway(Window()), QStringList());
     const QByteArray ini = readAll(home.iniPath());
     const QByteArray image = readAll(home.imagePath());
     QVERIFY(!ini.isEmpty() && !image.isEmpty());
     {
         Window w;
-        w->session().image()[Byte::BASE_ADV] ^= 1;
-        w->session().setLanguage(w->session().language() == 2 ? 0 : 2);
-        withFileSizeLimit(40, [&] { w->FormClose(); });
+        w.session().image()[Byte::BASE_ADV] ^= 1;
+        w.session().setLanguage(w.session().language() == 2 ? 0 : 2);
+        QStringList asked;
+        withFileSizeLimit(40, [&] { asked = closeAnyway(w); });
+        QCOMPARE(asked.size(), 1);
     }
     QCOMPARE(readAll(home.iniPath()), ini);
     QCOMPARE(readAll(home.imagePath()), image);

@@ -5,7 +5,9 @@
 // otherwise, never a hang.
 
 #include "../device/WindowBench.h"
+#include "app/ParamView.h"
 #include "lang/Texts.h"
+#include "window/TestWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -54,13 +56,11 @@ inline bool unitHolds(const DeviceImage& unit, const DeviceImage& window) {
     return firstDifference(unit, window) < 0;
 }
 
-// What the screen shows: the window's controls read back into a copy of its image. Bytes
+// What the screen shows: the window's controls read back into a copy of its set. Bytes
 // that no control shows keep their value.
-inline DeviceImage screenImage(TFormHlav& w) {
-    const DeviceImage held = w.session().image();
-    w.ReadControls();
-    const DeviceImage screen = w.session().image();
-    w.session().image() = held;
+inline DeviceImage screenImage(QMainWindow& w) {
+    DeviceImage screen = session(w).image();
+    ParamView(&w).read(screen);
     return screen;
 }
 
@@ -93,9 +93,9 @@ public:
     // link's own reopening timer runs as it does in the program.
     void step() {
         ++b.ticks;
-        b.w->Timer1Timer();
+        vortan::mainwindow::tick(*b.w);
         QCoreApplication::processEvents();
-        SerialLink& link = b.w->link();
+        SerialLink& link = vortan::mainwindow::link(*b.w);
         const int before = link.bytesWaiting();
         const int written = b.sim.pump();
         const QDeadlineTimer deadline(1000);
@@ -112,10 +112,9 @@ public:
 
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
-    // New values within their ranges in the window, taken through the controls as a user
-    // would leave them. The motorbike type stays.
-    void randomiseWindow() {
-        DeviceImage& im = b.w->session().image();
+    // New values within their ranges, from the window's set; the motorbike type stays.
+    DeviceImage randomSet() {
+        DeviceImage im = session(*b.w).image();
         im[Byte::LIMITER1] = std::uint8_t(pick(10, 250));
         im[Byte::LIMITER2] = std::uint8_t(pick(10, 250));
         im[Byte::CLUTCH] = std::uint8_t(pick(0, 100));
@@ -123,44 +122,39 @@ public:
         im[Byte::NAP_PRIV + pick(0, 9)] = std::uint8_t(pick(1, 249));
         for (int i = 0; i < 12; ++i)
             im.map(pick(0, 9), pick(0, 9)) = std::uint8_t(pick(0, 60));
-        std::uint8_t language = b.w->session().language();
-        std::uint8_t port = b.w->session().comPort();
-        normalise(im, language, port);
-        b.w->ShowImage();
-        b.w->ReadControls();
-        normalise(im, language, port);
-        b.w->ShowImage();
+        normalise(im);
+        return im;
     }
-
-    void copyWindowToUnit() {
+    // In the window's fields as the tuner leaves them typed: the next operation takes them.
+    void typeIntoWindow(const DeviceImage& set) {
+        ParamView(b.w.get()).show(set, session(*b.w).language());
+    }
+    void copyToUnit(const DeviceImage& set) {
         DeviceImage u = b.sim.image();
-        std::copy(b.w->session().image().page(1), b.w->session().image().page(1) + 2 * kPageSize,
-                  u.page(1));
+        std::copy(set.page(1), set.page(1) + 2 * kPageSize, u.page(1));
         b.sim.setImage(u);
     }
+    void click(const char* item) { find<QAction>(*b.w, item)->trigger(); }
 
     // Prepares and starts `op`; false if it did not start.
     bool start(int op) {
         switch (op) {
         case ProgramOp:
-            randomiseWindow();
-            b.w->MenuProgramClick();
+            typeIntoWindow(randomSet());
+            click("MenuProgram");
             break;
-        case ReadOp: { // the unit holds a set of its own
-            const DeviceImage keep = b.w->session().image();
-            randomiseWindow();
-            copyWindowToUnit();
-            b.w->session().image() = keep;
-            b.w->ShowImage();
-            b.w->MenuReadClick();
+        case ReadOp: // the unit holds a set of its own
+            copyToUnit(randomSet());
+            click("MenuRead");
+            break;
+        case VerifyOp: {
+            const DeviceImage set = randomSet();
+            typeIntoWindow(set);
+            if (pick(0, 1))
+                copyToUnit(set);
+            click("MenuVerify");
             break;
         }
-        case VerifyOp:
-            randomiseWindow();
-            if (pick(0, 1))
-                copyWindowToUnit();
-            b.w->MenuVerifyClick();
-            break;
         case ChangeOp: {
             QCheckBox* box = b.check("CheckBoxProgHned");
             if (!box->isChecked()) {
@@ -169,25 +163,26 @@ public:
             }
             const int row = pick(0, 9), column = pick(0, 9);
             ParamSpinBox* cell = b.edit(mapCellName(row, column));
-            cell->setValue((cell->value() + pick(1, 60)) % 61);
-            b.w->CommitControls();
+            cell->selectAll();
+            QTest::keyClicks(cell, QString::number((cell->value() + pick(1, 60)) % 61));
+            QTest::keyClick(cell, Qt::Key_Return);
             break;
         }
         }
         // A program after a change with values out of range starts once its box is answered.
         QCoreApplication::processEvents();
-        return b.w->session().operations().operation != DeviceOperations::Idle;
+        return session(*b.w).operations().operation != DeviceOperations::Idle;
     }
 
     Ending finish(int limit) {
-        for (int i = 0;
-             i < limit && b.w->session().operations().operation != DeviceOperations::Idle; ++i)
+        for (int i = 0; i < limit && session(*b.w).operations().operation != DeviceOperations::Idle;
+             ++i)
             step();
-        if (b.w->session().operations().operation != DeviceOperations::Idle)
+        if (session(*b.w).operations().operation != DeviceOperations::Idle)
             return Ending::Hang;
         if (b.boxes.size() > boxesAtStart)
             return Ending::Refusal;
-        const int lang = b.w->session().language();
+        const int lang = session(*b.w).language();
         const QString text = b.message();
         const bool red = b.messageColour() == kRed;
         if (!red && text == QString::fromStdString(messageText(Message::VerifyOk, lang)))
@@ -211,7 +206,7 @@ public:
         if (ending)
             *ending = e;
         const DeviceImage unit = b.sim.image();
-        const bool holds = unitHolds(unit, b.w->session().image());
+        const bool holds = unitHolds(unit, session(*b.w).image());
         switch (e) {
         case Ending::Hang:
             ++tally.hangs;

@@ -183,9 +183,8 @@ bool followUnit(WindowBench& b, const QTemporaryDir& linkDir) {
     const std::string linkPath = QDir(linkDir.path()).filePath("ttyVortan").toStdString();
     if (!b.sim.setLinkPath(linkPath))
         return false;
-    b.w->setPortOverride(QString::fromStdString(linkPath));
-    b.w->closePort();
-    b.w->openPort();
+    vortan::mainwindow::usePort(*b.w, QString::fromStdString(linkPath));
+    find<QAction>(*b.w, "MenuCom1")->trigger(); // the port opened again
     return b.ok();
 }
 
@@ -275,10 +274,11 @@ void tst_Faults::operations() {
     QVERIFY(b.ok());
     QTemporaryDir linkDir;
     QVERIFY(followUnit(b, linkDir));
-    b.w->applyLanguage(int(seed % 3));
+    chooseLanguage(*b.w, int(seed % 3));
 
-    QSignalSpy lost(&b.w->link(), &SerialLink::linkLost);
-    QSignalSpy restored(&b.w->link(), &SerialLink::linkRestored);
+    SerialLink& link = vortan::mainwindow::link(*b.w);
+    QSignalSpy lost(&link, &SerialLink::linkLost);
+    QSignalSpy restored(&link, &SerialLink::linkRestored);
     FaultRun run(b, seed);
     std::vector<int> ops;
     for (int round = 0; round < 3; ++round)
@@ -318,7 +318,7 @@ void tst_Faults::operations() {
     b.sim.setSwitches(SimSwitches{});
     if (!b.sim.present())
         QVERIFY(b.sim.comeBack());
-    QTRY_VERIFY_WITH_TIMEOUT(b.w->link().isOpen() && !b.w->link().isLost(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(link.isOpen() && !link.isLost(), 3000);
     if (vanishes) {
         QVERIFY2(lost.count() > 0, qPrintable(replay + "the link was never lost"));
         QCOMPARE(restored.count(), lost.count());
@@ -351,7 +351,7 @@ void tst_Faults::soak() {
     QVERIFY(b.ok());
     QTemporaryDir linkDir;
     QVERIFY(followUnit(b, linkDir));
-    b.w->link().setReopenInterval(2);
+    vortan::mainwindow::link(*b.w).setReopenInterval(2);
     FaultRun run(b, 7);
     run.lostStepMs = 4;
     Tally soakTally;

@@ -19,19 +19,18 @@ namespace {
 
 struct Report {
     TestWindow t{{"ENGLISH"}};
-    TFormHlav* w = &t.start();
+    QMainWindow& w = t.start();
     QTemporaryDir files;
     DiffReport* report = nullptr;
     QTreeWidget* tree = nullptr;
 
     // The unit holds another limiter and one map cell, the file another clutch time.
     void open(bool withFile) {
-        DeviceImage unit = w->session().image();
+        DeviceImage unit = t.session().image();
         unit[Byte::LIMITER2] = 120;
         unit.map(2, 3) = 40;
-        w->session().operations().unitSeen = unit;
         if (withFile) {
-            DeviceImage file = w->session().image();
+            DeviceImage file = t.session().image();
             file[Byte::CLUTCH] = 30;
             // Compared as a file the tuner chose.
             const QString path = files.filePath("file.ign");
@@ -39,11 +38,14 @@ struct Report {
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(QByteArray::fromStdString(writeParamFile(file, false, "\n")));
             out.close();
-            QVERIFY(w->session().compareWithFile(path));
+            QVERIFY(t.session().compareWithFile(path));
         }
-        w->showDiffReport();
-        report = w->findChild<DiffReport*>("DiffReport");
-        tree = report->findChild<QTreeWidget*>("TreeDifferences");
+        compareWithUnit(w, unit);
+        found();
+    }
+    void found() {
+        report = find<DiffReport>(w, "DiffReport");
+        tree = find<QTreeWidget>(*report, "TreeDifferences");
     }
     QTreeWidgetItem* row(const QString& name) const {
         const auto found = tree->findItems(name, Qt::MatchExactly);
@@ -98,7 +100,7 @@ void tst_DiffReport::rows() {
     QFETCH(QStringList, values);
     QFETCH(QString, header);
     Report r;
-    r.w->applyLanguage(language);
+    chooseLanguage(r.w, language);
     r.open(withFile);
     QVERIFY(r.report->isVisible());
     QCOMPARE(r.tree->topLevelItemCount(), withFile ? 3 : 2);
@@ -122,38 +124,38 @@ void tst_DiffReport::takeUnitValuesThenUndo() {
     QTest::mouseClick(r.tree->viewport(), Qt::LeftButton, {},
                       r.tree->visualItemRect(limiter).center());
     r.click("ButtonTakeUnit");
-    QCOMPARE(r.w->session().image()[Byte::LIMITER2], 120);
+    QCOMPARE(r.t.session().image()[Byte::LIMITER2], 120);
     QCOMPARE(r.tree->topLevelItemCount(), 1);
     // Then, nothing selected, every row: the map cell.
     r.click("ButtonTakeUnit");
-    QCOMPARE(r.w->session().image().map(2, 3), 40);
+    QCOMPARE(r.t.session().image().map(2, 3), 40);
     QVERIFY(r.nothingDiffers());
     QCOMPARE(r.tree->topLevelItemCount(), 0);
     // Each take is one edit.
-    r.w->findChild<QAction*>("MenuUndo")->trigger();
-    QVERIFY(r.w->session().image().map(2, 3) != 40);
-    QCOMPARE(r.w->session().image()[Byte::LIMITER2], 120);
+    find<QAction>(r.w, "MenuUndo")->trigger();
+    QVERIFY(r.t.session().image().map(2, 3) != 40);
+    QCOMPARE(r.t.session().image()[Byte::LIMITER2], 120);
     QVERIFY(!r.nothingDiffers());
 }
 
 // The file's set becomes the third column; the screen, its history and file label stay.
 void tst_DiffReport::compareWithFileKeepsScreen() {
     Report r;
-    DeviceImage other = r.w->session().image();
+    DeviceImage other = r.t.session().image();
     other[Byte::LIMITER1] = 60;
     const QString path = r.t.folder() + "/other.ign";
     r.t.writeFile("other.ign", QByteArray::fromStdString(writeParamFile(other, false, "\n")));
-    const DeviceImage before = r.w->session().image();
-    QVERIFY(r.w->compareWithFile(path));
-    r.report = r.w->findChild<DiffReport*>("DiffReport");
-    r.tree = r.report->findChild<QTreeWidget*>("TreeDifferences");
+    const DeviceImage before = r.t.session().image();
+    answerFileDialog(path);
+    find<QAction>(r.w, "MenuCompareFile")->trigger();
+    r.found();
     QVERIFY(r.report->isVisible());
     QCOMPARE(r.tree->topLevelItemCount(), 1);
     QCOMPARE(r.texts(r.row("Start Limiter [rpm]")).mid(1),
              QStringList({"5,000 rpm", "—", "6,000 rpm"}));
-    QVERIFY(r.w->session().image() == before);
-    QVERIFY(!r.w->findChild<QAction*>("MenuUndo")->isEnabled());
-    QVERIFY(r.w->findChild<QLabel*>("LabelFile2")->text().isEmpty());
+    QVERIFY(r.t.session().image() == before);
+    QVERIFY(!find<QAction>(r.w, "MenuUndo")->isEnabled());
+    QVERIFY(find<QLabel>(r.w, "LabelFile2")->text().isEmpty());
 }
 
 void tst_DiffReport::namesShownWhole_data() {
@@ -168,7 +170,7 @@ void tst_DiffReport::namesShownWhole_data() {
 void tst_DiffReport::namesShownWhole() {
     QFETCH(int, language);
     Report r;
-    r.w->applyLanguage(language);
+    chooseLanguage(r.w, language);
     r.open(true);
     auto whole = [&r] {
         for (QTreeWidgetItemIterator it(r.tree); *it; ++it) {

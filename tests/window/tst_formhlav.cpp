@@ -3,6 +3,7 @@
 
 #include "TestWindow.h"
 #include "app/LanguageView.h"
+#include "app/ParamView.h"
 #include "controls/CGauge.h"
 #include "controls/ParamSpinBox.h"
 #include "settings/Settings.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -22,13 +22,6 @@ using namespace vortan;
 namespace {
 const char* const kTitles[3] = {"Programování jednotky Vortan 2", "Programming of Vortan 2 unit",
                                 "Programmierung der Vortan 2 Zündbox"};
-
-template <typename T> T* find(TFormHlav& w, const QString& name) {
-    T* c = w.findChild<T*>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
 } // namespace
 
 class tst_FormHlav : public QObject {
@@ -49,10 +42,10 @@ private slots:
 
 void tst_FormHlav::startWithoutSettings() {
     TestWindow t({}, nullptr);
-    TFormHlav& w = t.start();
-    QCOMPARE(w.session().language(), 0);
+    QMainWindow& w = t.start();
+    QCOMPARE(t.session().language(), 0);
     QCOMPARE(w.windowTitle(), QString(kTitles[0]));
-    QCOMPARE(w.session().comPort(), 1);
+    QCOMPARE(t.session().comPort(), 1);
     QVERIFY(find<QAction>(w, "MenuCom1")->isChecked());
     for (int n = 2; n <= 10; ++n)
         QVERIFY(!find<QAction>(w, QString("MenuCom%1").arg(n))->isChecked());
@@ -65,6 +58,8 @@ void tst_FormHlav::startWithoutSettings() {
     // Only the port may complain; the window runs on either way.
     for (const QString& box : t.boxes)
         QCOMPARE(box, QString("Com opening error"));
+    QVERIFY(find<QLabel>(w, "LabelFile2")->text().isEmpty());
+    QCOMPARE(find<QTabWidget>(w, "PageControl1")->currentIndex(), 0);
     QVERIFY(find<QLabel>(w, "LabelHlaseni")->isHidden());
     QVERIFY(find<TCGauge>(w, "CGauge")->isHidden());
     QCOMPARE(find<ParamSpinBox>(w, "EditOmez1")->value(), 5000); // the default set
@@ -93,9 +88,16 @@ void tst_FormHlav::startLanguage() {
     QFETCH(QStringList, arguments);
     QFETCH(int, language);
     TestWindow t(arguments, settings.constData());
-    TFormHlav& w = t.start();
-    QCOMPARE(int(w.session().language()), language);
+    QMainWindow& w = t.start();
+    QCOMPARE(int(t.session().language()), language);
     QCOMPARE(w.windowTitle(), QString(kTitles[language]));
+    const char* const items[] = {"MenuCzech", "MenuEnglish", "MenuGerman"};
+    for (int n = 0; n < 3; ++n)
+        QCOMPARE(find<QAction>(w, items[n])->isChecked(), n == language);
+    w.close(); // and kept for the next run
+    QFile kept(t.folder() + "/Vortan2.ini");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QVERIFY(kept.readAll().contains("Language=" + QByteArray::number(language) + "\n"));
 }
 
 void tst_FormHlav::startPort_data() {
@@ -114,8 +116,8 @@ void tst_FormHlav::startPort() {
     for (int n = 1; n <= 10; ++n)
         text += QByteArray("COM") + QByteArray::number(n) + "=/nonexistent/vortan-port\n";
     TestWindow t({}, text.constData());
-    TFormHlav& w = t.start();
-    QCOMPARE(int(w.session().comPort()), comPort);
+    QMainWindow& w = t.start();
+    QCOMPARE(int(t.session().comPort()), comPort);
     for (int n = 1; n <= 10; ++n)
         QCOMPARE(find<QAction>(w, QString("MenuCom%1").arg(n))->isChecked(), n == comPort);
     QCOMPARE(t.boxes, QStringList{"Com opening error"});
@@ -133,12 +135,12 @@ void tst_FormHlav::startRestoresLastImage() {
     last[Byte::ADVANCE + 42] = 59;
     last[150] = 201; // unused byte, kept as it stands
     QVERIFY(writeLastImage(t.folder() + "/_Vortan2.ini", last));
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
 
-    QCOMPARE(w.session().image()[Byte::LIMITER1], 77);
-    QCOMPARE(w.session().image()[Byte::LIMITER2], 77);
-    QCOMPARE(w.session().image()[150], 201);
-    QCOMPARE(w.session().image()[16], 'X');
+    QCOMPARE(t.session().image()[Byte::LIMITER1], 77);
+    QCOMPARE(t.session().image()[Byte::LIMITER2], 77);
+    QCOMPARE(t.session().image()[150], 201);
+    QCOMPARE(t.session().image()[16], 'X');
     QCOMPARE(find<ParamSpinBox>(w, "EditOmez1")->value(), 7700);
     QCOMPARE(find<ParamSpinBox>(w, "EditOmez2")->value(), 7700);
     QCOMPARE(find<ParamSpinBox>(w, "Edit92")->value(), 59);
@@ -152,7 +154,7 @@ void tst_FormHlav::startRestoresLastImage() {
 void tst_FormHlav::pageBuiltWhenOpened_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("field");   // a field of the page
-    QTest::addColumn<QString>("caption"); // a captioned control of the page
+    QTest::addColumn<QString>("caption"); // a captioned box of the page
     QTest::addColumn<QString>("textId");  // and its caption's text id
     QTest::newRow("map") << 1 << "Edit50"
                          << "CheckBoxIgnAll"
@@ -173,31 +175,30 @@ void tst_FormHlav::pageBuiltWhenOpened() {
     QFETCH(QString, caption);
     QFETCH(QString, textId);
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start(false);
+    QMainWindow& w = t.start(false);
     w.show();
     QVERIFY(!w.findChild<QWidget*>(field));
     find<QAction>(w, "MenuGerman")->trigger();
-    const DeviceImage before = w.session().image();
+    const DeviceImage before = t.session().image();
     QTest::keyClick(find<QComboBox>(w, "ComboBox1"), Qt::Key_Down); // another type's defaults
-    QVERIFY(!(w.session().image() == before));
+    QVERIFY(!(t.session().image() == before));
     QTest::mouseClick(find<QPushButton>(w, "Button1"), Qt::LeftButton); // Read: the set held
-    const DeviceImage set = w.session().image();
+    const DeviceImage set = t.session().image();
 
-    auto* tabs = find<QTabWidget>(w, "PageControl1");
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(page).center());
-    QCOMPARE(tabs->currentIndex(), page);
+    QVERIFY(openPage(w, page));
     auto* edit = find<ParamSpinBox>(w, field);
     QVERIFY(edit->isReadOnly());
-    QVERIFY(find<QWidget>(w, qPrintable(caption))->isVisible());
-    QCOMPARE(QString::fromStdString(w.captionOf(qPrintable(textId))),
-             LanguageView::captionText(qPrintable(textId), German).remove('&'));
-    w.ReadControls(); // every field of the page shows the set as it stands
-    QVERIFY(w.session().image() == set);
+    QVERIFY(find<QWidget>(w, caption)->isVisible());
+    QCOMPARE(find<QAbstractButton>(w, caption)->text(),
+             LanguageView::captionText(qPrintable(textId), German));
+    DeviceImage shown = set; // every field of the page shows the set as it stands
+    ParamView(&w).read(shown);
+    QVERIFY(shown == set);
 }
 
 void tst_FormHlav::closeWritesLastImage() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     // Values edited but never committed nor programmed.
     find<ParamSpinBox>(w, "EditOmez1")->setValue(12000);
     find<ParamSpinBox>(w, "EditOmez2")->setValue(8000);
@@ -205,7 +206,7 @@ void tst_FormHlav::closeWritesLastImage() {
     find<ParamSpinBox>(w, "EditGas2")->setValue(50);
     find<ParamSpinBox>(w, "Edit123")->setValue(41);
     find<QCheckBox>(w, "CheckBoxTpsMapa")->setChecked(true);
-    QVERIFY(w.session().image()[Byte::LIMITER1] != 120);
+    QVERIFY(t.session().image()[Byte::LIMITER1] != 120);
 
     w.close(); // the close event runs FormClose
     const QString path = t.folder() + "/_Vortan2.ini";
@@ -219,7 +220,7 @@ void tst_FormHlav::closeWritesLastImage() {
     QCOMPARE(saved[Byte::GAS2], 50);
     QCOMPARE(saved[Byte::ADVANCE + 73], 41);
     QCOMPARE(saved[Byte::TPS_MAPA], 1);
-    QVERIFY(saved == w.session().image());
+    QVERIFY(saved == t.session().image());
 
     QFile settings(t.folder() + "/Vortan2.ini");
     QVERIFY(settings.open(QIODevice::ReadOnly));
@@ -245,16 +246,16 @@ void tst_FormHlav::tickShows() {
     QFETCH(bool, messageShown);
     QFETCH(bool, noConnection);
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     auto* message = find<QLabel>(w, "LabelHlaseni");
     auto* gauge = find<TCGauge>(w, "CGauge");
     auto* noLink = find<QLabel>(w, "LabelSpojeni");
     message->show();
     gauge->show();
     noLink->setVisible(!noConnection);
-    w.session().tick().messageCountdown = static_cast<std::uint8_t>(countdown);
-    w.session().tick().silenceCount = static_cast<std::uint8_t>(silence);
-    w.Timer1Timer();
+    t.session().tick().messageCountdown = static_cast<std::uint8_t>(countdown);
+    t.session().tick().silenceCount = static_cast<std::uint8_t>(silence);
+    vortan::mainwindow::tick(w);
     QCOMPARE(!message->isHidden(), messageShown);
     QCOMPARE(!gauge->isHidden(), messageShown);
     QCOMPARE(!noLink->isHidden(), noConnection);

@@ -3,15 +3,13 @@
 // the curves following every change, in another language, and the choices kept.
 
 #include "TestWindow.h"
-#include "app/FindChild.h"
-#include "app/MapCurves.h"
-#include "app/MapEditing.h"
 #include "controls/ParamSpinBox.h"
 #include "params/ColourScale.h"
 #include "params/CurveColours.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -22,27 +20,21 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
 
 using namespace vortan;
 
 namespace {
 
-template <typename T> T* find(QWidget& w, const QString& name) {
-    return requiredChild<T>(&w, name);
-}
-
-ParamSpinBox* cell(TFormHlav& w, int row, int column) {
+ParamSpinBox* cell(QMainWindow& w, int row, int column) {
     return find<ParamSpinBox>(w, QString("Edit%1").arg(50 + row * 10 + column));
 }
 
-QLineEdit* editOf(TFormHlav& w, int row, int column) {
+QLineEdit* editOf(QMainWindow& w, int row, int column) {
     return cell(w, row, column)->findChild<QLineEdit*>();
 }
 
-void click(TFormHlav& w, int row, int column, Qt::KeyboardModifiers mods = {}) {
+void click(QMainWindow& w, int row, int column, Qt::KeyboardModifiers mods = {}) {
     QTest::mouseClick(editOf(w, row, column), Qt::LeftButton, mods);
 }
 
@@ -53,12 +45,20 @@ QList<int> rowOf(const DeviceImage& image, int row) {
     return out;
 }
 
-QStringList selected(TFormHlav& w) {
+// The cells shown selected.
+QStringList selected(QMainWindow& w) {
+    const QColor highlight = w.palette().color(QPalette::Highlight);
     QStringList out;
     for (int i = 0; i < 100; ++i)
-        if (w.mapEditing().selection().cells().test(std::size_t(i)))
+        if (cell(w, i / 10, i % 10)->palette().color(QPalette::Base) == highlight)
             out << QString("%1,%2").arg(i / 10).arg(i % 10);
     return out;
+}
+
+// The curves panel's line of throttle row `index` (0..9), or of the servo table (10).
+QLineSeries* curve(QMainWindow& w, int index) {
+    return qobject_cast<QLineSeries*>(
+        find<QChartView>(w, "ChartMapCurves")->chart()->series().at(index));
 }
 
 // Answers the next modal question with `keys` and Enter.
@@ -72,18 +72,6 @@ void answer(const QString& keys) {
         QTest::keyClicks(field, keys);
         QTest::keyClick(field, Qt::Key_Return);
     });
-}
-
-// A window on the map page with the throttle map on, active.
-TFormHlav& mapWindow(TestWindow& t) {
-    TFormHlav& w = t.start();
-    w.show();
-    if (!QTest::qWaitForWindowActive(&w))
-        qFatal("the platform does not activate windows");
-    QTest::mouseClick(find<QCheckBox>(w, "CheckBoxTpsMapa"), Qt::LeftButton);
-    auto* pages = find<QTabWidget>(w, "PageControl1");
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(1).center());
-    return w;
 }
 
 } // namespace
@@ -102,7 +90,8 @@ private slots:
 // 3000 to 7000 rpm, paste a 10 x 10 block, colours and curves following, in German.
 void tst_MapEditing::tunersRun() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     QTest::mouseClick(find<QCheckBox>(w, "CheckBoxMapColours"), Qt::LeftButton);
     QTest::mouseClick(find<QCheckBox>(w, "CheckBoxMapCurves"), Qt::LeftButton);
     auto* dock = find<QDockWidget>(w, "DockMapCurves");
@@ -118,27 +107,23 @@ void tst_MapEditing::tunersRun() {
     QTest::mouseRelease(editOf(w, 9, 9), Qt::LeftButton);
     QCOMPARE(selected(w),
              QStringList({"7,7", "7,8", "7,9", "8,7", "8,8", "8,9", "9,7", "9,8", "9,9"}));
-    const QColor highlight = w.palette().color(QPalette::Highlight);
-    QCOMPARE(cell(w, 8, 8)->palette().color(QPalette::Base), highlight);
-    QVERIFY(cell(w, 6, 8)->palette().color(QPalette::Base) != highlight);
 
-    const DeviceImage before = w.session().image();
+    const DeviceImage before = session(w).image();
     QTest::keyClick(cell(w, 7, 7), Qt::Key_Minus);
-    QCOMPARE(rowOf(w.session().image(), 8), QList<int>({4, 12, 15, 25, 28, 30, 32, 30, 30, 30}));
+    QCOMPARE(rowOf(session(w).image(), 8), QList<int>({4, 12, 15, 25, 28, 30, 32, 30, 30, 30}));
     QCOMPARE(cell(w, 8, 8)->value(), 30);
     QCOMPARE(find<QAction>(w, "MenuUndo")->text(), QString("&Undo Map cells lowered"));
     QTest::keyClick(cell(w, 7, 7), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(w.session().image() == before);
+    QVERIFY(session(w).image() == before);
 
     click(w, 9, 2);
     click(w, 9, 6, Qt::ShiftModifier);
-    DeviceImage ramp = w.session().image();
+    DeviceImage ramp = session(w).image();
     ramp.map(9, 2) = 10;
     ramp.map(9, 6) = 30;
-    w.session().image() = ramp;
-    w.ShowImage();
+    showSet(w, ramp);
     QTest::keyClick(cell(w, 9, 6), Qt::Key_Slash);
-    QCOMPARE(rowOf(w.session().image(), 9).mid(2, 5), QList<int>({10, 15, 20, 25, 30}));
+    QCOMPARE(rowOf(session(w).image(), 9).mid(2, 5), QList<int>({10, 15, 20, 25, 30}));
 
     QString block;
     for (int r = 0; r < 10; ++r) {
@@ -151,7 +136,7 @@ void tst_MapEditing::tunersRun() {
     click(w, 0, 0);
     QTest::keyClick(cell(w, 0, 0), Qt::Key_V, Qt::ControlModifier);
     for (int r = 0; r < 10; ++r)
-        QCOMPARE(rowOf(w.session().image(), r),
+        QCOMPARE(rowOf(session(w).image(), r),
                  QList<int>({r * 5, r * 5 + 1, r * 5 + 2, r * 5 + 3, r * 5 + 4, r * 5 + 5,
                              r * 5 + 6, r * 5 + 7, r * 5 + 8, r * 5 + 9}));
     QCOMPARE(selected(w).size(), 100); // the pasted block is selected
@@ -161,32 +146,31 @@ void tst_MapEditing::tunersRun() {
     QCOMPARE(cell(w, 9, 9)->palette().color(QPalette::Base), QColor(hot.red, hot.green, hot.blue));
     QVERIFY(find<QWidget>(w, "MapColourLegend")->isVisible());
     // The curves follow: the 100 % row has the pasted values over the speed axis.
-    QList<int> curve;
-    for (const QPointF& p : w.mapEditing().curves().rowSeries(9)->points())
-        curve << int(p.y());
-    QCOMPARE(curve, rowOf(w.session().image(), 9));
+    QList<int> drawn;
+    for (const QPointF& p : curve(w, 9)->points())
+        drawn << int(p.y());
+    QCOMPARE(drawn, rowOf(session(w).image(), 9));
     // Each throttle row in its own colour of the ordered scale.
     for (int r = 0; r < 10; ++r) {
         const Rgb c = throttleRowColour(r);
-        QCOMPARE(w.mapEditing().curves().rowSeries(r)->color(), QColor(c.red, c.green, c.blue));
+        QCOMPARE(curve(w, r)->color(), QColor(c.red, c.green, c.blue));
     }
 
-    w.MenuGermanClick();
+    chooseLanguage(w, German);
     QCOMPARE(find<QAction>(w, "MenuUndo")->text(), QString("&Rückgängig: In Karte eingefügt"));
     QCOMPARE(find<QAbstractButton>(w, "ButtonMapSmooth")->text(), QString("Glätten"));
     QCOMPARE(dock->windowTitle(), QString("Kurven"));
 
     // With the Servo page in front the panel shows the servo table instead.
-    auto* pages = find<QTabWidget>(w, "PageControl1");
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(3).center());
-    const MapCurves& curves = w.mapEditing().curves();
-    QVERIFY(curves.servoSeries()->isVisible() && !curves.rowSeries(9)->isVisible());
-    QCOMPARE(curves.servoSeries()->points().front(), QPointF(1200, 2000));
+    QVERIFY(openPage(w, 3));
+    QVERIFY(curve(w, 10)->isVisible() && !curve(w, 9)->isVisible());
+    QCOMPARE(curve(w, 10)->points().front(), QPointF(1200, 2000));
 }
 
 void tst_MapEditing::keysMenuAndButtons() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     click(w, 4, 4);
     QTest::keyClick(cell(w, 4, 4), Qt::Key_Right, Qt::ControlModifier);
     QTest::keyClick(cell(w, 4, 5), Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
@@ -200,25 +184,25 @@ void tst_MapEditing::keysMenuAndButtons() {
 
     answer("17");
     QTest::keyClick(cell(w, 5, 6), Qt::Key_Equal);
-    QCOMPARE(rowOf(w.session().image(), 4).mid(5, 2), QList<int>({17, 17}));
-    QCOMPARE(rowOf(w.session().image(), 5).mid(5, 2), QList<int>({17, 17}));
+    QCOMPARE(rowOf(session(w).image(), 4).mid(5, 2), QList<int>({17, 17}));
+    QCOMPARE(rowOf(session(w).image(), 5).mid(5, 2), QList<int>({17, 17}));
     answer("400");
     QTest::mouseClick(find<QAbstractButton>(w, "ButtonMapScale"), Qt::LeftButton);
-    QCOMPARE(rowOf(w.session().image(), 5).mid(5, 2), QList<int>({60, 60}));
+    QCOMPARE(rowOf(session(w).image(), 5).mid(5, 2), QList<int>({60, 60}));
     QCOMPARE(w.statusBar()->currentMessage(), QString("Cells kept within 0..60°: 4"));
     QTest::mouseClick(find<QAbstractButton>(w, "ButtonMapLower"), Qt::LeftButton);
-    QCOMPARE(int(w.session().image().map(4, 5)), 59);
+    QCOMPARE(int(session(w).image().map(4, 5)), 59);
 
     // The context menu on a cell outside the selection selects it and acts on it alone.
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 editOf(w, 0, 0)->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(editOf(w, 0, 0), &menuEvent);
-    QMenu* menu = w.mapEditing().contextMenu();
-    QTRY_VERIFY(menu->isVisible());
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QAction* raise = menu->actions().front();
     QCOMPARE(raise->text(), QString("Raise by the step"));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(raise).center());
-    QCOMPARE(int(w.session().image().map(0, 0)), 5);
+    QCOMPARE(int(session(w).image().map(0, 0)), 5);
     QCOMPARE(selected(w), QStringList({"0,0"}));
 
     QTest::keyClick(cell(w, 0, 0), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
@@ -229,7 +213,7 @@ void tst_MapEditing::keysMenuAndButtons() {
     QCOMPARE(selected(w).size(), 10);
     QVERIFY(selected(w).front() == "9,0");
     QTest::keyClick(cell(w, 9, 0), Qt::Key_S);
-    QCOMPARE(rowOf(w.session().image(), 9).mid(0, 2), QList<int>({8, 11}));
+    QCOMPARE(rowOf(session(w).image(), 9).mid(0, 2), QList<int>({8, 11}));
     click(w, 9, 3, Qt::ControlModifier);
     QCOMPARE(selected(w).size(), 9);
 }
@@ -237,7 +221,8 @@ void tst_MapEditing::keysMenuAndButtons() {
 // Tab and Enter inside a selection move the cell that keys act from, not the selection.
 void tst_MapEditing::tabInsideSelection() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     click(w, 9, 6);
     click(w, 9, 2, Qt::ShiftModifier);
     QTest::keyClick(editOf(w, 9, 2), Qt::Key_Tab);
@@ -250,35 +235,37 @@ void tst_MapEditing::tabInsideSelection() {
 
 void tst_MapEditing::clipboardRoundTripAndRefusal() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     click(w, 2, 1);
     click(w, 3, 3, Qt::ShiftModifier);
     QTest::keyClick(cell(w, 3, 3), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("24\t35\t44\n19\t32\t39\n"));
     click(w, 8, 7);
     QTest::keyClick(cell(w, 8, 7), Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(rowOf(w.session().image(), 8).mid(7, 3), QList<int>({24, 35, 44}));
-    QCOMPARE(rowOf(w.session().image(), 9).mid(7, 3), QList<int>({19, 32, 39}));
+    QCOMPARE(rowOf(session(w).image(), 8).mid(7, 3), QList<int>({24, 35, 44}));
+    QCOMPARE(rowOf(session(w).image(), 9).mid(7, 3), QList<int>({19, 32, 39}));
     QCOMPARE(selected(w), QStringList({"8,7", "8,8", "8,9", "9,7", "9,8", "9,9"}));
 
-    const DeviceImage before = w.session().image();
+    const DeviceImage before = session(w).image();
     click(w, 9, 8);
     QTest::keyClick(cell(w, 9, 8), Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(w.session().image() == before);
+    QVERIFY(session(w).image() == before);
     QCOMPARE(w.statusBar()->currentMessage(),
              QString("Not pasted: 2 × 3 cells do not fit into the map from where they would go."));
     QGuiApplication::clipboard()->setText("12\tretard\n");
     QTest::keyClick(cell(w, 9, 8), Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(w.session().image() == before);
+    QVERIFY(session(w).image() == before);
     QCOMPARE(w.statusBar()->currentMessage(), QString("Not pasted: \"retard\" is not a number."));
 }
 
 void tst_MapEditing::choicesKept() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = mapWindow(t);
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     QTest::mouseClick(find<QCheckBox>(w, "CheckBoxMapColours"), Qt::LeftButton);
     w.close();
-    TFormHlav& again = t.start();
+    QMainWindow& again = t.start();
     QVERIFY(find<QCheckBox>(again, "CheckBoxMapColours")->isChecked());
     QVERIFY(!find<QCheckBox>(again, "CheckBoxMapCurves")->isChecked());
 }

@@ -2,6 +2,7 @@
 // thousands grouping, the map layout, colouring and visibility, and the commit triggers.
 
 #include "TestWindow.h"
+#include "app/ParamView.h"
 #include "controls/ParamSpinBox.h"
 #include "params/ParamTable.h"
 
@@ -19,14 +20,7 @@ using Bytes = QList<QPair<int, int>>; // (image position, value)
 
 namespace {
 
-template <typename T> T* find(TFormHlav& w, const QString& name) {
-    T* c = w.findChild<T*>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
-
-ParamSpinBox* spin(TFormHlav& w, const QString& name) {
+ParamSpinBox* spin(QMainWindow& w, const QString& name) {
     return find<ParamSpinBox>(w, name);
 }
 
@@ -43,10 +37,12 @@ QString grouped(int value) {
     return locale.toString(value);
 }
 
-void showBytes(TFormHlav& w, const Bytes& bytes) {
+// The set with these bytes, as a file brings it.
+void showBytes(QMainWindow& w, const Bytes& bytes) {
+    DeviceImage set = session(w).image();
     for (const auto& [pos, value] : bytes)
-        w.session().image()[pos] = static_cast<std::uint8_t>(value);
-    w.ShowImage();
+        set[pos] = static_cast<std::uint8_t>(value);
+    showSet(w, set);
 }
 
 QStringList mapOnlyWidgets() {
@@ -92,16 +88,18 @@ void tst_ParamEditing::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-// Every in-range byte of every control comes back from show and read unchanged.
+// Every in-range byte of every control of the window comes back from the view's show and read
+// unchanged.
 void tst_ParamEditing::showThenRead() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    ParamView view(&t.start());
+    DeviceImage image;
     std::mt19937 random(1234);
     auto pick = [&random](int lo, int hi) {
         return std::uniform_int_distribution<int>(lo, hi)(random);
     };
     for (int round = 0; round < 25; ++round) {
-        for (auto& b : w.session().image().bytes)
+        for (auto& b : image.bytes)
             b = static_cast<std::uint8_t>(random());
         for (const NumberParam& p : allNumberParams()) {
             std::vector<int> inRange;
@@ -114,22 +112,22 @@ void tst_ParamEditing::showThenRead() {
             const int b = round == 0   ? inRange.front()
                           : round == 1 ? inRange.back()
                                        : inRange[pick(0, end)];
-            w.session().image()[p.byte] = static_cast<std::uint8_t>(b);
+            image[p.byte] = static_cast<std::uint8_t>(b);
         }
         for (const FlagParam& f : flagParams())
-            w.session().image()[f.byte] = static_cast<std::uint8_t>(pick(0, 1));
-        w.session().image()[Byte::BIKE] = static_cast<std::uint8_t>(pick(0, 5));
+            image[f.byte] = static_cast<std::uint8_t>(pick(0, 1));
+        image[Byte::BIKE] = static_cast<std::uint8_t>(pick(0, 5));
 
-        const DeviceImage shown = w.session().image();
-        w.ShowImage();
-        w.ReadControls();
+        const DeviceImage shown = image;
+        view.show(shown, 0);
+        view.read(image);
         for (int i = 0; i < kImageSize; ++i)
-            if (w.session().image()[i] != shown[i])
+            if (image[i] != shown[i])
                 QFAIL(qPrintable(QString("round %1, byte %2: shown %3, read %4")
                                      .arg(round)
                                      .arg(i)
                                      .arg(shown[i])
-                                     .arg(w.session().image()[i])));
+                                     .arg(image[i])));
     }
 }
 
@@ -176,7 +174,7 @@ void tst_ParamEditing::typedValue() {
     QFETCH(int, value);
     QFETCH(int, byte);
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     ParamSpinBox* e = spin(w, edit);
@@ -190,7 +188,7 @@ void tst_ParamEditing::typedValue() {
     QTest::keyClick(e, Qt::Key_Tab);
     QVERIFY(!e->hasFocus());
     QCOMPARE(e->value(), value);
-    QTEST(int(w.session().image()[byte]), "stored");
+    QTEST(int(session(w).image()[byte]), "stored");
     QCOMPARE(e->text(), grouped(value)); // show rewrote the text
 }
 
@@ -218,7 +216,7 @@ void tst_ParamEditing::outOfRangeShownAsHeld() {
     QFETCH(int, held);
     QFETCH(int, shown);
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     showBytes(w, {{byte, held}});
     ParamSpinBox* e = spin(w, edit);
     QCOMPARE(e->text(), grouped(shown));
@@ -235,29 +233,29 @@ void tst_ParamEditing::outOfRangeShownAsHeld() {
     QTest::keyClicks(other, "70");
     e->setFocus(); // leaves the other field: commit
     QTRY_VERIFY(e->hasFocus());
-    QCOMPARE(int(w.session().image()[Byte::GAS2]), 70);
-    QCOMPARE(int(w.session().image()[byte]), held);
+    QCOMPARE(int(session(w).image()[Byte::GAS2]), 70);
+    QCOMPARE(int(session(w).image()[byte]), held);
     QTest::keyClick(e, Qt::Key_Tab);
-    QCOMPARE(int(w.session().image()[byte]), held);
+    QCOMPARE(int(session(w).image()[byte]), held);
     QCOMPARE(e->text(), grouped(shown));
 
     // One step towards the range lands within it, and the mark goes.
     e->setFocus();
     QTRY_VERIFY(e->hasFocus());
     QTest::keyClick(e, shown > e->editMaximum() ? Qt::Key_Down : Qt::Key_Up);
-    QTEST(int(w.session().image()[byte]), "stepped");
+    QTEST(int(session(w).image()[byte]), "stepped");
     QVERIFY(e->palette().color(QPalette::Text) != QColor(255, 0, 0));
 }
 
 // The note of a marked field follows the language.
 void tst_ParamEditing::outOfRangeNoteFollowsLanguage() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     showBytes(w, {{Byte::CLUTCH, 80}});
     ParamSpinBox* e = spin(w, "EditClutch");
     QStringList notes;
     for (int language : {0, 1, 2}) {
-        w.applyLanguage(language);
+        chooseLanguage(w, language);
         notes << e->outOfRangeNote();
     }
     QCOMPARE(notes.removeDuplicates(), 0);
@@ -266,7 +264,7 @@ void tst_ParamEditing::outOfRangeNoteFollowsLanguage() {
 
 void tst_ParamEditing::enterCommitsAndMovesOn() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     w.show();
     if (!QTest::qWaitForWindowActive(&w))
         QSKIP("the platform does not activate windows");
@@ -275,10 +273,10 @@ void tst_ParamEditing::enterCommitsAndMovesOn() {
     QTRY_VERIFY(edit->hasFocus());
     edit->selectAll();
     QTest::keyClicks(edit, "12345");
-    QCOMPARE(w.session().image()[Byte::LIMITER1], 50); // nothing taken while typing
+    QCOMPARE(session(w).image()[Byte::LIMITER1], 50); // nothing taken while typing
     QTest::keyClick(edit, Qt::Key_Return);
     QVERIFY(!edit->hasFocus());
-    QCOMPARE(w.session().image()[Byte::LIMITER1], 123);
+    QCOMPARE(session(w).image()[Byte::LIMITER1], 123);
     QCOMPARE(edit->text(), grouped(12300));
 
     // Leaving the field by focus alone commits too.
@@ -288,7 +286,7 @@ void tst_ParamEditing::enterCommitsAndMovesOn() {
     clutch->selectAll();
     QTest::keyClicks(clutch, "333");
     spin(w, "EditBaseAdv")->setFocus();
-    QTRY_COMPARE(int(w.session().image()[Byte::CLUTCH]), 33);
+    QTRY_COMPARE(int(session(w).image()[Byte::CLUTCH]), 33);
     QCOMPARE(clutch->text(), QString("330"));
 }
 
@@ -296,7 +294,7 @@ void tst_ParamEditing::enterCommitsAndMovesOn() {
 // focus in a field must not run its change handler on the way down.
 void tst_ParamEditing::deactivationDoesNotCommit() {
     auto t = std::make_unique<TestWindow>();
-    TFormHlav& w = t->start();
+    QMainWindow& w = t->start();
     w.show();
     if (!QTest::qWaitForWindowActive(&w))
         QSKIP("the platform does not activate windows");
@@ -310,14 +308,14 @@ void tst_ParamEditing::deactivationDoesNotCommit() {
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    QCOMPARE(w.session().image()[Byte::GAS2], 60);
+    QCOMPARE(session(w).image()[Byte::GAS2], 60);
 
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
     spin(w, "EditGas1")->setFocus(); // now it is left
-    QTRY_COMPARE(int(w.session().image()[Byte::GAS2]), 90);
+    QTRY_COMPARE(int(session(w).image()[Byte::GAS2]), 90);
 
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
@@ -335,28 +333,28 @@ void tst_ParamEditing::thousandsGrouping() {
     QFETCH(QLocale, locale);
     QLocale::setDefault(locale);
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     showBytes(w, {{Byte::LIMITER1, 150}, {Byte::LED_RAZENI, 10}, {Byte::CLUTCH, 50}});
     QCOMPARE(spin(w, "EditOmez1")->text(), QLocale().toString(15000));
     QCOMPARE(spin(w, "EditOmez1")->text(), QString("15") + locale.groupSeparator() + "000");
     QCOMPARE(spin(w, "EditLedRazeni")->text(), QString("1") + locale.groupSeparator() + "000");
     QCOMPARE(spin(w, "EditClutch")->text(), QString("500"));
     // A field whose range stays under a thousand groups a value held beyond it.
-    showBytes(w, {{Byte::CLUTCH, 150}});
-    QCOMPARE(spin(w, "EditClutch")->text(), QString("1") + locale.groupSeparator() + "500");
+    showBytes(w, {{Byte::CLUTCH, 100}});
+    QCOMPARE(spin(w, "EditClutch")->text(), QString("1") + locale.groupSeparator() + "000");
 
     // The grouped text reads back as the number it shows.
     type(spin(w, "EditOmez1"), QLocale().toString(17000));
-    w.CommitControls();
-    QCOMPARE(w.session().image()[Byte::LIMITER1], 170);
+    QTest::keyClick(spin(w, "EditOmez1"), Qt::Key_Return);
+    QCOMPARE(session(w).image()[Byte::LIMITER1], 170);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 void tst_ParamEditing::mapLayout() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     const QStringList mapOnly = mapOnlyWidgets();
-    QCOMPARE(w.session().image()[Byte::TPS_MAPA], 0); // the default
+    QCOMPARE(session(w).image()[Byte::TPS_MAPA], 0); // the default
     for (const QString& name : mapOnly)
         QVERIFY2(find<QWidget>(w, name)->isHidden(), qPrintable(name));
     const int topRow = find<QLabel>(w, "LabelTps1")->y() - 4;
@@ -379,30 +377,29 @@ void tst_ParamEditing::mapLayout() {
 
     // Clearing the box by a click lays the map out again.
     find<QCheckBox>(w, "CheckBoxTpsMapa")->click();
-    QCOMPARE(w.session().image()[Byte::TPS_MAPA], 0);
+    QCOMPARE(session(w).image()[Byte::TPS_MAPA], 0);
     QVERIFY(spin(w, "Edit50")->isHidden());
     QVERIFY(std::abs(spin(w, "Edit145")->y() - topRow) <= 1);
 }
 
 void tst_ParamEditing::hiddenRowsKeepValues() {
     TestWindow t;
-    TFormHlav& w = t.start();
-    DeviceImage before = w.session().image();
+    QMainWindow& w = t.start();
+    DeviceImage before = session(w).image();
     for (int n = 0; n < 100; ++n)
         before.map(n / 10, n % 10) = static_cast<std::uint8_t>((n * 7) % 61);
     before[Byte::TPS_MAPA] = 1;
-    w.session().image() = before;
-    w.ShowImage();
+    showSet(w, before);
 
     find<QCheckBox>(w, "CheckBoxTpsMapa")->click(); // hide rows 0..8
     QVERIFY(spin(w, "Edit50")->isHidden());
     for (int n = 0; n < 100; ++n)
-        QCOMPARE(w.session().image()[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
-    w.CommitControls();
-    find<QCheckBox>(w, "CheckBoxTpsMapa")->click(); // back
+        QCOMPARE(session(w).image()[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
+    QTest::keyClick(spin(w, "EditClutch"), Qt::Key_Return); // a commit elsewhere
+    find<QCheckBox>(w, "CheckBoxTpsMapa")->click();         // back
     QVERIFY(!spin(w, "Edit50")->isHidden());
     for (int n = 0; n < 100; ++n) {
-        QCOMPARE(w.session().image()[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
+        QCOMPARE(session(w).image()[Byte::ADVANCE + n], before[Byte::ADVANCE + n]);
         QCOMPARE(spin(w, QString("Edit%1").arg(50 + n))->value(), int(before[Byte::ADVANCE + n]));
     }
 }
@@ -416,21 +413,24 @@ void tst_ParamEditing::redWhileChecked_data() {
 void tst_ParamEditing::redWhileChecked() {
     QFETCH(QString, box);
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     auto* check = find<QCheckBox>(w, box);
     const QColor face = w.palette().color(QPalette::Button);
     QVERIFY(face != QColor(255, 0, 0));
     QCOMPARE(check->palette().color(check->backgroundRole()), face);
 
+    // The view's read and show colour it (a click commits through them).
+    ParamView view(&w);
+    DeviceImage set = session(w).image();
     check->setChecked(true);
-    w.ReadControls();
+    view.read(set);
     QCOMPARE(check->palette().color(check->backgroundRole()), QColor(255, 0, 0));
     QVERIFY(check->autoFillBackground());
-    w.ShowImage();
+    view.show(set, 0);
     QCOMPARE(check->palette().color(check->backgroundRole()), QColor(255, 0, 0));
 
     check->setChecked(false);
-    w.ReadControls();
+    view.read(set);
     QCOMPARE(check->palette().color(check->backgroundRole()), face);
 }
 
@@ -450,14 +450,14 @@ void tst_ParamEditing::groupsFollowFlags() {
     QFETCH(int, byte);
     QFETCH(QStringList, dependents);
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     auto* check = find<QCheckBox>(w, box);
-    QCOMPARE(w.session().image()[byte], 1); // set by default
+    QCOMPARE(session(w).image()[byte], 1); // set by default
     for (const QString& name : dependents)
         QVERIFY2(!find<QWidget>(w, name)->isHidden(), qPrintable(name));
 
     check->click();
-    QCOMPARE(w.session().image()[byte], 0);
+    QCOMPARE(session(w).image()[byte], 0);
     for (const QString& name : dependents)
         QVERIFY2(find<QWidget>(w, name)->isHidden(), qPrintable(name));
 
@@ -502,7 +502,7 @@ void tst_ParamEditing::arrowCommits() {
     QFETCH(QString, otherEdit);
     QFETCH(int, otherValue);
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     showBytes(w, start);
     ParamSpinBox* e = spin(w, edit);
     QSignalSpy commits(e, &ParamSpinBox::committed);
@@ -511,30 +511,30 @@ void tst_ParamEditing::arrowCommits() {
         e->stepBy(direction); // one arrow click each
     QCOMPARE(commits.count(), std::abs(steps));
     for (const auto& [pos, value] : expected)
-        QVERIFY2(w.session().image()[pos] == value, qPrintable(QString("byte %1 is %2, want %3")
-                                                                   .arg(pos)
-                                                                   .arg(w.session().image()[pos])
-                                                                   .arg(value)));
+        QVERIFY2(session(w).image()[pos] == value, qPrintable(QString("byte %1 is %2, want %3")
+                                                                  .arg(pos)
+                                                                  .arg(session(w).image()[pos])
+                                                                  .arg(value)));
     QCOMPARE(spin(w, otherEdit)->value(), otherValue);
 }
 
 void tst_ParamEditing::checkBoxClickCommits() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     // A typed but uncommitted value elsewhere is taken by the same commit.
     type(spin(w, "EditBaseAdv"), "17");
     auto* box = find<QCheckBox>(w, "CheckBoxAktBlok2");
-    QCOMPARE(w.session().image()[Byte::ACT_BLOK2], 1);
+    QCOMPARE(session(w).image()[Byte::ACT_BLOK2], 1);
     box->click();
-    QCOMPARE(w.session().image()[Byte::ACT_BLOK2], 0);
-    QCOMPARE(w.session().image()[Byte::BASE_ADV], 17);
+    QCOMPARE(session(w).image()[Byte::ACT_BLOK2], 0);
+    QCOMPARE(session(w).image()[Byte::BASE_ADV], 17);
     box->click();
-    QCOMPARE(w.session().image()[Byte::ACT_BLOK2], 1);
+    QCOMPARE(session(w).image()[Byte::ACT_BLOK2], 1);
 
-    w.session().image()[Byte::ACT_RPM] = 1; // the file-only byte is not the check box's
+    showBytes(w, {{Byte::ACT_RPM, 1}}); // the file-only byte is not the check box's
     find<QCheckBox>(w, "CheckBoxAktRpm")->click();
-    QCOMPARE(w.session().image()[Byte::ACT_TACHO], 0);
-    QCOMPARE(w.session().image()[Byte::ACT_RPM], 1);
+    QCOMPARE(session(w).image()[Byte::ACT_TACHO], 0);
+    QCOMPARE(session(w).image()[Byte::ACT_RPM], 1);
 }
 
 QTEST_MAIN(tst_ParamEditing)

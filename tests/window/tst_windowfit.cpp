@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollArea>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -44,16 +43,6 @@ QList<QWidget*> controls(QWidget* root) {
             out << w;
     }
     return out;
-}
-
-// Shows the window and brings the map page to the front, as a user clicks its tab.
-bool showMapPage(TFormHlav& w) {
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        return false;
-    auto* tabs = w.findChild<QTabWidget*>("PageControl1");
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
-    return tabs->currentIndex() == 1;
 }
 
 // Scrolls all of `c` into view in the scroll area around it, as a user would, when there is
@@ -91,7 +80,7 @@ void tst_WindowFit::everyControlReachable_data() {
 void tst_WindowFit::everyControlReachable() {
     QFETCH(QSize, size);
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.resize(size);
@@ -100,9 +89,7 @@ void tst_WindowFit::everyControlReachable() {
     auto* tabs = w.findChild<QTabWidget*>("PageControl1");
     int checked = 0;
     for (int page = 0; page < tabs->count(); ++page) {
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
-                          tabs->tabBar()->tabRect(page).center());
-        QCOMPARE(tabs->currentIndex(), page);
+        QVERIFY(openPage(w, page));
         QCoreApplication::processEvents(); // the page laid out at its size
         for (QWidget* c : controls(&w)) {
             bringIntoView(c);
@@ -116,8 +103,8 @@ void tst_WindowFit::everyControlReachable() {
 
 void tst_WindowFit::largeScreenGrowsMapAndLiveFigures() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start();
-    QVERIFY(showMapPage(w));
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, false));
     auto* cell = w.findChild<QWidget*>("Edit149");
     auto* rpm = w.findChild<QLabel*>("LabelRpm");
     const QSize cellBefore = cell->size();
@@ -132,13 +119,13 @@ void tst_WindowFit::largeScreenGrowsMapAndLiveFigures() {
 void tst_WindowFit::sizeKeptBetweenRuns() {
     TestWindow t({"ENGLISH"});
     {
-        TFormHlav& w = t.start();
+        QMainWindow& w = t.start();
         w.show();
         w.resize(780, 560);
         QTRY_COMPARE(w.size(), QSize(780, 560));
         w.close();
     }
-    TFormHlav& again = t.start();
+    QMainWindow& again = t.start();
     QCOMPARE(again.size(), QSize(780, 560));
 }
 
@@ -146,9 +133,8 @@ void tst_WindowFit::sizeKeptBetweenRuns() {
 // when the page scales, whichever way round the switch and the resize come.
 void tst_WindowFit::rowAloneKeepsItsPlaceScaled() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start();
-    QVERIFY(showMapPage(w));
-    auto* tps = w.findChild<QCheckBox*>("CheckBoxTpsMapa");
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, false));
     auto* cell = w.findChild<QWidget*>("Edit149");
     auto* top = w.findChild<QWidget*>("LabelTps1");
     auto* bottom = w.findChild<QWidget*>("LabelTps10");
@@ -156,16 +142,11 @@ void tst_WindowFit::rowAloneKeepsItsPlaceScaled() {
         return std::abs(cell->geometry().center().y() - label->geometry().center().y()) <
                cell->height() / 2;
     };
-    auto click = [tps] {
-        QTest::mouseClick(tps, Qt::LeftButton, {}, QPoint(8, tps->height() / 2));
-    };
-    if (tps->isChecked())
-        click();
     QVERIFY(level(top));
     w.resize(1920, 1080);
     QTRY_VERIFY(cell->width() > 80);
     QVERIFY(level(top));
-    click();
+    QVERIFY(showMapPage(w, true));
     QVERIFY(level(bottom));
     w.resize(1000, 700);
     QTRY_VERIFY(cell->width() < 80);

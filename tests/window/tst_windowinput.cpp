@@ -18,14 +18,7 @@
 using namespace vortan;
 
 namespace {
-template <typename T> T* find(TFormHlav& w, const char* name) {
-    T* c = w.findChild<T*>(name);
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
-void showActive(TFormHlav& w) {
+void showActive(QMainWindow& w) {
     w.show();
     if (!QTest::qWaitForWindowActive(&w))
         qFatal("the window was not activated");
@@ -48,11 +41,12 @@ private slots:
 
 void tst_WindowInput::wheelOverBikeListWithoutFocus() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     showActive(w);
     auto* bike = find<QComboBox>(w, "ComboBox1");
-    w.session().image()[Byte::LIMITER1] = 77;
-    w.ShowImage();
+    DeviceImage set = t.session().image();
+    set[Byte::LIMITER1] = 77;
+    showSet(w, set);
     auto wheel = [bike] {
         const QPointF at(bike->width() / 2, bike->height() / 2);
         QWheelEvent e(at, bike->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
@@ -63,14 +57,14 @@ void tst_WindowInput::wheelOverBikeListWithoutFocus() {
     QTRY_VERIFY(!bike->hasFocus());
     wheel();
     QCOMPARE(bike->currentIndex(), 0);
-    QCOMPARE(int(w.session().image()[Byte::LIMITER1]), 77); // no defaults set
+    QCOMPARE(int(t.session().image()[Byte::LIMITER1]), 77); // no defaults set
 
     // With the focus, the wheel selects (and a selection sets the defaults).
     bike->setFocus();
     QTRY_VERIFY(bike->hasFocus());
     wheel();
     QCOMPARE(bike->currentIndex(), 1);
-    QCOMPARE(int(w.session().image()[Byte::BIKE]), 1);
+    QCOMPARE(int(t.session().image()[Byte::BIKE]), 1);
 }
 
 // Alt and a menu title's letter opens that menu at the first press, in every language, even
@@ -87,8 +81,8 @@ void tst_WindowInput::altOpensMenu() {
     QFETCH(int, language);
     QFETCH(QString, menu);
     TestWindow t;
-    TFormHlav& w = t.start();
-    w.applyLanguage(language);
+    QMainWindow& w = t.start();
+    chooseLanguage(w, language);
     showActive(w);
     auto* m = w.findChild<QMenu*>(menu);
     QVERIFY(m);
@@ -114,7 +108,7 @@ void tst_WindowInput::servoHintsReachStatusBar() {
     QFETCH(QString, button);
     QFETCH(QString, hint);
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     auto* b = w.findChild<QPushButton*>(button);
     QCOMPARE(b->toolTip(), hint);
     QStatusTipEvent tip(b->statusTip()); // what hovering the button sends
@@ -125,7 +119,7 @@ void tst_WindowInput::servoHintsReachStatusBar() {
 // A clear "Excitation Long" box has no band of its own on the group box behind it.
 void tst_WindowInput::clearAlarmBoxLooksPlain() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     showActive(w);
     auto* box = find<QCheckBox>(w, "CheckBoxBuzDlouhe");
     QVERIFY(!box->isChecked());
@@ -142,7 +136,7 @@ void tst_WindowInput::clearAlarmBoxLooksPlain() {
 
 void tst_WindowInput::bottomRowKeepsItsPlace() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     showActive(w);
     QWidget* file = find<QLabel>(w, "LabelFile1");
     QWidget* bar = find<QWidget>(w, "CGauge");
@@ -169,28 +163,28 @@ void tst_WindowInput::titleIsTheCaption() {
 // Arrow keys on one field, and a column-shift button held down, are undone by one Ctrl+Z.
 void tst_WindowInput::gestureIsOneUndo() {
     TestWindow t;
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     showActive(w);
-    const DeviceImage start = w.session().image();
+    const DeviceImage start = t.session().image();
     auto* clutch = find<QWidget>(w, "EditClutch");
     clutch->setFocus();
     QTRY_VERIFY(clutch->hasFocus());
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(clutch, Qt::Key_Up);
-    QCOMPARE(int(w.session().image()[Byte::CLUTCH]), start[Byte::CLUTCH] + 3);
+    QCOMPARE(int(t.session().image()[Byte::CLUTCH]), start[Byte::CLUTCH] + 3);
     QTest::keySequence(clutch, QKeySequence("Ctrl+Z"));
-    QVERIFY(w.session().image() == start);
+    QVERIFY(t.session().image() == start);
 
     find<QCheckBox>(w, "CheckBoxTpsMapa")->click();
-    const DeviceImage mapOn = w.session().image();
+    const DeviceImage mapOn = t.session().image();
     TTimerSpeedButton* up = find<TCSpinButton>(w, "CSpinButton3")->upButton();
     QTest::mousePress(up, Qt::LeftButton, {}, up->rect().center());
     for (int i = 0; i < 3; ++i)
         QMetaObject::invokeMethod(up->repeatTimer(), "timeout", Qt::DirectConnection);
     QTest::mouseRelease(up, Qt::LeftButton, {}, up->rect().center());
-    QCOMPARE(int(w.session().image().map(0, 2)), mapOn.map(0, 2) + 4);
+    QCOMPARE(int(t.session().image().map(0, 2)), mapOn.map(0, 2) + 4);
     QTest::keySequence(&w, QKeySequence("Ctrl+Z"));
-    QVERIFY(w.session().image() == mapOn);
+    QVERIFY(t.session().image() == mapOn);
 }
 
 QTEST_MAIN(tst_WindowInput)

@@ -13,8 +13,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -27,31 +25,11 @@ QRect screenArea() {
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-template <typename T> T* find(QWidget& w, const QString& name) {
-    T* found = w.findChild<T*>(name);
-    if (!found)
-        qFatal("no %s", qPrintable(name));
-    return found;
-}
-
-QWidget* cell(TFormHlav& w, int row, int column) {
+QWidget* cell(QMainWindow& w, int row, int column) {
     return find<QWidget>(w, QString("Edit%1").arg(50 + row * 10 + column));
 }
 
-// Shows the window and brings the map page, throttle map on, to the front as a user does.
-bool showMapPage(TFormHlav& w) {
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        return false;
-    auto* tabs = find<QTabWidget>(w, "PageControl1");
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
-    auto* tps = find<QCheckBox>(w, "CheckBoxTpsMapa");
-    if (!tps->isChecked())
-        QTest::mouseClick(tps, Qt::LeftButton, {}, QPoint(8, tps->height() / 2));
-    return tabs->currentIndex() == 1 && tps->isChecked();
-}
-
-QScrollArea* mapArea(TFormHlav& w) {
+QScrollArea* mapArea(QMainWindow& w) {
     for (QWidget* p = cell(w, 0, 0); p; p = p->parentWidget())
         if (auto* area = qobject_cast<QScrollArea*>(p))
             return area;
@@ -85,15 +63,15 @@ void wheelToEnd(QScrollBar* bar) {
     }
 }
 
-// A monitor frame at `rpm` and `percent` throttle, as the drain hands it over, then a tick's
-// marking of the cell in use.
-void feed(TFormHlav& w, int rpm, int percent) {
+// A monitor frame at `rpm` and `percent` throttle, as the drain hands it over, then a tick,
+// which marks the cell in use.
+void feed(QMainWindow& w, int rpm, int percent) {
     MonitorPacket p;
     p.rpm = static_cast<std::uint16_t>(rpm);
     p.tpsPercent = static_cast<std::uint8_t>(percent);
     const Frame f = encodeMonitorPacket(p);
-    w.ShowMonitorPacket(f.data());
-    w.UpdateMapCursor();
+    session(w).takeMonitorFrame(f.data());
+    mainwindow::tick(w);
 }
 
 QPoint scrolled(QScrollArea* area) {
@@ -156,8 +134,8 @@ void tst_WindowLayout::curvesBesideWholeMap_data() {
 void tst_WindowLayout::curvesBesideWholeMap() {
     QFETCH(QString, language);
     TestWindow t({language});
-    TFormHlav& w = t.start();
-    QVERIFY(showMapPage(w));
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     const QRect before = w.frameGeometry();
     QTest::mouseClick(find<QCheckBox>(w, "CheckBoxMapCurves"), Qt::LeftButton, {}, QPoint(8, 10));
     auto* dock = find<QDockWidget>(w, "DockMapCurves");
@@ -191,7 +169,7 @@ void tst_WindowLayout::dialogsWithinScreen_data() {
 void tst_WindowLayout::dialogsWithinScreen() {
     QFETCH(QString, menu);
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start();
+    QMainWindow& w = t.start();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QRect frame;
@@ -204,11 +182,10 @@ void tst_WindowLayout::dialogsWithinScreen() {
     };
     if (menu.isEmpty()) {
         // Widened to its names, the report still fits.
-        DeviceImage unit = w.session().image();
+        DeviceImage unit = session(w).image();
         unit[Byte::LIMITER2] = 120;
         unit.map(2, 3) = 40;
-        w.session().operations().unitSeen = unit;
-        w.showDiffReport();
+        compareWithUnit(w, unit);
         auto* report = find<QWidget>(w, "DiffReport");
         QVERIFY(QTest::qWaitForWindowExposed(report));
         QTest::qWait(20);
@@ -238,8 +215,8 @@ void tst_WindowLayout::dialogsWithinScreen() {
 // shows its throttle caption, and every column its speed, uncovered by the cells.
 void tst_WindowLayout::mapCaptionsStayInSight() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start();
-    QVERIFY(showMapPage(w));
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     w.resize(800, 560);
     QTRY_COMPARE(w.size(), QSize(800, 560));
     QScrollArea* area = mapArea(w);
@@ -267,8 +244,8 @@ void tst_WindowLayout::mapCaptionsStayInSight() {
 // tuner edits the map or points at it: then the view stays until focus and pointer leave.
 void tst_WindowLayout::cellInUseBroughtIntoView() {
     TestWindow t({"ENGLISH"});
-    TFormHlav& w = t.start();
-    QVERIFY(showMapPage(w));
+    QMainWindow& w = t.start();
+    QVERIFY(showMapPage(w, true));
     w.resize(800, 560);
     QTRY_COMPARE(w.size(), QSize(800, 560));
     QScrollArea* area = mapArea(w);

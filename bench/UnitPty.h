@@ -2,7 +2,8 @@
 // The unit played by a pseudo-terminal for the window benchmarks: the window's port is its
 // slave side, and a monitor packet written to its master waits in the port for the next tick.
 
-#include "app/Hlav.h"
+#include "app/MainWindow.h"
+#include "link/SerialLink.h"
 #include "monitor/MonitorPacket.h"
 #include "params/Frame.h"
 
@@ -37,12 +38,13 @@ public:
 
     // Writes `packet`, waits (1 s at most) until `window`'s port holds the whole frame, and
     // drains what the window sent towards the unit, so the pty never fills.
-    void send(const vortan::MonitorPacket& packet, TFormHlav& window) {
+    void send(const vortan::MonitorPacket& packet, QMainWindow& window) {
         const vortan::Frame f = vortan::encodeMonitorPacket(packet);
         [[maybe_unused]] auto written = ::write(master_, f.data(), f.size());
         QElapsedTimer wait;
         wait.start();
-        while (window.link().bytesWaiting() < vortan::kFrameSize && wait.elapsed() < 1000)
+        vortan::SerialLink& link = vortan::mainwindow::link(window);
+        while (link.bytesWaiting() < vortan::kFrameSize && wait.elapsed() < 1000)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
         char sink[4096];
         while (::read(master_, sink, sizeof sink) > 0) {

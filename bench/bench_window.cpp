@@ -1,21 +1,19 @@
 // Costs of the main window's hot paths on the offscreen platform: show, read controls, and
-// one Timer1Timer idle, with a monitor packet that moves the map cursor, and with a packet
-// that leaves it where it was. Prints median and 99th percentile in milliseconds.
+// one tick idle, with a monitor packet that moves the map cursor, and with a packet that
+// leaves it where it was. Prints median and 99th percentile in milliseconds.
 
 #include "Measure.h"
 #include "UnitPty.h"
-#include "app/Hlav.h"
+#include "app/MainWindow.h"
 #include "monitor/MonitorPacket.h"
 #include "params/ParamDiff.h"
+#include "session/Session.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QCheckBox>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <array>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -26,44 +24,43 @@ int main(int argc, char** argv) {
     UnitPty pty;
     if (!pty.ok())
         return 1;
-    TFormHlav w(QStringList{"ENGLISH"});
-    vortan::mainwindow::divertBoxes(w, [](const QString&, const QString&) {});
-    w.setPortOverride(pty.path());
-    w.FormCreate();
-    w.ensureAllPages(); // as after the tuner opened each page: the map's costs count
+    using namespace vortan;
+    const auto window = mainwindow::make(QStringList{"ENGLISH"});
+    QMainWindow& w = *window;
+    Session& session = mainwindow::session(w);
+    mainwindow::divertBoxes(w, [](const QString&, const QString&) {});
+    mainwindow::usePort(w, pty.path());
+    mainwindow::start(w);
+    mainwindow::buildAllPages(w); // as after the tuner opened each page: the map's costs count
     w.findChild<QTimer*>("Timer1")->stop();
     w.show();
     QApplication::processEvents();
     // Throttle-dependent map on, so the cursor moves over rows as well.
-    w.session().image()[vortan::Byte::TPS_MAPA] = 1;
-    w.ShowImage();
+    w.findChild<QCheckBox*>("CheckBoxTpsMapa")->click();
+    const auto tick = [&] { mainwindow::tick(w); };
+    const auto nothing = [] {};
 
     const int runs = 2000;
-    // Show alternates between two images that differ in every map cell and in the map layout.
-    const vortan::DeviceImage a = w.session().image();
-    vortan::DeviceImage b = a;
-    for (int i = vortan::Byte::ADVANCE; i < vortan::kImageSize; ++i)
+    // Show (the change handler's) alternates between two images that differ in every map cell
+    // and in the map layout.
+    const DeviceImage a = session.image();
+    DeviceImage b = a;
+    for (int i = Byte::ADVANCE; i < kImageSize; ++i)
         b[i] = static_cast<std::uint8_t>((b[i] + 7) % 61);
-    b[vortan::Byte::TPS_MAPA] = 0;
+    b[Byte::TPS_MAPA] = 0;
     int flip = 0;
-    print("show (image -> controls), every cell changed",
-          measure(
-              200, [&] { w.session().image() = (flip++ % 2) ? b : a; }, [&] { w.ShowImage(); }),
-          3.0);
-    w.session().image() = a;
-    w.ShowImage();
-    print("read controls (controls -> image)",
-          measure(
-              500, [] {}, [&] { w.ReadControls(); }),
-          1.0);
+    const auto other = [&] { session.image() = (flip++ % 2) ? b : a; };
+    const auto show = [&] { session.changeHandler(); };
+    print("show (image -> controls), every cell changed", measure(200, other, show), 3.0);
+    session.image() = a;
+    show();
+    const auto read = [&] { session.takeTyped(); };
+    print("read controls (controls -> image)", measure(500, nothing, read), 1.0);
 
     // Idle: nothing waits; monitor requests go out every sixth tick as in the program.
-    print("tick (a) idle",
-          measure(
-              runs, [] {}, [&] { w.Timer1Timer(); }),
-          0.05);
+    print("tick (a) idle", measure(runs, nothing, tick), 0.05);
 
-    vortan::MonitorPacket p;
+    MonitorPacket p;
     p.tpsPercent = 30;
     int n = 0;
     auto feed = [&](bool move) {
@@ -71,58 +68,43 @@ int main(int argc, char** argv) {
         p.tpsPercent = static_cast<std::uint8_t>(move ? (n % 2 ? 5 : 60) : 30);
         pty.send(p, w);
     };
-    print("tick (b) packet waiting, cursor moves",
-          measure(
-              500, [&] { feed(true); }, [&] { w.Timer1Timer(); }),
-          0.5);
-    print("tick (c) packet waiting, cursor unchanged",
-          measure(
-              500, [&] { feed(false); }, [&] { w.Timer1Timer(); }),
-          0.1);
-    print("tick (c') idle, cursor unchanged",
-          measure(
-              runs, [] {}, [&] { w.Timer1Timer(); }),
-          0.1);
+    const auto moving = [&] { feed(true); };
+    const auto still = [&] { feed(false); };
+    print("tick (b) packet waiting, cursor moves", measure(500, moving, tick), 0.5);
+    print("tick (c) packet waiting, cursor unchanged", measure(500, still, tick), 0.1);
+    print("tick (c') idle, cursor unchanged", measure(runs, nothing, tick), 0.1);
 
     // The difference report's rows: every compared parameter differs in the unit and in the
     // file, each named and valued three times (screen, unit, file).
-    vortan::DeviceImage unit = a;
-    vortan::DeviceImage file = a;
-    for (int i = vortan::kPageSize; i < vortan::kImageSize; ++i) {
+    DeviceImage unit = a;
+    DeviceImage file = a;
+    for (int i = kPageSize; i < kImageSize; ++i) {
         unit[i] = static_cast<std::uint8_t>(a[i] + 1);
         file[i] = static_cast<std::uint8_t>(a[i] + 2);
     }
     const auto caption = [](const char* name) { return std::string(name); };
     std::size_t sink = 0;
-    const std::array<const vortan::DeviceImage*, 3> sets{&a, &unit, &file};
+    const std::array<const DeviceImage*, 3> sets{&a, &unit, &file};
     print("difference report, three-way, every parameter",
-          measure(
-              500, [] {},
-              [&] {
-                  for (const vortan::ParamDifference& d : vortan::compareImages(a, unit, file)) {
-                      sink += vortan::paramName(*d.param, a, 1, caption).size();
-                      for (const vortan::DeviceImage* set : sets)
-                          sink += vortan::paramValue(*d.param, *set, 1).size();
-                  }
-              }),
+          measure(500, nothing,
+                  [&] {
+                      for (const ParamDifference& d : compareImages(a, unit, file)) {
+                          sink += paramName(*d.param, a, 1, caption).size();
+                          for (const DeviceImage* set : sets)
+                              sink += paramValue(*d.param, *set, 1).size();
+                      }
+                  }),
           1.0);
     // A tick right after an edit: the counts in the status bar and the marks of the fields
     // that differ from the unit follow within it.
-    w.session().operations().unitSeen = a;
+    session.operations().unitSeen = a;
     QTemporaryDir files;
-    w.session().saveFile(files.filePath("a.ign")); // the file's set is the screen's
+    session.saveFile(files.filePath("a.ign")); // the file's set is the screen's
     int cell = 0;
-    print("tick after an edit: counts and marks",
-          measure(
-              500,
-              [&] {
-                  w.session().image()[vortan::Byte::ADVANCE + cell % 100] ^= 1;
-                  ++cell;
-              },
-              [&] { w.Timer1Timer(); }),
-          1.0);
+    const auto edit = [&] { session.image()[Byte::ADVANCE + cell++ % 100] ^= 1; };
+    print("tick after an edit: counts and marks", measure(500, edit, tick), 1.0);
     std::printf("(checksum %zu)\n", sink);
-    w.FormClose(); // the close itself: Exit would ask to program the set the unit lacks
+    // No close: Exit would ask to program the set the unit lacks.
 
     return 0;
 }

@@ -3,16 +3,23 @@
 // stopped; each tick() runs one timer step, lets the unit answer and waits (on the port, not
 // by sleeping) for the answer to arrive, so a run is the same on every machine.
 
-#include "app/Hlav.h"
+#include "DialogAnswers.h"
+#include "app/MainWindow.h"
 #include "controls/CGauge.h"
 #include "controls/ParamSpinBox.h"
+#include "files/ParamFile.h"
+#include "link/SerialLink.h"
 #include "monitor/MonitorPacket.h"
+#include "session/Session.h"
 #include "sim/SimUnit.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QLabel>
+#include <QMainWindow>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -30,7 +37,7 @@ const QColor kYellow(0xFF, 0xFF, 0x00);
 struct WindowBench {
     QTemporaryDir config; // settings and last-image files of this run only
     SimUnit sim;
-    std::unique_ptr<TFormHlav> w;
+    std::unique_ptr<QMainWindow> w;
     QStringList boxes;       // texts of the modal boxes, in order
     QStringList informative; // of each box in `boxes`
     int ticks = 0;
@@ -41,22 +48,32 @@ struct WindowBench {
         sim.setSwitches(switches);
         if (!sim.start())
             return;
-        w = std::make_unique<TFormHlav>(args);
-        w->setPortOverride(QString::fromStdString(sim.devicePath()));
-        vortan::mainwindow::divertBoxes(*w, [this](const QString& text, const QString& more) {
+        w = mainwindow::make(args);
+        mainwindow::usePort(*w, QString::fromStdString(sim.devicePath()));
+        mainwindow::divertBoxes(*w, [this](const QString& text, const QString& more) {
             boxes << text;
             informative << more;
         });
-        w->FormCreate();
-        w->ensureAllPages(); // the suites read controls of every page
+        mainwindow::start(*w);
+        mainwindow::buildAllPages(*w); // the suites read controls of every page
         w->findChild<QTimer*>("Timer1")->stop();
     }
-    bool ok() const { return w && w->link().isOpen() && boxes.isEmpty(); }
+    bool ok() const { return w && link().isOpen() && boxes.isEmpty(); }
+    Session& session() const { return mainwindow::session(*w); }
+    SerialLink& link() const { return mainwindow::link(*w); }
+    bool closed() const { return mainwindow::closed(*w); }
+    std::uint8_t operation() const { return session().operations().operation; }
+    // The unit holds the screen's pages 1 and 2, so a verify has something to agree with.
+    void unitHoldsScreenSet() {
+        DeviceImage u = sim.image();
+        std::copy(session().image().page(1), session().image().page(1) + 2 * kPageSize, u.page(1));
+        sim.setImage(u);
+    }
 
     // Lets the unit read what the window wrote and waits for its answer.
     void settle() {
         QCoreApplication::processEvents(); // hands a queued monitor request to the line
-        const int before = w->link().bytesWaiting();
+        const int before = link().bytesWaiting();
         const int written = sim.pump();
         if (written <= 0)
             return;
@@ -64,23 +81,51 @@ struct WindowBench {
         const QDeadlineTimer deadline(3000);
         while (!deadline.hasExpired()) {
             QCoreApplication::processEvents();
-            if (w->link().bytesWaiting() >= target || w->link().waitForBytes(target, 20))
+            if (link().bytesWaiting() >= target || link().waitForBytes(target, 20))
                 break;
         }
     }
     void tick() {
         ++ticks;
-        w->Timer1Timer();
+        mainwindow::tick(*w);
         settle();
     }
     // Ticks until the running operation has ended; false if it never does.
     bool run(int limit = 200) {
-        for (int i = 0; i < limit; ++i) {
-            if (w->session().operations().operation == DeviceOperations::Idle)
-                return true;
+        for (int i = 0; i < limit && operation() != DeviceOperations::Idle; ++i)
             tick();
-        }
-        return w->session().operations().operation == DeviceOperations::Idle;
+        return operation() == DeviceOperations::Idle;
+    }
+
+    // What the tuner does: a menu item clicked, a language chosen (0 Czech, 1 English,
+    // 2 German), a value typed and committed with Enter (or left typed), a file opened.
+    void trigger(const char* item) const { find<QAction>(item)->trigger(); }
+    void click(const char* button) const {
+        QTest::mouseClick(find<QAbstractButton>(button), Qt::LeftButton);
+    }
+    void language(int language) const {
+        trigger(language == 0 ? "MenuCzech" : language == 1 ? "MenuEnglish" : "MenuGerman");
+    }
+    void type(const QString& field, const QString& text, bool commit = true) const {
+        ParamSpinBox* e = edit(field);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+        if (commit)
+            QTest::keyClick(e, Qt::Key_Return);
+    }
+    bool openSet(const DeviceImage& set) {
+        QFile f(config.filePath("set.ign"));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(QByteArray::fromStdString(writeParamFile(set, false, "\n")));
+        f.close();
+        return session().openFile(f.fileName());
+    }
+    // File › Replay log of `path`: true when it plays.
+    bool replay(const QString& path) {
+        answerFileDialog(path);
+        trigger("MenuReplayLog");
+        return shown("PanelReplay");
     }
 
     // Requests other than monitor requests, as the unit received them.
@@ -104,6 +149,7 @@ struct WindowBench {
     QCheckBox* check(const QString& name) const { return find<QCheckBox>(name); }
     TCGauge* gauge(const QString& name) const { return find<TCGauge>(name); }
     QString message() const { return label("LabelHlaseni")->text(); }
+    QString counts() const { return label("LabelUnsaved")->text(); } // of the changes
     QColor messageColour() const {
         return label("LabelHlaseni")->palette().color(QPalette::Window);
     }
@@ -112,11 +158,12 @@ struct WindowBench {
         return widget && widget->isVisibleTo(w.get());
     }
 
-    // Feeds a monitor packet to the window as the drain would, then marks the map cursor.
+    // A monitor packet taken as the tick's drain takes one, then a tick that marks its map
+    // cell. A reply of the unit still waiting would come first: it is dropped.
     void feed(const MonitorPacket& p) {
-        const Frame f = encodeMonitorPacket(p);
-        w->ShowMonitorPacket(f.data());
-        w->UpdateMapCursor();
+        link().drain();
+        session().takeMonitorFrame(encodeMonitorPacket(p).data());
+        mainwindow::tick(*w);
     }
 };
 

@@ -4,14 +4,9 @@
 // program ending in "Verify OK" leaves.
 
 #include "WindowBench.h"
-#include "files/ParamFile.h"
-#include "params/ParamDiff.h"
-#include "settings/RestorePoints.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QStatusBar>
@@ -32,10 +27,6 @@ QStringList markedCells(const WindowBench& b) {
     return out;
 }
 
-QString counts(const WindowBench& b) {
-    return b.label("LabelUnsaved")->text();
-}
-
 } // namespace
 
 class tst_WindowChanges : public QObject {
@@ -51,30 +42,25 @@ void tst_WindowChanges::editsAfterReadAreMarkedAndCounted() {
     QVERIFY(b.ok());
     b.w->show();
     b.tick();
-    QVERIFY(counts(b).startsWith("Unit: unknown"));
-    b.w->MenuReadClick();
+    QVERIFY(b.counts().startsWith("Unit: unknown"));
+    b.trigger("MenuRead");
     QVERIFY(b.run());
     b.tick();
-    QVERIFY(counts(b).startsWith("In unit"));
+    QVERIFY(b.counts().startsWith("In unit"));
     QVERIFY(markedCells(b).isEmpty());
 
     const QStringList cells = {"Edit51", "Edit77", "Edit149"};
-    for (const QString& name : cells) {
-        ParamSpinBox* cell = b.edit(name);
-        cell->setFocus();
-        cell->selectAll();
-        QTest::keyClicks(cell, QString::number(cell->value() == 5 ? 6 : 5));
-        QTest::keyClick(cell, Qt::Key_Return);
-    }
+    for (const QString& name : cells)
+        b.type(name, QString::number(b.edit(name)->value() == 5 ? 6 : 5));
     b.tick();
     QCOMPARE(markedCells(b), cells);
-    QVERIFY(counts(b).startsWith("Not in unit: 3"));
+    QVERIFY(b.counts().startsWith("Not in unit: 3"));
 
     for (int i = 0; i < 3; ++i)
-        b.w->MenuUndoClick();
+        b.trigger("MenuUndo");
     b.tick();
     QVERIFY(markedCells(b).isEmpty());
-    QVERIFY(counts(b).startsWith("In unit"));
+    QVERIFY(b.counts().startsWith("In unit"));
 }
 
 void tst_WindowChanges::restorePointErrorIsSaidOnce() {
@@ -88,7 +74,7 @@ void tst_WindowChanges::restorePointErrorIsSaidOnce() {
     QVERIFY(b.ok());
     for (const bool said : {true, false}) {
         b.w->statusBar()->clearMessage();
-        b.w->MenuProgramClick();
+        b.trigger("MenuProgram");
         QVERIFY(b.run());
         QCOMPARE(b.message(), QString("Verify OK"));
         QCOMPARE(b.w->statusBar()->currentMessage(),
@@ -103,13 +89,12 @@ void tst_WindowChanges::restorePointOpensAsOneEdit() {
     qputenv("LOCALAPPDATA", data.path().toLocal8Bit()); // on Windows
     WindowBench b;
     QVERIFY(b.ok());
-    b.w->MenuProgramClick();
+    b.trigger("MenuProgram");
     QVERIFY(b.run());
-    const DeviceImage programmed = b.w->session().image();
-    b.w->session().image().map(0, 0) = 40;
-    b.w->session().image().map(9, 9) = 41;
-    b.w->ChangeHandler();
-    const DeviceImage edited = b.w->session().image();
+    const DeviceImage programmed = b.session().image();
+    b.type(mapCellName(9, 0), "40");
+    b.type(mapCellName(9, 9), "41");
+    const DeviceImage edited = b.session().image();
 
     QStringList row;
     QTimer::singleShot(0, [&] {
@@ -122,20 +107,20 @@ void tst_WindowChanges::restorePointOpensAsOneEdit() {
             row << list->topLevelItem(0)->text(c);
         QTest::mouseClick(dialog->findChild<QPushButton*>("RestorePointsOpen"), Qt::LeftButton);
     });
-    b.w->findChild<QAction*>("MenuRestorePoints")->trigger();
+    b.trigger("MenuRestorePoints");
     QCOMPARE(row.mid(1), (QStringList{"(no file)", "2"}));
     QVERIFY(!row.front().isEmpty());
-    QVERIFY(b.w->session().image() == programmed);
-    b.w->MenuUndoClick();
-    QVERIFY(b.w->session().image() == edited);
+    QVERIFY(b.session().image() == programmed);
+    b.trigger("MenuUndo");
+    QVERIFY(b.session().image() == edited);
 
     // Compare shows it beside the screen in the report and leaves the screen as it is.
     QTimer::singleShot(0, [] {
         auto* dialog = QApplication::activeModalWidget();
         QTest::mouseClick(dialog->findChild<QPushButton*>("RestorePointsCompare"), Qt::LeftButton);
     });
-    b.w->findChild<QAction*>("MenuRestorePoints")->trigger();
-    QVERIFY(b.w->session().image() == edited);
+    b.trigger("MenuRestorePoints");
+    QVERIFY(b.session().image() == edited);
     auto* report = b.w->findChild<QWidget*>("DiffReport");
     QVERIFY(report && report->isVisible());
     report->close();

@@ -5,10 +5,8 @@
 #include "WindowBench.h"
 #include "settings/CloseTexts.h"
 
-#include <QAction>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QPushButton>
 
 #include <csignal>
 #include <unistd.h>
@@ -19,23 +17,6 @@ namespace {
 
 QString english(CloseText t) {
     return QString::fromStdString(closeText(t, English));
-}
-
-void exitByMenu(WindowBench& b) {
-    b.w->findChild<QAction*>("MenuExit")->trigger();
-}
-
-void click(WindowBench& b, const char* button) {
-    QTest::mouseClick(b.find<QPushButton>(button), Qt::LeftButton);
-}
-
-// Types `value` into the field and commits it with Enter.
-void type(WindowBench& b, const QString& field, int value) {
-    ParamSpinBox* edit = b.edit(field);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, QString::number(value));
-    QTest::keyClick(edit, Qt::Key_Return);
 }
 
 } // namespace
@@ -61,25 +42,25 @@ void tst_WindowClose::exitWhileProgramming() {
     QFETCH(QString, answer);
     WindowBench b;
     QVERIFY(b.ok());
-    click(b, "BitBtn1"); // Program
-    QCOMPARE(int(b.w->session().operations().operation), int(DeviceOperations::Program));
+    b.click("BitBtn1"); // Program
+    QCOMPARE(int(b.operation()), int(DeviceOperations::Program));
     {
         CloseBoxes boxes({{answer}});
-        exitByMenu(b);
+        b.trigger("MenuExit");
         QCOMPARE(boxes.texts, QStringList{english(CloseText::ProgramRunning)});
         QVERIFY(boxes.missed.isEmpty());
     }
     if (answer == english(CloseText::CloseAnyway)) {
-        QVERIFY(b.w->isClosed()); // at once, the program left as it stood
-        QCOMPARE(int(b.w->session().operations().operation), int(DeviceOperations::Program));
+        QVERIFY(b.closed()); // at once, the program left as it stood
+        QCOMPARE(int(b.operation()), int(DeviceOperations::Program));
         return;
     }
-    QVERIFY(!b.w->isClosed());
+    QVERIFY(!b.closed());
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
-    QTRY_VERIFY(b.w->isClosed()); // by itself, once the program has ended
+    QTRY_VERIFY(b.closed()); // by itself, once the program has ended
     QVERIFY(b.w->isHidden());
-    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
+    QVERIFY(samePages12(b.sim.image(), b.session().image()));
 }
 
 void tst_WindowClose::exitWithSetNotInUnit_data() {
@@ -106,12 +87,12 @@ void tst_WindowClose::exitWithSetNotInUnit() {
     QFETCH(bool, programmed);
     WindowBench b;
     QVERIFY(b.ok());
-    click(b, "Button1"); // Read: the unit's set is seen
+    b.click("Button1"); // Read: the unit's set is seen
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
     const int limiter = b.edit("EditOmez1")->value() == 5000 ? 6000 : 5000;
-    type(b, "EditOmez1", limiter);
-    const DeviceImage edited = b.w->session().image();
+    b.type("EditOmez1", QString::number(limiter));
+    const DeviceImage edited = b.session().image();
     const DeviceImage unitBefore = b.sim.image();
     QVERIFY(!samePages12(edited, unitBefore));
     if (unitSilent) {
@@ -121,16 +102,16 @@ void tst_WindowClose::exitWithSetNotInUnit() {
     }
     {
         CloseBoxes boxes({{answer, tickCheckBox}});
-        exitByMenu(b);
+        b.trigger("MenuExit");
         QCOMPARE(boxes.texts, QStringList{english(CloseText::ProgramFirst).arg(1)});
         QVERIFY(boxes.missed.isEmpty());
     }
     if (answer == english(CloseText::ProgramButton)) {
-        QVERIFY(!b.w->isClosed()); // not before the program has ended
+        QVERIFY(!b.closed()); // not before the program has ended
         QVERIFY(b.run());
         QCoreApplication::processEvents();
     }
-    QCOMPARE(b.w->isClosed(), closed);
+    QCOMPARE(b.closed(), closed);
     QCOMPARE(samePages12(b.sim.image(), edited), programmed);
     if (!programmed)
         QVERIFY(samePages12(b.sim.image(), unitBefore));
@@ -140,7 +121,7 @@ void tst_WindowClose::exitWithSetNotInUnit() {
         QVERIFY(b.boxes.isEmpty());
     if (!closed) { // the window runs on with the set on screen
         QCOMPARE(b.edit("EditOmez1")->value(), limiter);
-        QVERIFY(b.w->session().image() == edited);
+        QVERIFY(b.session().image() == edited);
         return;
     }
     QFile ini(b.config.path() + "/Vortan2/Vortan2.ini");
@@ -177,7 +158,7 @@ void tst_WindowClose::signalWhileProgramming() {
     }
     WindowBench b;
     QVERIFY(b.ok());
-    click(b, "BitBtn1"); // Program
+    b.click("BitBtn1"); // Program
     if (silent) {
         SimSwitches switches;
         switches.silent = true;
@@ -197,23 +178,23 @@ void tst_WindowClose::signalWhileProgramming() {
             }
         });
         signalAtBox.start();
-        exitByMenu(b);
+        b.trigger("MenuExit");
         QCOMPARE(asked, english(CloseText::ProgramRunning));
-        QVERIFY(!b.w->isClosed()); // not before the program has ended
+        QVERIFY(!b.closed()); // not before the program has ended
     } else {
         QCOMPARE(::kill(::getpid(), SIGTERM), 0);
     }
     if (silent) { // the ticks stand still here: only the time ends the wait
-        QTRY_VERIFY_WITH_TIMEOUT(b.w->isClosed(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(b.closed(), 5000);
         QVERIFY2(elapsed.elapsed() >= 1900, qPrintable(QString::number(elapsed.elapsed())));
-        QCOMPARE(int(b.w->session().operations().operation), int(DeviceOperations::Program));
+        QCOMPARE(int(b.operation()), int(DeviceOperations::Program));
         return;
     }
-    while (!b.w->isClosed() && elapsed.elapsed() < 5000)
+    while (!b.closed() && elapsed.elapsed() < 5000)
         b.tick();
-    QVERIFY(b.w->isClosed());
+    QVERIFY(b.closed());
     QCOMPARE(b.message(), QString("Verify OK"));
-    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
+    QVERIFY(samePages12(b.sim.image(), b.session().image()));
     QVERIFY(elapsed.elapsed() < 2000);
 }
 

@@ -14,9 +14,8 @@ namespace {
 
 // The unit holds the window's set but for the limiter.
 void unitWithOtherLimiter(WindowBench& b) {
+    b.unitHoldsScreenSet();
     DeviceImage u = b.sim.image();
-    std::copy(b.w->session().image().page(1), b.w->session().image().page(1) + 2 * kPageSize,
-              u.page(1));
     u[Byte::LIMITER2] = 123;
     b.sim.setImage(u);
 }
@@ -47,17 +46,17 @@ void tst_WindowCompare::verifyErrorOffersDifferences() {
     WindowBench b;
     QVERIFY(b.ok());
     unitWithOtherLimiter(b);
-    b.w->MenuVerifyClick();
+    b.trigger("MenuVerify");
     QVERIFY(!b.shown("ButtonDifferences"));
     QVERIFY(b.run());
     QCOMPARE(b.message(), "Verify error!");
     QVERIFY(b.shown("ButtonDifferences"));
-    QTest::mouseClick(b.find<QPushButton>("ButtonDifferences"), Qt::LeftButton);
+    b.click("ButtonDifferences");
     QCOMPARE(reportRow(b, "Limiter [rpm]"),
              QStringList({"Limiter [rpm]", "11,000 rpm", "12,300 rpm", "—"}));
     QCOMPARE(b.message(), "Verify error!");
     // A new operation takes the button away.
-    b.w->MenuVerifyClick();
+    b.trigger("MenuVerify");
     QVERIFY(!b.shown("ButtonDifferences"));
 }
 
@@ -66,7 +65,7 @@ void tst_WindowCompare::compareWithUnit() {
     WindowBench b;
     QVERIFY(b.ok());
     unitWithOtherLimiter(b);
-    const DeviceImage before = b.w->session().image();
+    const DeviceImage before = b.session().image();
     b.w->show();
     if (!QTest::qWaitForWindowActive(b.w.get()))
         QSKIP("the window cannot become active on this platform");
@@ -74,7 +73,7 @@ void tst_WindowCompare::compareWithUnit() {
     QCOMPARE(b.message(), "Read device:");
     QVERIFY(b.run());
     QCOMPARE(b.operationRequests(), (std::vector<std::uint8_t>{0x41, 0x42}));
-    QVERIFY(b.w->session().image() == before);
+    QVERIFY(b.session().image() == before);
     QCOMPARE(reportRow(b, "Limiter [rpm]"),
              QStringList({"Limiter [rpm]", "11,000 rpm", "12,300 rpm", "—"}));
 }

@@ -6,9 +6,7 @@
 #include "controls/CSpinButton.h"
 #include "controls/TimerSpeedButton.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -78,18 +76,17 @@ void tst_WindowEditing::buttonsApplyTheirEdit() {
     QVERIFY(b.ok());
     b.w->show();
     QVERIFY(QTest::qWaitForWindowExposed(b.w.get()));
-    for (int i = 0; i < 100; ++i)
-        b.w->session().image()[Byte::ADVANCE + i] = 30;
-    for (int i = 0; i < 10; ++i)
-        b.w->session().image()[Byte::NAP_PRIV + i] = 100;
-    b.w->session().image()[Byte::TPS_MAPA] = 1;
-    b.w->ShowImage();
+    DeviceImage set = b.session().image();
+    std::fill_n(&set[Byte::ADVANCE], 100, 30);
+    std::fill_n(&set[Byte::NAP_PRIV], 10, 100);
+    set[Byte::TPS_MAPA] = 1;
+    QVERIFY(b.openSet(set));
     MonitorPacket p = packet(rpm, 0);
     p.tpsRaw = rawFor(millivolts);
     b.feed(p);
     if (!all.isEmpty())
         b.check(all)->click();
-    const DeviceImage start = b.w->session().image();
+    const DeviceImage start = b.session().image();
 
     QWidget* target = b.find<QWidget>(button.section(' ', 0, 0));
     if (auto* spin = qobject_cast<TCSpinButton*>(target))
@@ -100,37 +97,34 @@ void tst_WindowEditing::buttonsApplyTheirEdit() {
             pages->setCurrentIndex(i);
     QVERIFY(target->isVisibleTo(b.w.get()));
     QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-    QTEST(changes(start, b.w->session().image()), "changed");
-    b.find<QAction>("MenuUndo")->trigger();
-    QVERIFY(b.w->session().image() == start);
+    QTEST(changes(start, b.session().image()), "changed");
+    b.trigger("MenuUndo");
+    QVERIFY(b.session().image() == start);
 }
 
 void tst_WindowEditing::bikeTypeRestoresDefaults() {
     WindowBench b;
     QVERIFY(b.ok());
-    DeviceImage expected = b.w->session().image(); // the defaults of the first start
+    DeviceImage expected = b.session().image(); // the defaults of the first start
     b.check("CheckBoxProgHned")->click();
     QVERIFY(b.run()); // programmed once for the tick
     QCOMPARE(b.message(), QString("Verify OK"));
 
-    b.edit("EditOmez1")->setValue(7700);
-    b.edit(mapCellName(9, 3))->setValue(44);
-    b.w->CommitControls(); // programs the edits
+    b.type("EditOmez1", "7700"); // programs the edit
     QVERIFY(b.run());
     QCOMPARE(b.sim.image()[Byte::LIMITER1], std::uint8_t(77));
-    b.edit("EditClutch")->setValue(900); // typed, not committed
+    b.type("EditClutch", "450", false); // typed, not committed
     const int requests = int(b.operationRequests().size());
 
-    auto* combo = b.find<QComboBox>("ComboBox1");
-    combo->setCurrentIndex(2);
-    b.w->ComboBox1Change();
+    QTest::keyClick(b.find<QComboBox>("ComboBox1"), Qt::Key_Down); // motorbike type 1, then 2
+    QTest::keyClick(b.find<QComboBox>("ComboBox1"), Qt::Key_Down);
     expected[Byte::BIKE] = 2;
-    QVERIFY(samePages12(b.w->session().image(), expected));
+    QVERIFY(samePages12(b.session().image(), expected));
     QCOMPARE(b.edit("EditOmez1")->value(), 5000);
     QCOMPARE(b.edit(mapCellName(9, 3))->value(), int(expected.map(9, 3)));
     QCOMPARE(b.edit("EditClutch")->value(), 200);
-    QCOMPARE(b.w->session().image()[Byte::BASE_ADV], std::uint8_t(10));
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.session().image()[Byte::BASE_ADV], std::uint8_t(10));
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Idle));
     for (int i = 0; i < 8; ++i)
         b.tick();
     QCOMPARE(int(b.operationRequests().size()), requests); // nothing programmed
@@ -141,20 +135,21 @@ void tst_WindowEditing::undoProgramsTheSetPutBack() {
     WindowBench b;
     QVERIFY(b.ok());
     b.check("CheckBoxProgHned")->click();
-    b.edit("EditOmez2")->setValue(15000);
-    b.edit(mapCellName(0, 0))->setValue(55); // a hidden row
-    b.w->CommitControls();
     QVERIFY(b.run());
-    const DeviceImage edited = b.w->session().image();
-    b.w->MenuNewClick();
+    b.type("EditOmez2", "15000");
+    QVERIFY(b.run());
+    b.type(mapCellName(9, 0), "55");
+    QVERIFY(b.run());
+    const DeviceImage edited = b.session().image();
+    b.trigger("MenuNew");
     QVERIFY(b.run());
     QCOMPARE(int(b.sim.image()[Byte::LIMITER2]), 110);
 
-    b.find<QAction>("MenuUndo")->trigger();
+    b.trigger("MenuUndo");
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
     QVERIFY(samePages12(b.sim.image(), edited));
-    b.find<QAction>("MenuRedo")->trigger();
+    b.trigger("MenuRedo");
     QVERIFY(b.run());
     QCOMPARE(int(b.sim.image()[Byte::LIMITER2]), 110);
 }

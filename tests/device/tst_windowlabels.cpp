@@ -14,7 +14,7 @@ using namespace devtest;
 namespace {
 
 // `w` shown at `size` with its layout done.
-bool showAt(TFormHlav& w, QSize size) {
+bool showAt(QMainWindow& w, QSize size) {
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return false;
@@ -68,8 +68,8 @@ void tst_WindowLabels::fileLabelBesideVersion() {
     const QString folder = b.config.path() + "/tuning/Yamaha R6 race bike/season 2026/track day";
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + "/tune1.ign";
-    QVERIFY(b.w->saveParamFile(path));
-    QVERIFY(b.w->openParamFile(path));
+    QVERIFY(b.session().saveFile(path));
+    QVERIFY(b.session().openFile(path));
     QCoreApplication::processEvents();
 
     auto* file = b.find<vortan::PathLabel>("LabelFile2");

@@ -34,12 +34,9 @@ QStringList limeControls(const WindowBench& b) {
     return out;
 }
 
-// A window with the throttle map on and the default speed axis 1000, 2000, ... 10000 rpm.
+// The throttle map ticked on, with the default speed axis 1000, 2000, ... 10000 rpm.
 void throttleMapOn(WindowBench& b) {
-    b.w->session().image()[Byte::TPS_MAPA] = 1;
-    for (int i = 0; i < 10; ++i)
-        b.w->session().image()[Byte::RPM_ADV + i] = static_cast<std::uint8_t>(10 * (i + 1));
-    b.w->ShowImage();
+    b.check("CheckBoxTpsMapa")->click();
 }
 
 } // namespace
@@ -132,9 +129,10 @@ void tst_WindowMonitor::stateLabels() {
     WindowBench b;
     QVERIFY(b.ok());
     const QColor face = b.w->palette().color(QPalette::Button);
-    b.w->session().image()[Byte::PRIV_ENABLE] = enabled;
-    b.w->session().image()[Byte::N2O_ENABLE] = enabled;
-    b.w->ShowImage();
+    if (!enabled) {
+        b.check("CheckBoxPrivEnable")->click();
+        b.check("CheckBoxGas")->click();
+    }
     const std::uint8_t f = on ? 1 : 0;
     MonitorPacket p = packet(2000, 10);
     p.blocking1 = f;
@@ -203,17 +201,17 @@ void tst_WindowMonitor::checksumFailureChangesNothing() {
     second.lambdaRaw = rawFor(950);
     Frame f = encodeMonitorPacket(second);
     f[7] ^= 0x10;
-    b.w->ShowMonitorPacket(f.data());
+    b.session().takeMonitorFrame(f.data());
     QCOMPARE(b.label("LabelRpm")->text(), rpm);
     QCOMPARE(b.label("LabelTpsMon")->text(), tps);
     QCOMPARE(b.label("LabelLambda")->text(), lambda);
     QCOMPARE(windowColourOf(b.label("LabelRpm")), rpmColour);
     QCOMPARE(b.gauge("CGaugeRpm")->progress(), rpmGauge);
     QCOMPARE(b.gauge("CGaugeLambda")->progress(), lambdaGauge);
-    QCOMPARE(b.w->session().monitor().rpm, std::uint16_t(4000));
+    QCOMPARE(b.session().monitor().rpm, std::uint16_t(4000));
     // The same packet intact is taken.
     f[7] ^= 0x10;
-    b.w->ShowMonitorPacket(f.data());
+    b.session().takeMonitorFrame(f.data());
     QCOMPARE(b.label("LabelRpm")->text(), QString("RPM = 9000 "));
 }
 
@@ -266,12 +264,8 @@ void tst_WindowMonitor::mapCursor() {
     QFETCH(QStringList, lime);
     WindowBench b;
     QVERIFY(b.ok());
-    throttleMapOn(b);
-    if (!throttleMap) {
-        b.w->session().image()[Byte::TPS_MAPA] = 0;
-        b.w->ShowImage();
-    }
-    b.w->UpdateMapCursor();
+    if (throttleMap)
+        throttleMapOn(b);
     b.feed(packet(rpm, percent));
     QStringList got = limeControls(b);
     got.sort();

@@ -17,12 +17,7 @@ namespace {
 enum Op { ProgramOp, ReadOp, VerifyOp };
 
 void start(WindowBench& b, int op) {
-    if (op == ProgramOp)
-        b.w->MenuProgramClick();
-    else if (op == ReadOp)
-        b.w->MenuReadClick();
-    else
-        b.w->MenuVerifyClick();
+    b.trigger(op == ProgramOp ? "MenuProgram" : op == ReadOp ? "MenuRead" : "MenuVerify");
 }
 
 // A unit holding a parameter set that differs from the defaults in all three kinds of value.
@@ -35,14 +30,6 @@ DeviceImage distinctUnitImage(const DeviceImage& unit) {
     u.map(3, 7) = 17;
     u[Byte::NAP_PRIV + 2] = 140;
     return u;
-}
-
-// Puts the window's pages 1 and 2 into the unit, so a verify has something to agree with.
-void unitHoldsWindowImage(WindowBench& b) {
-    DeviceImage u = b.sim.image();
-    std::copy(b.w->session().image().page(1), b.w->session().image().page(1) + 2 * kPageSize,
-              u.page(1));
-    b.sim.setImage(u);
 }
 
 using Commands = std::vector<std::uint8_t>;
@@ -76,17 +63,16 @@ private slots:
 void tst_WindowOperations::programThenVerify() {
     WindowBench b;
     QVERIFY(b.ok());
-    b.w->session().image().map(4, 4) = 29;
-    b.w->session().image()[Byte::LIMITER1] = 77;
-    b.w->ShowImage();
+    b.type(mapCellName(9, 4), "29");
+    b.type("EditOmez1", "7700");
     b.sim.clearReceived();
-    b.w->MenuProgramClick();
+    b.trigger("MenuProgram");
     QCOMPARE(b.message(), QString("Program device:"));
     QVERIFY(b.shown("LabelHlaseni"));
     QVERIFY(b.shown("CGauge"));
     QCOMPARE(b.gauge("CGauge")->progress(), 0);
     std::vector<int> progress{0};
-    while (b.w->session().operations().operation != DeviceOperations::Idle && b.ticks < 100) {
+    while (b.operation() != DeviceOperations::Idle && b.ticks < 100) {
         b.tick();
         if (b.shown("CGauge") && b.gauge("CGauge")->progress() != progress.back())
             progress.push_back(b.gauge("CGauge")->progress());
@@ -96,8 +82,8 @@ void tst_WindowOperations::programThenVerify() {
     QVERIFY(b.messageColour() != kRed);
     QVERIFY(!b.shown("CGauge"));
     QCOMPARE(b.operationRequests(), (Commands{0x00, 0x01, 0x02, 0x41, 0x42}));
-    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
-    QCOMPARE(b.sim.image().map(4, 4), std::uint8_t(29));
+    QVERIFY(samePages12(b.sim.image(), b.session().image()));
+    QCOMPARE(b.sim.image().map(9, 4), std::uint8_t(29));
     QCOMPARE(b.sim.image()[Byte::LIMITER1], std::uint8_t(77));
     QVERIFY(b.boxes.isEmpty());
 }
@@ -107,13 +93,13 @@ void tst_WindowOperations::readShowsUnitValues() {
     QVERIFY(b.ok());
     b.sim.setImage(distinctUnitImage(b.sim.image()));
     b.label("LabelFile2")->setText("old.ign");
-    b.w->MenuReadClick();
+    b.trigger("MenuRead");
     QCOMPARE(b.message(), QString("Read device:"));
     QVERIFY(b.label("LabelFile2")->text().isEmpty());
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
     QVERIFY(!b.shown("CGauge"));
-    QVERIFY(b.w->session().image() == b.sim.image());
+    QVERIFY(b.session().image() == b.sim.image());
     QCOMPARE(b.edit("EditOmez1")->value(), 8700);
     QCOMPARE(b.edit("EditOmez2")->value(), 12300);
     QCOMPARE(b.edit("EditClutch")->value(), 330);
@@ -164,11 +150,11 @@ void tst_WindowOperations::messages() {
     sw.silent = silent;
     WindowBench b(sw);
     QVERIFY(b.ok());
-    b.w->applyLanguage(language);
-    unitHoldsWindowImage(b);
+    b.language(language);
+    b.unitHoldsScreenSet();
     start(b, op);
     QStringList shown{b.message()};
-    while (b.w->session().operations().operation != DeviceOperations::Idle && b.ticks < 100) {
+    while (b.operation() != DeviceOperations::Idle && b.ticks < 100) {
         QVERIFY(b.messageColour() != kRed);
         b.tick();
         if (b.message() != shown.back())
@@ -192,11 +178,11 @@ void tst_WindowOperations::silentProgram() {
     WindowBench b(sw);
     QVERIFY(b.ok());
     b.sim.clearReceived();
-    b.w->MenuProgramClick();
+    b.trigger("MenuProgram");
     b.settle(); // the first page went out with the command
     std::vector<int> sentAt{b.ticks};
     QCOMPARE(b.requestsOf(0x00), 1);
-    while (b.w->session().operations().operation != DeviceOperations::Idle && b.ticks < 100) {
+    while (b.operation() != DeviceOperations::Idle && b.ticks < 100) {
         QCOMPARE(b.message(), QString("Program device:"));
         const int before = b.requestsOf(0x00);
         b.tick();
@@ -232,9 +218,9 @@ void tst_WindowOperations::silentRead() {
     QVERIFY(b.ok());
     b.tick(); // leave the idle monitor cycle somewhere in its middle
     b.sim.clearReceived();
-    b.w->MenuReadClick();
+    b.trigger("MenuRead");
     std::vector<int> sentAt;
-    while (b.w->session().operations().operation != DeviceOperations::Idle && b.ticks < 100) {
+    while (b.operation() != DeviceOperations::Idle && b.ticks < 100) {
         QCOMPARE(b.message(), QString("Read device:"));
         const int before = b.requestsOf(0x40);
         b.tick();
@@ -273,21 +259,21 @@ void tst_WindowOperations::incompatibleUnit() {
     sw.compatibilityCode = 14;
     WindowBench b(sw);
     QVERIFY(b.ok());
-    b.w->applyLanguage(language);
+    b.language(language);
     b.sim.setImage(distinctUnitImage(b.sim.image()));
     const DeviceImage unitBefore = b.sim.image();
-    const DeviceImage windowBefore = b.w->session().image();
+    const DeviceImage windowBefore = b.session().image();
     b.sim.clearReceived();
     start(b, op);
     const QString startText = b.message();
     QVERIFY(b.run());
     QCOMPARE(b.boxes, QStringList{box});
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Idle));
     QCOMPARE(b.message(), startText); // the label keeps its start text
     QCOMPARE(b.operationRequests(), Commands{std::uint8_t(op == ProgramOp ? 0x00 : 0x40)});
     QVERIFY(b.sim.image() == unitBefore);
-    QCOMPARE(b.w->session().image()[Byte::CompatibilityCode], std::uint8_t(14));
-    QVERIFY(samePages12(b.w->session().image(), windowBefore)); // pages 1 and 2 as before
+    QCOMPARE(b.session().image()[Byte::CompatibilityCode], std::uint8_t(14));
+    QVERIFY(samePages12(b.session().image(), windowBefore)); // pages 1 and 2 as before
 }
 
 void tst_WindowOperations::unsupportedBike() {
@@ -295,12 +281,11 @@ void tst_WindowOperations::unsupportedBike() {
     sw.bikeMask = 0x3E; // type 0, the window's, is not supported
     WindowBench b(sw);
     QVERIFY(b.ok());
-    QCOMPARE(b.w->session().image()[Byte::BIKE], std::uint8_t(0));
-    b.w->session().image().map(2, 2) = 11;
-    b.w->ShowImage();
+    QCOMPARE(b.session().image()[Byte::BIKE], std::uint8_t(0));
+    b.type(mapCellName(9, 2), "11");
     const DeviceImage unitBefore = b.sim.image();
     b.sim.clearReceived();
-    b.w->MenuProgramClick();
+    b.trigger("MenuProgram");
     QVERIFY(b.run());
     QCOMPARE(b.boxes, QStringList{"These Ignition is not for this type of motorbikes!"});
     QCOMPARE(b.operationRequests(), Commands{0x00});
@@ -314,12 +299,12 @@ void tst_WindowOperations::rpm2ChangedByUnit() {
     sw.changeRpm2 = true;
     WindowBench b(sw);
     QVERIFY(b.ok());
-    b.w->MenuProgramClick();
+    b.trigger("MenuProgram");
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
-    QVERIFY(b.sim.image()[Byte::RPM2] != b.w->session().image()[Byte::RPM2]);
+    QVERIFY(b.sim.image()[Byte::RPM2] != b.session().image()[Byte::RPM2]);
     // A verify alone ignores the byte as well.
-    b.w->MenuVerifyClick();
+    b.trigger("MenuVerify");
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
 }
@@ -331,10 +316,10 @@ void tst_WindowOperations::readOutOfRange() {
     u[Byte::LIMITER2] = 255; // above 250
     u[Byte::GAS1] = 90;      // above GAS2 (60)
     b.sim.setImage(u);
-    b.w->MenuReadClick();
+    b.trigger("MenuRead");
     QVERIFY(b.run());
-    QCOMPARE(b.w->session().image()[Byte::LIMITER2], std::uint8_t(250));
-    QCOMPARE(b.w->session().image()[Byte::GAS1], std::uint8_t(60));
+    QCOMPARE(b.session().image()[Byte::LIMITER2], std::uint8_t(250));
+    QCOMPARE(b.session().image()[Byte::GAS1], std::uint8_t(60));
     QCOMPARE(b.edit("EditOmez2")->value(), 25000);
     QCOMPARE(b.edit("EditGas1")->value(), 60);
     QCOMPARE(b.message(), QString("Verify error!"));
@@ -352,8 +337,8 @@ void tst_WindowOperations::programAfterChange() {
     b.sim.clearReceived();
 
     box->click(); // first change since ticked: programs the whole set at once
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Program));
-    QCOMPARE(b.w->session().operations().currentCommand, std::uint8_t(0x00));
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Program));
+    QCOMPARE(b.session().operations().currentCommand, std::uint8_t(0x00));
     QCOMPARE(b.message(), QString("Program device:"));
     QCOMPARE(b.gauge("CGauge")->progress(), 0);
     QVERIFY(b.operationRequests().empty()); // the first page goes out from the tick
@@ -361,39 +346,37 @@ void tst_WindowOperations::programAfterChange() {
     QCOMPARE(b.message(), QString("Verify OK"));
     QCOMPARE(b.sim.programmings(), 1);
 
-    b.w->CommitControls(); // nothing changed
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
+    QTest::keyClick(b.edit("EditOmez1"), Qt::Key_Return); // nothing changed
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Idle));
 
     box->click(); // untick
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Idle));
     box->click(); // tick again: a first change once more
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Program));
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Program));
     QVERIFY(b.run());
     QCOMPARE(b.sim.programmings(), 2);
 
-    b.edit("EditOmez1")->setValue(9300);
-    b.w->CommitControls();
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Program));
+    b.type("EditOmez1", "9300");
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Program));
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
     QCOMPARE(b.sim.programmings(), 3);
     QCOMPARE(b.sim.image()[Byte::LIMITER1], std::uint8_t(93));
 
-    b.edit("EditOmez1")->setValue(9300); // the same value again
-    b.w->CommitControls();
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
+    b.type("EditOmez1", "9300"); // the same value again
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Idle));
 }
 
 void tst_WindowOperations::verifyAbandonsRead() {
     WindowBench b;
     QVERIFY(b.ok());
-    unitHoldsWindowImage(b);
+    b.unitHoldsScreenSet();
     b.sim.clearReceived();
-    b.w->MenuReadClick();
+    b.trigger("MenuRead");
     while (b.operationRequests().empty() && b.ticks < 10)
         b.tick(); // the read's first request is out and answered
     QCOMPARE(b.operationRequests(), Commands{0x40});
-    b.w->MenuVerifyClick(); // before the read's reply is taken
+    b.trigger("MenuVerify"); // before the read's reply is taken
     QCOMPARE(b.message(), QString("Verify device:"));
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
@@ -407,18 +390,18 @@ void tst_WindowOperations::programInRealTime() {
     b.sim.startThread();
     b.w->findChild<QTimer*>("Timer1")->start();
     QTRY_VERIFY_WITH_TIMEOUT(b.label("LabelRpm")->text() != QString("RPM = ---"), 3000);
-    b.w->session().image().map(6, 6) = 12;
-    b.w->ShowImage();
-    b.w->MenuProgramClick();
+    b.type(mapCellName(9, 6), "12");
+    b.trigger("MenuProgram");
     QTRY_COMPARE_WITH_TIMEOUT(b.message(), QString("Verify OK"), 10000);
     b.w->findChild<QTimer*>("Timer1")->stop();
     b.sim.stopThread();
-    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
-    QCOMPARE(b.sim.image().map(6, 6), std::uint8_t(12));
+    QVERIFY(samePages12(b.sim.image(), b.session().image()));
+    QCOMPARE(b.sim.image().map(9, 6), std::uint8_t(12));
 }
 
 // Bytes that pass normalise but lie outside their field's range: the read shows them as the
-// unit holds them, so its "Verify OK", a verify after it and the screen all agree.
+// unit holds them, so its "Verify OK", a verify after it (of the values the fields give back)
+// and the screen all agree.
 void tst_WindowOperations::readHeldOutOfRange_data() {
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("value");
@@ -439,16 +422,13 @@ void tst_WindowOperations::readHeldOutOfRange() {
     DeviceImage u = b.sim.image();
     u[byte] = static_cast<std::uint8_t>(value);
     b.sim.setImage(u);
-    b.w->MenuReadClick();
+    b.trigger("MenuRead");
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
-    DeviceImage screen = b.w->session().image();
-    b.w->ReadControls();
-    QCOMPARE(int(b.w->session().image()[byte]), value);
-    QVERIFY(samePages12(b.w->session().image(), screen));
-    b.w->MenuVerifyClick();
+    b.trigger("MenuVerify");
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
+    QCOMPARE(int(b.session().image()[byte]), value);
 }
 
 // A coarse timer may fire up to 5 % early: the tick would come every 52 ms.
@@ -498,7 +478,7 @@ void tst_WindowOperations::boxKeepsTicking() {
         if (!box || closed)
             return;
         const Seen now{int(ticks.count()), b.requestsOf(Command::Monitor),
-                       b.w->session().tick().messageCountdown};
+                       b.session().tick().messageCountdown};
         if (!open.isValid()) {
             open.start();
             atOpen = now;
@@ -519,7 +499,7 @@ void tst_WindowOperations::boxKeepsTicking() {
     b.w->findChild<QTimer*>("Timer1")->stop();
     b.sim.stopThread();
     QCOMPARE(shown, text);
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Idle));
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Idle));
     QVERIFY2(atClose.ticks - atOpen.ticks >= 12, "the timer stood still while the box was open");
     QVERIFY(atClose.monitor > atOpen.monitor);
     QVERIFY(atClose.countdown < atOpen.countdown);

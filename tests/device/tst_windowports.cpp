@@ -1,13 +1,15 @@
 // The ports on the main window: the status-bar port field in each state, leaving the demo for
 // a port, and a tuner who finds the unit in the port settings and gets it again after a restart.
 
+#include "DialogAnswers.h"
+#include "app/MainWindow.h"
 #include "app/PortSettingsDialog.h"
 #include "app/PortStatusView.h"
 #include "appfiles/WindowFixture.h"
+#include "link/SerialLink.h"
 #include "sim/SimUnit.h"
 
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -28,7 +30,7 @@ QColor markColour(const Window& w) {
 // Runs the window's ticks until the mark shows `colour`, at most about three seconds.
 bool tickUntil(Window& w, const QColor& colour) {
     for (int i = 0; i < 100 && markColour(w) != colour; ++i) {
-        w->Timer1Timer();
+        mainwindow::tick(*w.w);
         QTest::qWait(30);
     }
     return markColour(w) == colour;
@@ -65,10 +67,8 @@ void tst_WindowPorts::statusField() {
     Pty silent;
     const QString device = present ? silent.slave : home.path("ttyUSB0");
     QVERIFY(writeAll(home.iniPath(), iniWithCom1(device).toUtf8()));
-    Window w({"ENGLISH"}, false);
-    w->FormCreate();
-    w->findChild<QTimer*>("Timer1")->stop();
-    w->Timer1Timer(); // nothing heard yet: an open port is grey from the first tick
+    Window w({"ENGLISH"});
+    mainwindow::tick(*w.w); // nothing heard yet: an open port is grey from the first tick
     QCOMPARE(markColour(w), mark);
     QCOMPARE(statusText(w), text.arg(device));
     // A failed open keeps its box and tells why in it.
@@ -87,15 +87,15 @@ void tst_WindowPorts::demoLeftForAPort() {
     QVERIFY(writeAll(home.iniPath(), ("[PORTS]\nCOM2=" + pty.slave + "\n").toUtf8()));
     Window w({"ENGLISH", "--demo"});
     QCOMPARE(statusText(w), QString("DEMO · simulated unit"));
-    QVERIFY(w->link().isOpen());
+    QVERIFY(mainwindow::link(*w.w).isOpen());
     w.get<QAction>("MenuCom2")->trigger();
     QCOMPARE(statusText(w), "COM2 · " + pty.slave);
-    QCOMPARE(w->link().devicePath(), pty.slave);
-    QVERIFY(w->link().isOpen());
+    QCOMPARE(mainwindow::link(*w.w).devicePath(), pty.slave);
+    QVERIFY(mainwindow::link(*w.w).isOpen());
 }
 
-// Three lines, one of them the unit: the tuner finds it, takes it for COM1, sees the link up,
-// and after a restart the program opens it again.
+// Three lines, one of them the unit: the tuner finds it, takes it for COM1 in the window's port
+// settings, sees the link up, and after a restart the program opens it again.
 void tst_WindowPorts::findUnitThenRestart() {
     ConfigHome home;
     Pty silent, other;
@@ -121,17 +121,19 @@ void tst_WindowPorts::findUnitThenRestart() {
     QTest::mouseClick(use, Qt::LeftButton);
     QCOMPARE(dialog.stored()[0], found);
 
-    w->applyPortSettings(dialog.stored());
+    devtest::answerPortSettings({dialog.stored()[0]});
+    w.get<QAction>("MenuPortSettings")->trigger();
     QVERIFY(tickUntil(w, PortStatusView::kUp));
     QCOMPARE(statusText(w), "COM1 · " + found);
-    w->FormClose();
+    w->close();
+    QVERIFY(mainwindow::closed(*w.w));
     const QByteArray ini = readAll(home.iniPath());
     QVERIFY(ini.contains(("COM1=" + found + "\n").toUtf8()));
     QVERIFY(!ini.contains("COM2="));
 
     Window again({"ENGLISH"});
-    QCOMPARE(again->link().devicePath(), found);
-    QVERIFY(again->link().isOpen());
+    QCOMPARE(mainwindow::link(*again.w).devicePath(), found);
+    QVERIFY(mainwindow::link(*again.w).isOpen());
 }
 
 QTEST_MAIN(tst_WindowPorts)

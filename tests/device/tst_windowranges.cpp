@@ -5,12 +5,9 @@
 
 #include "WindowBench.h"
 #include "app/DiffReport.h"
-#include "files/ParamFile.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QtTest>
@@ -50,26 +47,17 @@ struct BoxAnswer {
 // The set a tuner opened: a base advance of 99, a clutch time of 990 ms and a map cell of 70,
 // all outside their fields' ranges, which normalise leaves as they are.
 void openOutOfRangeFile(WindowBench& b) {
-    DeviceImage set = b.w->session().image();
+    DeviceImage set = b.session().image();
     set[Byte::BASE_ADV] = 99;
     set[Byte::CLUTCH] = 99;
     set.map(4, 2) = 70;
-    const QString path = b.config.filePath("wild.ign");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray::fromStdString(writeParamFile(set, false, "\n")));
-    f.close();
-    QVERIFY(b.w->openParamFile(path));
+    QVERIFY(b.openSet(set));
     QVERIFY(b.edit("EditBaseAdv")->isOutOfRange());
 }
 
 const QStringList kOutOfRangeLines{"Clutch m.: 990 ms, range 0..500 ms",
                                    "Base advance: 99°, range 0..40°",
                                    "Advance 20 % / 3,000 rpm: 70°, range 0..60°"};
-
-void clickProgram(WindowBench& b) {
-    QTest::mouseClick(b.find<QAbstractButton>("BitBtn1"), Qt::LeftButton);
-}
 
 } // namespace
 
@@ -102,12 +90,12 @@ void tst_WindowRanges::programAsksFirst() {
     QFETCH(bool, programs);
     WindowBench b;
     QVERIFY(b.ok());
-    b.w->applyLanguage(language);
+    b.language(language);
     openOutOfRangeFile(b);
     const DeviceImage unitBefore = b.sim.image();
     b.sim.clearReceived();
     BoxAnswer answer(button);
-    clickProgram(b);
+    b.click("BitBtn1");
     QVERIFY(answer.answered);
     QCOMPARE(answer.buttons.size(), 2);
     QVERIFY(answer.buttons.contains(button));
@@ -146,6 +134,7 @@ void tst_WindowRanges::programAfterChangeAsksFirst() {
     QFETCH(bool, programs);
     WindowBench b;
     QVERIFY(b.ok());
+    const DeviceImage inRange = b.session().image();
     openOutOfRangeFile(b);
     b.sim.clearReceived();
     BoxAnswer answer(button);
@@ -160,15 +149,12 @@ void tst_WindowRanges::programAfterChangeAsksFirst() {
     if (!programs) {
         QVERIFY(b.operationRequests().empty());
         // Once every value is within its range, the next change programs without a box.
-        b.w->session().image()[Byte::BASE_ADV] = 30;
-        b.w->session().image()[Byte::CLUTCH] = 50;
-        b.w->session().image().map(4, 2) = 30;
-        b.w->ChangeHandler();
+        QVERIFY(b.openSet(inRange));
         QVERIFY(b.run());
         QCOMPARE(b.sim.programmings(), 1);
     }
     QCOMPARE(b.message(), QString("Verify OK"));
-    QVERIFY(samePages12(b.sim.image(), b.w->session().image()));
+    QVERIFY(samePages12(b.sim.image(), b.session().image()));
 }
 
 void tst_WindowRanges::readTellsCorrections_data() {
@@ -196,12 +182,12 @@ void tst_WindowRanges::readTellsCorrections() {
     QFETCH(QString, verifyError);
     WindowBench b;
     QVERIFY(b.ok());
-    b.w->applyLanguage(language);
+    b.language(language);
     DeviceImage unit = b.sim.image();
     unit[Byte::LIMITER1] = 50;
     unit[Byte::LIMITER2] = 20;
     b.sim.setImage(unit);
-    b.w->MenuReadClick();
+    b.trigger("MenuRead");
     QVERIFY(b.run());
     QCOMPARE(b.message(), verifyError);
     QCOMPARE(b.messageColour(), kRed);
@@ -211,13 +197,13 @@ void tst_WindowRanges::readTellsCorrections() {
     QVERIFY(!b.informative.isEmpty());
     QTEST(b.informative.last().split('\n').join('|'), "line");
 
-    const std::size_t steps = b.w->session().editor().steps();
-    b.w->showDiffReport();
-    auto* report = b.w->findChild<DiffReport*>("DiffReport");
+    const std::size_t steps = b.session().editor().steps();
+    b.click("ButtonDifferences");
+    auto* report = b.find<DiffReport>("DiffReport");
     QTest::mouseClick(report->findChild<QAbstractButton*>("ButtonTakeUnit"), Qt::LeftButton);
-    QCOMPARE(int(b.w->session().image()[Byte::LIMITER2]), 50);
-    QCOMPARE(b.w->session().editor().steps(), steps);
-    QCOMPARE(b.w->session().editor().undoName(), std::optional(EditName::Read));
+    QCOMPARE(int(b.session().image()[Byte::LIMITER2]), 50);
+    QCOMPARE(b.session().editor().steps(), steps);
+    QCOMPARE(b.session().editor().undoName(), std::optional(EditName::Read));
     QTEST(b.w->statusBar()->currentMessage(), "line");
 }
 
@@ -250,7 +236,7 @@ void tst_WindowRanges::typedValueRefused() {
     QFETCH(int, language);
     WindowBench b;
     QVERIFY(b.ok());
-    b.w->applyLanguage(language);
+    b.language(language);
     b.w->show();
     QVERIFY(QTest::qWaitForWindowActive(b.w.get()));
     ParamSpinBox* e = b.edit(edit);

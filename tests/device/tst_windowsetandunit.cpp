@@ -4,7 +4,6 @@
 // another; a restore point says what it came from and opens as what it is.
 
 #include "WindowBench.h"
-#include "files/ParamFile.h"
 #include "settings/RestorePoints.h"
 
 #include <QAction>
@@ -24,32 +23,15 @@ namespace {
 
 const QString kProgramming = "Programming the unit: the parameters cannot be changed until it ends";
 
-QString counts(const WindowBench& b) {
-    return b.label("LabelUnsaved")->text();
-}
-
 // Why the status bar says the set is held; empty when it does not.
 QString heldText(const WindowBench& b) {
     const QLabel* label = b.label("LabelSetLocked");
     return label && label->isVisibleTo(b.w.get()) ? label->text() : QString();
 }
 
-void click(const WindowBench& b, const char* name) {
-    QTest::mouseClick(b.find<QAbstractButton>(name), Qt::LeftButton);
-}
-
 // A click on the box's square, where a tuner ticks it.
 void tickBox(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-}
-
-// Types `text` into a field and commits it with Enter, as a tuner does.
-void type(const WindowBench& b, const QString& field, const QString& text) {
-    ParamSpinBox* edit = b.edit(field);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
 }
 
 // Whether the set's controls can be used: a field, a box, the list, a button, a menu item.
@@ -75,18 +57,17 @@ QStringList restoreList(WindowBench& b, int column, bool open) {
             dialog->findChild<QPushButton*>(open ? "RestorePointsOpen" : "RestorePointsClose"),
             Qt::LeftButton);
     });
-    b.find<QAction>("MenuRestorePoints")->trigger();
+    b.trigger("MenuRestorePoints");
     return out;
 }
 
 // Ticks in real time (the unit serving on its own thread) until the operation has ended.
 bool runLive(WindowBench& b) {
-    for (int i = 0; i < 400 && b.w->session().operations().operation != DeviceOperations::Idle;
-         ++i) {
-        b.w->Timer1Timer();
+    for (int i = 0; i < 400 && b.operation() != DeviceOperations::Idle; ++i) {
+        mainwindow::tick(*b.w);
         QTest::qWait(20);
     }
-    return b.w->session().operations().operation == DeviceOperations::Idle;
+    return b.operation() == DeviceOperations::Idle;
 }
 
 } // namespace
@@ -116,13 +97,13 @@ void tst_WindowSetAndUnit::setHeldWhileProgramming() {
     QCheckBox* excitation = b.check("CheckBoxBuzDlouhe");
     QVERIFY(!excitation->isChecked());
     const int limiter = b.edit("EditOmez1")->value();
-    click(b, "BitBtn1");
+    b.click("BitBtn1");
     for (int i = 0; i < 9; ++i) // half a second on
         b.tick();
-    QCOMPARE(b.w->session().operations().operation, std::uint8_t(DeviceOperations::Program));
+    QCOMPARE(b.operation(), std::uint8_t(DeviceOperations::Program));
 
     tickBox(excitation);
-    type(b, "EditOmez1", "9000");
+    b.type("EditOmez1", "9000");
     QTest::keyClick(b.w.get(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(!excitation->isChecked());
     QCOMPARE(b.edit("EditOmez1")->value(), limiter);
@@ -132,14 +113,14 @@ void tst_WindowSetAndUnit::setHeldWhileProgramming() {
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
     b.tick();
-    QVERIFY(counts(b).startsWith("In unit"));
+    QVERIFY(b.counts().startsWith("In unit"));
     QCOMPARE(b.sim.image()[Byte::EXCITATION], std::uint8_t(0));
     const QString folder = restorePointFolder();
     const QStringList points = listRestorePoints(folder);
     QCOMPARE(points.size(), 1);
     QFile file(folder + '/' + points.front());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    DeviceImage kept = b.w->session().image();
+    DeviceImage kept = b.session().image();
     QVERIFY(readParamFile(file.readAll().toStdString(), kept).headerFound);
     QCOMPARE(kept[Byte::EXCITATION], std::uint8_t(0));
 
@@ -148,7 +129,7 @@ void tst_WindowSetAndUnit::setHeldWhileProgramming() {
     tickBox(excitation);
     QVERIFY(excitation->isChecked());
     b.tick();
-    QVERIFY(counts(b).startsWith("Not in unit: 1"));
+    QVERIFY(b.counts().startsWith("Not in unit: 1"));
 }
 
 void tst_WindowSetAndUnit::setFreeAfterEveryEnding_data() {
@@ -184,13 +165,13 @@ void tst_WindowSetAndUnit::setFreeAfterEveryEnding() {
     QVERIFY(b.ok());
     b.w->show();
     QVERIFY(setFree(b));
-    click(b, qPrintable(start));
+    b.click(qPrintable(start));
     QCOMPARE(heldText(b), held);
     QVERIFY(!setFree(b));
     b.tick();
     QVERIFY(!setFree(b));
     if (ending == "MenuCompareUnit") {
-        b.find<QAction>("MenuCompareUnit")->trigger();
+        b.trigger("MenuCompareUnit");
         QVERIFY(setFree(b)); // a comparison holds nothing
         QVERIFY(b.run());
         b.find<QWidget>("DiffReport")->close();
@@ -213,20 +194,19 @@ void tst_WindowSetAndUnit::unitForgottenWhenUnplugged() {
     WindowBench b;
     QVERIFY(b.ok());
     QVERIFY(b.sim.setLinkPath(port.toStdString()));
-    b.w->setPortOverride(port);
-    b.w->closePort();
-    b.w->openPort();
-    b.w->link().setReopenInterval(20);
-    QVERIFY(b.w->link().isOpen());
-    click(b, "BitBtn1");
+    mainwindow::usePort(*b.w, port);
+    b.trigger("MenuCom1"); // opened again
+    b.link().setReopenInterval(20);
+    QVERIFY(b.link().isOpen());
+    b.click("BitBtn1");
     QVERIFY(b.run());
     b.tick();
-    QVERIFY(counts(b).startsWith("In unit"));
+    QVERIFY(b.counts().startsWith("In unit"));
 
     b.sim.vanish();
-    QTRY_VERIFY(b.w->link().isLost());
+    QTRY_VERIFY(b.link().isLost());
     b.tick();
-    QVERIFY(counts(b).startsWith("Unit: unknown"));
+    QVERIFY(b.counts().startsWith("Unit: unknown"));
 
     SimUnit other;
     QVERIFY(other.start());
@@ -236,24 +216,24 @@ void tst_WindowSetAndUnit::unitForgottenWhenUnplugged() {
     other.setImage(otherImage);
     QVERIFY(other.setLinkPath(port.toStdString()));
     other.startThread();
-    QTRY_VERIFY_WITH_TIMEOUT(b.w->link().isOpen() && !b.w->link().isLost(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(b.link().isOpen() && !b.link().isLost(), 5000);
     for (int i = 0; i < 12; ++i) { // monitor packets tell nothing of the set
-        b.w->Timer1Timer();
+        mainwindow::tick(*b.w);
         QTest::qWait(20);
     }
-    QVERIFY(counts(b).startsWith("Unit: unknown"));
+    QVERIFY(b.counts().startsWith("Unit: unknown"));
     const QString tune = dir.filePath("tune1.ign");
-    QVERIFY(b.w->saveParamFile(tune));
-    QVERIFY(b.w->openParamFile(tune));
+    QVERIFY(b.session().saveFile(tune));
+    QVERIFY(b.session().openFile(tune));
     b.tick();
-    QCOMPARE(counts(b), QString("Unit: unknown  ·  Saved"));
+    QCOMPARE(b.counts(), QString("Unit: unknown  ·  Saved"));
 
-    click(b, "Button1");
+    b.click("Button1");
     QVERIFY(runLive(b));
     other.stopThread();
     QCOMPARE(b.message(), QString("Verify OK"));
-    b.w->Timer1Timer();
-    QVERIFY(counts(b).startsWith("In unit"));
+    mainwindow::tick(*b.w);
+    QVERIFY(b.counts().startsWith("In unit"));
     QCOMPARE(b.edit(mapCellName(5, 5))->value(), 7);
 }
 
@@ -262,18 +242,18 @@ void tst_WindowSetAndUnit::unitForgottenWhenUnplugged() {
 void tst_WindowSetAndUnit::unitForgottenOnAnotherIdentification() {
     WindowBench b;
     QVERIFY(b.ok());
-    click(b, "Button1");
+    b.click("Button1");
     QVERIFY(b.run());
     b.tick();
-    QVERIFY(counts(b).startsWith("In unit"));
+    QVERIFY(b.counts().startsWith("In unit"));
     SimSwitches other;
     other.bikeMask = 0x3E; // another page 0, without the window's type 0
     b.sim.setSwitches(other);
-    click(b, "BitBtn1");
+    b.click("BitBtn1");
     QVERIFY(b.run());
     b.tick();
     QCOMPARE(b.boxes, QStringList{"These Ignition is not for this type of motorbikes!"});
-    QVERIFY(counts(b).startsWith("Unit: unknown"));
+    QVERIFY(b.counts().startsWith("Unit: unknown"));
     QVERIFY(!b.edit("EditOmez1")->hasDiffersMark());
 }
 
@@ -281,28 +261,28 @@ void tst_WindowSetAndUnit::unitForgottenOnAnotherIdentification() {
 void tst_WindowSetAndUnit::unitForgottenOnAnotherPort() {
     WindowBench b;
     QVERIFY(b.ok());
-    click(b, "Button1");
+    b.click("Button1");
     QVERIFY(b.run());
     b.tick();
-    QVERIFY(counts(b).startsWith("In unit"));
+    QVERIFY(b.counts().startsWith("In unit"));
 
     SimUnit second;
     QVERIFY(second.start());
-    std::array<QString, 10> ports;
-    ports[0] = QString::fromStdString(b.sim.devicePath());
-    ports[1] = QString::fromStdString(second.devicePath());
-    b.w->setPortOverride(QString());
-    b.w->applyPortSettings(ports); // COM1 stays on the unit's device
+    const QStringList ports{QString::fromStdString(b.sim.devicePath()),
+                            QString::fromStdString(second.devicePath())};
+    mainwindow::usePort(*b.w, QString());
+    answerPortSettings(ports); // COM1 stays on the unit's device
+    b.trigger("MenuPortSettings");
     b.tick();
-    QVERIFY(counts(b).startsWith("In unit"));
+    QVERIFY(b.counts().startsWith("In unit"));
 
-    b.find<QAction>("MenuCom2")->trigger();
-    QCOMPARE(b.w->link().devicePath(), ports[1]);
+    b.trigger("MenuCom2");
+    QCOMPARE(b.link().devicePath(), ports[1]);
     b.tick();
-    QVERIFY(counts(b).startsWith("Unit: unknown"));
-    b.find<QAction>("MenuCom1")->trigger();
+    QVERIFY(b.counts().startsWith("Unit: unknown"));
+    b.trigger("MenuCom1");
     b.tick();
-    QVERIFY(counts(b).startsWith("Unit: unknown"));
+    QVERIFY(b.counts().startsWith("Unit: unknown"));
 }
 
 // Programmed as saved, then edited and programmed again: the list tells the two apart, and
@@ -314,30 +294,30 @@ void tst_WindowSetAndUnit::restorePointSaysWhatItCameFrom() {
     QVERIFY(b.ok());
     b.w->show();
     const QString tune = data.filePath("tune1.ign");
-    QVERIFY(b.w->saveParamFile(tune));
-    click(b, "BitBtn1");
+    QVERIFY(b.session().saveFile(tune));
+    b.click("BitBtn1");
     QVERIFY(b.run());
     QTest::qWait(1100); // restore points are named by the second
-    type(b, "EditOmez1", "9000");
-    type(b, mapCellName(9, 2), "21");
-    click(b, "BitBtn1");
+    b.type("EditOmez1", "9000");
+    b.type(mapCellName(9, 2), "21");
+    b.click("BitBtn1");
     QVERIFY(b.run());
     QCOMPARE(b.message(), QString("Verify OK"));
 
     QCOMPARE(restoreList(b, 3, false), (QStringList{"edited from tune1.ign", "tune1.ign"}));
-    b.w->applyLanguage(German);
+    b.language(German);
     QCOMPARE(restoreList(b, 3, false), (QStringList{"geändert gegenüber tune1.ign", "tune1.ign"}));
-    b.w->applyLanguage(English);
+    b.language(English);
 
     const QString newest = listRestorePoints(restorePointFolder()).front();
     const QString stamp = parseRestorePointName(newest)->when.toString("yyyy-MM-dd HH:mm:ss");
-    type(b, "EditClutch", "500"); // something to put back
+    b.type("EditClutch", "500"); // something to put back
     restoreList(b, 0, true);
     QCOMPARE(b.edit("EditClutch")->value(), 200);
     QCOMPARE(b.label("LabelFile2")->text(), "Restore point " + stamp + " (edited from tune1.ign)");
     b.tick();
-    QVERIFY(counts(b).endsWith("Not saved"));
-    QCOMPARE(b.w->session().lastFilePath(), tune);
+    QVERIFY(b.counts().endsWith("Not saved"));
+    QCOMPARE(b.session().lastFilePath(), tune);
 }
 
 QTEST_MAIN(tst_WindowSetAndUnit)

@@ -32,3 +32,23 @@ if(upward GREATER 0)
     message(FATAL_ERROR "${upward} includes of a folder not below the including one")
 endif()
 message(STATUS "No folder includes one at its level or above")
+
+# The main window's class is app's own business: everything outside app/ makes and drives the
+# window through app/MainWindow.h.
+set(outside 0)
+foreach(folder IN ITEMS params monitor files settings link lang session cli controls sim tests
+        bench fuzz)
+    file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" includes REGEX "^#include \"app/Hlav\\.h\"")
+        if(includes)
+            file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+            message(STATUS "${shown}: includes the window's class (use app/MainWindow.h)")
+            math(EXPR outside "${outside} + 1")
+        endif()
+    endforeach()
+endforeach()
+if(outside GREATER 0)
+    message(FATAL_ERROR "${outside} files outside app/ include app/Hlav.h")
+endif()
+message(STATUS "Only app/ includes the window's class")

@@ -4,6 +4,7 @@
 
 #include "app/Hlav.h"
 #include "app/ParamView.h"
+#include "app/WindowContext.h"
 #include "lang/Texts.h"
 #include "link/CloseDecision.h"
 #include "params/ParamDiff.h"
@@ -63,7 +64,7 @@ void TFormHlav::closeEvent(QCloseEvent* event) {
         startSignalWait(); // the signal came while a question was open
         return;
     }
-    const bool ticking = timer1_->isActive();
+    const bool ticking = context_->controls.timer1->isActive();
     FormClose();
     if (!writeFailures_.empty() && !signalled_ && !closeDespiteWriteFailures()) {
         resumeAfterCancelledClose(ticking);
@@ -177,7 +178,7 @@ void TFormHlav::resumeAfterCancelledClose(bool ticking) {
     ShowImage();
     openPort();
     if (ticking)
-        timer1_->start();
+        context_->controls.timer1->start();
 }
 
 void TFormHlav::watchPendingClose() {

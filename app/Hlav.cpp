@@ -15,6 +15,7 @@
 #include "app/ReplayView.h"
 #include "app/ScreenFit.h"
 #include "app/SignalHandlers.h"
+#include "app/WindowContext.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
@@ -81,50 +82,49 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     languageView_ = std::make_unique<LanguageView>(this);
+    context_ = std::make_unique<WindowContext>(
+        WindowContext{*this, *session_, *link_, *params_, *monitorView_, {}, {}});
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
     buildLogViews();
-    labelLocked_ = new QLabel(statusBar());
-    labelLocked_->setObjectName("LabelSetLocked");
-    statusBar()->addPermanentWidget(labelLocked_);
-    labelLocked_->hide();
-    labelUnsaved_ = new QLabel(statusBar());
-    labelUnsaved_->setObjectName("LabelUnsaved");
-    statusBar()->addPermanentWidget(labelUnsaved_);
+    auto* labelLocked = new QLabel(statusBar());
+    labelLocked->setObjectName("LabelSetLocked");
+    statusBar()->addPermanentWidget(labelLocked);
+    labelLocked->hide();
+    auto* labelUnsaved = new QLabel(statusBar());
+    labelUnsaved->setObjectName("LabelUnsaved");
+    statusBar()->addPermanentWidget(labelUnsaved);
     connect(link_.get(), &SerialLink::linkLost, this, [this] {
         session_->linkLost();
         updatePortStatus();
     });
     connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
-    labelHlaseni_ = requiredChild<QLabel>(this, "LabelHlaseni");
-    buttonDifferences_ = requiredChild<QPushButton>(this, "ButtonDifferences");
-    connect(buttonDifferences_, &QPushButton::clicked, this, &TFormHlav::showDiffReport);
-    labelSpojeni_ = requiredChild<QLabel>(this, "LabelSpojeni");
-    labelFile2_ = requiredChild<QLabel>(this, "LabelFile2");
-    cGauge_ = requiredChild<TCGauge>(this, "CGauge");
-    checkProgHned_ = requiredChild<QCheckBox>(this, "CheckBoxProgHned");
-    checkExtMonitor_ = requiredChild<QCheckBox>(this, "CheckBoxExtMonitor");
-    menuUndo_ = requiredChild<QAction>(this, "MenuUndo");
-    menuRedo_ = requiredChild<QAction>(this, "MenuRedo");
+    context_->controls.find(this);
+    connect(context_->controls.buttonDifferences, &QPushButton::clicked, this,
+            &TFormHlav::showDiffReport);
     connectControls(centralWidget());
     connectSession();
-    connect(checkProgHned_, &QCheckBox::toggled, session_.get(), &Session::setProgramAfterChange);
-    connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
-    connect(checkExtMonitor_, &QCheckBox::toggled, session_.get(), &Session::setExtMonitor);
-    connect(checkExtMonitor_, &QCheckBox::clicked, this, &TFormHlav::CheckBoxExtMonitorClick);
-    connect(requiredChild<QComboBox>(this, "ComboBox1"), qOverload<int>(&QComboBox::activated),
-            this, &TFormHlav::ComboBox1Change);
+    connect(context_->controls.checkProgHned, &QCheckBox::toggled, session_.get(),
+            &Session::setProgramAfterChange);
+    connect(context_->controls.checkProgHned, &QCheckBox::clicked, this,
+            &TFormHlav::CommitControls);
+    connect(context_->controls.checkExtMonitor, &QCheckBox::toggled, session_.get(),
+            &Session::setExtMonitor);
+    connect(context_->controls.checkExtMonitor, &QCheckBox::clicked, this,
+            &TFormHlav::CheckBoxExtMonitorClick);
+    connect(context_->controls.comboBox1, qOverload<int>(&QComboBox::activated), this,
+            &TFormHlav::ComboBox1Change);
     // A page is built when the tuner first opens it.
-    connect(requiredChild<QTabWidget>(this, "PageControl1"), &QTabWidget::currentChanged, this,
-            [this](int index) {
-                if (index >= 0)
-                    ensurePage(index);
-            });
+    connect(context_->controls.pageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0)
+            ensurePage(index);
+    });
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(55);
-    timer1_->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
-    connect(timer1_, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    auto* timer1 = new QTimer(this);
+    timer1->setObjectName("Timer1");
+    timer1->setInterval(55);
+    timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
+    connect(timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    context_->controls.timer1 = timer1;
     if (commandLine_.demo) {
         demoUnit_ = std::make_unique<SimUnit>();
         if (demoUnit_->start())
@@ -138,7 +138,7 @@ TFormHlav::~TFormHlav() {
     // signal from then on may reach this window.
     for (QObject* c : findChildren<QObject*>())
         QObject::disconnect(c, nullptr, this, nullptr);
-    timer1_->stop();
+    context_->controls.timer1->stop();
     link_->close();
     if (demoUnit_)
         demoUnit_->stopThread();
@@ -199,9 +199,9 @@ void TFormHlav::connectSession() {
     connect(s, &Session::messageBoxShown, this, &TFormHlav::showMessageBox);
     connect(s, &Session::box, this, &TFormHlav::showBox);
     connect(s, &Session::statusLine, statusBar(), &QStatusBar::showMessage);
-    connect(s, &Session::gaugeSet, cGauge_, &TCGauge::setProgress);
-    connect(s, &Session::gaugeAdded, cGauge_, &TCGauge::addProgress);
-    connect(s, &Session::gaugeVisible, cGauge_, &QWidget::setVisible);
+    connect(s, &Session::gaugeSet, context_->controls.cGauge, &TCGauge::setProgress);
+    connect(s, &Session::gaugeAdded, context_->controls.cGauge, &TCGauge::addProgress);
+    connect(s, &Session::gaugeVisible, context_->controls.cGauge, &QWidget::setVisible);
     connect(s, &Session::identificationChanged, this, &TFormHlav::showIdentification);
     connect(s, &Session::comparisonReady, this, &TFormHlav::showDiffReport);
     connect(s, &Session::packetArrived, this, &TFormHlav::showMonitorValues);
@@ -213,23 +213,16 @@ void TFormHlav::connectSession() {
         statusBar()->showMessage(
             QString::fromStdString(operationText(reason, session_->language())), 5000);
     });
-    connect(s, &Session::fileLabelChanged, labelFile2_, &QLabel::setText);
+    connect(s, &Session::fileLabelChanged, context_->controls.labelFile2, &QLabel::setText);
     connect(s, &Session::comparedSetsChanged, this, &TFormHlav::refreshDiffReport);
     connect(s, &Session::extMonitorChanged, this, [this](bool on) {
-        if (checkExtMonitor_->isChecked() == on)
+        if (context_->controls.checkExtMonitor->isChecked() == on)
             return;
-        checkExtMonitor_->setChecked(on);
+        context_->controls.checkExtMonitor->setChecked(on);
         CheckBoxExtMonitorClick();
     });
     connect(s, &Session::readCorrected, this, &TFormHlav::tellReadCorrections);
     connect(s, &Session::valuesTaken, this, &TFormHlav::tellTakenCorrections);
-}
-
-void TFormHlav::findPageControls() {
-    checkGas_ = findChild<QCheckBox*>("CheckBoxGas");
-    groupPrivera_ = findChild<QWidget*>("GroupBoxPrivera");
-    checkIgnAll_ = findChild<QCheckBox*>("CheckBoxIgnAll");
-    checkPrivAll_ = findChild<QCheckBox*>("CheckBoxPrivAll");
 }
 
 // ---- pages built when first needed ----------------------------------------------------
@@ -250,9 +243,9 @@ QWidget* TFormHlav::ensurePage(int index) {
         child->ensurePolished();
     *params_ = ParamView(this);
     connectControls(page);
-    findPageControls();
+    context_->controls.findPageControls(this);
     if (index == kMapPage) {
-        mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);
+        mapEditing_ = std::make_unique<MapEditing>(*this, *session_, *params_, *monitorView_);
         mapEditing_->restore(mapView_);
         mapColouring_ = std::make_unique<MapColouring>(page, *params_, *mapEditing_);
         mapEditing_->setLanguage(session_->language());
@@ -316,13 +309,13 @@ void TFormHlav::FormCreate() {
     openPort();
     tickPortItem();
     applyLanguage(language);
-    labelHlaseni_->hide();
-    cGauge_->hide();
+    context_->controls.labelHlaseni->hide();
+    context_->controls.cGauge->hide();
     // The restored set is where this run's history begins.
     session_->editor().clear();
     updateEditMenu();
     if (!closed_)
-        timer1_->start();
+        context_->controls.timer1->start();
     // A parameter file named on the command line (a double-clicked .ign) opens as File › Open
     // of it does, once the window is up, so that a box about a bad file stands over it.
     if (!closed_ && !commandLine_.openFile.isEmpty())
@@ -333,7 +326,7 @@ void TFormHlav::FormClose() {
     if (closed_)
         return;
     closed_ = true;
-    timer1_->stop();
+    context_->controls.timer1->stop();
     stopRecording();
     closePort();
     ReadControls();
@@ -356,14 +349,14 @@ void TFormHlav::Timer1Timer() {
 }
 
 void TFormHlav::hideMessage() {
-    labelHlaseni_->hide();
-    buttonDifferences_->hide();
-    cGauge_->hide();
+    context_->controls.labelHlaseni->hide();
+    context_->controls.buttonDifferences->hide();
+    context_->controls.cGauge->hide();
 }
 
 void TFormHlav::showNoConnection(bool shown) {
-    if (labelSpojeni_->isHidden() == shown)
-        labelSpojeni_->setVisible(shown);
+    if (context_->controls.labelSpojeni->isHidden() == shown)
+        context_->controls.labelSpojeni->setVisible(shown);
 }
 
 void TFormHlav::markMapCursor() {
@@ -383,7 +376,7 @@ void TFormHlav::updateChangeCounts(bool force) {
             return std::nullopt;
         return countDifferences(image, *other);
     };
-    labelUnsaved_->setText(QString::fromStdString(
+    context_->controls.labelUnsaved->setText(QString::fromStdString(
         changeCountsText(count(unit), count(session_->fileSet()), session_->language())));
     params_->markDifferences(image, unit);
     counted_ = std::move(sets);
@@ -426,7 +419,7 @@ void TFormHlav::updateSetLock(bool force) {
         edit->setReadOnly(locked);
     for (QCheckBox* box : params_->flagBoxes())
         box->setEnabled(!locked);
-    checkProgHned_->setEnabled(!locked);
+    context_->controls.checkProgHned->setEnabled(!locked);
     // A page not built yet has none of its buttons: it takes the lock when it is built.
     for (const char* name : kSetButtons)
         if (auto* w = findChild<QWidget*>(name))
@@ -437,9 +430,9 @@ void TFormHlav::updateSetLock(bool force) {
     for (const char* name : kSetActions)
         requiredChild<QAction>(this, name)->setEnabled(!locked);
     updateEditMenu();
-    labelLocked_->setText(
+    context_->controls.labelLocked->setText(
         locked ? QString::fromStdString(operationText(*reason, session_->language())) : QString());
-    labelLocked_->setVisible(locked);
+    context_->controls.labelLocked->setVisible(locked);
 }
 
 // Arrow clicks on one field carry on one step of the history; typing is a step of its own.
@@ -451,8 +444,8 @@ EditInputs TFormHlav::editInputs() const {
     EditInputs in;
     in.cursor = session_->cursor();
     in.throttleMillivolts = session_->throttleMillivolts();
-    in.allCells = checkIgnAll_ && checkIgnAll_->isChecked();
-    in.allServo = checkPrivAll_ && checkPrivAll_->isChecked();
+    in.allCells = context_->controls.checkIgnAll && context_->controls.checkIgnAll->isChecked();
+    in.allServo = context_->controls.checkPrivAll && context_->controls.checkPrivAll->isChecked();
     return in;
 }
 
@@ -501,7 +494,7 @@ void TFormHlav::BitBtnServoPlusClick() {
 // The defaults of the type, shown; no normalise and no programming after change.
 void TFormHlav::ComboBox1Change() {
     if (!refuseWhileLocked(SetCommand::ChangeValues))
-        session_->apply(bikeEdit(requiredChild<QComboBox>(this, "ComboBox1")->currentIndex()));
+        session_->apply(bikeEdit(context_->controls.comboBox1->currentIndex()));
     ShowImage(); // refused: the list shows the set's type again
 }
 
@@ -521,11 +514,13 @@ void TFormHlav::updateEditMenu() {
     const std::optional<EditName> undo = session_->editor().undoName();
     const std::optional<EditName> redo = session_->editor().redoName();
     const int language = session_->language();
-    menuUndo_->setText(QString::fromStdString(undoItemText(false, undo, language)));
+    context_->controls.menuUndo->setText(
+        QString::fromStdString(undoItemText(false, undo, language)));
     const bool held = lockedDuring(SetCommand::UndoRedo, session_->operations().operation);
-    menuUndo_->setEnabled(undo.has_value() && !held);
-    menuRedo_->setText(QString::fromStdString(undoItemText(true, redo, language)));
-    menuRedo_->setEnabled(redo.has_value() && !held);
+    context_->controls.menuUndo->setEnabled(undo.has_value() && !held);
+    context_->controls.menuRedo->setText(
+        QString::fromStdString(undoItemText(true, redo, language)));
+    context_->controls.menuRedo->setEnabled(redo.has_value() && !held);
 }
 
 // ---- difference report -----------------------------------------------------------------
@@ -550,23 +545,7 @@ void TFormHlav::refreshDiffReport() {
 }
 
 std::string TFormHlav::captionOf(const char* textId) const {
-    const QString name = ParamControls::captionName(textId);
-    QString text;
-    if (auto* label = findChild<QLabel*>(name))
-        text = label->text();
-    else if (auto* button = findChild<QAbstractButton*>(name))
-        text = button->text();
-    else if (auto* group = findChild<QGroupBox*>(name))
-        text = group->title();
-    else if (auto* page = findChild<QWidget*>(name)) {
-        auto* tabs = requiredChild<QTabWidget>(this, "PageControl1");
-        for (int i = 0; i < tabs->count(); ++i)
-            if (tabs->widget(i)->isAncestorOf(page) || tabs->widget(i) == page)
-                text = tabs->tabText(i);
-    } else { // on a page not built yet: the caption it will show
-        text = LanguageView::captionText(textId, session_->language());
-    }
-    return text.remove('&').toStdString();
+    return context_->captionOf(textId);
 }
 
 void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
@@ -593,32 +572,28 @@ void TFormHlav::MenuCompareUnitClick() {
 }
 
 void TFormHlav::setMessageColour(const QColor& colour) {
-    auto* label = labelHlaseni_;
+    auto* label = context_->controls.labelHlaseni;
     QPalette p = label->palette();
     p.setColor(QPalette::Window, colour);
     label->setPalette(p);
 }
 
 void TFormHlav::showMessage(Message message) {
-    auto* label = labelHlaseni_;
+    auto* label = context_->controls.labelHlaseni;
     setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
     label->setText(QString::fromStdString(messageText(message, session_->language())));
     if (isStart(message))
         label->show();
     // The unit's replies behind a verify error can be looked at, until the next message.
-    buttonDifferences_->setVisible(message == Message::VerifyFailed);
+    context_->controls.buttonDifferences->setVisible(message == Message::VerifyFailed);
+}
+
+void TFormHlav::divertBoxes(mainwindow::BoxHook hook) {
+    context_->boxHook = std::move(hook);
 }
 
 void TFormHlav::showBox(const QString& text, const QString& informative) {
-    if (boxHook_) {
-        boxHook_(text, informative);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, this);
-    // A path or a value in the box can be copied from it.
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.setInformativeText(informative);
-    box.exec();
+    context_->showBox(text, informative);
 }
 
 // The compatibility boxes come from a reply, inside Timer1Timer: they open once the tick has
@@ -698,12 +673,15 @@ void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
 
 void TFormHlav::displayPacket(const MonitorPacket& packet, PacketValues values) {
     session_->setShownPacket(packet);
-    const bool ext = checkExtMonitor_->isChecked();
+    const bool ext = context_->controls.checkExtMonitor->isChecked();
     const DeviceImage& image = session_->image();
     const MonitorDisplay d = buildMonitorDisplay(packet, image[Byte::LIMITER2], ext, values);
     // Before their pages are built, the N2O box and the servo group follow the set.
-    const bool n2o = checkGas_ ? checkGas_->isChecked() : image[Byte::N2O_ENABLE] != 0;
-    const bool servo = groupPrivera_ ? !groupPrivera_->isHidden() : image[Byte::PRIV_ENABLE] != 0;
+    const bool n2o = context_->controls.checkGas ? context_->controls.checkGas->isChecked()
+                                                 : image[Byte::N2O_ENABLE] != 0;
+    const bool servo = context_->controls.groupPrivera
+                           ? !context_->controls.groupPrivera->isHidden()
+                           : image[Byte::PRIV_ENABLE] != 0;
     monitorView_->show(d, n2o, servo, ext);
 }
 
@@ -714,7 +692,7 @@ void TFormHlav::UpdateMapCursor() {
 }
 
 void TFormHlav::CheckBoxExtMonitorClick() {
-    monitorView_->showProgrammingsLabel(checkExtMonitor_->isChecked());
+    monitorView_->showProgrammingsLabel(context_->controls.checkExtMonitor->isChecked());
 }
 
 // ---- language ------------------------------------------------------------------------
@@ -730,7 +708,8 @@ void TFormHlav::applyLanguage(int lang) {
     updateEditMenu();
     updateChangeCounts(true);
     if (lockApplied_)
-        labelLocked_->setText(QString::fromStdString(operationText(*lockApplied_, lang)));
+        context_->controls.labelLocked->setText(
+            QString::fromStdString(operationText(*lockApplied_, lang)));
     refreshDiffReport();
 }
 

@@ -48,6 +48,7 @@ class ReplayView;
 class MapEditing;
 class PortStatusView;
 class SimUnit;
+struct WindowContext;
 struct PrintJob;
 struct FormSettings;
 struct CloseFacts;
@@ -119,9 +120,6 @@ public:
     void CheckBoxExtMonitorClick();
     void MenuUndoClick();
     void MenuRedoClick();
-    // An operation on map cells as one edit, with the change handler; the cells clipped.
-    int editMap(vortan::EditName name,
-                const std::function<vortan::MapResult(const vortan::DeviceImage&)>& operation);
     // The map page's editing tools; the page is built first when it is not yet.
     vortan::MapEditing& mapEditing();
 
@@ -184,7 +182,7 @@ public:
 
     // Tests answer the message boxes here (text, informative text) instead of their being
     // shown; an empty hook shows them again.
-    void divertBoxes(vortan::mainwindow::BoxHook hook) { boxHook_ = std::move(hook); }
+    void divertBoxes(vortan::mainwindow::BoxHook hook);
     // The box that asks before values outside their ranges are programmed is always shown
     // (objectName "BoxProgramOutOfRange"): tests answer it as a tuner does, by its buttons.
 
@@ -199,7 +197,8 @@ private:
     // Made before the session, which holds it.
     std::unique_ptr<vortan::SerialLink> link_;
     std::unique_ptr<vortan::Session> session_;
-    QTimer* timer1_ = nullptr;
+    // What the views and commands share; made once the views are.
+    std::unique_ptr<vortan::WindowContext> context_;
 
     // What the session reports.
     void connectSession();
@@ -231,8 +230,6 @@ private:
     void displayPacket(const vortan::MonitorPacket& packet, vortan::PacketValues values = {});
     // The fields, boxes and buttons under `under` wired to their commands.
     void connectControls(QWidget* under);
-    // The controls of the pages built later that the window reads, looked up again.
-    void findPageControls();
     void showBox(const QString& text, const QString& informative = {});
     void tickPortItem();
     // The port field of the status bar, and the opening error with its reason.
@@ -303,23 +300,6 @@ private:
     CommandLine commandLine_;
     QString portOverride_;
     bool closed_ = false;
-    // Controls the tick and the link touch, looked up once.
-    QLabel* labelHlaseni_ = nullptr;
-    QPushButton* buttonDifferences_ = nullptr;
-    QLabel* labelSpojeni_ = nullptr;
-    QLabel* labelFile2_ = nullptr;
-    vortan::TCGauge* cGauge_ = nullptr;
-    QCheckBox* checkProgHned_ = nullptr;
-    QCheckBox* checkExtMonitor_ = nullptr;
-    // On the pages built later: null until then.
-    QCheckBox* checkGas_ = nullptr;
-    QWidget* groupPrivera_ = nullptr;
-    QCheckBox* checkIgnAll_ = nullptr;
-    QCheckBox* checkPrivAll_ = nullptr;
-    QAction* menuUndo_ = nullptr;
-    QAction* menuRedo_ = nullptr;
-    QLabel* labelUnsaved_ = nullptr;
-    QLabel* labelLocked_ = nullptr;
     // The reason the set's controls were last locked for; nothing while they are free.
     std::optional<vortan::OperationText> lockApplied_;
     // The sets the counts and marks were last worked out from.
@@ -346,5 +326,4 @@ private:
     std::vector<vortan::FailedWrite> writeFailures_; // of the last FormClose
     bool rangeBoxPending_ = false; // the box of a program after change is queued or open
     vortan::DiffReport* diffReport_ = nullptr;
-    vortan::mainwindow::BoxHook boxHook_;
 };

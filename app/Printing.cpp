@@ -5,6 +5,7 @@
 #include "app/Hlav.h"
 #include "app/Modules.h"
 #include "app/PrintJob.h"
+#include "app/WindowContext.h"
 #include "controls/CGauge.h"
 #include "files/SheetTexts.h"
 #include "lang/Texts.h"
@@ -50,7 +51,7 @@ void TFormHlav::MenuPrintClick() {
 }
 
 void TFormHlav::printSheet(QPagedPaintDevice& device) {
-    auto* label = labelHlaseni_;
+    auto* label = context_->controls.labelHlaseni;
     setMessageColour(palette().color(QPalette::Button));
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
@@ -60,7 +61,7 @@ void TFormHlav::printSheet(QPagedPaintDevice& device) {
         locale.toString(now.time(), QLocale::LongFormat));
     session_->tick().messageShown();
     label->show();
-    cGauge_->hide();
+    context_->controls.cGauge->hide();
 
     // No window background: only the controls go on paper.
     QWidget* client = centralWidget();

@@ -5,6 +5,7 @@
 #include "app/FormBuilder.h"
 #include "app/Hlav.h"
 #include "app/MapEditing.h"
+#include "app/WindowContext.h"
 #include "settings/ExitSettings.h"
 #include "settings/Settings.h"
 #include "settings/WindowSize.h"
@@ -21,7 +22,7 @@ void TFormHlav::readSettingsFiles() {
     FormSettings current;
     current.comPort = session_->comPort();
     current.language = session_->language();
-    current.extMonitor = checkExtMonitor_->isChecked();
+    current.extMonitor = context_->controls.checkExtMonitor->isChecked();
     const FormSettings s = readSettings(ini_, current);
     // Before the size: a remembered curves panel is part of the window's size.
     mapView_ = readMapViewSettings(ini_);
@@ -47,7 +48,7 @@ void TFormHlav::readSettingsFiles() {
     session_->setLastFilePath(s.iniDir);
     auto* pages = requiredChild<QTabWidget>(this, "PageControl1");
     pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
-    checkExtMonitor_->setChecked(s.extMonitor);
+    context_->controls.checkExtMonitor->setChecked(s.extMonitor);
     CheckBoxExtMonitorClick();
     askToProgram_ = readAskToProgram(ini_);
     DeviceImage last = session_->image();
@@ -69,7 +70,7 @@ FormSettings TFormHlav::currentSettings() const {
     s.iniDir = session_->lastFilePath();
     const int page = requiredChild<QTabWidget>(this, "PageControl1")->currentIndex();
     s.activePage = page >= 0 && page <= 2 ? page + 1 : 4;
-    s.extMonitor = checkExtMonitor_->isChecked();
+    s.extMonitor = context_->controls.checkExtMonitor->isChecked();
     return s;
 }
 

@@ -2,6 +2,7 @@
 #include "app/FindChild.h"
 #include "app/ParamControls.h"
 
+#include "app/CloseFlow.h"
 #include "app/DiffReport.h"
 #include "app/FormBuilder.h"
 #include "app/GrowingType.h"
@@ -84,6 +85,14 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     languageView_ = std::make_unique<LanguageView>(this);
     context_ = std::make_unique<WindowContext>(
         WindowContext{*this, *session_, *link_, *params_, *monitorView_, {}, {}});
+    CloseFlow::Steps closeSteps;
+    closeSteps.shutDown = [this] { FormClose(); };
+    closeSteps.resume = [this] {
+        ShowImage();
+        openPort();
+    };
+    closeSteps.program = [this] { MenuProgramClick(); };
+    close_ = std::make_unique<CloseFlow>(*context_, std::move(closeSteps));
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
     buildLogViews();
     auto* labelLocked = new QLabel(statusBar());
@@ -280,7 +289,7 @@ MapEditing& TFormHlav::mapEditing() {
 
 void TFormHlav::FormCreate() {
     // First, so that a logout during start-up (a message box may be open) still saves.
-    installSignalHandlers(this, [this] { closeOnSignal(); });
+    installSignalHandlers(this, [this] { close_->closeOnSignal(); });
     DeviceImage& image = session_->image();
     image[Byte::BIKE] = 0;
     session_->setComPort(1);
@@ -314,28 +323,35 @@ void TFormHlav::FormCreate() {
     // The restored set is where this run's history begins.
     session_->editor().clear();
     updateEditMenu();
-    if (!closed_)
+    if (!close_->closed())
         context_->controls.timer1->start();
     // A parameter file named on the command line (a double-clicked .ign) opens as File › Open
     // of it does, once the window is up, so that a box about a bad file stands over it.
-    if (!closed_ && !commandLine_.openFile.isEmpty())
+    if (!close_->closed() && !commandLine_.openFile.isEmpty())
         QTimer::singleShot(0, this, [this] { openParamFile(commandLine_.openFile); });
 }
 
 void TFormHlav::FormClose() {
-    if (closed_)
-        return;
-    closed_ = true;
-    context_->controls.timer1->stop();
-    stopRecording();
-    closePort();
-    ReadControls();
-    std::uint8_t language = session_->language();
-    std::uint8_t port = session_->comPort();
-    normalise(session_->image(), language, port);
-    session_->setLanguage(language);
-    session_->setComPort(port);
-    writeFailures_ = writeSettingsFiles();
+    close_->shutDown([this] {
+        context_->controls.timer1->stop();
+        stopRecording();
+        closePort();
+        ReadControls();
+        std::uint8_t language = session_->language();
+        std::uint8_t port = session_->comPort();
+        normalise(session_->image(), language, port);
+        session_->setLanguage(language);
+        session_->setComPort(port);
+        return writeSettingsFiles();
+    });
+}
+
+bool TFormHlav::isClosed() const {
+    return close_->closed();
+}
+
+void TFormHlav::closeEvent(QCloseEvent* event) {
+    close_->closeEvent(event);
 }
 
 // ---- the tick --------------------------------------------------------------------------
@@ -343,7 +359,7 @@ void TFormHlav::FormClose() {
 void TFormHlav::Timer1Timer() {
     replayView_->tick(); // before step 5, which marks the replayed row's cell
     session_->runTick(); // its lockChanged brings the controls' lock up to date
-    watchPendingClose();
+    close_->watchPendingClose();
     logTick();
     refreshDiffReport();
 }

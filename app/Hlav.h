@@ -48,11 +48,10 @@ class ReplayView;
 class MapEditing;
 class PortStatusView;
 class SimUnit;
+class CloseFlow;
 struct WindowContext;
 struct PrintJob;
 struct FormSettings;
-struct CloseFacts;
-enum class CloseRequest;
 } // namespace vortan
 
 class TFormHlav : public QMainWindow {
@@ -68,11 +67,7 @@ public:
     // The shut-down steps; run by the close event.
     void FormClose();
     // True once FormClose has run (a signal may close the window during start-up).
-    bool isClosed() const { return closed_; }
-    // SIGTERM or SIGINT: closes without a question; a program of the unit that runs is let
-    // end with its verify first, for at most kSignalProgramWaitMs. Files that cannot be
-    // written are reported on standard error.
-    void closeOnSignal();
+    bool isClosed() const;
 
     // One 55 ms tick (vortan::Tick): drain, operation, countdown, connection indicator, map
     // cursor.
@@ -199,6 +194,8 @@ private:
     std::unique_ptr<vortan::Session> session_;
     // What the views and commands share; made once the views are.
     std::unique_ptr<vortan::WindowContext> context_;
+    // The questions before the close, the close that waits, the close by a signal.
+    std::unique_ptr<vortan::CloseFlow> close_;
 
     // What the session reports.
     void connectSession();
@@ -261,25 +258,6 @@ private:
     std::vector<vortan::FailedWrite> writeSettingsFiles();
     vortan::FormSettings currentSettings() const;
 
-    // Closing (app/CloseCommands.cpp).
-    vortan::CloseFacts closeFacts(vortan::CloseRequest request) const;
-    // The questions before the close; true when the close goes on (also when a signal came).
-    bool askBeforeClosing();
-    bool closeDespiteWriteFailures();
-    // A box of the close with these buttons: the index of the one clicked; `escape` when the
-    // box was closed, and -1 when a signal ended it.
-    // With `checked`, the box has a check box of `checkText` whose state it gets.
-    // A warning shows the warning icon, otherwise a question's.
-    int askClose(const QString& text, const QStringList& buttons, int escape, bool warning,
-                 const QString& checkText = {}, bool* checked = nullptr);
-    void resumeAfterCancelledClose(bool ticking);
-    // Each tick: a close that waits for an operation to end.
-    void watchPendingClose();
-    void pendingCloseDue();
-    void startSignalWait();
-    void finishSignalClose();
-    void reportWriteFailuresOnStderr() const;
-
     std::unique_ptr<vortan::ParamView> params_;
     std::unique_ptr<vortan::MonitorView> monitorView_;
     std::unique_ptr<vortan::LanguageView> languageView_;
@@ -299,7 +277,6 @@ private:
     vortan::IniFile ini_;
     CommandLine commandLine_;
     QString portOverride_;
-    bool closed_ = false;
     // The reason the set's controls were last locked for; nothing while they are free.
     std::optional<vortan::OperationText> lockApplied_;
     // The sets the counts and marks were last worked out from.
@@ -312,18 +289,6 @@ private:
         }
     };
     std::optional<CountedSets> counted_;
-    // A close asked for while an operation ran or that programs first: done once it ended.
-    enum class PendingClose { None, AfterOperation, AfterProgram };
-    PendingClose pendingClose_ = PendingClose::None;
-    bool pendingPosted_ = false;
-    bool operationAnswered_ = false; // "Close anyway" while an operation runs
-    bool programAsked_ = false;      // the question to program first, asked in this close
-    bool askToProgram_ = true;       // not "do not ask again"
-    bool signalled_ = false;         // a signal closes the window
-    bool signalWaiting_ = false;     // ... once the running program has ended
-    bool signalWaitOver_ = false;    // ... or once the time for that has run out
-    QDialog* closeBox_ = nullptr;    // the box of the close while it is open
-    std::vector<vortan::FailedWrite> writeFailures_; // of the last FormClose
     bool rangeBoxPending_ = false; // the box of a program after change is queued or open
     vortan::DiffReport* diffReport_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // The window's settings: read once at start-up, written when the window closes
 // (settings/Settings.h keeps the files).
 
+#include "app/CloseFlow.h"
 #include "app/FindChild.h"
 #include "app/FormBuilder.h"
 #include "app/Hlav.h"
@@ -50,7 +51,7 @@ void TFormHlav::readSettingsFiles() {
     pages->setCurrentIndex(s.activePage >= 2 && s.activePage <= 4 ? s.activePage - 1 : 0);
     context_->controls.checkExtMonitor->setChecked(s.extMonitor);
     CheckBoxExtMonitorClick();
-    askToProgram_ = readAskToProgram(ini_);
+    close_->setAskToProgram(readAskToProgram(ini_));
     DeviceImage last = session_->image();
     if (readLastImage(lastImageFilePath(), last))
         session_->apply(valuesEdit(EditName::RestoreLast, last));
@@ -80,7 +81,7 @@ std::vector<FailedWrite> TFormHlav::writeSettingsFiles() {
     storeSettings(ini_, currentSettings());
     storeWindowSize(ini_, {isMaximized() ? normalGeometry().size() : size(), isMaximized()});
     writeMapViewSettings(ini_, mapEditing_ ? mapEditing_->viewSettings() : mapView_);
-    storeAskToProgram(ini_, askToProgram_);
+    storeAskToProgram(ini_, close_->askToProgram());
     std::vector<FailedWrite> failed;
     if (const std::optional<WriteError> e = ini_.trySave())
         failed.push_back({ini_.path(), false, *e});

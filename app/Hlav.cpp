@@ -15,6 +15,7 @@
 #include "app/PortStatusView.h"
 #include "app/ReplayView.h"
 #include "app/ScreenFit.h"
+#include "app/SetStatusView.h"
 #include "app/SignalHandlers.h"
 #include "app/WindowContext.h"
 #include "controls/CGauge.h"
@@ -47,16 +48,6 @@ using namespace vortan;
 
 namespace {
 const QColor kRed(0xFF, 0x00, 0x00);
-
-// The buttons, the motorbike list and the menu items that change the set, beside its fields and
-// boxes: held while an operation runs on the unit. (Undo and redo follow updateEditMenu.)
-const char* const kSetButtons[] = {
-    "SpeedButton6", "SpeedButton5",     "BitBtnAdvMinus",       "BitBtnAdvPlus",   "BitBtnTps0",
-    "BitBtnTps100", "BitBtnServoMinus", "BitBtnServoPlus",      "ButtonMapLower",  "ButtonMapRaise",
-    "ButtonMapSet", "ButtonMapScale",   "ButtonMapInterpolate", "ButtonMapSmooth", "ComboBox1"};
-const char* const kSetActions[] = {"MenuNew", "MenuOpen", "MenuRestorePoints", "AdvanceMinus",
-                                   "AdvancePlus"};
-
 } // namespace
 
 TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
@@ -95,13 +86,8 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     close_ = std::make_unique<CloseFlow>(*context_, std::move(closeSteps));
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
     buildLogViews();
-    auto* labelLocked = new QLabel(statusBar());
-    labelLocked->setObjectName("LabelSetLocked");
-    statusBar()->addPermanentWidget(labelLocked);
-    labelLocked->hide();
-    auto* labelUnsaved = new QLabel(statusBar());
-    labelUnsaved->setObjectName("LabelUnsaved");
-    statusBar()->addPermanentWidget(labelUnsaved);
+    addSetStatusLabels(*statusBar());
+    status_ = std::make_unique<SetStatusView>(*context_);
     connect(link_.get(), &SerialLink::linkLost, this, [this] {
         session_->linkLost();
         updatePortStatus();
@@ -203,7 +189,7 @@ void TFormHlav::connectSession() {
         ShowImage();
         refreshDiffReport();
     });
-    connect(s, &Session::historyChanged, this, &TFormHlav::updateEditMenu);
+    connect(s, &Session::historyChanged, this, [this] { status_->updateEditMenu(); });
     connect(s, &Session::messageShown, this, &TFormHlav::showMessage);
     connect(s, &Session::messageBoxShown, this, &TFormHlav::showMessageBox);
     connect(s, &Session::box, this, &TFormHlav::showBox);
@@ -217,7 +203,7 @@ void TFormHlav::connectSession() {
     connect(s, &Session::messageHidden, this, &TFormHlav::hideMessage);
     connect(s, &Session::connectionShown, this, &TFormHlav::showNoConnection);
     connect(s, &Session::cursorDue, this, &TFormHlav::markMapCursor);
-    connect(s, &Session::lockChanged, this, [this] { updateSetLock(); });
+    connect(s, &Session::lockChanged, this, [this] { status_->updateSetLock(); });
     connect(s, &Session::refused, this, [this](OperationText reason) {
         statusBar()->showMessage(
             QString::fromStdString(operationText(reason, session_->language())), 5000);
@@ -268,8 +254,8 @@ QWidget* TFormHlav::ensurePage(int index) {
         mapEditing_->imageShown();
     monitorView_->invalidate();
     UpdateMapCursor();
-    updateChangeCounts(true);
-    updateSetLock(true);
+    status_->updateChangeCounts(true);
+    status_->updateSetLock(true);
     if (onScreen)
         page->show();
     return page;
@@ -322,7 +308,7 @@ void TFormHlav::FormCreate() {
     context_->controls.cGauge->hide();
     // The restored set is where this run's history begins.
     session_->editor().clear();
-    updateEditMenu();
+    status_->updateEditMenu();
     if (!close_->closed())
         context_->controls.timer1->start();
     // A parameter file named on the command line (a double-clicked .ign) opens as File › Open
@@ -378,24 +364,7 @@ void TFormHlav::showNoConnection(bool shown) {
 void TFormHlav::markMapCursor() {
     UpdateMapCursor();
     portStatus_->tick(link_->isOpen(), session_->tick().silenceCount);
-    updateChangeCounts();
-}
-
-void TFormHlav::updateChangeCounts(bool force) {
-    const DeviceImage& image = session_->image();
-    const std::optional<DeviceImage>& unit = session_->operations().unitSeen;
-    CountedSets sets{image, unit, session_->fileSet()};
-    if (!force && counted_ == sets)
-        return;
-    auto count = [&image](const std::optional<DeviceImage>& other) -> std::optional<int> {
-        if (!other)
-            return std::nullopt;
-        return countDifferences(image, *other);
-    };
-    context_->controls.labelUnsaved->setText(QString::fromStdString(
-        changeCountsText(count(unit), count(session_->fileSet()), session_->language())));
-    params_->markDifferences(image, unit);
-    counted_ = std::move(sets);
+    status_->updateChangeCounts();
 }
 
 // ---- parameter set -------------------------------------------------------------------
@@ -412,7 +381,7 @@ void TFormHlav::ShowImage() {
 
 void TFormHlav::ChangeHandler() {
     session_->changeHandler();
-    updateSetLock();
+    status_->updateSetLock();
 }
 
 void TFormHlav::CommitControls() {
@@ -422,33 +391,6 @@ void TFormHlav::CommitControls() {
 
 bool TFormHlav::refuseWhileLocked(SetCommand command) {
     return session_->refuseWhileLocked(command);
-}
-
-void TFormHlav::updateSetLock(bool force) {
-    const std::optional<OperationText> reason = session_->lockReason();
-    if (reason == lockApplied_ && !force)
-        return;
-    lockApplied_ = reason;
-    const bool locked = reason.has_value();
-    // Read-only, not disabled: the values stay readable while the unit is worked on.
-    for (ParamSpinBox* edit : params_->allEdits())
-        edit->setReadOnly(locked);
-    for (QCheckBox* box : params_->flagBoxes())
-        box->setEnabled(!locked);
-    context_->controls.checkProgHned->setEnabled(!locked);
-    // A page not built yet has none of its buttons: it takes the lock when it is built.
-    for (const char* name : kSetButtons)
-        if (auto* w = findChild<QWidget*>(name))
-            w->setEnabled(!locked);
-    for (int c = 1; c <= 10; ++c)
-        if (auto* w = findChild<QWidget*>(QString("CSpinButton%1").arg(c)))
-            w->setEnabled(!locked);
-    for (const char* name : kSetActions)
-        requiredChild<QAction>(this, name)->setEnabled(!locked);
-    updateEditMenu();
-    context_->controls.labelLocked->setText(
-        locked ? QString::fromStdString(operationText(*reason, session_->language())) : QString());
-    context_->controls.labelLocked->setVisible(locked);
 }
 
 // Arrow clicks on one field carry on one step of the history; typing is a step of its own.
@@ -526,19 +468,6 @@ void TFormHlav::MenuRedoClick() {
     session_->redo();
 }
 
-void TFormHlav::updateEditMenu() {
-    const std::optional<EditName> undo = session_->editor().undoName();
-    const std::optional<EditName> redo = session_->editor().redoName();
-    const int language = session_->language();
-    context_->controls.menuUndo->setText(
-        QString::fromStdString(undoItemText(false, undo, language)));
-    const bool held = lockedDuring(SetCommand::UndoRedo, session_->operations().operation);
-    context_->controls.menuUndo->setEnabled(undo.has_value() && !held);
-    context_->controls.menuRedo->setText(
-        QString::fromStdString(undoItemText(true, redo, language)));
-    context_->controls.menuRedo->setEnabled(redo.has_value() && !held);
-}
-
 // ---- difference report -----------------------------------------------------------------
 
 void TFormHlav::showDiffReport() {
@@ -572,19 +501,19 @@ void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
 
 void TFormHlav::MenuReadClick() {
     session_->startRead();
-    updateSetLock();
+    status_->updateSetLock();
 }
 void TFormHlav::MenuVerifyClick() {
     session_->startVerify();
-    updateSetLock();
+    status_->updateSetLock();
 }
 void TFormHlav::MenuProgramClick() {
     session_->startProgram();
-    updateSetLock();
+    status_->updateSetLock();
 }
 void TFormHlav::MenuCompareUnitClick() {
     session_->startCompare();
-    updateSetLock();
+    status_->updateSetLock();
 }
 
 void TFormHlav::setMessageColour(const QColor& colour) {
@@ -721,11 +650,7 @@ void TFormHlav::applyLanguage(int lang) {
     updatePortStatus();
     params_->setNoteLanguage(lang);
     logLanguage();
-    updateEditMenu();
-    updateChangeCounts(true);
-    if (lockApplied_)
-        context_->controls.labelLocked->setText(
-            QString::fromStdString(operationText(*lockApplied_, lang)));
+    status_->languageChanged();
     refreshDiffReport();
 }
 

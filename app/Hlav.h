@@ -49,6 +49,7 @@ class MapEditing;
 class PortStatusView;
 class SimUnit;
 class CloseFlow;
+class SetStatusView;
 struct WindowContext;
 struct PrintJob;
 struct FormSettings;
@@ -196,6 +197,8 @@ private:
     std::unique_ptr<vortan::WindowContext> context_;
     // The questions before the close, the close that waits, the close by a signal.
     std::unique_ptr<vortan::CloseFlow> close_;
+    // The status bar's counts and lock, the Edit menu.
+    std::unique_ptr<vortan::SetStatusView> status_;
 
     // What the session reports.
     void connectSession();
@@ -234,18 +237,11 @@ private:
     void portOpened();
     void showOpenFailure(const QString& path);
     void leaveDemo();
-    // The set's controls read-only or disabled while an operation holds the set, with the
-    // reason beside the counts; everything back when it ends. Cheap when nothing changed.
-    void updateSetLock(bool force = false);
     void commitField(vortan::ParamSpinBox* edit, bool stepped);
     vortan::EditInputs editInputs() const;
     void stepMapCell(int delta);
     void stepServo(int delta);
     void shiftColumn(int column, int delta, bool held);
-    void updateEditMenu();
-    // The status-bar counts of the changes not in the unit and not saved, and the marks of
-    // the fields that differ from the unit; redone only when one of the sets changed.
-    void updateChangeCounts(bool force = false);
     // Brings an open difference report up to date; cheap when nothing changed.
     void refreshDiffReport();
     // The report's "Take ... values": those positions from the unit's or the file's set, as
@@ -277,18 +273,6 @@ private:
     vortan::IniFile ini_;
     CommandLine commandLine_;
     QString portOverride_;
-    // The reason the set's controls were last locked for; nothing while they are free.
-    std::optional<vortan::OperationText> lockApplied_;
-    // The sets the counts and marks were last worked out from.
-    struct CountedSets {
-        vortan::DeviceImage screen;
-        std::optional<vortan::DeviceImage> unit;
-        std::optional<vortan::DeviceImage> file;
-        bool operator==(const CountedSets& o) const {
-            return screen == o.screen && unit == o.unit && file == o.file;
-        }
-    };
-    std::optional<CountedSets> counted_;
     bool rangeBoxPending_ = false; // the box of a program after change is queued or open
     vortan::DiffReport* diffReport_ = nullptr;
 };

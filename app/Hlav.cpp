@@ -18,6 +18,7 @@
 #include "app/SetStatusView.h"
 #include "app/SignalHandlers.h"
 #include "app/WindowContext.h"
+#include "app/WindowPages.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
@@ -88,6 +89,8 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     buildLogViews();
     addSetStatusLabels(*statusBar());
     status_ = std::make_unique<SetStatusView>(*context_);
+    pages_ = std::make_unique<WindowPages>(*context_, *languageView_, *status_,
+                                           [this](QWidget* page) { connectControls(page); });
     connect(link_.get(), &SerialLink::linkLost, this, [this] {
         session_->linkLost();
         updatePortStatus();
@@ -111,7 +114,7 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     // A page is built when the tuner first opens it.
     connect(context_->controls.pageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0)
-            ensurePage(index);
+            pages_->ensure(index);
     });
 
     auto* timer1 = new QTimer(this);
@@ -222,53 +225,12 @@ void TFormHlav::connectSession() {
 
 // ---- pages built when first needed ----------------------------------------------------
 
-QWidget* TFormHlav::ensurePage(int index) {
-    auto* page = requiredChild<QWidget>(this, kPageNames[index]);
-    if (pageBuilt_[static_cast<std::size_t>(index)])
-        return page;
-    pageBuilt_[static_cast<std::size_t>(index)] = true;
-    // A page on screen is hidden while it is filled, so that its new controls show with it.
-    const bool onScreen = page->isVisible();
-    if (onScreen)
-        page->hide();
-    buildPageContents(index, page);
-    // Polished now, so that a page that scales its children places them before the set
-    // moves any (as when it was built with the window).
-    for (QWidget* child : page->findChildren<QWidget*>())
-        child->ensurePolished();
-    *params_ = ParamView(this);
-    connectControls(page);
-    context_->controls.findPageControls(this);
-    if (index == kMapPage) {
-        mapEditing_ = std::make_unique<MapEditing>(*this, *session_, *params_, *monitorView_);
-        mapEditing_->restore(mapView_);
-        mapColouring_ = std::make_unique<MapColouring>(page, *params_, *mapEditing_);
-        mapEditing_->setLanguage(session_->language());
-        mapColouring_->setLanguage(session_->language());
-    }
-    languageView_->addPage(page, session_->language());
-    // The set as it stands on the new page's controls only: a value typed on another page and
-    // not yet committed stays as typed.
-    ParamView(page).show(session_->image(), session_->language());
-    if (mapEditing_ && index == kMapPage)
-        mapEditing_->imageShown();
-    monitorView_->invalidate();
-    UpdateMapCursor();
-    status_->updateChangeCounts(true);
-    status_->updateSetLock(true);
-    if (onScreen)
-        page->show();
-    return page;
-}
-
 void TFormHlav::ensureAllPages() {
-    for (int i = 0; i < kPageCount; ++i)
-        ensurePage(i);
+    pages_->ensureAll();
 }
 
 MapEditing& TFormHlav::mapEditing() {
-    ensurePage(kMapPage);
-    return *mapEditing_;
+    return pages_->mapEditing();
 }
 
 // ---- start-up and shut-down ------------------------------------------------------------
@@ -374,9 +336,7 @@ void TFormHlav::ReadControls() {
 }
 
 void TFormHlav::ShowImage() {
-    params_->show(session_->image(), session_->language());
-    if (mapEditing_)
-        mapEditing_->imageShown();
+    pages_->showImage();
 }
 
 void TFormHlav::ChangeHandler() {
@@ -608,8 +568,8 @@ void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
         const MapCursor cell = computeMapCursor(packet.rpm, packet.tpsPercent, session_->image());
         recordView_->packet(packet, cell, session_->language());
         // The time in cell counts packets, as the log does: a silent unit adds no time.
-        if (mapColouring_)
-            mapColouring_->livePacket(cell);
+        if (MapColouring* colouring = pages_->mapColouring())
+            colouring->livePacket(cell);
     }
     lastLive_ = packet;
     if (!replayView_->active())
@@ -631,9 +591,7 @@ void TFormHlav::displayPacket(const MonitorPacket& packet, PacketValues values) 
 }
 
 void TFormHlav::UpdateMapCursor() {
-    monitorView_->mark(session_->updateCursor());
-    if (mapEditing_)
-        mapEditing_->cursorMoved();
+    pages_->markCursor();
 }
 
 void TFormHlav::CheckBoxExtMonitorClick() {
@@ -645,8 +603,7 @@ void TFormHlav::CheckBoxExtMonitorClick() {
 void TFormHlav::applyLanguage(int lang) {
     session_->setLanguage(lang);
     languageView_->apply(lang);
-    if (mapEditing_)
-        mapEditing_->setLanguage(lang);
+    pages_->setLanguage(lang);
     updatePortStatus();
     params_->setNoteLanguage(lang);
     logLanguage();

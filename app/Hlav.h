@@ -50,6 +50,7 @@ class PortStatusView;
 class SimUnit;
 class CloseFlow;
 class SetStatusView;
+class WindowPages;
 struct WindowContext;
 struct PrintJob;
 struct FormSettings;
@@ -119,10 +120,7 @@ public:
     // The map page's editing tools; the page is built first when it is not yet.
     vortan::MapEditing& mapEditing();
 
-    // The pages after the first are built when first shown or needed: page `index` of
-    // PageControl1 (0 Miscellaneous .. 3 Servo) built now when it is not yet, showing the set,
-    // language, lock, map cursor and colours as they stand. Its controls exist from then on.
-    QWidget* ensurePage(int index);
+    // The pages after the first built now, as once the tuner has opened each.
     void ensureAllPages();
 
     // The difference report of the set on screen against the unit's set as last seen and the
@@ -199,6 +197,8 @@ private:
     std::unique_ptr<vortan::CloseFlow> close_;
     // The status bar's counts and lock, the Edit menu.
     std::unique_ptr<vortan::SetStatusView> status_;
+    // The pages built when first shown, with the map's tools.
+    std::unique_ptr<vortan::WindowPages> pages_;
 
     // What the session reports.
     void connectSession();
@@ -257,7 +257,6 @@ private:
     std::unique_ptr<vortan::ParamView> params_;
     std::unique_ptr<vortan::MonitorView> monitorView_;
     std::unique_ptr<vortan::LanguageView> languageView_;
-    std::unique_ptr<vortan::MapEditing> mapEditing_; // made with the map page
     std::unique_ptr<vortan::SimUnit> demoUnit_;
     std::unique_ptr<vortan::PortStatusView> portStatus_;
     std::unique_ptr<vortan::LogRecordView> recordView_;
@@ -265,10 +264,6 @@ private:
     vortan::RunPlot* logPlot_ = nullptr; // in plotDock_, shown with a replay; made by runPlot()
     bool plotMade_ = false;
     QDockWidget* plotDock_ = nullptr;
-    std::unique_ptr<vortan::MapColouring> mapColouring_; // made with the map page, as above
-    std::array<bool, 4> pageBuilt_{{true, false, false, false}};
-    // The map view's settings, kept until the map page's tools exist.
-    vortan::MapViewSettings mapView_;
     std::optional<vortan::MonitorPacket> lastLive_; // shown again when a replay closes
     vortan::IniFile ini_;
     CommandLine commandLine_;

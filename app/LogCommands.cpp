@@ -11,6 +11,7 @@
 #include "app/MonitorView.h"
 #include "app/ReplayView.h"
 #include "app/RunPlot.h"
+#include "app/WindowPages.h"
 #include "lang/LogTexts.h"
 
 #include <QAction>
@@ -37,8 +38,8 @@ void TFormHlav::buildLogViews() {
         displayPacket(row.packet, row.values);
         if (logPlot_)
             logPlot_->setCursorTime(row.timeMs);
-        if (mapColouring_)
-            mapColouring_->replayRows(replayView_->rows(), first, last, session_->image());
+        if (MapColouring* colouring = pages_->mapColouring())
+            colouring->replayRows(replayView_->rows(), first, last, session_->image());
     };
     replayView_->onClose = [this] { closeReplay(); };
 
@@ -73,8 +74,8 @@ void TFormHlav::logLanguage() {
     replayView_->setLanguage(session_->language());
     if (logPlot_)
         logPlot_->setLanguage(session_->language());
-    if (mapColouring_)
-        mapColouring_->setLanguage(session_->language());
+    if (MapColouring* colouring = pages_->mapColouring())
+        colouring->setLanguage(session_->language());
     plotDock_->setWindowTitle(QString::fromStdString(logText(LogText::Plot, session_->language())));
 }
 
@@ -83,8 +84,8 @@ void TFormHlav::logTick() {
     std::optional<std::int64_t> replayMs;
     if (replayView_->active())
         replayMs = replayView_->clock()->position();
-    if (mapColouring_)
-        mapColouring_->tick(session_->image(), session_->cursor(), replayMs);
+    if (MapColouring* colouring = pages_->mapColouring())
+        colouring->tick(session_->image(), session_->cursor(), replayMs);
 }
 
 void TFormHlav::MenuRecordLogClick() {
@@ -111,8 +112,8 @@ void TFormHlav::MenuRecordLogClick() {
 bool TFormHlav::startRecording(const QString& path) {
     const bool started = recordView_->start(path, session_->language());
     if (started) {
-        ensurePage(kMapPage); // the time in each cell is counted on the map page
-        mapColouring_->recordingStarted();
+        pages_->ensure(kMapPage); // the time in each cell is counted on the map page
+        pages_->mapColouring()->recordingStarted();
     }
     return started;
 }
@@ -148,8 +149,8 @@ bool TFormHlav::openReplay(const QString& path) {
         showBox(failure);
         return false;
     }
-    ensurePage(kMapPage); // the replayed rows colour its cells
-    mapColouring_->replayOpened(replayView_->rows(), session_->image());
+    pages_->ensure(kMapPage); // the replayed rows colour its cells
+    pages_->mapColouring()->replayOpened(replayView_->rows(), session_->image());
     if (plot) {
         plot->setLog(&replayView_->rows());
         plot->setCursorTime(replayView_->clock()->position());
@@ -163,8 +164,8 @@ void TFormHlav::closeReplay() {
     if (logPlot_)
         logPlot_->setLog(nullptr);
     plotDock_->hide();
-    if (mapColouring_)
-        mapColouring_->replayClosed();
+    if (MapColouring* colouring = pages_->mapColouring())
+        colouring->replayClosed();
     replayView_->close();
     // With no live packet yet, the values of no engine: the last row stays neither on screen
     // nor under the buttons that act on the cell in use.

@@ -5,8 +5,8 @@
 #include "app/FindChild.h"
 #include "app/FormBuilder.h"
 #include "app/Hlav.h"
-#include "app/MapEditing.h"
 #include "app/WindowContext.h"
+#include "app/WindowPages.h"
 #include "settings/ExitSettings.h"
 #include "settings/Settings.h"
 #include "settings/WindowSize.h"
@@ -26,11 +26,8 @@ void TFormHlav::readSettingsFiles() {
     current.extMonitor = context_->controls.checkExtMonitor->isChecked();
     const FormSettings s = readSettings(ini_, current);
     // Before the size: a remembered curves panel is part of the window's size.
-    mapView_ = readMapViewSettings(ini_);
-    if (mapEditing_)
-        mapEditing_->restore(mapView_);
-    else if (mapView_.curves)
-        ensurePage(kMapPage); // the panel stands beside every page; the map page restores it
+    // The panel stands beside every page; the map page restores it.
+    pages_->restoreMapView(readMapViewSettings(ini_));
     const QRect available = screen()->availableGeometry();
     if (const std::optional<WindowSize> stored = readWindowSize(ini_)) {
         resize(fittedWindowSize(stored->size, minimumSizeHint(), available.size()));
@@ -80,7 +77,7 @@ std::vector<FailedWrite> TFormHlav::writeSettingsFiles() {
     // sections. Each file is saved once; neither is ever left half written.
     storeSettings(ini_, currentSettings());
     storeWindowSize(ini_, {isMaximized() ? normalGeometry().size() : size(), isMaximized()});
-    writeMapViewSettings(ini_, mapEditing_ ? mapEditing_->viewSettings() : mapView_);
+    writeMapViewSettings(ini_, pages_->mapView());
     storeAskToProgram(ini_, close_->askToProgram());
     std::vector<FailedWrite> failed;
     if (const std::optional<WriteError> e = ini_.trySave())

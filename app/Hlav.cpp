@@ -14,6 +14,7 @@
 #include "app/ParamView.h"
 #include "app/PortStatusView.h"
 #include "app/ReplayView.h"
+#include "app/RunLog.h"
 #include "app/ScreenFit.h"
 #include "app/SetStatusView.h"
 #include "app/SignalHandlers.h"
@@ -86,11 +87,11 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     closeSteps.program = [this] { MenuProgramClick(); };
     close_ = std::make_unique<CloseFlow>(*context_, std::move(closeSteps));
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
-    buildLogViews();
-    addSetStatusLabels(*statusBar());
     status_ = std::make_unique<SetStatusView>(*context_);
     pages_ = std::make_unique<WindowPages>(*context_, *languageView_, *status_,
                                            [this](QWidget* page) { connectControls(page); });
+    runLog_ = std::make_unique<RunLog>(*context_, *pages_); // the recording's field
+    addSetStatusLabels(*statusBar());                       // beside it, the lock and the counts
     connect(link_.get(), &SerialLink::linkLost, this, [this] {
         session_->linkLost();
         updatePortStatus();
@@ -202,7 +203,8 @@ void TFormHlav::connectSession() {
     connect(s, &Session::gaugeVisible, context_->controls.cGauge, &QWidget::setVisible);
     connect(s, &Session::identificationChanged, this, &TFormHlav::showIdentification);
     connect(s, &Session::comparisonReady, this, &TFormHlav::showDiffReport);
-    connect(s, &Session::packetArrived, this, &TFormHlav::showMonitorValues);
+    connect(s, &Session::packetArrived, this,
+            [this](const MonitorPacket& packet) { runLog_->livePacket(packet); });
     connect(s, &Session::messageHidden, this, &TFormHlav::hideMessage);
     connect(s, &Session::connectionShown, this, &TFormHlav::showNoConnection);
     connect(s, &Session::cursorDue, this, &TFormHlav::markMapCursor);
@@ -305,10 +307,10 @@ void TFormHlav::closeEvent(QCloseEvent* event) {
 // ---- the tick --------------------------------------------------------------------------
 
 void TFormHlav::Timer1Timer() {
-    replayView_->tick(); // before step 5, which marks the replayed row's cell
-    session_->runTick(); // its lockChanged brings the controls' lock up to date
+    runLog_->tickReplay(); // before step 5, which marks the replayed row's cell
+    session_->runTick();   // its lockChanged brings the controls' lock up to date
     close_->watchPendingClose();
-    logTick();
+    runLog_->tick();
     refreshDiffReport();
 }
 
@@ -563,31 +565,26 @@ void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
     session_->takeMonitorFrame(frame);
 }
 
-void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
-    if (recordView_->recording()) { // the cell is worked out only while a log records
-        const MapCursor cell = computeMapCursor(packet.rpm, packet.tpsPercent, session_->image());
-        recordView_->packet(packet, cell, session_->language());
-        // The time in cell counts packets, as the log does: a silent unit adds no time.
-        if (MapColouring* colouring = pages_->mapColouring())
-            colouring->livePacket(cell);
-    }
-    lastLive_ = packet;
-    if (!replayView_->active())
-        displayPacket(packet);
+// ---- the run log -----------------------------------------------------------------------
+
+void TFormHlav::MenuRecordLogClick() {
+    runLog_->record();
 }
 
-void TFormHlav::displayPacket(const MonitorPacket& packet, PacketValues values) {
-    session_->setShownPacket(packet);
-    const bool ext = context_->controls.checkExtMonitor->isChecked();
-    const DeviceImage& image = session_->image();
-    const MonitorDisplay d = buildMonitorDisplay(packet, image[Byte::LIMITER2], ext, values);
-    // Before their pages are built, the N2O box and the servo group follow the set.
-    const bool n2o = context_->controls.checkGas ? context_->controls.checkGas->isChecked()
-                                                 : image[Byte::N2O_ENABLE] != 0;
-    const bool servo = context_->controls.groupPrivera
-                           ? !context_->controls.groupPrivera->isHidden()
-                           : image[Byte::PRIV_ENABLE] != 0;
-    monitorView_->show(d, n2o, servo, ext);
+void TFormHlav::MenuReplayLogClick() {
+    runLog_->replay();
+}
+
+bool TFormHlav::startRecording(const QString& path) {
+    return runLog_->startRecording(path);
+}
+
+void TFormHlav::stopRecording() {
+    runLog_->stopRecording();
+}
+
+bool TFormHlav::openReplay(const QString& path) {
+    return runLog_->openReplay(path);
 }
 
 void TFormHlav::UpdateMapCursor() {
@@ -606,7 +603,7 @@ void TFormHlav::applyLanguage(int lang) {
     pages_->setLanguage(lang);
     updatePortStatus();
     params_->setNoteLanguage(lang);
-    logLanguage();
+    runLog_->languageChanged();
     status_->languageChanged();
     refreshDiffReport();
 }

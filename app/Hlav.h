@@ -51,6 +51,7 @@ class SimUnit;
 class CloseFlow;
 class SetStatusView;
 class WindowPages;
+class RunLog;
 struct WindowContext;
 struct PrintJob;
 struct FormSettings;
@@ -131,14 +132,13 @@ public:
     void ShowMonitorPacket(const std::uint8_t* frame);
     void UpdateMapCursor();
 
-    // The run log (app/LogCommands.cpp): Device › Record log asks for a file and starts, or
-    // stops; File › Replay log asks for a log and plays it. The commands with a path chosen.
+    // The run log: Device › Record log asks for a file and starts, or stops; File › Replay log
+    // asks for a log and plays it. The commands with a path chosen.
     void MenuRecordLogClick();
     void MenuReplayLogClick();
     bool startRecording(const QString& path);
     void stopRecording();
     bool openReplay(const QString& path);
-    void closeReplay();
 
     // Parameter file commands with the path chosen (the menu commands ask a dialog first).
     bool saveParamFile(const QString& path);
@@ -199,6 +199,8 @@ private:
     std::unique_ptr<vortan::SetStatusView> status_;
     // The pages built when first shown, with the map's tools.
     std::unique_ptr<vortan::WindowPages> pages_;
+    // The live values, the recording and the replay.
+    std::unique_ptr<vortan::RunLog> runLog_;
 
     // What the session reports.
     void connectSession();
@@ -213,21 +215,12 @@ private:
     void typedRefused(vortan::ParamSpinBox* edit, int typed);
     void tellReadCorrections(const vortan::DeviceImage& received);
     void tellTakenCorrections(const vortan::DeviceImage& taken, const std::vector<int>& bytes);
-    void showMonitorValues(const vortan::MonitorPacket& packet);
     void hideMessage();
     void showNoConnection(bool shown);
     void markMapCursor();
 
     void buildForm();
     void buildMenus();
-    // The run log's parts, made with the window; the tick's and the packets' share of them.
-    void buildLogViews();
-    void logTick();
-    void logLanguage();
-    vortan::RunPlot* runPlot();
-    // What an accepted packet shows: the labels and gauges (live, or a replayed row).
-    // A replayed row passes the values it holds; a live packet holds them all.
-    void displayPacket(const vortan::MonitorPacket& packet, vortan::PacketValues values = {});
     // The fields, boxes and buttons under `under` wired to their commands.
     void connectControls(QWidget* under);
     void showBox(const QString& text, const QString& informative = {});
@@ -259,12 +252,6 @@ private:
     std::unique_ptr<vortan::LanguageView> languageView_;
     std::unique_ptr<vortan::SimUnit> demoUnit_;
     std::unique_ptr<vortan::PortStatusView> portStatus_;
-    std::unique_ptr<vortan::LogRecordView> recordView_;
-    std::unique_ptr<vortan::ReplayView> replayView_;
-    vortan::RunPlot* logPlot_ = nullptr; // in plotDock_, shown with a replay; made by runPlot()
-    bool plotMade_ = false;
-    QDockWidget* plotDock_ = nullptr;
-    std::optional<vortan::MonitorPacket> lastLive_; // shown again when a replay closes
     vortan::IniFile ini_;
     CommandLine commandLine_;
     QString portOverride_;

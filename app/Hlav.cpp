@@ -3,16 +3,18 @@
 #include "app/ParamControls.h"
 
 #include "app/CloseFlow.h"
-#include "app/DiffReport.h"
+#include "app/DiffReportView.h"
 #include "app/FormBuilder.h"
 #include "app/GrowingType.h"
 #include "app/LanguageView.h"
 #include "app/LogRecordView.h"
 #include "app/MapColouring.h"
 #include "app/MapEditing.h"
+#include "app/MessageView.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
 #include "app/PortStatusView.h"
+#include "app/RangeMessages.h"
 #include "app/ReplayView.h"
 #include "app/RunLog.h"
 #include "app/ScreenFit.h"
@@ -47,10 +49,6 @@
 #include <QToolButton>
 
 using namespace vortan;
-
-namespace {
-const QColor kRed(0xFF, 0x00, 0x00);
-} // namespace
 
 TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     : TFormHlav(parseCommandLine(arguments), parent) {}
@@ -98,8 +96,11 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     });
     connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
     context_->controls.find(this);
+    messages_ = std::make_unique<MessageView>(*context_);
+    report_ = std::make_unique<DiffReportView>(*context_, [this] { MenuProgramClick(); });
+    ranges_ = std::make_unique<RangeMessages>(*context_);
     connect(context_->controls.buttonDifferences, &QPushButton::clicked, this,
-            &TFormHlav::showDiffReport);
+            [this] { report_->show(); });
     connectControls(centralWidget());
     connectSession();
     connect(context_->controls.checkProgHned, &QCheckBox::toggled, session_.get(),
@@ -150,7 +151,7 @@ void TFormHlav::connectControls(QWidget* under) {
         connect(edit, &ParamSpinBox::committed, this,
                 [this, edit](bool stepped) { commitField(edit, stepped); });
         connect(edit, &ParamSpinBox::refused, this,
-                [this, edit](int typed) { typedRefused(edit, typed); });
+                [this, edit](int typed) { ranges_->typedRefused(edit, typed); });
     }
     for (QCheckBox* box : params_->flagBoxes())
         if (under->isAncestorOf(box))
@@ -188,25 +189,31 @@ void TFormHlav::connectControls(QWidget* under) {
 void TFormHlav::connectSession() {
     Session* s = session_.get();
     s->setTypedReader([this](DeviceImage& typed) { params_->read(typed); });
-    s->setProgramConfirmation([this](bool afterChange) { return confirmProgram(afterChange); });
+    s->setProgramConfirmation(
+        [this](bool afterChange) { return ranges_->confirmProgram(afterChange); });
     connect(s, &Session::imageChanged, this, [this] {
         ShowImage();
-        refreshDiffReport();
+        report_->refresh();
     });
     connect(s, &Session::historyChanged, this, [this] { status_->updateEditMenu(); });
-    connect(s, &Session::messageShown, this, &TFormHlav::showMessage);
-    connect(s, &Session::messageBoxShown, this, &TFormHlav::showMessageBox);
-    connect(s, &Session::box, this, &TFormHlav::showBox);
+    connect(s, &Session::messageShown, this,
+            [this](Message message) { messages_->showMessage(message); });
+    connect(s, &Session::messageBoxShown, this,
+            [this](Message message) { messages_->showMessageBox(message); });
+    connect(s, &Session::box, this, [this](const QString& text, const QString& informative) {
+        context_->showBox(text, informative);
+    });
     connect(s, &Session::statusLine, statusBar(), &QStatusBar::showMessage);
     connect(s, &Session::gaugeSet, context_->controls.cGauge, &TCGauge::setProgress);
     connect(s, &Session::gaugeAdded, context_->controls.cGauge, &TCGauge::addProgress);
     connect(s, &Session::gaugeVisible, context_->controls.cGauge, &QWidget::setVisible);
-    connect(s, &Session::identificationChanged, this, &TFormHlav::showIdentification);
-    connect(s, &Session::comparisonReady, this, &TFormHlav::showDiffReport);
+    connect(s, &Session::identificationChanged, this, [this] { messages_->showIdentification(); });
+    connect(s, &Session::comparisonReady, this, [this] { report_->show(); });
     connect(s, &Session::packetArrived, this,
             [this](const MonitorPacket& packet) { runLog_->livePacket(packet); });
-    connect(s, &Session::messageHidden, this, &TFormHlav::hideMessage);
-    connect(s, &Session::connectionShown, this, &TFormHlav::showNoConnection);
+    connect(s, &Session::messageHidden, this, [this] { messages_->hideMessage(); });
+    connect(s, &Session::connectionShown, this,
+            [this](bool shown) { messages_->showNoConnection(shown); });
     connect(s, &Session::cursorDue, this, &TFormHlav::markMapCursor);
     connect(s, &Session::lockChanged, this, [this] { status_->updateSetLock(); });
     connect(s, &Session::refused, this, [this](OperationText reason) {
@@ -214,15 +221,19 @@ void TFormHlav::connectSession() {
             QString::fromStdString(operationText(reason, session_->language())), 5000);
     });
     connect(s, &Session::fileLabelChanged, context_->controls.labelFile2, &QLabel::setText);
-    connect(s, &Session::comparedSetsChanged, this, &TFormHlav::refreshDiffReport);
+    connect(s, &Session::comparedSetsChanged, this, [this] { report_->refresh(); });
     connect(s, &Session::extMonitorChanged, this, [this](bool on) {
         if (context_->controls.checkExtMonitor->isChecked() == on)
             return;
         context_->controls.checkExtMonitor->setChecked(on);
         CheckBoxExtMonitorClick();
     });
-    connect(s, &Session::readCorrected, this, &TFormHlav::tellReadCorrections);
-    connect(s, &Session::valuesTaken, this, &TFormHlav::tellTakenCorrections);
+    connect(s, &Session::readCorrected, this,
+            [this](const DeviceImage& received) { ranges_->tellReadCorrections(received); });
+    connect(s, &Session::valuesTaken, this,
+            [this](const DeviceImage& taken, const std::vector<int>& bytes) {
+                ranges_->tellTakenCorrections(taken, bytes);
+            });
 }
 
 // ---- pages built when first needed ----------------------------------------------------
@@ -311,18 +322,7 @@ void TFormHlav::Timer1Timer() {
     session_->runTick();   // its lockChanged brings the controls' lock up to date
     close_->watchPendingClose();
     runLog_->tick();
-    refreshDiffReport();
-}
-
-void TFormHlav::hideMessage() {
-    context_->controls.labelHlaseni->hide();
-    context_->controls.buttonDifferences->hide();
-    context_->controls.cGauge->hide();
-}
-
-void TFormHlav::showNoConnection(bool shown) {
-    if (context_->controls.labelSpojeni->isHidden() == shown)
-        context_->controls.labelSpojeni->setVisible(shown);
+    report_->refresh();
 }
 
 void TFormHlav::markMapCursor() {
@@ -433,30 +433,11 @@ void TFormHlav::MenuRedoClick() {
 // ---- difference report -----------------------------------------------------------------
 
 void TFormHlav::showDiffReport() {
-    if (!diffReport_) {
-        diffReport_ = new DiffReport(this);
-        connect(diffReport_, &DiffReport::takeValues, this, &TFormHlav::takeReportValues);
-        connect(diffReport_, &DiffReport::programRequested, this, &TFormHlav::MenuProgramClick);
-    }
-    diffReport_->show();
-    diffReport_->raise();
-    refreshDiffReport();
-}
-
-void TFormHlav::refreshDiffReport() {
-    if (!diffReport_ || diffReport_->isHidden())
-        return;
-    const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
-    diffReport_->refresh(session_->image(), session_->operations().unitSeen, session_->reportFile(),
-                         session_->language(), caption);
+    report_->show();
 }
 
 std::string TFormHlav::captionOf(const char* textId) const {
     return context_->captionOf(textId);
-}
-
-void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
-    session_->takeValues(fromUnit, bytes);
 }
 
 // ---- device operations -----------------------------------------------------------------
@@ -478,23 +459,6 @@ void TFormHlav::MenuCompareUnitClick() {
     status_->updateSetLock();
 }
 
-void TFormHlav::setMessageColour(const QColor& colour) {
-    auto* label = context_->controls.labelHlaseni;
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, colour);
-    label->setPalette(p);
-}
-
-void TFormHlav::showMessage(Message message) {
-    auto* label = context_->controls.labelHlaseni;
-    setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
-    label->setText(QString::fromStdString(messageText(message, session_->language())));
-    if (isStart(message))
-        label->show();
-    // The unit's replies behind a verify error can be looked at, until the next message.
-    context_->controls.buttonDifferences->setVisible(message == Message::VerifyFailed);
-}
-
 void TFormHlav::divertBoxes(mainwindow::BoxHook hook) {
     context_->boxHook = std::move(hook);
 }
@@ -503,24 +467,8 @@ void TFormHlav::showBox(const QString& text, const QString& informative) {
     context_->showBox(text, informative);
 }
 
-// The compatibility boxes come from a reply, inside Timer1Timer: they open once the tick has
-// returned, since Qt does not re-enter a timer's own slot and a box opened inside it would
-// stop the ticks while it is open.
 void TFormHlav::showMessageBox(Message message) {
-    auto show = [this, message] {
-        showBox(QString::fromStdString(messageText(message, session_->language())));
-    };
-    if (message == Message::IncompatibleUnit || message == Message::UnsupportedBike)
-        QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
-    else
-        show();
-}
-
-void TFormHlav::showIdentification() {
-    const Identification& id = session_->identification();
-    requiredChild<QLabel>(this, "LabelVerze1")->setText(QString::fromStdString(id.version));
-    requiredChild<QLabel>(this, "LabelVerze2")->setText(QString::fromStdString(id.date));
-    requiredChild<QLabel>(this, "LabelVerze3")->setText(QString::fromStdString(id.time));
+    messages_->showMessageBox(message);
 }
 
 // ---- serial port ---------------------------------------------------------------------
@@ -605,7 +553,7 @@ void TFormHlav::applyLanguage(int lang) {
     params_->setNoteLanguage(lang);
     runLog_->languageChanged();
     status_->languageChanged();
-    refreshDiffReport();
+    report_->refresh();
 }
 
 void TFormHlav::MenuEnglishClick() {

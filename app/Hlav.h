@@ -52,6 +52,9 @@ class CloseFlow;
 class SetStatusView;
 class WindowPages;
 class RunLog;
+class MessageView;
+class DiffReportView;
+class RangeMessages;
 struct WindowContext;
 struct PrintJob;
 struct FormSettings;
@@ -201,22 +204,13 @@ private:
     std::unique_ptr<vortan::WindowPages> pages_;
     // The live values, the recording and the replay.
     std::unique_ptr<vortan::RunLog> runLog_;
+    // What the session reports: messages and boxes, the difference report, values out of range.
+    std::unique_ptr<vortan::MessageView> messages_;
+    std::unique_ptr<vortan::DiffReportView> report_;
+    std::unique_ptr<vortan::RangeMessages> ranges_;
 
     // What the session reports.
     void connectSession();
-    void showMessage(vortan::Message message);
-    void showMessageBox(vortan::Message message);
-    void showIdentification();
-    bool confirmProgram(bool afterChange);
-    // Values outside their ranges (app/RangeCommands.cpp): the box that asks before they are
-    // programmed, true for "Program anyway"; the status-bar line of a typed value refused; the
-    // values a read's set had corrected, told once the verify after it has ended.
-    bool askProgramAnyway();
-    void typedRefused(vortan::ParamSpinBox* edit, int typed);
-    void tellReadCorrections(const vortan::DeviceImage& received);
-    void tellTakenCorrections(const vortan::DeviceImage& taken, const std::vector<int>& bytes);
-    void hideMessage();
-    void showNoConnection(bool shown);
     void markMapCursor();
 
     void buildForm();
@@ -224,6 +218,7 @@ private:
     // The fields, boxes and buttons under `under` wired to their commands.
     void connectControls(QWidget* under);
     void showBox(const QString& text, const QString& informative = {});
+    void showMessageBox(vortan::Message message);
     void tickPortItem();
     // The port field of the status bar, and the opening error with its reason.
     void updatePortStatus();
@@ -235,12 +230,6 @@ private:
     void stepMapCell(int delta);
     void stepServo(int delta);
     void shiftColumn(int column, int delta, bool held);
-    // Brings an open difference report up to date; cheap when nothing changed.
-    void refreshDiffReport();
-    // The report's "Take ... values": those positions from the unit's or the file's set, as
-    // one edit.
-    void takeReportValues(bool fromUnit, const std::vector<int>& bytes);
-    void setMessageColour(const QColor& colour);
     QString tuneSheet(const QString& notes); // the sheet of the set on screen, as HTML
     void readSettingsFiles();
     // Both files; the ones that could not be written.
@@ -255,6 +244,4 @@ private:
     vortan::IniFile ini_;
     CommandLine commandLine_;
     QString portOverride_;
-    bool rangeBoxPending_ = false; // the box of a program after change is queued or open
-    vortan::DiffReport* diffReport_ = nullptr;
 };

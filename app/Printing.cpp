@@ -3,6 +3,7 @@
 // module, loaded with the first print.
 
 #include "app/Hlav.h"
+#include "app/MessageView.h"
 #include "app/Modules.h"
 #include "app/PrintJob.h"
 #include "app/WindowContext.h"
@@ -52,7 +53,7 @@ void TFormHlav::MenuPrintClick() {
 
 void TFormHlav::printSheet(QPagedPaintDevice& device) {
     auto* label = context_->controls.labelHlaseni;
-    setMessageColour(palette().color(QPalette::Button));
+    messages_->setMessageColour(palette().color(QPalette::Button));
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
     label->setText(

@@ -22,6 +22,7 @@
 #include "app/SignalHandlers.h"
 #include "app/WindowContext.h"
 #include "app/WindowPages.h"
+#include "app/WindowSettings.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
@@ -99,6 +100,7 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     messages_ = std::make_unique<MessageView>(*context_);
     report_ = std::make_unique<DiffReportView>(*context_, [this] { MenuProgramClick(); });
     ranges_ = std::make_unique<RangeMessages>(*context_);
+    settings_ = std::make_unique<WindowSettings>(*context_, ini_, *pages_, *close_);
     connect(context_->controls.buttonDifferences, &QPushButton::clicked, this,
             [this] { report_->show(); });
     connectControls(centralWidget());
@@ -251,34 +253,18 @@ MapEditing& TFormHlav::mapEditing() {
 void TFormHlav::FormCreate() {
     // First, so that a logout during start-up (a message box may be open) still saves.
     installSignalHandlers(this, [this] { close_->closeOnSignal(); });
-    DeviceImage& image = session_->image();
-    image[Byte::BIKE] = 0;
-    session_->setComPort(1);
-    setDefaults(image);
-
+    settings_->startFromDefaults();
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->availableGeometry();
         move(s.x() + (s.width() - frameGeometry().width()) / 2,
              s.y() + (s.height() - frameGeometry().height()) / 2);
     }
-    readSettingsFiles();
-
-    if (commandLine_.language == QLatin1String("ENGLISH"))
-        session_->setLanguage(English);
-    else if (commandLine_.language == QLatin1String("CESKY"))
-        session_->setLanguage(Czech);
-    else if (commandLine_.language == QLatin1String("DEUTSCH"))
-        session_->setLanguage(German);
-    std::uint8_t language = session_->language();
-    std::uint8_t port = session_->comPort();
-    normalise(image, language, port);
-    session_->setLanguage(language);
-    session_->setComPort(port);
+    settings_->read(commandLine_.language);
     ShowImage();
     openPort();
     tickPortItem();
-    applyLanguage(language);
+    applyLanguage(session_->language());
     context_->controls.labelHlaseni->hide();
     context_->controls.cGauge->hide();
     // The restored set is where this run's history begins.
@@ -297,13 +283,7 @@ void TFormHlav::FormClose() {
         context_->controls.timer1->stop();
         stopRecording();
         closePort();
-        ReadControls();
-        std::uint8_t language = session_->language();
-        std::uint8_t port = session_->comPort();
-        normalise(session_->image(), language, port);
-        session_->setLanguage(language);
-        session_->setComPort(port);
-        return writeSettingsFiles();
+        return settings_->write();
     });
 }
 

@@ -55,6 +55,7 @@ class RunLog;
 class MessageView;
 class DiffReportView;
 class RangeMessages;
+class WindowSettings;
 struct WindowContext;
 struct PrintJob;
 struct FormSettings;
@@ -208,6 +209,8 @@ private:
     std::unique_ptr<vortan::MessageView> messages_;
     std::unique_ptr<vortan::DiffReportView> report_;
     std::unique_ptr<vortan::RangeMessages> ranges_;
+    // The settings files, read at start-up and written at close.
+    std::unique_ptr<vortan::WindowSettings> settings_;
 
     // What the session reports.
     void connectSession();
@@ -231,10 +234,6 @@ private:
     void stepServo(int delta);
     void shiftColumn(int column, int delta, bool held);
     QString tuneSheet(const QString& notes); // the sheet of the set on screen, as HTML
-    void readSettingsFiles();
-    // Both files; the ones that could not be written.
-    std::vector<vortan::FailedWrite> writeSettingsFiles();
-    vortan::FormSettings currentSettings() const;
 
     std::unique_ptr<vortan::ParamView> params_;
     std::unique_ptr<vortan::MonitorView> monitorView_;

@@ -510,6 +510,13 @@ void buildFormControls(QMainWindow& window) {
     window.setStatusBar(status);
 }
 
+void addSetStatusLabels(QStatusBar& bar) {
+    auto* locked = makeLabel(&bar, "LabelSetLocked", QString());
+    bar.addPermanentWidget(locked);
+    locked->hide();
+    bar.addPermanentWidget(makeLabel(&bar, "LabelUnsaved", QString()));
+}
+
 } // namespace vortan
 
 void TFormHlav::buildForm() {

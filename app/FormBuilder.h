@@ -4,6 +4,7 @@
 // bar, the menus), and the contents of the other pages, built when a page is first needed.
 
 class QMainWindow;
+class QStatusBar;
 class QWidget;
 class TFormHlav;
 
@@ -18,6 +19,9 @@ inline constexpr const char* kPageNames[kPageCount] = {"TabSheet1", "TabSheet2",
 void buildFormControls(QMainWindow& window);
 // Fills the empty page `page` of tab `index` (kMapPage, kN2oPage or kServoPage).
 void buildPageContents(int index, QWidget* page);
+// The status bar's fields of the set, after the port's and the recording's: why the set is
+// held (hidden while it is free) and the counts of the changes.
+void addSetStatusLabels(QStatusBar& bar);
 // The menu bar with every item; the items run `handlers`' commands, none when it is null.
 void buildMenuBar(QMainWindow& window, TFormHlav* handlers);
 

@@ -2,19 +2,27 @@
 #include "app/FindChild.h"
 #include "app/ParamControls.h"
 
-#include "app/DiffReport.h"
+#include "app/CloseFlow.h"
+#include "app/DiffReportView.h"
 #include "app/FormBuilder.h"
 #include "app/GrowingType.h"
 #include "app/LanguageView.h"
 #include "app/LogRecordView.h"
 #include "app/MapColouring.h"
 #include "app/MapEditing.h"
+#include "app/MessageView.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
 #include "app/PortStatusView.h"
+#include "app/RangeMessages.h"
 #include "app/ReplayView.h"
+#include "app/RunLog.h"
 #include "app/ScreenFit.h"
+#include "app/SetStatusView.h"
 #include "app/SignalHandlers.h"
+#include "app/WindowContext.h"
+#include "app/WindowPages.h"
+#include "app/WindowSettings.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
@@ -43,20 +51,6 @@
 
 using namespace vortan;
 
-namespace {
-const QColor kRed(0xFF, 0x00, 0x00);
-
-// The buttons, the motorbike list and the menu items that change the set, beside its fields and
-// boxes: held while an operation runs on the unit. (Undo and redo follow updateEditMenu.)
-const char* const kSetButtons[] = {
-    "SpeedButton6", "SpeedButton5",     "BitBtnAdvMinus",       "BitBtnAdvPlus",   "BitBtnTps0",
-    "BitBtnTps100", "BitBtnServoMinus", "BitBtnServoPlus",      "ButtonMapLower",  "ButtonMapRaise",
-    "ButtonMapSet", "ButtonMapScale",   "ButtonMapInterpolate", "ButtonMapSmooth", "ComboBox1"};
-const char* const kSetActions[] = {"MenuNew", "MenuOpen", "MenuRestorePoints", "AdvanceMinus",
-                                   "AdvancePlus"};
-
-} // namespace
-
 TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
     : TFormHlav(parseCommandLine(arguments), parent) {}
 
@@ -81,50 +75,58 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     params_ = std::make_unique<ParamView>(this);
     monitorView_ = std::make_unique<MonitorView>(this, *params_);
     languageView_ = std::make_unique<LanguageView>(this);
+    context_ = std::make_unique<WindowContext>(
+        WindowContext{*this, *session_, *link_, *params_, *monitorView_, {}, {}});
+    CloseFlow::Steps closeSteps;
+    closeSteps.shutDown = [this] { FormClose(); };
+    closeSteps.resume = [this] {
+        ShowImage();
+        openPort();
+    };
+    closeSteps.program = [this] { MenuProgramClick(); };
+    close_ = std::make_unique<CloseFlow>(*context_, std::move(closeSteps));
     portStatus_ = std::make_unique<PortStatusView>(statusBar());
-    buildLogViews();
-    labelLocked_ = new QLabel(statusBar());
-    labelLocked_->setObjectName("LabelSetLocked");
-    statusBar()->addPermanentWidget(labelLocked_);
-    labelLocked_->hide();
-    labelUnsaved_ = new QLabel(statusBar());
-    labelUnsaved_->setObjectName("LabelUnsaved");
-    statusBar()->addPermanentWidget(labelUnsaved_);
+    status_ = std::make_unique<SetStatusView>(*context_);
+    pages_ = std::make_unique<WindowPages>(*context_, *languageView_, *status_,
+                                           [this](QWidget* page) { connectControls(page); });
+    runLog_ = std::make_unique<RunLog>(*context_, *pages_); // the recording's field
+    addSetStatusLabels(*statusBar());                       // beside it, the lock and the counts
     connect(link_.get(), &SerialLink::linkLost, this, [this] {
         session_->linkLost();
         updatePortStatus();
     });
     connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
-    labelHlaseni_ = requiredChild<QLabel>(this, "LabelHlaseni");
-    buttonDifferences_ = requiredChild<QPushButton>(this, "ButtonDifferences");
-    connect(buttonDifferences_, &QPushButton::clicked, this, &TFormHlav::showDiffReport);
-    labelSpojeni_ = requiredChild<QLabel>(this, "LabelSpojeni");
-    labelFile2_ = requiredChild<QLabel>(this, "LabelFile2");
-    cGauge_ = requiredChild<TCGauge>(this, "CGauge");
-    checkProgHned_ = requiredChild<QCheckBox>(this, "CheckBoxProgHned");
-    checkExtMonitor_ = requiredChild<QCheckBox>(this, "CheckBoxExtMonitor");
-    menuUndo_ = requiredChild<QAction>(this, "MenuUndo");
-    menuRedo_ = requiredChild<QAction>(this, "MenuRedo");
+    context_->controls.find(this);
+    messages_ = std::make_unique<MessageView>(*context_);
+    report_ = std::make_unique<DiffReportView>(*context_, [this] { MenuProgramClick(); });
+    ranges_ = std::make_unique<RangeMessages>(*context_);
+    settings_ = std::make_unique<WindowSettings>(*context_, ini_, *pages_, *close_);
+    connect(context_->controls.buttonDifferences, &QPushButton::clicked, this,
+            [this] { report_->show(); });
     connectControls(centralWidget());
     connectSession();
-    connect(checkProgHned_, &QCheckBox::toggled, session_.get(), &Session::setProgramAfterChange);
-    connect(checkProgHned_, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
-    connect(checkExtMonitor_, &QCheckBox::toggled, session_.get(), &Session::setExtMonitor);
-    connect(checkExtMonitor_, &QCheckBox::clicked, this, &TFormHlav::CheckBoxExtMonitorClick);
-    connect(requiredChild<QComboBox>(this, "ComboBox1"), qOverload<int>(&QComboBox::activated),
-            this, &TFormHlav::ComboBox1Change);
+    connect(context_->controls.checkProgHned, &QCheckBox::toggled, session_.get(),
+            &Session::setProgramAfterChange);
+    connect(context_->controls.checkProgHned, &QCheckBox::clicked, this,
+            &TFormHlav::CommitControls);
+    connect(context_->controls.checkExtMonitor, &QCheckBox::toggled, session_.get(),
+            &Session::setExtMonitor);
+    connect(context_->controls.checkExtMonitor, &QCheckBox::clicked, this,
+            &TFormHlav::CheckBoxExtMonitorClick);
+    connect(context_->controls.comboBox1, qOverload<int>(&QComboBox::activated), this,
+            &TFormHlav::ComboBox1Change);
     // A page is built when the tuner first opens it.
-    connect(requiredChild<QTabWidget>(this, "PageControl1"), &QTabWidget::currentChanged, this,
-            [this](int index) {
-                if (index >= 0)
-                    ensurePage(index);
-            });
+    connect(context_->controls.pageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0)
+            pages_->ensure(index);
+    });
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(55);
-    timer1_->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
-    connect(timer1_, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    auto* timer1 = new QTimer(this);
+    timer1->setObjectName("Timer1");
+    timer1->setInterval(55);
+    timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
+    connect(timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    context_->controls.timer1 = timer1;
     if (commandLine_.demo) {
         demoUnit_ = std::make_unique<SimUnit>();
         if (demoUnit_->start())
@@ -138,7 +140,7 @@ TFormHlav::~TFormHlav() {
     // signal from then on may reach this window.
     for (QObject* c : findChildren<QObject*>())
         QObject::disconnect(c, nullptr, this, nullptr);
-    timer1_->stop();
+    context_->controls.timer1->stop();
     link_->close();
     if (demoUnit_)
         demoUnit_->stopThread();
@@ -151,7 +153,7 @@ void TFormHlav::connectControls(QWidget* under) {
         connect(edit, &ParamSpinBox::committed, this,
                 [this, edit](bool stepped) { commitField(edit, stepped); });
         connect(edit, &ParamSpinBox::refused, this,
-                [this, edit](int typed) { typedRefused(edit, typed); });
+                [this, edit](int typed) { ranges_->typedRefused(edit, typed); });
     }
     for (QCheckBox* box : params_->flagBoxes())
         if (under->isAncestorOf(box))
@@ -189,204 +191,124 @@ void TFormHlav::connectControls(QWidget* under) {
 void TFormHlav::connectSession() {
     Session* s = session_.get();
     s->setTypedReader([this](DeviceImage& typed) { params_->read(typed); });
-    s->setProgramConfirmation([this](bool afterChange) { return confirmProgram(afterChange); });
+    s->setProgramConfirmation(
+        [this](bool afterChange) { return ranges_->confirmProgram(afterChange); });
     connect(s, &Session::imageChanged, this, [this] {
         ShowImage();
-        refreshDiffReport();
+        report_->refresh();
     });
-    connect(s, &Session::historyChanged, this, &TFormHlav::updateEditMenu);
-    connect(s, &Session::messageShown, this, &TFormHlav::showMessage);
-    connect(s, &Session::messageBoxShown, this, &TFormHlav::showMessageBox);
-    connect(s, &Session::box, this, &TFormHlav::showBox);
+    connect(s, &Session::historyChanged, this, [this] { status_->updateEditMenu(); });
+    connect(s, &Session::messageShown, this,
+            [this](Message message) { messages_->showMessage(message); });
+    connect(s, &Session::messageBoxShown, this,
+            [this](Message message) { messages_->showMessageBox(message); });
+    connect(s, &Session::box, this, [this](const QString& text, const QString& informative) {
+        context_->showBox(text, informative);
+    });
     connect(s, &Session::statusLine, statusBar(), &QStatusBar::showMessage);
-    connect(s, &Session::gaugeSet, cGauge_, &TCGauge::setProgress);
-    connect(s, &Session::gaugeAdded, cGauge_, &TCGauge::addProgress);
-    connect(s, &Session::gaugeVisible, cGauge_, &QWidget::setVisible);
-    connect(s, &Session::identificationChanged, this, &TFormHlav::showIdentification);
-    connect(s, &Session::comparisonReady, this, &TFormHlav::showDiffReport);
-    connect(s, &Session::packetArrived, this, &TFormHlav::showMonitorValues);
-    connect(s, &Session::messageHidden, this, &TFormHlav::hideMessage);
-    connect(s, &Session::connectionShown, this, &TFormHlav::showNoConnection);
+    connect(s, &Session::gaugeSet, context_->controls.cGauge, &TCGauge::setProgress);
+    connect(s, &Session::gaugeAdded, context_->controls.cGauge, &TCGauge::addProgress);
+    connect(s, &Session::gaugeVisible, context_->controls.cGauge, &QWidget::setVisible);
+    connect(s, &Session::identificationChanged, this, [this] { messages_->showIdentification(); });
+    connect(s, &Session::comparisonReady, this, [this] { report_->show(); });
+    connect(s, &Session::packetArrived, this,
+            [this](const MonitorPacket& packet) { runLog_->livePacket(packet); });
+    connect(s, &Session::messageHidden, this, [this] { messages_->hideMessage(); });
+    connect(s, &Session::connectionShown, this,
+            [this](bool shown) { messages_->showNoConnection(shown); });
     connect(s, &Session::cursorDue, this, &TFormHlav::markMapCursor);
-    connect(s, &Session::lockChanged, this, [this] { updateSetLock(); });
+    connect(s, &Session::lockChanged, this, [this] { status_->updateSetLock(); });
     connect(s, &Session::refused, this, [this](OperationText reason) {
         statusBar()->showMessage(
             QString::fromStdString(operationText(reason, session_->language())), 5000);
     });
-    connect(s, &Session::fileLabelChanged, labelFile2_, &QLabel::setText);
-    connect(s, &Session::comparedSetsChanged, this, &TFormHlav::refreshDiffReport);
+    connect(s, &Session::fileLabelChanged, context_->controls.labelFile2, &QLabel::setText);
+    connect(s, &Session::comparedSetsChanged, this, [this] { report_->refresh(); });
     connect(s, &Session::extMonitorChanged, this, [this](bool on) {
-        if (checkExtMonitor_->isChecked() == on)
+        if (context_->controls.checkExtMonitor->isChecked() == on)
             return;
-        checkExtMonitor_->setChecked(on);
+        context_->controls.checkExtMonitor->setChecked(on);
         CheckBoxExtMonitorClick();
     });
-    connect(s, &Session::readCorrected, this, &TFormHlav::tellReadCorrections);
-    connect(s, &Session::valuesTaken, this, &TFormHlav::tellTakenCorrections);
-}
-
-void TFormHlav::findPageControls() {
-    checkGas_ = findChild<QCheckBox*>("CheckBoxGas");
-    groupPrivera_ = findChild<QWidget*>("GroupBoxPrivera");
-    checkIgnAll_ = findChild<QCheckBox*>("CheckBoxIgnAll");
-    checkPrivAll_ = findChild<QCheckBox*>("CheckBoxPrivAll");
+    connect(s, &Session::readCorrected, this,
+            [this](const DeviceImage& received) { ranges_->tellReadCorrections(received); });
+    connect(s, &Session::valuesTaken, this,
+            [this](const DeviceImage& taken, const std::vector<int>& bytes) {
+                ranges_->tellTakenCorrections(taken, bytes);
+            });
 }
 
 // ---- pages built when first needed ----------------------------------------------------
 
-QWidget* TFormHlav::ensurePage(int index) {
-    auto* page = requiredChild<QWidget>(this, kPageNames[index]);
-    if (pageBuilt_[static_cast<std::size_t>(index)])
-        return page;
-    pageBuilt_[static_cast<std::size_t>(index)] = true;
-    // A page on screen is hidden while it is filled, so that its new controls show with it.
-    const bool onScreen = page->isVisible();
-    if (onScreen)
-        page->hide();
-    buildPageContents(index, page);
-    // Polished now, so that a page that scales its children places them before the set
-    // moves any (as when it was built with the window).
-    for (QWidget* child : page->findChildren<QWidget*>())
-        child->ensurePolished();
-    *params_ = ParamView(this);
-    connectControls(page);
-    findPageControls();
-    if (index == kMapPage) {
-        mapEditing_ = std::make_unique<MapEditing>(*this, *params_, *monitorView_);
-        mapEditing_->restore(mapView_);
-        mapColouring_ = std::make_unique<MapColouring>(page, *params_, *mapEditing_);
-        mapEditing_->setLanguage(session_->language());
-        mapColouring_->setLanguage(session_->language());
-    }
-    languageView_->addPage(page, session_->language());
-    // The set as it stands on the new page's controls only: a value typed on another page and
-    // not yet committed stays as typed.
-    ParamView(page).show(session_->image(), session_->language());
-    if (mapEditing_ && index == kMapPage)
-        mapEditing_->imageShown();
-    monitorView_->invalidate();
-    UpdateMapCursor();
-    updateChangeCounts(true);
-    updateSetLock(true);
-    if (onScreen)
-        page->show();
-    return page;
-}
-
 void TFormHlav::ensureAllPages() {
-    for (int i = 0; i < kPageCount; ++i)
-        ensurePage(i);
+    pages_->ensureAll();
 }
 
 MapEditing& TFormHlav::mapEditing() {
-    ensurePage(kMapPage);
-    return *mapEditing_;
+    return pages_->mapEditing();
 }
 
 // ---- start-up and shut-down ------------------------------------------------------------
 
 void TFormHlav::FormCreate() {
     // First, so that a logout during start-up (a message box may be open) still saves.
-    installSignalHandlers(this, [this] { closeOnSignal(); });
-    DeviceImage& image = session_->image();
-    image[Byte::BIKE] = 0;
-    session_->setComPort(1);
-    setDefaults(image);
-
+    installSignalHandlers(this, [this] { close_->closeOnSignal(); });
+    settings_->startFromDefaults();
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->availableGeometry();
         move(s.x() + (s.width() - frameGeometry().width()) / 2,
              s.y() + (s.height() - frameGeometry().height()) / 2);
     }
-    readSettingsFiles();
-
-    if (commandLine_.language == QLatin1String("ENGLISH"))
-        session_->setLanguage(English);
-    else if (commandLine_.language == QLatin1String("CESKY"))
-        session_->setLanguage(Czech);
-    else if (commandLine_.language == QLatin1String("DEUTSCH"))
-        session_->setLanguage(German);
-    std::uint8_t language = session_->language();
-    std::uint8_t port = session_->comPort();
-    normalise(image, language, port);
-    session_->setLanguage(language);
-    session_->setComPort(port);
+    settings_->read(commandLine_.language);
     ShowImage();
     openPort();
     tickPortItem();
-    applyLanguage(language);
-    labelHlaseni_->hide();
-    cGauge_->hide();
+    applyLanguage(session_->language());
+    context_->controls.labelHlaseni->hide();
+    context_->controls.cGauge->hide();
     // The restored set is where this run's history begins.
     session_->editor().clear();
-    updateEditMenu();
-    if (!closed_)
-        timer1_->start();
+    status_->updateEditMenu();
+    if (!close_->closed())
+        context_->controls.timer1->start();
     // A parameter file named on the command line (a double-clicked .ign) opens as File › Open
     // of it does, once the window is up, so that a box about a bad file stands over it.
-    if (!closed_ && !commandLine_.openFile.isEmpty())
+    if (!close_->closed() && !commandLine_.openFile.isEmpty())
         QTimer::singleShot(0, this, [this] { openParamFile(commandLine_.openFile); });
 }
 
 void TFormHlav::FormClose() {
-    if (closed_)
-        return;
-    closed_ = true;
-    timer1_->stop();
-    stopRecording();
-    closePort();
-    ReadControls();
-    std::uint8_t language = session_->language();
-    std::uint8_t port = session_->comPort();
-    normalise(session_->image(), language, port);
-    session_->setLanguage(language);
-    session_->setComPort(port);
-    writeFailures_ = writeSettingsFiles();
+    close_->shutDown([this] {
+        context_->controls.timer1->stop();
+        stopRecording();
+        closePort();
+        return settings_->write();
+    });
+}
+
+bool TFormHlav::isClosed() const {
+    return close_->closed();
+}
+
+void TFormHlav::closeEvent(QCloseEvent* event) {
+    close_->closeEvent(event);
 }
 
 // ---- the tick --------------------------------------------------------------------------
 
 void TFormHlav::Timer1Timer() {
-    replayView_->tick(); // before step 5, which marks the replayed row's cell
-    session_->runTick(); // its lockChanged brings the controls' lock up to date
-    watchPendingClose();
-    logTick();
-    refreshDiffReport();
-}
-
-void TFormHlav::hideMessage() {
-    labelHlaseni_->hide();
-    buttonDifferences_->hide();
-    cGauge_->hide();
-}
-
-void TFormHlav::showNoConnection(bool shown) {
-    if (labelSpojeni_->isHidden() == shown)
-        labelSpojeni_->setVisible(shown);
+    runLog_->tickReplay(); // before step 5, which marks the replayed row's cell
+    session_->runTick();   // its lockChanged brings the controls' lock up to date
+    close_->watchPendingClose();
+    runLog_->tick();
+    report_->refresh();
 }
 
 void TFormHlav::markMapCursor() {
     UpdateMapCursor();
     portStatus_->tick(link_->isOpen(), session_->tick().silenceCount);
-    updateChangeCounts();
-}
-
-void TFormHlav::updateChangeCounts(bool force) {
-    const DeviceImage& image = session_->image();
-    const std::optional<DeviceImage>& unit = session_->operations().unitSeen;
-    CountedSets sets{image, unit, session_->fileSet()};
-    if (!force && counted_ == sets)
-        return;
-    auto count = [&image](const std::optional<DeviceImage>& other) -> std::optional<int> {
-        if (!other)
-            return std::nullopt;
-        return countDifferences(image, *other);
-    };
-    labelUnsaved_->setText(QString::fromStdString(
-        changeCountsText(count(unit), count(session_->fileSet()), session_->language())));
-    params_->markDifferences(image, unit);
-    counted_ = std::move(sets);
+    status_->updateChangeCounts();
 }
 
 // ---- parameter set -------------------------------------------------------------------
@@ -396,14 +318,12 @@ void TFormHlav::ReadControls() {
 }
 
 void TFormHlav::ShowImage() {
-    params_->show(session_->image(), session_->language());
-    if (mapEditing_)
-        mapEditing_->imageShown();
+    pages_->showImage();
 }
 
 void TFormHlav::ChangeHandler() {
     session_->changeHandler();
-    updateSetLock();
+    status_->updateSetLock();
 }
 
 void TFormHlav::CommitControls() {
@@ -415,33 +335,6 @@ bool TFormHlav::refuseWhileLocked(SetCommand command) {
     return session_->refuseWhileLocked(command);
 }
 
-void TFormHlav::updateSetLock(bool force) {
-    const std::optional<OperationText> reason = session_->lockReason();
-    if (reason == lockApplied_ && !force)
-        return;
-    lockApplied_ = reason;
-    const bool locked = reason.has_value();
-    // Read-only, not disabled: the values stay readable while the unit is worked on.
-    for (ParamSpinBox* edit : params_->allEdits())
-        edit->setReadOnly(locked);
-    for (QCheckBox* box : params_->flagBoxes())
-        box->setEnabled(!locked);
-    checkProgHned_->setEnabled(!locked);
-    // A page not built yet has none of its buttons: it takes the lock when it is built.
-    for (const char* name : kSetButtons)
-        if (auto* w = findChild<QWidget*>(name))
-            w->setEnabled(!locked);
-    for (int c = 1; c <= 10; ++c)
-        if (auto* w = findChild<QWidget*>(QString("CSpinButton%1").arg(c)))
-            w->setEnabled(!locked);
-    for (const char* name : kSetActions)
-        requiredChild<QAction>(this, name)->setEnabled(!locked);
-    updateEditMenu();
-    labelLocked_->setText(
-        locked ? QString::fromStdString(operationText(*reason, session_->language())) : QString());
-    labelLocked_->setVisible(locked);
-}
-
 // Arrow clicks on one field carry on one step of the history; typing is a step of its own.
 void TFormHlav::commitField(ParamSpinBox* edit, bool stepped) {
     session_->commitField(params_->byteOf(edit), stepped);
@@ -451,8 +344,8 @@ EditInputs TFormHlav::editInputs() const {
     EditInputs in;
     in.cursor = session_->cursor();
     in.throttleMillivolts = session_->throttleMillivolts();
-    in.allCells = checkIgnAll_ && checkIgnAll_->isChecked();
-    in.allServo = checkPrivAll_ && checkPrivAll_->isChecked();
+    in.allCells = context_->controls.checkIgnAll && context_->controls.checkIgnAll->isChecked();
+    in.allServo = context_->controls.checkPrivAll && context_->controls.checkPrivAll->isChecked();
     return in;
 }
 
@@ -501,7 +394,7 @@ void TFormHlav::BitBtnServoPlusClick() {
 // The defaults of the type, shown; no normalise and no programming after change.
 void TFormHlav::ComboBox1Change() {
     if (!refuseWhileLocked(SetCommand::ChangeValues))
-        session_->apply(bikeEdit(requiredChild<QComboBox>(this, "ComboBox1")->currentIndex()));
+        session_->apply(bikeEdit(context_->controls.comboBox1->currentIndex()));
     ShowImage(); // refused: the list shows the set's type again
 }
 
@@ -517,128 +410,45 @@ void TFormHlav::MenuRedoClick() {
     session_->redo();
 }
 
-void TFormHlav::updateEditMenu() {
-    const std::optional<EditName> undo = session_->editor().undoName();
-    const std::optional<EditName> redo = session_->editor().redoName();
-    const int language = session_->language();
-    menuUndo_->setText(QString::fromStdString(undoItemText(false, undo, language)));
-    const bool held = lockedDuring(SetCommand::UndoRedo, session_->operations().operation);
-    menuUndo_->setEnabled(undo.has_value() && !held);
-    menuRedo_->setText(QString::fromStdString(undoItemText(true, redo, language)));
-    menuRedo_->setEnabled(redo.has_value() && !held);
-}
-
 // ---- difference report -----------------------------------------------------------------
 
 void TFormHlav::showDiffReport() {
-    if (!diffReport_) {
-        diffReport_ = new DiffReport(this);
-        connect(diffReport_, &DiffReport::takeValues, this, &TFormHlav::takeReportValues);
-        connect(diffReport_, &DiffReport::programRequested, this, &TFormHlav::MenuProgramClick);
-    }
-    diffReport_->show();
-    diffReport_->raise();
-    refreshDiffReport();
-}
-
-void TFormHlav::refreshDiffReport() {
-    if (!diffReport_ || diffReport_->isHidden())
-        return;
-    const CaptionLookup caption = [this](const char* name) { return captionOf(name); };
-    diffReport_->refresh(session_->image(), session_->operations().unitSeen, session_->reportFile(),
-                         session_->language(), caption);
+    report_->show();
 }
 
 std::string TFormHlav::captionOf(const char* textId) const {
-    const QString name = ParamControls::captionName(textId);
-    QString text;
-    if (auto* label = findChild<QLabel*>(name))
-        text = label->text();
-    else if (auto* button = findChild<QAbstractButton*>(name))
-        text = button->text();
-    else if (auto* group = findChild<QGroupBox*>(name))
-        text = group->title();
-    else if (auto* page = findChild<QWidget*>(name)) {
-        auto* tabs = requiredChild<QTabWidget>(this, "PageControl1");
-        for (int i = 0; i < tabs->count(); ++i)
-            if (tabs->widget(i)->isAncestorOf(page) || tabs->widget(i) == page)
-                text = tabs->tabText(i);
-    } else { // on a page not built yet: the caption it will show
-        text = LanguageView::captionText(textId, session_->language());
-    }
-    return text.remove('&').toStdString();
-}
-
-void TFormHlav::takeReportValues(bool fromUnit, const std::vector<int>& bytes) {
-    session_->takeValues(fromUnit, bytes);
+    return context_->captionOf(textId);
 }
 
 // ---- device operations -----------------------------------------------------------------
 
 void TFormHlav::MenuReadClick() {
     session_->startRead();
-    updateSetLock();
+    status_->updateSetLock();
 }
 void TFormHlav::MenuVerifyClick() {
     session_->startVerify();
-    updateSetLock();
+    status_->updateSetLock();
 }
 void TFormHlav::MenuProgramClick() {
     session_->startProgram();
-    updateSetLock();
+    status_->updateSetLock();
 }
 void TFormHlav::MenuCompareUnitClick() {
     session_->startCompare();
-    updateSetLock();
+    status_->updateSetLock();
 }
 
-void TFormHlav::setMessageColour(const QColor& colour) {
-    auto* label = labelHlaseni_;
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, colour);
-    label->setPalette(p);
-}
-
-void TFormHlav::showMessage(Message message) {
-    auto* label = labelHlaseni_;
-    setMessageColour(isFailure(message) ? kRed : palette().color(QPalette::Button));
-    label->setText(QString::fromStdString(messageText(message, session_->language())));
-    if (isStart(message))
-        label->show();
-    // The unit's replies behind a verify error can be looked at, until the next message.
-    buttonDifferences_->setVisible(message == Message::VerifyFailed);
+void TFormHlav::divertBoxes(mainwindow::BoxHook hook) {
+    context_->boxHook = std::move(hook);
 }
 
 void TFormHlav::showBox(const QString& text, const QString& informative) {
-    if (boxHook_) {
-        boxHook_(text, informative);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, this);
-    // A path or a value in the box can be copied from it.
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.setInformativeText(informative);
-    box.exec();
+    context_->showBox(text, informative);
 }
 
-// The compatibility boxes come from a reply, inside Timer1Timer: they open once the tick has
-// returned, since Qt does not re-enter a timer's own slot and a box opened inside it would
-// stop the ticks while it is open.
 void TFormHlav::showMessageBox(Message message) {
-    auto show = [this, message] {
-        showBox(QString::fromStdString(messageText(message, session_->language())));
-    };
-    if (message == Message::IncompatibleUnit || message == Message::UnsupportedBike)
-        QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
-    else
-        show();
-}
-
-void TFormHlav::showIdentification() {
-    const Identification& id = session_->identification();
-    requiredChild<QLabel>(this, "LabelVerze1")->setText(QString::fromStdString(id.version));
-    requiredChild<QLabel>(this, "LabelVerze2")->setText(QString::fromStdString(id.date));
-    requiredChild<QLabel>(this, "LabelVerze3")->setText(QString::fromStdString(id.time));
+    messages_->showMessageBox(message);
 }
 
 // ---- serial port ---------------------------------------------------------------------
@@ -683,38 +493,34 @@ void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
     session_->takeMonitorFrame(frame);
 }
 
-void TFormHlav::showMonitorValues(const MonitorPacket& packet) {
-    if (recordView_->recording()) { // the cell is worked out only while a log records
-        const MapCursor cell = computeMapCursor(packet.rpm, packet.tpsPercent, session_->image());
-        recordView_->packet(packet, cell, session_->language());
-        // The time in cell counts packets, as the log does: a silent unit adds no time.
-        if (mapColouring_)
-            mapColouring_->livePacket(cell);
-    }
-    lastLive_ = packet;
-    if (!replayView_->active())
-        displayPacket(packet);
+// ---- the run log -----------------------------------------------------------------------
+
+void TFormHlav::MenuRecordLogClick() {
+    runLog_->record();
 }
 
-void TFormHlav::displayPacket(const MonitorPacket& packet, PacketValues values) {
-    session_->setShownPacket(packet);
-    const bool ext = checkExtMonitor_->isChecked();
-    const DeviceImage& image = session_->image();
-    const MonitorDisplay d = buildMonitorDisplay(packet, image[Byte::LIMITER2], ext, values);
-    // Before their pages are built, the N2O box and the servo group follow the set.
-    const bool n2o = checkGas_ ? checkGas_->isChecked() : image[Byte::N2O_ENABLE] != 0;
-    const bool servo = groupPrivera_ ? !groupPrivera_->isHidden() : image[Byte::PRIV_ENABLE] != 0;
-    monitorView_->show(d, n2o, servo, ext);
+void TFormHlav::MenuReplayLogClick() {
+    runLog_->replay();
+}
+
+bool TFormHlav::startRecording(const QString& path) {
+    return runLog_->startRecording(path);
+}
+
+void TFormHlav::stopRecording() {
+    runLog_->stopRecording();
+}
+
+bool TFormHlav::openReplay(const QString& path) {
+    return runLog_->openReplay(path);
 }
 
 void TFormHlav::UpdateMapCursor() {
-    monitorView_->mark(session_->updateCursor());
-    if (mapEditing_)
-        mapEditing_->cursorMoved();
+    pages_->markCursor();
 }
 
 void TFormHlav::CheckBoxExtMonitorClick() {
-    monitorView_->showProgrammingsLabel(checkExtMonitor_->isChecked());
+    monitorView_->showProgrammingsLabel(context_->controls.checkExtMonitor->isChecked());
 }
 
 // ---- language ------------------------------------------------------------------------
@@ -722,16 +528,12 @@ void TFormHlav::CheckBoxExtMonitorClick() {
 void TFormHlav::applyLanguage(int lang) {
     session_->setLanguage(lang);
     languageView_->apply(lang);
-    if (mapEditing_)
-        mapEditing_->setLanguage(lang);
+    pages_->setLanguage(lang);
     updatePortStatus();
     params_->setNoteLanguage(lang);
-    logLanguage();
-    updateEditMenu();
-    updateChangeCounts(true);
-    if (lockApplied_)
-        labelLocked_->setText(QString::fromStdString(operationText(*lockApplied_, lang)));
-    refreshDiffReport();
+    runLog_->languageChanged();
+    status_->languageChanged();
+    report_->refresh();
 }
 
 void TFormHlav::MenuEnglishClick() {

@@ -48,10 +48,17 @@ class ReplayView;
 class MapEditing;
 class PortStatusView;
 class SimUnit;
+class CloseFlow;
+class SetStatusView;
+class WindowPages;
+class RunLog;
+class MessageView;
+class DiffReportView;
+class RangeMessages;
+class WindowSettings;
+struct WindowContext;
 struct PrintJob;
 struct FormSettings;
-struct CloseFacts;
-enum class CloseRequest;
 } // namespace vortan
 
 class TFormHlav : public QMainWindow {
@@ -67,11 +74,7 @@ public:
     // The shut-down steps; run by the close event.
     void FormClose();
     // True once FormClose has run (a signal may close the window during start-up).
-    bool isClosed() const { return closed_; }
-    // SIGTERM or SIGINT: closes without a question; a program of the unit that runs is let
-    // end with its verify first, for at most kSignalProgramWaitMs. Files that cannot be
-    // written are reported on standard error.
-    void closeOnSignal();
+    bool isClosed() const;
 
     // One 55 ms tick (vortan::Tick): drain, operation, countdown, connection indicator, map
     // cursor.
@@ -119,16 +122,10 @@ public:
     void CheckBoxExtMonitorClick();
     void MenuUndoClick();
     void MenuRedoClick();
-    // An operation on map cells as one edit, with the change handler; the cells clipped.
-    int editMap(vortan::EditName name,
-                const std::function<vortan::MapResult(const vortan::DeviceImage&)>& operation);
     // The map page's editing tools; the page is built first when it is not yet.
     vortan::MapEditing& mapEditing();
 
-    // The pages after the first are built when first shown or needed: page `index` of
-    // PageControl1 (0 Miscellaneous .. 3 Servo) built now when it is not yet, showing the set,
-    // language, lock, map cursor and colours as they stand. Its controls exist from then on.
-    QWidget* ensurePage(int index);
+    // The pages after the first built now, as once the tuner has opened each.
     void ensureAllPages();
 
     // The difference report of the set on screen against the unit's set as last seen and the
@@ -139,14 +136,13 @@ public:
     void ShowMonitorPacket(const std::uint8_t* frame);
     void UpdateMapCursor();
 
-    // The run log (app/LogCommands.cpp): Device › Record log asks for a file and starts, or
-    // stops; File › Replay log asks for a log and plays it. The commands with a path chosen.
+    // The run log: Device › Record log asks for a file and starts, or stops; File › Replay log
+    // asks for a log and plays it. The commands with a path chosen.
     void MenuRecordLogClick();
     void MenuReplayLogClick();
     bool startRecording(const QString& path);
     void stopRecording();
     bool openReplay(const QString& path);
-    void closeReplay();
 
     // Parameter file commands with the path chosen (the menu commands ask a dialog first).
     bool saveParamFile(const QString& path);
@@ -184,7 +180,7 @@ public:
 
     // Tests answer the message boxes here (text, informative text) instead of their being
     // shown; an empty hook shows them again.
-    void divertBoxes(vortan::mainwindow::BoxHook hook) { boxHook_ = std::move(hook); }
+    void divertBoxes(vortan::mainwindow::BoxHook hook);
     // The box that asks before values outside their ranges are programmed is always shown
     // (objectName "BoxProgramOutOfRange"): tests answer it as a tuner does, by its buttons.
 
@@ -199,152 +195,52 @@ private:
     // Made before the session, which holds it.
     std::unique_ptr<vortan::SerialLink> link_;
     std::unique_ptr<vortan::Session> session_;
-    QTimer* timer1_ = nullptr;
+    // What the views and commands share; made once the views are.
+    std::unique_ptr<vortan::WindowContext> context_;
+    // The questions before the close, the close that waits, the close by a signal.
+    std::unique_ptr<vortan::CloseFlow> close_;
+    // The status bar's counts and lock, the Edit menu.
+    std::unique_ptr<vortan::SetStatusView> status_;
+    // The pages built when first shown, with the map's tools.
+    std::unique_ptr<vortan::WindowPages> pages_;
+    // The live values, the recording and the replay.
+    std::unique_ptr<vortan::RunLog> runLog_;
+    // What the session reports: messages and boxes, the difference report, values out of range.
+    std::unique_ptr<vortan::MessageView> messages_;
+    std::unique_ptr<vortan::DiffReportView> report_;
+    std::unique_ptr<vortan::RangeMessages> ranges_;
+    // The settings files, read at start-up and written at close.
+    std::unique_ptr<vortan::WindowSettings> settings_;
 
     // What the session reports.
     void connectSession();
-    void showMessage(vortan::Message message);
-    void showMessageBox(vortan::Message message);
-    void showIdentification();
-    bool confirmProgram(bool afterChange);
-    // Values outside their ranges (app/RangeCommands.cpp): the box that asks before they are
-    // programmed, true for "Program anyway"; the status-bar line of a typed value refused; the
-    // values a read's set had corrected, told once the verify after it has ended.
-    bool askProgramAnyway();
-    void typedRefused(vortan::ParamSpinBox* edit, int typed);
-    void tellReadCorrections(const vortan::DeviceImage& received);
-    void tellTakenCorrections(const vortan::DeviceImage& taken, const std::vector<int>& bytes);
-    void showMonitorValues(const vortan::MonitorPacket& packet);
-    void hideMessage();
-    void showNoConnection(bool shown);
     void markMapCursor();
 
     void buildForm();
     void buildMenus();
-    // The run log's parts, made with the window; the tick's and the packets' share of them.
-    void buildLogViews();
-    void logTick();
-    void logLanguage();
-    vortan::RunPlot* runPlot();
-    // What an accepted packet shows: the labels and gauges (live, or a replayed row).
-    // A replayed row passes the values it holds; a live packet holds them all.
-    void displayPacket(const vortan::MonitorPacket& packet, vortan::PacketValues values = {});
     // The fields, boxes and buttons under `under` wired to their commands.
     void connectControls(QWidget* under);
-    // The controls of the pages built later that the window reads, looked up again.
-    void findPageControls();
     void showBox(const QString& text, const QString& informative = {});
+    void showMessageBox(vortan::Message message);
     void tickPortItem();
     // The port field of the status bar, and the opening error with its reason.
     void updatePortStatus();
     void portOpened();
     void showOpenFailure(const QString& path);
     void leaveDemo();
-    // The set's controls read-only or disabled while an operation holds the set, with the
-    // reason beside the counts; everything back when it ends. Cheap when nothing changed.
-    void updateSetLock(bool force = false);
     void commitField(vortan::ParamSpinBox* edit, bool stepped);
     vortan::EditInputs editInputs() const;
     void stepMapCell(int delta);
     void stepServo(int delta);
     void shiftColumn(int column, int delta, bool held);
-    void updateEditMenu();
-    // The status-bar counts of the changes not in the unit and not saved, and the marks of
-    // the fields that differ from the unit; redone only when one of the sets changed.
-    void updateChangeCounts(bool force = false);
-    // Brings an open difference report up to date; cheap when nothing changed.
-    void refreshDiffReport();
-    // The report's "Take ... values": those positions from the unit's or the file's set, as
-    // one edit.
-    void takeReportValues(bool fromUnit, const std::vector<int>& bytes);
-    void setMessageColour(const QColor& colour);
     QString tuneSheet(const QString& notes); // the sheet of the set on screen, as HTML
-    void readSettingsFiles();
-    // Both files; the ones that could not be written.
-    std::vector<vortan::FailedWrite> writeSettingsFiles();
-    vortan::FormSettings currentSettings() const;
-
-    // Closing (app/CloseCommands.cpp).
-    vortan::CloseFacts closeFacts(vortan::CloseRequest request) const;
-    // The questions before the close; true when the close goes on (also when a signal came).
-    bool askBeforeClosing();
-    bool closeDespiteWriteFailures();
-    // A box of the close with these buttons: the index of the one clicked; `escape` when the
-    // box was closed, and -1 when a signal ended it.
-    // With `checked`, the box has a check box of `checkText` whose state it gets.
-    // A warning shows the warning icon, otherwise a question's.
-    int askClose(const QString& text, const QStringList& buttons, int escape, bool warning,
-                 const QString& checkText = {}, bool* checked = nullptr);
-    void resumeAfterCancelledClose(bool ticking);
-    // Each tick: a close that waits for an operation to end.
-    void watchPendingClose();
-    void pendingCloseDue();
-    void startSignalWait();
-    void finishSignalClose();
-    void reportWriteFailuresOnStderr() const;
 
     std::unique_ptr<vortan::ParamView> params_;
     std::unique_ptr<vortan::MonitorView> monitorView_;
     std::unique_ptr<vortan::LanguageView> languageView_;
-    std::unique_ptr<vortan::MapEditing> mapEditing_; // made with the map page
     std::unique_ptr<vortan::SimUnit> demoUnit_;
     std::unique_ptr<vortan::PortStatusView> portStatus_;
-    std::unique_ptr<vortan::LogRecordView> recordView_;
-    std::unique_ptr<vortan::ReplayView> replayView_;
-    vortan::RunPlot* logPlot_ = nullptr; // in plotDock_, shown with a replay; made by runPlot()
-    bool plotMade_ = false;
-    QDockWidget* plotDock_ = nullptr;
-    std::unique_ptr<vortan::MapColouring> mapColouring_; // made with the map page, as above
-    std::array<bool, 4> pageBuilt_{{true, false, false, false}};
-    // The map view's settings, kept until the map page's tools exist.
-    vortan::MapViewSettings mapView_;
-    std::optional<vortan::MonitorPacket> lastLive_; // shown again when a replay closes
     vortan::IniFile ini_;
     CommandLine commandLine_;
     QString portOverride_;
-    bool closed_ = false;
-    // Controls the tick and the link touch, looked up once.
-    QLabel* labelHlaseni_ = nullptr;
-    QPushButton* buttonDifferences_ = nullptr;
-    QLabel* labelSpojeni_ = nullptr;
-    QLabel* labelFile2_ = nullptr;
-    vortan::TCGauge* cGauge_ = nullptr;
-    QCheckBox* checkProgHned_ = nullptr;
-    QCheckBox* checkExtMonitor_ = nullptr;
-    // On the pages built later: null until then.
-    QCheckBox* checkGas_ = nullptr;
-    QWidget* groupPrivera_ = nullptr;
-    QCheckBox* checkIgnAll_ = nullptr;
-    QCheckBox* checkPrivAll_ = nullptr;
-    QAction* menuUndo_ = nullptr;
-    QAction* menuRedo_ = nullptr;
-    QLabel* labelUnsaved_ = nullptr;
-    QLabel* labelLocked_ = nullptr;
-    // The reason the set's controls were last locked for; nothing while they are free.
-    std::optional<vortan::OperationText> lockApplied_;
-    // The sets the counts and marks were last worked out from.
-    struct CountedSets {
-        vortan::DeviceImage screen;
-        std::optional<vortan::DeviceImage> unit;
-        std::optional<vortan::DeviceImage> file;
-        bool operator==(const CountedSets& o) const {
-            return screen == o.screen && unit == o.unit && file == o.file;
-        }
-    };
-    std::optional<CountedSets> counted_;
-    // A close asked for while an operation ran or that programs first: done once it ended.
-    enum class PendingClose { None, AfterOperation, AfterProgram };
-    PendingClose pendingClose_ = PendingClose::None;
-    bool pendingPosted_ = false;
-    bool operationAnswered_ = false; // "Close anyway" while an operation runs
-    bool programAsked_ = false;      // the question to program first, asked in this close
-    bool askToProgram_ = true;       // not "do not ask again"
-    bool signalled_ = false;         // a signal closes the window
-    bool signalWaiting_ = false;     // ... once the running program has ended
-    bool signalWaitOver_ = false;    // ... or once the time for that has run out
-    QDialog* closeBox_ = nullptr;    // the box of the close while it is open
-    std::vector<vortan::FailedWrite> writeFailures_; // of the last FormClose
-    bool rangeBoxPending_ = false; // the box of a program after change is queued or open
-    vortan::DiffReport* diffReport_ = nullptr;
-    vortan::mainwindow::BoxHook boxHook_;
 };

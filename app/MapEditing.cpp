@@ -1,7 +1,6 @@
 #include "app/MapEditing.h"
 #include "app/FindChild.h"
 
-#include "app/Hlav.h"
 #include "app/MapCurves.h"
 #include "app/MapLegend.h"
 #include "app/MonitorView.h"
@@ -12,6 +11,7 @@
 #include "monitor/CellTrail.h"
 #include "params/MapCellLook.h"
 #include "params/MapClipboard.h"
+#include "session/Session.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,6 +23,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSpinBox>
@@ -30,20 +31,6 @@
 #include <algorithm>
 
 using namespace vortan;
-
-// A map operation: the typed values taken, the operation as one edit, the change handler.
-int TFormHlav::editMap(EditName name, const std::function<MapResult(const DeviceImage&)>& op) {
-    int clipped = 0;
-    Edit edit;
-    edit.name = name;
-    edit.change = [&op, &clipped](const DeviceImage& typed) {
-        const MapResult result = op(typed);
-        clipped = result.clipped;
-        return result.image;
-    };
-    session_->change(edit);
-    return clipped;
-}
 
 namespace vortan {
 
@@ -63,8 +50,9 @@ void setBase(QWidget* w, const QColor& colour) {
 }
 } // namespace
 
-MapEditing::MapEditing(TFormHlav& window, const ParamView& params, MonitorView& monitor)
-    : window_(window), params_(params) {
+MapEditing::MapEditing(QMainWindow& window, Session& session, const ParamView& params,
+                       MonitorView& monitor)
+    : window_(window), session_(session), params_(params) {
     const QPalette palette = window.palette();
     windowColour_ = palette.color(QPalette::Base);
     text_ = palette.color(QPalette::Text);
@@ -97,9 +85,8 @@ MapEditing::MapEditing(TFormHlav& window, const ParamView& params, MonitorView& 
     button("ButtonMapSmooth", [this] { smooth(); });
     button("ButtonMapAll", [this] { selectAll(); });
     connect(colours_, &QCheckBox::toggled, this, &MapEditing::setColoured);
-    connect(curvesBox_, &QCheckBox::toggled, this, [this](bool on) {
-        curves_->setShown(on, window_.session().image(), window_.session().cursor());
-    });
+    connect(curvesBox_, &QCheckBox::toggled, this,
+            [this](bool on) { curves_->setShown(on, session_.image(), session_.cursor()); });
     buildMenu();
     monitor.setCellPainter(
         [this](int row, int column, bool inUse) { paintCell(row, column, inUse); });
@@ -386,7 +373,7 @@ void MapEditing::setTrail(std::function<double(int cell)> strength) {
 }
 
 void MapEditing::repaintCells() {
-    const MapCursor& c = window_.session().cursor();
+    const MapCursor& c = session_.cursor();
     for (int r = 0; r < 10; ++r)
         for (int col = 0; col < 10; ++col)
             paintCell(r, col, !c.belowMap && c.row == r && c.column == col);
@@ -399,7 +386,7 @@ void MapEditing::setColoured(bool on) {
 }
 
 void MapEditing::imageShown() {
-    const DeviceImage& image = window_.session().image();
+    const DeviceImage& image = session_.image();
     selection_.setThrottleMap(image[Byte::TPS_MAPA] != 0);
     if (coloured_) {
         int low = kMaxAdvance;
@@ -415,16 +402,16 @@ void MapEditing::imageShown() {
         legend_->setRange(low_, high_);
     }
     repaintCells();
-    curves_->update(image, window_.session().cursor());
+    curves_->update(image, session_.cursor());
 }
 
 void MapEditing::cursorMoved() {
-    curves_->update(window_.session().image(), window_.session().cursor());
+    curves_->update(session_.image(), session_.cursor());
     showCellInUse();
 }
 
 void MapEditing::showCellInUse() {
-    const MapCursor& c = window_.session().cursor();
+    const MapCursor& c = session_.cursor();
     const int cell = c.belowMap ? -1 : c.row * 10 + c.column;
     if (cell == cellInUse_)
         return;
@@ -460,13 +447,27 @@ void MapEditing::report(const QString& message) {
 }
 
 bool MapEditing::held() const {
-    return window_.refuseWhileLocked(SetCommand::ChangeValues);
+    return session_.refuseWhileLocked(SetCommand::ChangeValues);
+}
+
+// The typed values taken, the operation as one edit, the change handler; the cells clipped.
+int MapEditing::editMap(EditName name, const std::function<MapResult(const DeviceImage&)>& op) {
+    int clipped = 0;
+    Edit edit;
+    edit.name = name;
+    edit.change = [&op, &clipped](const DeviceImage& typed) {
+        const MapResult result = op(typed);
+        clipped = result.clipped;
+        return result.image;
+    };
+    session_.change(edit);
+    return clipped;
 }
 
 void MapEditing::run(EditName name, const std::function<MapResult(const DeviceImage&)>& op) {
     if (selection_.cells().none() || held())
         return;
-    const int clipped = window_.editMap(name, op);
+    const int clipped = editMap(name, op);
     report(clipped ? text(MapEditText::Clipped, language_).arg(clipped) : QString());
 }
 
@@ -484,7 +485,7 @@ void MapEditing::setValue() {
     bool ok = false;
     const int value = QInputDialog::getInt(
         &window_, text(MapEditText::SetTitle, language_), text(MapEditText::SetLabel, language_),
-        window_.session().image().map(c.row, c.column), kMinAdvance, kMaxAdvance, 1, &ok);
+        session_.image().map(c.row, c.column), kMinAdvance, kMaxAdvance, 1, &ok);
     if (!ok)
         return;
     const MapMask cells = selection_.cells();
@@ -537,7 +538,7 @@ void MapEditing::smooth() {
 void MapEditing::copy(bool withAxes) {
     if (selection_.cells().none())
         return;
-    DeviceImage typed = window_.session().image();
+    DeviceImage typed = session_.image();
     params_.read(typed);
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(copyCells(typed, selection_.cells(), withAxes)));
@@ -550,7 +551,7 @@ void MapEditing::paste() {
     PasteProblem problem = parsed.problem;
     PasteResult pasted;
     if (problem == PasteProblem::None) {
-        pasted = pasteBlock(window_.session().image(), parsed.block, selection_);
+        pasted = pasteBlock(session_.image(), parsed.block, selection_);
         problem = pasted.problem;
     }
     switch (problem) {
@@ -572,7 +573,7 @@ void MapEditing::paste() {
     }
     const MapBlock block = parsed.block;
     const MapSelection selection = selection_;
-    const int clipped = window_.editMap(EditName::MapPaste, [&](const DeviceImage& image) {
+    const int clipped = editMap(EditName::MapPaste, [&](const DeviceImage& image) {
         return pasteBlock(image, block, selection).result;
     });
     selection_.select(pasted.filled); // the tuner sees what came in

@@ -24,7 +24,7 @@ class QKeyEvent;
 class QMenu;
 class QSpinBox;
 class QWidget;
-class TFormHlav;
+class QMainWindow;
 
 namespace vortan {
 
@@ -34,11 +34,13 @@ class MapLegend;
 class MonitorView;
 class ParamSpinBox;
 class ParamView;
+class Session;
 
 class MapEditing : public QObject {
     Q_OBJECT
 public:
-    MapEditing(TFormHlav& window, const ParamView& params, MonitorView& monitor);
+    MapEditing(QMainWindow& window, Session& session, const ParamView& params,
+               MonitorView& monitor);
     ~MapEditing() override;
 
     const MapSelection& selection() const { return selection_; }
@@ -83,13 +85,15 @@ private:
     // True, said in the status bar, while an operation on the unit holds the set.
     bool held() const;
     void run(EditName name, const std::function<MapResult(const DeviceImage&)>& op);
+    int editMap(EditName name, const std::function<MapResult(const DeviceImage&)>& op);
     void report(const QString& text);
     void buildMenu();
     void setColoured(bool on);
     // Scrolls the cell in use into view when it moved, unless the tuner is editing the map.
     void showCellInUse();
 
-    TFormHlav& window_;
+    QMainWindow& window_;
+    Session& session_;
     const ParamView& params_;
     std::array<ParamSpinBox*, 100> cells_{};
     MapSelection selection_;

@@ -3,8 +3,10 @@
 // module, loaded with the first print.
 
 #include "app/Hlav.h"
+#include "app/MessageView.h"
 #include "app/Modules.h"
 #include "app/PrintJob.h"
+#include "app/WindowContext.h"
 #include "controls/CGauge.h"
 #include "files/SheetTexts.h"
 #include "lang/Texts.h"
@@ -50,8 +52,8 @@ void TFormHlav::MenuPrintClick() {
 }
 
 void TFormHlav::printSheet(QPagedPaintDevice& device) {
-    auto* label = labelHlaseni_;
-    setMessageColour(palette().color(QPalette::Button));
+    auto* label = context_->controls.labelHlaseni;
+    messages_->setMessageColour(palette().color(QPalette::Button));
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
     label->setText(
@@ -60,7 +62,7 @@ void TFormHlav::printSheet(QPagedPaintDevice& device) {
         locale.toString(now.time(), QLocale::LongFormat));
     session_->tick().messageShown();
     label->show();
-    cGauge_->hide();
+    context_->controls.cGauge->hide();
 
     // No window background: only the controls go on paper.
     QWidget* client = centralWidget();

@@ -1,24 +1,26 @@
-// Closing the main window: the questions before the close (an operation that runs, a set the
-// unit does not hold), the report of settings files that could not be written, and the close
-// by a signal. The close itself is FormClose.
+// Closing the main window: the questions before the close, the close that waits, the files
+// that could not be written, and the close by a signal.
 
-#include "app/Hlav.h"
+#include "app/CloseFlow.h"
+
 #include "app/ParamView.h"
+#include "app/WindowContext.h"
 #include "lang/Texts.h"
-#include "link/CloseDecision.h"
 #include "params/ParamDiff.h"
+#include "session/Session.h"
 #include "settings/CloseTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
 
-using namespace vortan;
+namespace vortan {
 
 namespace {
 
@@ -28,20 +30,30 @@ QString text(CloseText t, int language) {
 
 } // namespace
 
-CloseFacts TFormHlav::closeFacts(CloseRequest request) const {
+CloseFlow::CloseFlow(WindowContext& context, Steps steps)
+    : context_(context), steps_(std::move(steps)) {}
+
+void CloseFlow::shutDown(const std::function<std::vector<FailedWrite>()>& steps) {
+    if (closed_)
+        return;
+    closed_ = true;
+    writeFailures_ = steps();
+}
+
+CloseFacts CloseFlow::closeFacts(CloseRequest request) const {
     CloseFacts f;
     f.request = request;
-    f.operation = session_->operations().operation;
-    f.programming = session_->programming();
+    f.operation = context_.session.operations().operation;
+    f.programming = context_.session.programming();
     f.operationAnswered = operationAnswered_;
-    if (session_->operations().unitSeen) {
+    if (context_.session.operations().unitSeen) {
         // The set as the close would take it from the controls.
-        DeviceImage onScreen = session_->image();
-        params_->read(onScreen);
-        std::uint8_t lang = session_->language();
-        std::uint8_t port = session_->comPort();
+        DeviceImage onScreen = context_.session.image();
+        context_.params.read(onScreen);
+        std::uint8_t lang = context_.session.language();
+        std::uint8_t port = context_.session.comPort();
         normalise(onScreen, lang, port);
-        f.unitDifferences = countDifferences(onScreen, *session_->operations().unitSeen);
+        f.unitDifferences = countDifferences(onScreen, *context_.session.operations().unitSeen);
     }
     f.askToProgram = askToProgram_;
     f.programAsked = programAsked_;
@@ -49,7 +61,7 @@ CloseFacts TFormHlav::closeFacts(CloseRequest request) const {
     return f;
 }
 
-void TFormHlav::closeEvent(QCloseEvent* event) {
+void CloseFlow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (closed_) {
         event->accept();
@@ -63,8 +75,8 @@ void TFormHlav::closeEvent(QCloseEvent* event) {
         startSignalWait(); // the signal came while a question was open
         return;
     }
-    const bool ticking = timer1_->isActive();
-    FormClose();
+    const bool ticking = context_.controls.timer1->isActive();
+    steps_.shutDown();
     if (!writeFailures_.empty() && !signalled_ && !closeDespiteWriteFailures()) {
         resumeAfterCancelledClose(ticking);
         return;
@@ -76,15 +88,15 @@ void TFormHlav::closeEvent(QCloseEvent* event) {
         QCoreApplication::exit(0);
 }
 
-bool TFormHlav::askBeforeClosing() {
+bool CloseFlow::askBeforeClosing() {
     switch (closeStep(closeFacts(CloseRequest::User))) {
     case CloseStep::AskAboutOperation: {
         const bool programming = closeFacts(CloseRequest::User).programming;
         const int answer =
             askClose(text(programming ? CloseText::ProgramRunning : CloseText::OperationRunning,
-                          session_->language()),
-                     {text(CloseText::WaitForEnd, session_->language()),
-                      text(CloseText::CloseAnyway, session_->language())},
+                          context_.language()),
+                     {text(CloseText::WaitForEnd, context_.language()),
+                      text(CloseText::CloseAnyway, context_.language())},
                      0, false);
         if (answer == 1)
             operationAnswered_ = true;
@@ -97,11 +109,11 @@ bool TFormHlav::askBeforeClosing() {
         bool dontAsk = false;
         const int differences = closeFacts(CloseRequest::User).unitDifferences;
         const int answer =
-            askClose(text(CloseText::ProgramFirst, session_->language()).arg(differences),
-                     {text(CloseText::ProgramButton, session_->language()),
-                      text(CloseText::CloseButton, session_->language()),
-                      text(CloseText::CancelButton, session_->language())},
-                     2, false, text(CloseText::DoNotAskAgain, session_->language()), &dontAsk);
+            askClose(text(CloseText::ProgramFirst, context_.language()).arg(differences),
+                     {text(CloseText::ProgramButton, context_.language()),
+                      text(CloseText::CloseButton, context_.language()),
+                      text(CloseText::CancelButton, context_.language())},
+                     2, false, text(CloseText::DoNotAskAgain, context_.language()), &dontAsk);
         if (answer < 0) // a signal: it closes as signals do
             return true;
         if (answer == 2) {
@@ -113,7 +125,7 @@ bool TFormHlav::askBeforeClosing() {
         if (answer == 1)
             return true;
         pendingClose_ = PendingClose::AfterProgram;
-        MenuProgramClick();
+        steps_.program();
         return false;
     }
     case CloseStep::CloseAtOnce:
@@ -124,10 +136,10 @@ bool TFormHlav::askBeforeClosing() {
     return true;
 }
 
-int TFormHlav::askClose(const QString& question, const QStringList& buttons, int escape,
+int CloseFlow::askClose(const QString& question, const QStringList& buttons, int escape,
                         bool warning, const QString& checkText, bool* checked) {
     QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question, kBoxTitle, question,
-                    QMessageBox::NoButton, this);
+                    QMessageBox::NoButton, &context_.window);
     box.setObjectName("CloseQuestion");
     std::vector<QAbstractButton*> added;
     for (const QString& b : buttons)
@@ -152,71 +164,72 @@ int TFormHlav::askClose(const QString& question, const QStringList& buttons, int
     return escape;
 }
 
-bool TFormHlav::closeDespiteWriteFailures() {
-    const QString report = writeFailureReport(writeFailures_, session_->language()) + "\n\n" +
-                           text(CloseText::WriteFailedClose, session_->language());
+bool CloseFlow::closeDespiteWriteFailures() {
+    const QString report = writeFailureReport(writeFailures_, context_.language()) + "\n\n" +
+                           text(CloseText::WriteFailedClose, context_.language());
     const int answer = askClose(report,
-                                {text(CloseText::CloseAnyway, session_->language()),
-                                 text(CloseText::CancelButton, session_->language())},
+                                {text(CloseText::CloseAnyway, context_.language()),
+                                 text(CloseText::CancelButton, context_.language())},
                                 1, true);
     return answer != 1;
 }
 
-void TFormHlav::reportWriteFailuresOnStderr() const {
+void CloseFlow::reportWriteFailuresOnStderr() const {
     const QString report =
-        "vortan2: " + writeFailureReport(writeFailures_, session_->language()) + '\n';
+        "vortan2: " + writeFailureReport(writeFailures_, context_.language()) + '\n';
     std::fputs(report.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
 }
 
 // The close did not happen: the window runs on as before, with the set it shows.
-void TFormHlav::resumeAfterCancelledClose(bool ticking) {
+void CloseFlow::resumeAfterCancelledClose(bool ticking) {
     closed_ = false;
     operationAnswered_ = false;
     programAsked_ = false;
-    ShowImage();
-    openPort();
+    steps_.resume();
     if (ticking)
-        timer1_->start();
+        context_.controls.timer1->start();
 }
 
-void TFormHlav::watchPendingClose() {
+void CloseFlow::watchPendingClose() {
     if (signalWaiting_) {
-        if (session_->operations().operation == DeviceOperations::Idle ||
+        if (context_.session.operations().operation == DeviceOperations::Idle ||
             closeStep(closeFacts(CloseRequest::Signal)) != CloseStep::WaitForProgram) {
             signalWaiting_ = false;
-            QMetaObject::invokeMethod(this, &TFormHlav::finishSignalClose, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &context_.window, [this] { finishSignalClose(); }, Qt::QueuedConnection);
         }
         return;
     }
     // Once the tick has returned: a box opened inside it would stop the ticks.
     if (pendingClose_ != PendingClose::None &&
-        session_->operations().operation == DeviceOperations::Idle && !pendingPosted_) {
+        context_.session.operations().operation == DeviceOperations::Idle && !pendingPosted_) {
         pendingPosted_ = true;
-        QMetaObject::invokeMethod(this, &TFormHlav::pendingCloseDue, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &context_.window, [this] { pendingCloseDue(); }, Qt::QueuedConnection);
     }
 }
 
-void TFormHlav::pendingCloseDue() {
+void CloseFlow::pendingCloseDue() {
     pendingPosted_ = false;
     if (closed_ || pendingClose_ == PendingClose::None ||
-        session_->operations().operation != DeviceOperations::Idle)
+        context_.session.operations().operation != DeviceOperations::Idle)
         return;
     if (QApplication::activeModalWidget()) // a box of the operation's end first; next tick
         return;
     const PendingClose what = pendingClose_;
     pendingClose_ = PendingClose::None;
-    if (what == PendingClose::AfterProgram && !session_->lastProgramOk()) {
+    if (what == PendingClose::AfterProgram && !context_.session.lastProgramOk()) {
         programAsked_ = false;
-        showBox(
-            text(CloseText::ProgramFailed, session_->language())
-                .arg(QString::fromStdString(messageText(Message::VerifyOk, session_->language()))));
+        context_.showBox(
+            text(CloseText::ProgramFailed, context_.language())
+                .arg(QString::fromStdString(messageText(Message::VerifyOk, context_.language()))));
         return;
     }
-    close();
+    context_.window.close();
 }
 
-void TFormHlav::closeOnSignal() {
+void CloseFlow::closeOnSignal() {
     const bool again = signalled_;
     signalled_ = true;
     pendingClose_ = PendingClose::None;
@@ -238,12 +251,12 @@ void TFormHlav::closeOnSignal() {
     finishSignalClose();
 }
 
-void TFormHlav::startSignalWait() {
+void CloseFlow::startSignalWait() {
     if (signalWaiting_)
         return;
     signalWaiting_ = true;
     // The ticks see the program end; this sees the time run out.
-    QTimer::singleShot(kSignalProgramWaitMs, this, [this] {
+    QTimer::singleShot(kSignalProgramWaitMs, &context_.window, [this] {
         signalWaitOver_ = true;
         if (signalWaiting_) {
             signalWaiting_ = false;
@@ -252,10 +265,10 @@ void TFormHlav::startSignalWait() {
     });
 }
 
-void TFormHlav::finishSignalClose() {
-    close();
+void CloseFlow::finishSignalClose() {
+    context_.window.close();
     if (!closed_) { // a close event already under way gave none
-        FormClose();
+        steps_.shutDown();
         if (!writeFailures_.empty())
             reportWriteFailuresOnStderr();
     }
@@ -263,3 +276,5 @@ void TFormHlav::finishSignalClose() {
     // (exit() also works before the main loop has started).
     QCoreApplication::exit(0);
 }
+
+} // namespace vortan

@@ -23,7 +23,7 @@ public:
     void commitControls();
     // Normalise, show, programming after change; the controls' lock after it.
     void changeHandler();
-    // The cell in use, or every cell with "All", a degree up or down.
+    // Advance - / +: the map cell in use, or every cell with "All", a degree down or up.
     void stepAdvance(int delta);
     // A column's shift buttons; `held`: a repeat while the button is held down, which carries
     // on the click before.
@@ -31,7 +31,8 @@ public:
     // The throttle calibration from the sensor voltage now.
     void setTps0();
     void setTps100();
-    // The servo table at the cell in use, or all of it with "All", a step up or down.
+    // Servo - / +: the servo voltage of the column in use, or of every column with "All", a
+    // step down or up.
     void stepServo(int delta);
     // The motorbike type chosen: the defaults of the type.
     void chooseBike();

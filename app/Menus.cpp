@@ -79,7 +79,7 @@ void buildMenuBar(QMainWindow& window, const MenuCommands* commands) {
     addSeparator(file, "N4");
     on(addItem(file, "MenuExit", "E&xit", {}, "Exit|End of program"), &MenuCommands::exit);
 
-    // Undo and redo of the parameter set; the captions name the edit (updateEditMenu).
+    // Undo and redo of the parameter set; the captions name the edit (app/SetStatusView.h).
     QMenu* edit = addMenu(bar, "MenuEdit", "&Edit");
     QAction* undo = addItem(edit, "MenuUndo", "&Undo", QKeySequence("Ctrl+Z"), "");
     QAction* redo = addItem(edit, "MenuRedo", "&Redo", {}, "");

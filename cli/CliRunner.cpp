@@ -15,6 +15,10 @@ namespace {
 QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
+// Parameters named as the window's captions in `language`, without a window.
+CaptionLookup captionsIn(int language) {
+    return [language](const char* textId) { return tableCaption(textId, language); };
+}
 } // namespace
 
 CliRunner::CliRunner(Session& session, CliOptions options, Output out, Output progress)
@@ -60,9 +64,7 @@ bool CliRunner::loadFile() {
     fileSet_ = *read;
     normalise(fileSet_);
     const int language = options_.language;
-    const CaptionLookup caption = [language](const char* textId) {
-        return tableCaption(textId, language);
-    };
+    const CaptionLookup caption = captionsIn(language);
     const std::vector<Correction> corrected =
         corrections(*read, fileSet_, language, caption, CorrectionSource::File);
     if (!corrected.empty()) {
@@ -189,9 +191,7 @@ QString CliRunner::summary(const QString& result) const {
 
 void CliRunner::printDifferences() {
     const int language = options_.language;
-    const CaptionLookup caption = [language](const char* textId) {
-        return tableCaption(textId, language);
-    };
+    const CaptionLookup caption = captionsIn(language);
     const DeviceImage& unit = *driver_->unitSeen();
     struct Row {
         QString name, file, unit;

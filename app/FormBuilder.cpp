@@ -3,7 +3,6 @@
 
 #include "app/FormBuilder.h"
 
-#include "app/Hlav.h"
 #include "app/LanguageView.h"
 #include "app/MapLegend.h"
 #include "app/ParamControls.h"
@@ -518,7 +517,3 @@ void addSetStatusLabels(QStatusBar& bar) {
 }
 
 } // namespace vortan
-
-void TFormHlav::buildForm() {
-    buildFormControls(*this);
-}

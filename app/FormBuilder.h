@@ -3,10 +3,11 @@
 // tuner sees at start (tool row, the first page, the live panel, the message row, the status
 // bar, the menus), and the contents of the other pages, built when a page is first needed.
 
+#include <functional>
+
 class QMainWindow;
 class QStatusBar;
 class QWidget;
-class TFormHlav;
 
 namespace vortan {
 
@@ -19,10 +20,30 @@ inline constexpr const char* kPageNames[kPageCount] = {"TabSheet1", "TabSheet2",
 void buildFormControls(QMainWindow& window);
 // Fills the empty page `page` of tab `index` (kMapPage, kN2oPage or kServoPage).
 void buildPageContents(int index, QWidget* page);
+// What the menu items run, named after what they do; an empty one runs nothing.
+struct MenuCommands {
+    using Command = std::function<void()>;
+    // File
+    Command newSet, open, compareFile, restorePoints, replayLog, save, print, exportSheet, exit;
+    // Edit
+    Command undo, redo;
+    // Com: the port number 1..10; its settings
+    std::function<void(int port)> port;
+    Command portSettings;
+    // Device
+    Command read, verify, program, compareUnit, recordLog;
+    // Tools
+    Command advanceMinus, advancePlus;
+    // Language: 0 Czech, 1 English, 2 German
+    std::function<void(int language)> language;
+    // Help
+    Command contents, about;
+};
+
 // The status bar's fields of the set, after the port's and the recording's: why the set is
 // held (hidden while it is free) and the counts of the changes.
 void addSetStatusLabels(QStatusBar& bar);
-// The menu bar with every item; the items run `handlers`' commands, none when it is null.
-void buildMenuBar(QMainWindow& window, TFormHlav* handlers);
+// The menu bar with every item; the items run `commands`, none when it is null.
+void buildMenuBar(QMainWindow& window, const MenuCommands* commands);
 
 } // namespace vortan

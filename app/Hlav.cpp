@@ -1,58 +1,49 @@
 #include "app/Hlav.h"
-#include "app/FindChild.h"
-#include "app/ParamControls.h"
 
 #include "app/CloseFlow.h"
 #include "app/DiffReportView.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
+#include "app/FindChild.h"
 #include "app/FormBuilder.h"
 #include "app/GrowingType.h"
+#include "app/HelpCommands.h"
 #include "app/LanguageView.h"
-#include "app/LogRecordView.h"
-#include "app/MapColouring.h"
-#include "app/MapEditing.h"
 #include "app/MessageView.h"
 #include "app/MonitorView.h"
 #include "app/ParamView.h"
-#include "app/PortStatusView.h"
+#include "app/PortCommands.h"
+#include "app/PrintCommands.h"
 #include "app/RangeMessages.h"
-#include "app/ReplayView.h"
 #include "app/RunLog.h"
 #include "app/ScreenFit.h"
 #include "app/SetStatusView.h"
 #include "app/SignalHandlers.h"
+#include "app/UnitCommands.h"
 #include "app/WindowContext.h"
 #include "app/WindowPages.h"
 #include "app/WindowSettings.h"
 #include "controls/CGauge.h"
 #include "controls/CSpinButton.h"
 #include "controls/ParamSpinBox.h"
-#include "lang/Texts.h"
-#include "params/Corrections.h"
+#include "link/SerialLink.h"
 #include "params/OperationTexts.h"
-#include "params/ParamDiff.h"
+#include "session/Session.h"
 #include "settings/Settings.h"
-#include "sim/SimUnit.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 
 using namespace vortan;
-
-TFormHlav::TFormHlav(const QStringList& arguments, QWidget* parent)
-    : TFormHlav(parseCommandLine(arguments), parent) {}
 
 TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     : QMainWindow(parent), link_(std::make_unique<SerialLink>()),
@@ -60,7 +51,7 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
       commandLine_(commandLine) {
     setObjectName("FormHlav");
     setWindowTitle("Programming of Vortan 2 unit");
-    buildForm();
+    buildFormControls(*this);
     buildMenus();
     // The large type fits the widest engine speed and advance a packet can carry.
     MonitorPacket widest;
@@ -77,46 +68,52 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     languageView_ = std::make_unique<LanguageView>(this);
     context_ = std::make_unique<WindowContext>(
         WindowContext{*this, *session_, *link_, *params_, *monitorView_, {}, {}});
-    CloseFlow::Steps closeSteps;
-    closeSteps.shutDown = [this] { FormClose(); };
-    closeSteps.resume = [this] {
-        ShowImage();
-        openPort();
-    };
-    closeSteps.program = [this] { MenuProgramClick(); };
-    close_ = std::make_unique<CloseFlow>(*context_, std::move(closeSteps));
-    portStatus_ = std::make_unique<PortStatusView>(statusBar());
+    // The status bar's fields in their order: the port, the recording, the lock, the counts.
+    ports_ = std::make_unique<PortCommands>(*context_, ini_);
     status_ = std::make_unique<SetStatusView>(*context_);
     pages_ = std::make_unique<WindowPages>(*context_, *languageView_, *status_,
                                            [this](QWidget* page) { connectControls(page); });
-    runLog_ = std::make_unique<RunLog>(*context_, *pages_); // the recording's field
-    addSetStatusLabels(*statusBar());                       // beside it, the lock and the counts
-    connect(link_.get(), &SerialLink::linkLost, this, [this] {
-        session_->linkLost();
-        updatePortStatus();
-    });
-    connect(link_.get(), &SerialLink::linkRestored, this, &TFormHlav::updatePortStatus);
+    runLog_ = std::make_unique<RunLog>(*context_, *pages_);
+    addSetStatusLabels(*statusBar());
     context_->controls.find(this);
     messages_ = std::make_unique<MessageView>(*context_);
-    report_ = std::make_unique<DiffReportView>(*context_, [this] { MenuProgramClick(); });
+    unit_ = std::make_unique<UnitCommands>(*context_, *status_);
+    report_ = std::make_unique<DiffReportView>(*context_, [this] { unit_->program(); });
     ranges_ = std::make_unique<RangeMessages>(*context_);
+    edits_ = std::make_unique<EditCommands>(*context_, *status_, *pages_);
+    files_ = std::make_unique<FileCommands>(*context_, *report_);
+    print_ = std::make_unique<PrintCommands>(*context_, *messages_);
+    CloseFlow::Steps closeSteps;
+    closeSteps.shutDown = [this] { FormClose(); };
+    closeSteps.resume = [this] {
+        pages_->showImage();
+        ports_->openPort();
+    };
+    closeSteps.program = [this] { unit_->program(); };
+    close_ = std::make_unique<CloseFlow>(*context_, std::move(closeSteps));
     settings_ = std::make_unique<WindowSettings>(*context_, ini_, *pages_, *close_);
-    connect(context_->controls.buttonDifferences, &QPushButton::clicked, this,
-            [this] { report_->show(); });
+
+    connect(link_.get(), &SerialLink::linkLost, this, [this] {
+        session_->linkLost();
+        ports_->updatePortStatus();
+    });
+    connect(link_.get(), &SerialLink::linkRestored, this, [this] { ports_->updatePortStatus(); });
+    const WindowControls& controls = context_->controls;
+    connect(controls.buttonDifferences, &QPushButton::clicked, this, [this] { report_->show(); });
     connectControls(centralWidget());
     connectSession();
-    connect(context_->controls.checkProgHned, &QCheckBox::toggled, session_.get(),
+    connect(controls.checkProgHned, &QCheckBox::toggled, session_.get(),
             &Session::setProgramAfterChange);
-    connect(context_->controls.checkProgHned, &QCheckBox::clicked, this,
-            &TFormHlav::CommitControls);
-    connect(context_->controls.checkExtMonitor, &QCheckBox::toggled, session_.get(),
-            &Session::setExtMonitor);
-    connect(context_->controls.checkExtMonitor, &QCheckBox::clicked, this,
-            &TFormHlav::CheckBoxExtMonitorClick);
-    connect(context_->controls.comboBox1, qOverload<int>(&QComboBox::activated), this,
-            &TFormHlav::ComboBox1Change);
+    connect(controls.checkProgHned, &QCheckBox::clicked, this,
+            [this] { edits_->commitControls(); });
+    connect(controls.checkExtMonitor, &QCheckBox::toggled, session_.get(), &Session::setExtMonitor);
+    connect(controls.checkExtMonitor, &QCheckBox::clicked, this, [this] {
+        monitorView_->showProgrammingsLabel(context_->controls.checkExtMonitor->isChecked());
+    });
+    connect(controls.comboBox1, qOverload<int>(&QComboBox::activated), this,
+            [this] { edits_->chooseBike(); });
     // A page is built when the tuner first opens it.
-    connect(context_->controls.pageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+    connect(controls.pageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0)
             pages_->ensure(index);
     });
@@ -127,12 +124,8 @@ TFormHlav::TFormHlav(const CommandLine& commandLine, QWidget* parent)
     timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
     connect(timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
     context_->controls.timer1 = timer1;
-    if (commandLine_.demo) {
-        demoUnit_ = std::make_unique<SimUnit>();
-        if (demoUnit_->start())
-            portOverride_ = QString::fromStdString(demoUnit_->devicePath());
-        demoUnit_->startThread();
-    }
+    if (commandLine_.demo)
+        ports_->startDemo();
 }
 
 TFormHlav::~TFormHlav() {
@@ -142,8 +135,35 @@ TFormHlav::~TFormHlav() {
         QObject::disconnect(c, nullptr, this, nullptr);
     context_->controls.timer1->stop();
     link_->close();
-    if (demoUnit_)
-        demoUnit_->stopThread();
+    ports_.reset(); // the demo unit's thread ends with it
+}
+
+void TFormHlav::buildMenus() {
+    MenuCommands c;
+    c.newSet = [this] { files_->newSet(); };
+    c.open = [this] { files_->open(); };
+    c.compareFile = [this] { files_->compareFile(); };
+    c.restorePoints = [this] { files_->restorePoints(); };
+    c.replayLog = [this] { runLog_->replay(); };
+    c.save = [this] { files_->save(); };
+    c.print = [this] { print_->printWithDialog(); };
+    c.exportSheet = [this] { print_->exportSheet(); };
+    c.exit = [this] { close(); };
+    c.undo = [this] { edits_->undo(); };
+    c.redo = [this] { edits_->redo(); };
+    c.port = [this](int port) { ports_->choosePort(port); };
+    c.portSettings = [this] { ports_->portSettings(); };
+    c.read = [this] { unit_->read(); };
+    c.verify = [this] { unit_->verify(); };
+    c.program = [this] { unit_->program(); };
+    c.compareUnit = [this] { unit_->compareUnit(); };
+    c.recordLog = [this] { runLog_->record(); };
+    c.advanceMinus = [this] { edits_->stepAdvance(-1); };
+    c.advancePlus = [this] { edits_->stepAdvance(+1); };
+    c.language = [this](int language) { switchLanguage(language); };
+    c.contents = [this] { openManual(*context_); };
+    c.about = [this] { showAbout(*context_); };
+    buildMenuBar(*this, &c);
 }
 
 void TFormHlav::connectControls(QWidget* under) {
@@ -151,39 +171,39 @@ void TFormHlav::connectControls(QWidget* under) {
         if (!under->isAncestorOf(edit))
             continue;
         connect(edit, &ParamSpinBox::committed, this,
-                [this, edit](bool stepped) { commitField(edit, stepped); });
+                [this, edit](bool stepped) { edits_->commitField(edit, stepped); });
         connect(edit, &ParamSpinBox::refused, this,
                 [this, edit](int typed) { ranges_->typedRefused(edit, typed); });
     }
     for (QCheckBox* box : params_->flagBoxes())
         if (under->isAncestorOf(box))
-            connect(box, &QCheckBox::clicked, this, &TFormHlav::CommitControls);
+            connect(box, &QCheckBox::clicked, this, [this] { edits_->commitControls(); });
 
-    auto button = [this, under](const char* name, void (TFormHlav::*handler)()) {
+    auto button = [this, under](const char* name, std::function<void()> command) {
         if (auto* b = under->findChild<QAbstractButton*>(name))
-            connect(b, &QAbstractButton::clicked, this, handler);
+            connect(b, &QAbstractButton::clicked, this, std::move(command));
     };
-    button("SpeedButton6", &TFormHlav::MenuNewClick);
-    button("SpeedButton5", &TFormHlav::MenuOpenClick);
-    button("SpeedButton7", &TFormHlav::MenuSaveClick);
-    button("SpeedButtonPrint", &TFormHlav::SpeedButtonPrintClick);
-    button("Button1", &TFormHlav::MenuReadClick);
-    button("BitBtn2", &TFormHlav::MenuVerifyClick);
-    button("BitBtn1", &TFormHlav::MenuProgramClick);
-    button("BitBtnAdvMinus", &TFormHlav::BitBtnAdvMinusClick);
-    button("BitBtnAdvPlus", &TFormHlav::BitBtnAdvPlusClick);
-    button("BitBtnTps0", &TFormHlav::BitBtnTps0Click);
-    button("BitBtnTps100", &TFormHlav::BitBtnTps100Click);
-    button("BitBtnServoMinus", &TFormHlav::BitBtnServoMinusClick);
-    button("BitBtnServoPlus", &TFormHlav::BitBtnServoPlusClick);
+    button("SpeedButton6", [this] { files_->newSet(); });
+    button("SpeedButton5", [this] { files_->open(); });
+    button("SpeedButton7", [this] { files_->save(); });
+    button("SpeedButtonPrint", [this] { print_->printOnDefault(); });
+    button("Button1", [this] { unit_->read(); });
+    button("BitBtn2", [this] { unit_->verify(); });
+    button("BitBtn1", [this] { unit_->program(); });
+    button("BitBtnAdvMinus", [this] { edits_->stepAdvance(-1); });
+    button("BitBtnAdvPlus", [this] { edits_->stepAdvance(+1); });
+    button("BitBtnTps0", [this] { edits_->setTps0(); });
+    button("BitBtnTps100", [this] { edits_->setTps100(); });
+    button("BitBtnServoMinus", [this] { edits_->stepServo(-1); });
+    button("BitBtnServoPlus", [this] { edits_->stepServo(+1); });
     for (int c = 0; c < 10; ++c) {
         auto* spin = under->findChild<TCSpinButton*>(QString("CSpinButton%1").arg(c + 1));
         if (!spin)
             continue;
         connect(spin, &TCSpinButton::upClick, this,
-                [this, c, spin] { CSpinButtonUpClick(c, spin->isRepeating()); });
+                [this, c, spin] { edits_->shiftColumn(c, +1, spin->isRepeating()); });
         connect(spin, &TCSpinButton::downClick, this,
-                [this, c, spin] { CSpinButtonDownClick(c, spin->isRepeating()); });
+                [this, c, spin] { edits_->shiftColumn(c, -1, spin->isRepeating()); });
     }
 }
 
@@ -194,7 +214,7 @@ void TFormHlav::connectSession() {
     s->setProgramConfirmation(
         [this](bool afterChange) { return ranges_->confirmProgram(afterChange); });
     connect(s, &Session::imageChanged, this, [this] {
-        ShowImage();
+        pages_->showImage();
         report_->refresh();
     });
     connect(s, &Session::historyChanged, this, [this] { status_->updateEditMenu(); });
@@ -206,9 +226,10 @@ void TFormHlav::connectSession() {
         context_->showBox(text, informative);
     });
     connect(s, &Session::statusLine, statusBar(), &QStatusBar::showMessage);
-    connect(s, &Session::gaugeSet, context_->controls.cGauge, &TCGauge::setProgress);
-    connect(s, &Session::gaugeAdded, context_->controls.cGauge, &TCGauge::addProgress);
-    connect(s, &Session::gaugeVisible, context_->controls.cGauge, &QWidget::setVisible);
+    TCGauge* gauge = context_->controls.cGauge;
+    connect(s, &Session::gaugeSet, gauge, &TCGauge::setProgress);
+    connect(s, &Session::gaugeAdded, gauge, &TCGauge::addProgress);
+    connect(s, &Session::gaugeVisible, gauge, &QWidget::setVisible);
     connect(s, &Session::identificationChanged, this, [this] { messages_->showIdentification(); });
     connect(s, &Session::comparisonReady, this, [this] { report_->show(); });
     connect(s, &Session::packetArrived, this,
@@ -216,7 +237,11 @@ void TFormHlav::connectSession() {
     connect(s, &Session::messageHidden, this, [this] { messages_->hideMessage(); });
     connect(s, &Session::connectionShown, this,
             [this](bool shown) { messages_->showNoConnection(shown); });
-    connect(s, &Session::cursorDue, this, &TFormHlav::markMapCursor);
+    connect(s, &Session::cursorDue, this, [this] {
+        pages_->markCursor();
+        ports_->tick();
+        status_->updateChangeCounts();
+    });
     connect(s, &Session::lockChanged, this, [this] { status_->updateSetLock(); });
     connect(s, &Session::refused, this, [this](OperationText reason) {
         statusBar()->showMessage(
@@ -225,10 +250,11 @@ void TFormHlav::connectSession() {
     connect(s, &Session::fileLabelChanged, context_->controls.labelFile2, &QLabel::setText);
     connect(s, &Session::comparedSetsChanged, this, [this] { report_->refresh(); });
     connect(s, &Session::extMonitorChanged, this, [this](bool on) {
-        if (context_->controls.checkExtMonitor->isChecked() == on)
+        QCheckBox* box = context_->controls.checkExtMonitor;
+        if (box->isChecked() == on)
             return;
-        context_->controls.checkExtMonitor->setChecked(on);
-        CheckBoxExtMonitorClick();
+        box->setChecked(on);
+        monitorView_->showProgrammingsLabel(box->isChecked());
     });
     connect(s, &Session::readCorrected, this,
             [this](const DeviceImage& received) { ranges_->tellReadCorrections(received); });
@@ -238,17 +264,7 @@ void TFormHlav::connectSession() {
             });
 }
 
-// ---- pages built when first needed ----------------------------------------------------
-
-void TFormHlav::ensureAllPages() {
-    pages_->ensureAll();
-}
-
-MapEditing& TFormHlav::mapEditing() {
-    return pages_->mapEditing();
-}
-
-// ---- start-up and shut-down ------------------------------------------------------------
+// ---- start-up, tick and shut-down -------------------------------------------------------
 
 void TFormHlav::FormCreate() {
     // First, so that a logout during start-up (a message box may be open) still saves.
@@ -261,10 +277,10 @@ void TFormHlav::FormCreate() {
              s.y() + (s.height() - frameGeometry().height()) / 2);
     }
     settings_->read(commandLine_.language);
-    ShowImage();
-    openPort();
-    tickPortItem();
-    applyLanguage(session_->language());
+    pages_->showImage();
+    ports_->openPort();
+    ports_->tickPortItem();
+    switchLanguage(session_->language());
     context_->controls.labelHlaseni->hide();
     context_->controls.cGauge->hide();
     // The restored set is where this run's history begins.
@@ -275,14 +291,14 @@ void TFormHlav::FormCreate() {
     // A parameter file named on the command line (a double-clicked .ign) opens as File › Open
     // of it does, once the window is up, so that a box about a bad file stands over it.
     if (!close_->closed() && !commandLine_.openFile.isEmpty())
-        QTimer::singleShot(0, this, [this] { openParamFile(commandLine_.openFile); });
+        QTimer::singleShot(0, this, [this] { files_->openFile(commandLine_.openFile); });
 }
 
 void TFormHlav::FormClose() {
     close_->shutDown([this] {
         context_->controls.timer1->stop();
-        stopRecording();
-        closePort();
+        runLog_->stopRecording();
+        ports_->closePort();
         return settings_->write();
     });
 }
@@ -295,8 +311,6 @@ void TFormHlav::closeEvent(QCloseEvent* event) {
     close_->closeEvent(event);
 }
 
-// ---- the tick --------------------------------------------------------------------------
-
 void TFormHlav::Timer1Timer() {
     runLog_->tickReplay(); // before step 5, which marks the replayed row's cell
     session_->runTick();   // its lockChanged brings the controls' lock up to date
@@ -305,247 +319,25 @@ void TFormHlav::Timer1Timer() {
     report_->refresh();
 }
 
-void TFormHlav::markMapCursor() {
-    UpdateMapCursor();
-    portStatus_->tick(link_->isOpen(), session_->tick().silenceCount);
-    status_->updateChangeCounts();
+void TFormHlav::ensureAllPages() {
+    pages_->ensureAll();
 }
 
-// ---- parameter set -------------------------------------------------------------------
-
-void TFormHlav::ReadControls() {
-    params_->read(session_->image());
-}
-
-void TFormHlav::ShowImage() {
-    pages_->showImage();
-}
-
-void TFormHlav::ChangeHandler() {
-    session_->changeHandler();
-    status_->updateSetLock();
-}
-
-void TFormHlav::CommitControls() {
-    if (!session_->commitTyped())
-        ShowImage(); // a box clicked without effect shows the set again
-}
-
-bool TFormHlav::refuseWhileLocked(SetCommand command) {
-    return session_->refuseWhileLocked(command);
-}
-
-// Arrow clicks on one field carry on one step of the history; typing is a step of its own.
-void TFormHlav::commitField(ParamSpinBox* edit, bool stepped) {
-    session_->commitField(params_->byteOf(edit), stepped);
-}
-
-EditInputs TFormHlav::editInputs() const {
-    EditInputs in;
-    in.cursor = session_->cursor();
-    in.throttleMillivolts = session_->throttleMillivolts();
-    in.allCells = context_->controls.checkIgnAll && context_->controls.checkIgnAll->isChecked();
-    in.allServo = context_->controls.checkPrivAll && context_->controls.checkPrivAll->isChecked();
-    return in;
-}
-
-void TFormHlav::stepMapCell(int delta) {
-    session_->change(advanceEdit(delta, editInputs()));
-}
-
-void TFormHlav::BitBtnAdvMinusClick() {
-    stepMapCell(-1);
-}
-void TFormHlav::BitBtnAdvPlusClick() {
-    stepMapCell(+1);
-}
-
-void TFormHlav::shiftColumn(int column, int delta, bool held) {
-    session_->change(columnShiftEdit(column, delta, held));
-}
-
-void TFormHlav::CSpinButtonUpClick(int column, bool held) {
-    shiftColumn(column, +1, held);
-}
-void TFormHlav::CSpinButtonDownClick(int column, bool held) {
-    shiftColumn(column, -1, held);
-}
-
-// The calibration buttons take no typed value first: show overwrites it.
-void TFormHlav::BitBtnTps0Click() {
-    session_->change(tps0Edit(session_->throttleMillivolts()), SetCommand::ChangeValues, false);
-}
-
-void TFormHlav::BitBtnTps100Click() {
-    session_->change(tps100Edit(session_->throttleMillivolts()), SetCommand::ChangeValues, false);
-}
-
-void TFormHlav::stepServo(int delta) {
-    session_->change(servoEdit(delta, editInputs()));
-}
-
-void TFormHlav::BitBtnServoMinusClick() {
-    stepServo(-1);
-}
-void TFormHlav::BitBtnServoPlusClick() {
-    stepServo(+1);
-}
-
-// The defaults of the type, shown; no normalise and no programming after change.
-void TFormHlav::ComboBox1Change() {
-    if (!refuseWhileLocked(SetCommand::ChangeValues))
-        session_->apply(bikeEdit(context_->controls.comboBox1->currentIndex()));
-    ShowImage(); // refused: the list shows the set's type again
-}
-
-void TFormHlav::MenuNewClick() {
-    session_->newSet();
-}
-
-void TFormHlav::MenuUndoClick() {
-    session_->undo();
-}
-
-void TFormHlav::MenuRedoClick() {
-    session_->redo();
-}
-
-// ---- difference report -----------------------------------------------------------------
-
-void TFormHlav::showDiffReport() {
-    report_->show();
-}
-
-std::string TFormHlav::captionOf(const char* textId) const {
-    return context_->captionOf(textId);
-}
-
-// ---- device operations -----------------------------------------------------------------
-
-void TFormHlav::MenuReadClick() {
-    session_->startRead();
-    status_->updateSetLock();
-}
-void TFormHlav::MenuVerifyClick() {
-    session_->startVerify();
-    status_->updateSetLock();
-}
-void TFormHlav::MenuProgramClick() {
-    session_->startProgram();
-    status_->updateSetLock();
-}
-void TFormHlav::MenuCompareUnitClick() {
-    session_->startCompare();
-    status_->updateSetLock();
+void TFormHlav::setPortOverride(const QString& devicePath) {
+    ports_->setPortOverride(devicePath);
 }
 
 void TFormHlav::divertBoxes(mainwindow::BoxHook hook) {
     context_->boxHook = std::move(hook);
 }
 
-void TFormHlav::showBox(const QString& text, const QString& informative) {
-    context_->showBox(text, informative);
-}
-
-void TFormHlav::showMessageBox(Message message) {
-    messages_->showMessageBox(message);
-}
-
-// ---- serial port ---------------------------------------------------------------------
-
-void TFormHlav::setPortOverride(const QString& devicePath) {
-    portOverride_ = devicePath;
-}
-
-void TFormHlav::openPort() {
-    const int comPort = session_->comPort();
-    if (comPort < 1 || comPort > 10)
-        return;
-    const QString path = portOverride_.isEmpty() ? portDevicePath(ini_, comPort) : portOverride_;
-    if (session_->openPort(path))
-        portOpened();
-    else
-        showOpenFailure(path);
-}
-
-void TFormHlav::closePort() {
-    link_->close();
-}
-
-// The port menu ticks the item of comPort and no other.
-void TFormHlav::tickPortItem() {
-    for (int n = 1; n <= 10; ++n)
-        requiredChild<QAction>(this, QString("MenuCom%1").arg(n))
-            ->setChecked(n == session_->comPort());
-}
-
-void TFormHlav::MenuCom1Click(int port) {
-    session_->setComPort(port);
-    tickPortItem();
-    closePort();
-    leaveDemo();
-    openPort();
-}
-
-// ---- live monitor --------------------------------------------------------------------
-
-void TFormHlav::ShowMonitorPacket(const std::uint8_t* frame) {
-    session_->takeMonitorFrame(frame);
-}
-
-// ---- the run log -----------------------------------------------------------------------
-
-void TFormHlav::MenuRecordLogClick() {
-    runLog_->record();
-}
-
-void TFormHlav::MenuReplayLogClick() {
-    runLog_->replay();
-}
-
-bool TFormHlav::startRecording(const QString& path) {
-    return runLog_->startRecording(path);
-}
-
-void TFormHlav::stopRecording() {
-    runLog_->stopRecording();
-}
-
-bool TFormHlav::openReplay(const QString& path) {
-    return runLog_->openReplay(path);
-}
-
-void TFormHlav::UpdateMapCursor() {
-    pages_->markCursor();
-}
-
-void TFormHlav::CheckBoxExtMonitorClick() {
-    monitorView_->showProgrammingsLabel(context_->controls.checkExtMonitor->isChecked());
-}
-
-// ---- language ------------------------------------------------------------------------
-
-void TFormHlav::applyLanguage(int lang) {
-    session_->setLanguage(lang);
-    languageView_->apply(lang);
-    pages_->setLanguage(lang);
-    updatePortStatus();
-    params_->setNoteLanguage(lang);
+void TFormHlav::switchLanguage(int language) {
+    session_->setLanguage(language);
+    languageView_->apply(language);
+    pages_->setLanguage(language);
+    ports_->updatePortStatus();
+    params_->setNoteLanguage(language);
     runLog_->languageChanged();
     status_->languageChanged();
     report_->refresh();
-}
-
-void TFormHlav::MenuEnglishClick() {
-    applyLanguage(English);
-}
-void TFormHlav::MenuCzechClick() {
-    applyLanguage(Czech);
-}
-void TFormHlav::MenuGermanClick() {
-    applyLanguage(German);
-}
-
-void TFormHlav::MenuExitClick() {
-    close();
 }

@@ -14,7 +14,7 @@ TFormHlav& form(QMainWindow& window) {
 } // namespace
 
 std::unique_ptr<QMainWindow> make(const QStringList& arguments) {
-    return std::make_unique<TFormHlav>(arguments);
+    return std::make_unique<TFormHlav>(parseCommandLine(arguments));
 }
 
 std::unique_ptr<QMainWindow> make(const CommandLine& commandLine) {

@@ -2,13 +2,15 @@
 
 #include "app/FormBuilder.h"
 
-#include "app/Hlav.h"
 #include "app/LanguageView.h"
+#include "params/Messages.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <utility>
 
 namespace {
 
@@ -40,52 +42,52 @@ void addSeparator(QMenu* menu, const char* name) {
 
 namespace vortan {
 
-void buildMenuBar(QMainWindow& window, TFormHlav* handlers) {
+void buildMenuBar(QMainWindow& window, const MenuCommands* commands) {
     // An item runs its command on the window; in a bare window (the start-up floor) nothing.
-    auto on = [handlers](QAction* item, void (TFormHlav::*command)()) {
-        if (handlers)
-            QObject::connect(item, &QAction::triggered, handlers, command);
+    auto on = [&window, commands](QAction* item, MenuCommands::Command MenuCommands::*command) {
+        if (commands)
+            QObject::connect(item, &QAction::triggered, &window, commands->*command);
     };
     QMenuBar* bar = window.menuBar();
     bar->setObjectName("MainMenu1");
 
     QMenu* file = addMenu(bar, "MenuFile", "&File");
     on(addItem(file, "MenuNew", "&New", QKeySequence("Ctrl+N"), "New|Set default parametrs"),
-       &TFormHlav::MenuNewClick);
+       &MenuCommands::newSet);
     addSeparator(file, "N3");
     on(addItem(file, "MenuOpen", "&Open", QKeySequence(Qt::Key_F3),
                "Open|Open file with parametrs"),
-       &TFormHlav::MenuOpenClick);
+       &MenuCommands::open);
     on(addItem(file, "MenuCompareFile", "&Compare with file...", {},
                "Compare with file|Show how the parameters differ from those of a file"),
-       &TFormHlav::MenuCompareFileClick);
+       &MenuCommands::compareFile);
     on(addItem(file, "MenuRestorePoints", "&Restore points...", {},
                "Restore points|Sets programmed into the unit and verified, newest first"),
-       &TFormHlav::MenuRestorePointsClick);
+       &MenuCommands::restorePoints);
     on(addItem(file, "MenuReplayLog", "Re&play log...", {},
                "Replay log|Play a recorded log through the monitor and the map"),
-       &TFormHlav::MenuReplayLogClick);
+       &MenuCommands::replayLog);
     addSeparator(file, "N1");
     on(addItem(file, "MenuSave", "&Save", QKeySequence(Qt::Key_F2), "Save|Save parametrs to file"),
-       &TFormHlav::MenuSaveClick);
+       &MenuCommands::save);
     addSeparator(file, "N2");
     on(addItem(file, "MenuPrint", "&Print", QKeySequence("Ctrl+P"), "Print|Print parametrs"),
-       &TFormHlav::MenuPrintClick);
+       &MenuCommands::print);
     on(addItem(file, "MenuExportSheet", "&Export tune sheet (PDF)…", {},
                "Export tune sheet|Write every parameter on a sheet as a PDF file"),
-       &TFormHlav::MenuExportSheetClick);
+       &MenuCommands::exportSheet);
     addSeparator(file, "N4");
-    on(addItem(file, "MenuExit", "E&xit", {}, "Exit|End of program"), &TFormHlav::MenuExitClick);
+    on(addItem(file, "MenuExit", "E&xit", {}, "Exit|End of program"), &MenuCommands::exit);
 
-    // Undo and redo of the parameter set; the captions name the edit (updateEditMenu).
+    // Undo and redo of the parameter set; the captions name the edit (app/SetStatusView.h).
     QMenu* edit = addMenu(bar, "MenuEdit", "&Edit");
     QAction* undo = addItem(edit, "MenuUndo", "&Undo", QKeySequence("Ctrl+Z"), "");
     QAction* redo = addItem(edit, "MenuRedo", "&Redo", {}, "");
     redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
     undo->setEnabled(false);
     redo->setEnabled(false);
-    on(undo, &TFormHlav::MenuUndoClick);
-    on(redo, &TFormHlav::MenuRedoClick);
+    on(undo, &MenuCommands::undo);
+    on(redo, &MenuCommands::redo);
 
     QMenu* com = addMenu(bar, "MenuCom", "&Com", "Com|Set number of com ");
     static const char* const kComHints[5] = {"Com1|Set com 1", "Com2| Set com 2", "Com3|Set com 3",
@@ -98,43 +100,43 @@ void buildMenuBar(QMainWindow& window, TFormHlav* handlers) {
         a->setCheckable(true);
         a->setChecked(n == 2);
         ports->addAction(a);
-        if (handlers)
-            QObject::connect(a, &QAction::triggered, handlers,
-                             [handlers, n] { handlers->MenuCom1Click(n); });
+        if (commands)
+            QObject::connect(a, &QAction::triggered, &window,
+                             [port = commands->port, n] { port(n); });
     }
     addSeparator(com, "N5");
     on(addItem(com, "MenuPortSettings", "Port &settings...", {},
                "Port settings|Choose the device of each port, find the unit"),
-       &TFormHlav::MenuPortSettingsClick);
+       &MenuCommands::portSettings);
 
     QMenu* device = addMenu(bar, "MenuDevice", "&Device");
     on(addItem(device, "MenuRead", "&Read", QKeySequence(Qt::Key_F7),
                "Read|Reading parametrs from ignition"),
-       &TFormHlav::MenuReadClick);
+       &MenuCommands::read);
     on(addItem(device, "MenuVerify", "&Verify", QKeySequence(Qt::Key_F8),
                "Verify|Compare set parametrs  with parametrs of ignition"),
-       &TFormHlav::MenuVerifyClick);
+       &MenuCommands::verify);
     on(addItem(device, "MenuProgram", "&Program", QKeySequence(Qt::Key_F9),
                "Programing|Programing  set parametrs to ignition"),
-       &TFormHlav::MenuProgramClick);
+       &MenuCommands::program);
     addSeparator(device, "N6");
     on(addItem(device, "MenuCompareUnit", "&Compare with unit", QKeySequence("Ctrl+D"),
                "Compare with unit|Read the unit's parameters and show how they differ, "
                "without changing the set on screen"),
-       &TFormHlav::MenuCompareUnitClick);
+       &MenuCommands::compareUnit);
     addSeparator(device, "N7");
     QAction* record = addItem(device, "MenuRecordLog", "Record &log", QKeySequence("Ctrl+L"),
                               "Record log|Write the live values to a CSV file, a line per packet");
     record->setCheckable(true);
-    on(record, &TFormHlav::MenuRecordLogClick);
+    on(record, &MenuCommands::recordLog);
 
     QMenu* tools = addMenu(bar, "MenuTools", "&Tools");
     on(addItem(tools, "AdvanceMinus", "Advance -", QKeySequence(Qt::Key_F4),
                "Curve A minus|Take off 1 degree of curve A"),
-       &TFormHlav::BitBtnAdvMinusClick);
+       &MenuCommands::advanceMinus);
     on(addItem(tools, "AdvancePlus", "Advance +", QKeySequence(Qt::Key_F5),
                "Curve A plus|Add 1 degree of curve A"),
-       &TFormHlav::BitBtnAdvPlusClick);
+       &MenuCommands::advancePlus);
 
     QMenu* lang = addMenu(bar, "MenuLanguage", "&Language", "Language|Set English or Czech");
     auto* languages = new QActionGroup(&window);
@@ -146,9 +148,12 @@ void buildMenuBar(QMainWindow& window, TFormHlav* handlers) {
         languages->addAction(a);
     }
     en->setChecked(true);
-    on(en, &TFormHlav::MenuEnglishClick);
-    on(cz, &TFormHlav::MenuCzechClick);
-    on(de, &TFormHlav::MenuGermanClick);
+    const std::pair<QAction*, int> languageItems[] = {{en, English}, {cz, Czech}, {de, German}};
+    for (const std::pair<QAction*, int>& item : languageItems)
+        if (commands)
+            QObject::connect(
+                item.first, &QAction::triggered, &window,
+                [choose = commands->language, language = item.second] { choose(language); });
 
     // Tool-bar buttons carry the hints of their menu items until a language replaces them.
     static const char* const kButtonHints[][2] = {
@@ -165,12 +170,8 @@ void buildMenuBar(QMainWindow& window, TFormHlav* handlers) {
 
     QMenu* help = addMenu(bar, "MenuHelp", "&Help", "Not available jet");
     on(addItem(help, "MenuContens", "&Contens", QKeySequence(Qt::Key_F1), ""),
-       &TFormHlav::MenuContensClick);
-    on(addItem(help, "MenuAbout", "&About...", {}, ""), &TFormHlav::MenuAboutClick);
+       &MenuCommands::contents);
+    on(addItem(help, "MenuAbout", "&About...", {}, ""), &MenuCommands::about);
 }
 
 } // namespace vortan
-
-void TFormHlav::buildMenus() {
-    vortan::buildMenuBar(*this, this);
-}

@@ -30,6 +30,16 @@
 
 namespace vortan {
 
+namespace {
+// The date and time of the printout as the system's locale writes them.
+QString nowText(const char* between) {
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    return locale.toString(now.date(), QLocale::ShortFormat) + between +
+           locale.toString(now.time(), QLocale::LongFormat);
+}
+} // namespace
+
 PrintCommands::PrintCommands(WindowContext& context, MessageView& messages)
     : context_(context), messages_(messages) {}
 
@@ -44,36 +54,31 @@ PrintJob PrintCommands::printJob() {
     return job;
 }
 
-void PrintCommands::printOnDefault() {
-    auto print = reinterpret_cast<PrintOnDefault>(moduleEntry(kPrintModule, kPrintOnDefault));
-    if (!print) {
+QFunctionPointer PrintCommands::printEntry(const char* name) {
+    QFunctionPointer entry = moduleEntry(kPrintModule, name);
+    if (!entry)
         context_.showBox(
             QString::fromStdString(sheetText(SheetText::PrintUnavailable, context_.language())));
-        return;
-    }
-    if (print(printJob()) == PrintOutcome::NoPrinter)
-        messages_.showMessageBox(Message::NoPrinter);
+    return entry;
+}
+
+void PrintCommands::printOnDefault() {
+    if (auto print = reinterpret_cast<PrintOnDefault>(printEntry(kPrintOnDefault)))
+        if (print(printJob()) == PrintOutcome::NoPrinter)
+            messages_.showMessageBox(Message::NoPrinter);
 }
 
 void PrintCommands::printWithDialog() {
-    auto print = reinterpret_cast<PrintWithDialog>(moduleEntry(kPrintModule, kPrintWithDialog));
-    if (!print) {
-        context_.showBox(
-            QString::fromStdString(sheetText(SheetText::PrintUnavailable, context_.language())));
-        return;
-    }
-    print(printJob());
+    if (auto print = reinterpret_cast<PrintWithDialog>(printEntry(kPrintWithDialog)))
+        print(printJob());
 }
 
 void PrintCommands::printPicture(QPagedPaintDevice& device) {
     auto* label = context_.controls.labelHlaseni;
     QMainWindow& window = context_.window;
     messages_.setMessageColour(window.palette().color(QPalette::Button));
-    const QLocale locale = QLocale::system();
-    const QDateTime now = QDateTime::currentDateTime();
     label->setText(QString::fromStdString(messageText(Message::PrintHeading, context_.language())) +
-                   locale.toString(now.date(), QLocale::ShortFormat) + "    " +
-                   locale.toString(now.time(), QLocale::LongFormat));
+                   nowText("    "));
     context_.session.tick().messageShown();
     label->show();
     context_.controls.cGauge->hide();
@@ -100,11 +105,7 @@ QString PrintCommands::tuneSheet(const QString& notes) {
     context_.session.takeControls(); // the sheet shows what the screen shows, typed values too
     SheetHeading h;
     h.file = context_.session.fileLabel().toStdString();
-    const QLocale locale = QLocale::system();
-    const QDateTime now = QDateTime::currentDateTime();
-    h.dateTime = (locale.toString(now.date(), QLocale::ShortFormat) + "  " +
-                  locale.toString(now.time(), QLocale::LongFormat))
-                     .toStdString();
+    h.dateTime = nowText("  ").toStdString();
     const Identification& id = context_.session.identification();
     if (!id.version.empty()) // known once the unit has answered
         h.unit = QString::fromStdString(id.version + "  " + id.date + "  " + id.time)

@@ -34,6 +34,8 @@ public:
     void printTuneSheet(QPagedPaintDevice& device);
 
 private:
+    // The print module's entry of that name; null, and the tuner told, when it cannot load.
+    QFunctionPointer printEntry(const char* name);
     // What the print module needs to print this window or its tune sheet.
     PrintJob printJob();
     // The sheet of the set on screen, as HTML.

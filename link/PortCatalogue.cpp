@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -17,16 +18,30 @@ QString text(PortText t, int language) {
     return QString::fromStdString(portText(t, language));
 }
 
+// A Windows port name, "COM5" or "\\.\COM5" (any case), as "COM5"; empty for a path. Such a
+// port is no file: only the system's list knows whether it is there.
+QString windowsPortName(const QString& path) {
+    static const QRegularExpression name(QStringLiteral(R"(^(?:\\\\\.\\)?(COM[0-9]+)$)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = name.match(path);
+    return m.hasMatch() ? m.captured(1).toUpper() : QString();
+}
+
 // The file a path leads to; the path itself when nothing is there.
 QString target(const QString& path) {
+    const QString port = windowsPortName(path);
+    if (!port.isEmpty())
+        return port;
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? path : canonical;
 }
 
 // "/dev/ttyUSB0 · FT232R USB UART A12345": the device with what tells it apart.
 QString summary(const SerialDevice& d) {
+    const QString port = windowsPortName(d.path);
+    const QString shown = port.isEmpty() ? d.path : port;
     const QString more = QStringList({d.description, d.serialNumber}).join(' ').trimmed();
-    return more.isEmpty() ? d.path : d.path + kDot + more;
+    return more.isEmpty() ? shown : shown + kDot + more;
 }
 
 } // namespace
@@ -65,18 +80,31 @@ int deviceIndexOf(const QString& path, const std::vector<SerialDevice>& devices)
 
 QString portMeaning(const QString& stored, const QString& defaultPath,
                     const std::vector<SerialDevice>& devices, int language) {
-    if (stored.isEmpty())
+    // Where the default is the port's own name (Windows), no entry is needed.
+    const bool defaultIsPort = !windowsPortName(defaultPath).isEmpty();
+    if (stored.isEmpty() && !defaultIsPort)
         return text(PortText::NotConfigured, language).arg(defaultPath);
-    if (!QFileInfo::exists(stored))
-        return stored + ' ' + text(PortText::Unplugged, language);
-    const int i = deviceIndexOf(stored, devices);
-    return i >= 0 ? summary(devices[static_cast<std::size_t>(i)]) : target(stored);
+    const QString path = stored.isEmpty() ? defaultPath : stored;
+    const int i = deviceIndexOf(path, devices);
+    if (i >= 0)
+        return summary(devices[static_cast<std::size_t>(i)]);
+    // Some Windows ports (virtual or Bluetooth ones) open without being listed: no verdict.
+    const QString port = windowsPortName(path);
+    if (!port.isEmpty())
+        return port;
+    if (!QFileInfo::exists(path))
+        return path + ' ' + text(PortText::Unplugged, language);
+    return target(path);
 }
 
 QString portStatusText(int comPort, bool demo, const QString& meaning, int language) {
     if (demo)
         return QStringLiteral("DEMO") + kDot + text(PortText::SimulatedUnit, language);
-    return QStringLiteral("COM%1").arg(comPort) + kDot + meaning;
+    const QString port = QStringLiteral("COM%1").arg(comPort);
+    // "COM5 · COM5 · USB Serial Port" says the port's name once.
+    if (meaning == port || meaning.startsWith(port + kDot))
+        return meaning;
+    return port + kDot + meaning;
 }
 
 QStringList probeCandidates(const std::vector<SerialDevice>& devices, const QString& openPath) {

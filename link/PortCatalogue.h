@@ -33,16 +33,20 @@ QStringList deviceColumns(const SerialDevice& device, int language);
 // time; else its path.
 QString storedName(const SerialDevice& device, const QString& byIdFolder);
 
-// Index of the device that `path` leads to (the same file after links), -1 for none.
+// Index of the device that `path` leads to (the same file after links, or the same Windows port
+// name), -1 for none.
 int deviceIndexOf(const QString& path, const std::vector<SerialDevice>& devices);
 
 // What a port's entry means now: the device with its description and serial number when
 // listed ("/dev/ttyUSB0 · FT232R A12345"), the device a link leads to, "(unplugged)" after an
-// entry whose device is gone, or "not configured: <default>" without an entry.
+// entry whose device is gone, or "not configured: <default>" without an entry. A Windows port
+// name ("COM5", "\\.\COM5") is the same port in either form, stands for itself when no entry
+// is needed (the default is the port's own name) and is shown by its name when not listed.
 QString portMeaning(const QString& stored, const QString& defaultPath,
                     const std::vector<SerialDevice>& devices, int language);
 
-// The status-bar field: "COM1 · <meaning>", or "DEMO · simulated unit" in the demo.
+// The status-bar field: "COM1 · <meaning>" (the port's name said once when the meaning starts
+// with it), or "DEMO · simulated unit" in the demo.
 QString portStatusText(int comPort, bool demo, const QString& meaning, int language);
 
 // The listed devices a search for the unit tries: all but the one open now.

@@ -95,6 +95,8 @@ private slots:
     void deviceRows();
     void meaning_data();
     void meaning();
+    void windowsPortMeaning_data();
+    void windowsPortMeaning();
     void probeCandidates();
     void linkMarks_data();
     void linkMarks();
@@ -164,6 +166,32 @@ void tst_Ports::meaning() {
     QCOMPARE(portMeaning(d(stored), "/dev/ttyS2", devices, English), meaning.arg(dev_.path()));
 }
 
+// Windows lists "\\.\COM5"; the settings hold "COM5" or nothing (the default is COM5 itself).
+void tst_Ports::windowsPortMeaning_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("no entry, listed") << ""
+                                      << "COM5 · FT232R USB UART A12345";
+    QTest::newRow("short name") << "com5"
+                                << "COM5 · FT232R USB UART A12345";
+    QTest::newRow("long name") << "\\\\.\\COM5"
+                               << "COM5 · FT232R USB UART A12345";
+    QTest::newRow("another port, listed") << "COM11"
+                                          << "COM5 · COM11 · Bluetooth link";
+    QTest::newRow("not listed") << "COM7"
+                                << "COM5 · COM7";
+}
+
+void tst_Ports::windowsPortMeaning() {
+    QFETCH(QString, stored);
+    QFETCH(QString, status);
+    SerialDevice bluetooth = plain("\\\\.\\COM11");
+    bluetooth.description = "Bluetooth link";
+    const std::vector<SerialDevice> devices = {usbAdapter("\\\\.\\COM5"), bluetooth};
+    const QString meaning = portMeaning(stored, "COM5", devices, English);
+    QCOMPARE(portStatusText(5, false, meaning, English), status);
+}
+
 void tst_Ports::probeCandidates() {
     // The device open now, here by its link, is never tried.
     const std::vector<SerialDevice> devices = {plain(d("ttyS0")), plain(d("ttyUSB0")),
@@ -171,6 +199,9 @@ void tst_Ports::probeCandidates() {
     QCOMPARE(
         vortan::probeCandidates(devices, d("by-id/usb-FTDI_FT232R_USB_UART_A12345-if00-port0")),
         QStringList({d("ttyS0"), d("pts7")}));
+    // On Windows the open "COM5" is the listed "\\.\COM5".
+    QCOMPARE(vortan::probeCandidates({plain("\\\\.\\COM5"), plain("\\\\.\\COM6")}, "COM5"),
+             QStringList({"\\\\.\\COM6"}));
 }
 
 void tst_Ports::linkMarks_data() {

@@ -1,5 +1,6 @@
 #include "params/Corrections.h"
 
+#include "params/NormaliseRules.h"
 #include "params/RangeCheck.h"
 #include "params/RangeTexts.h"
 
@@ -9,46 +10,6 @@
 namespace vortan {
 
 namespace {
-
-// How normalise bounds a value: within low..high, then against another value.
-struct Rule {
-    int byte;
-    int low;
-    int high;
-    int other = -1;            // the value it is held against, if any
-    bool raisedToOther = true; // kept at or above `other` (limiter, axes); else at or below it
-};
-
-std::vector<Rule> rules() {
-    using namespace Byte;
-    std::vector<Rule> r;
-    for (int axis : {RPM_ADV, RPM_PRIV})
-        for (int i = 0; i < kAxisPoints; ++i)
-            r.push_back({axis + i, i + 3, i + 191, i == 0 ? -1 : axis + i - 1, true});
-    r.push_back({LIMITER1, 10, 250});
-    r.push_back({LIMITER2, 10, 250, LIMITER1, true});
-    r.push_back({CLUTCH, 0, 100});
-    r.push_back({LED_RAZENI, 10, 250});
-    r.push_back({GAS1, 0, 100, GAS2, false});
-    r.push_back({GAS2, 0, 100});
-    r.push_back({GAS_BUILDUP, 1, 200});
-    r.push_back({GAS_DELAY, 0, 200});
-    r.push_back({RETARD1, 0, 25, RETARD2, false});
-    r.push_back({RETARD2, 0, 25});
-    r.push_back({RETARD_DELAY, 0, 200});
-    r.push_back({RETARD_BUILDUP, 1, 200});
-    r.push_back({TPS0, 0, 250});
-    r.push_back({TPS100, 0, 250});
-    return r;
-}
-
-const Rule* ruleOf(int byte) {
-    static const std::vector<Rule> all = rules();
-    for (const Rule& r : all)
-        if (r.byte == byte)
-            return &r;
-    return nullptr;
-}
 
 const ComparedParam* paramOf(int byte) {
     for (const ComparedParam& p : comparedParams())
@@ -81,7 +42,7 @@ std::vector<Correction> corrections(const DeviceImage& before, const DeviceImage
         };
         RangeText why = RangeText::CorrectedAbove;
         QString against = shown;
-        if (const Rule* r = ruleOf(b)) {
+        if (const NormaliseRule* r = normaliseRuleOf(b)) {
             const int within = std::clamp<int>(before[b], r->low, r->high);
             const ComparedParam* other = r->other >= 0 ? paramOf(r->other) : nullptr;
             if (other && after[b] != within) {

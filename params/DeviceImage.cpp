@@ -1,4 +1,6 @@
 #include "params/DeviceImage.h"
+
+#include "params/NormaliseRules.h"
 #include "params/ParamTable.h"
 
 #include <algorithm>
@@ -14,23 +16,6 @@ constexpr std::uint8_t kDefaultMap[kMapRows][kMapColumns] = {
     {4, 12, 16, 25, 28, 30, 33, 31, 33, 31}, {4, 12, 15, 25, 28, 30, 32, 32, 32, 32},
     {4, 12, 15, 25, 28, 30, 32, 32, 32, 32}, {4, 12, 15, 25, 28, 30, 32, 32, 32, 32},
 };
-
-void clampByte(std::uint8_t& v, int lo, int hi) {
-    v = static_cast<std::uint8_t>(std::clamp<int>(v, lo, hi));
-}
-void lowerTo(std::uint8_t& v, int hi) {
-    if (v > hi)
-        v = static_cast<std::uint8_t>(hi);
-}
-
-// Point i within i+3 .. i+191, then strictly rising.
-void normaliseAxis(DeviceImage& image, int first) {
-    for (int i = 0; i < kAxisPoints; ++i)
-        clampByte(image[first + i], i + 3, i + 191);
-    for (int i = 1; i < kAxisPoints; ++i)
-        if (image[first + i] <= image[first + i - 1])
-            image[first + i] = static_cast<std::uint8_t>(image[first + i - 1] + 1);
-}
 
 std::string twoDigits(int v) {
     char buf[8];
@@ -65,33 +50,22 @@ void setDefaults(DeviceImage& image) {
 }
 
 void normalise(DeviceImage& image) {
-    using namespace Byte;
-    normaliseAxis(image, RPM_ADV);
-    clampByte(image[LIMITER1], 10, 250);
-    clampByte(image[LIMITER2], 10, 250);
-    if (image[LIMITER2] < image[LIMITER1])
-        image[LIMITER2] = image[LIMITER1];
-    lowerTo(image[CLUTCH], 100);
-    clampByte(image[LED_RAZENI], 10, 250);
-    lowerTo(image[GAS1], 100);
-    lowerTo(image[GAS2], 100);
-    if (image[GAS2] < image[GAS1])
-        image[GAS1] = image[GAS2];
-    if (image[GAS_BUILDUP] == 0)
-        image[GAS_BUILDUP] = 1;
-    lowerTo(image[GAS_DELAY], 200);
-    lowerTo(image[GAS_BUILDUP], 200);
-    lowerTo(image[RETARD1], 25);
-    lowerTo(image[RETARD2], 25);
-    if (image[RETARD2] < image[RETARD1])
-        image[RETARD1] = image[RETARD2];
-    lowerTo(image[RETARD_DELAY], 200);
-    if (image[RETARD_BUILDUP] == 0)
-        image[RETARD_BUILDUP] = 1;
-    lowerTo(image[RETARD_BUILDUP], 200);
-    lowerTo(image[TPS0], 250);
-    lowerTo(image[TPS100], 250);
-    normaliseAxis(image, RPM_PRIV);
+    // Every value within its bounds first, then the relations, each against a value already
+    // within its own.
+    for (const NormaliseRule& r : normaliseRules())
+        image[r.byte] = static_cast<std::uint8_t>(std::clamp<int>(image[r.byte], r.low, r.high));
+    for (const NormaliseRule& r : normaliseRules()) {
+        if (r.other < 0)
+            continue;
+        const int other = image[r.other];
+        std::uint8_t& v = image[r.byte];
+        if (r.strictlyAbove && v <= other)
+            v = static_cast<std::uint8_t>(other + 1);
+        else if (r.raisedToOther && v < other)
+            v = static_cast<std::uint8_t>(other);
+        else if (!r.raisedToOther && v > other)
+            v = static_cast<std::uint8_t>(other);
+    }
 }
 
 void normalise(DeviceImage& image, std::uint8_t& language, std::uint8_t& comPort) {

@@ -2,6 +2,8 @@
 
 #include "link/Tick.h"
 
+#include <algorithm>
+
 namespace vortan {
 
 int exitCode(CliResult result) {
@@ -48,9 +50,11 @@ UnitWatch::Action UnitWatch::tick(bool packet, int silenceCount, bool working) {
     case State::WaitingForUnit:
         if (packet) {
             state_ = State::Working;
+            waited_ = 0;
             return Action::Start;
         }
-        return silent ? Action::NoUnit : Action::None;
+        waited_ = std::min(waited_ + 1, kSilentTicks);
+        return silent || waited_ >= kSilentTicks ? Action::NoUnit : Action::None;
     case State::Working:
         if (working)
             return Action::None;
@@ -60,6 +64,7 @@ UnitWatch::Action UnitWatch::tick(bool packet, int silenceCount, bool working) {
         if (!silent)
             return Action::None;
         state_ = State::WaitingForUnit;
+        waited_ = 0;
         return Action::Gone;
     }
     return Action::None;

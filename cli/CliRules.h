@@ -36,6 +36,8 @@ CliResult unitResult(const UnitEnd& end);
 // When a repeated run takes the next unit: a unit answering starts the work; once it has
 // ended the unit must go away (the link silent for at least the kSilentTicks of
 // "No Connection", as when it is unplugged) before a unit answering again is the next one.
+// While waiting, a link that stays silent, or that brings frames but no monitor packet for
+// kSilentTicks (a device that is no unit, or a unit that does not stream), means no unit.
 class UnitWatch {
 public:
     enum class State { WaitingForUnit, Working, WaitingForUnplug };
@@ -53,6 +55,7 @@ public:
 
 private:
     State state_ = State::WaitingForUnit;
+    int waited_ = 0; // ticks waited for a unit without a monitor packet
 };
 
 } // namespace vortan

@@ -83,8 +83,8 @@ private slots:
         QTest::addColumn<QString>("facts");
         QTest::addColumn<QString>("actions");
         // A tick's facts: P a monitor packet came, Q one came while work runs, W work runs,
-        // S the link has been silent kSilentTicks, . none of these. Actions: s Start, d Done,
-        // g Gone, n NoUnit, . None.
+        // F another valid frame came, S the link has been silent kSilentTicks, . none of these.
+        // Actions: s Start, d Done, g Gone, n NoUnit, . None.
         QTest::newRow("a unit answers at once") << "PWWW.P..SP"
                                                 << "s...d...gs";
         QTest::newRow("the next unit after the silence") << "PW.SPW."
@@ -97,6 +97,12 @@ private slots:
                                                       << ".nns";
         QTest::newRow("a unit lost while working ends its work first") << "PWSS.P"
                                                                        << "s.dgns";
+        // Frames that are no monitor packets (F) keep the link from falling silent.
+        QTest::newRow("frames but no monitor packet")
+            << QString(kSilentTicks + 1, 'F') << QString(kSilentTicks - 1, '.') + "nn";
+        QTest::newRow("the waiting starts again after an unplug")
+            << "PW.S" + QString(kSilentTicks, 'F') + "P"
+            << "s.dg" + QString(kSilentTicks - 1, '.') + "ns";
     }
     void watch() {
         QFETCH(QString, facts);
@@ -106,7 +112,7 @@ private slots:
         int silence = 0;
         for (int i = 0; i < facts.size(); ++i) {
             const QChar f = facts[i];
-            if (f == 'P' || f == 'Q')
+            if (f == 'P' || f == 'Q' || f == 'F')
                 silence = 1;
             else if (f == 'S')
                 silence = kSilentTicks;

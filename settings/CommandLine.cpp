@@ -1,5 +1,8 @@
 #include "settings/CommandLine.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 struct OperationOption {
@@ -39,6 +42,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             line.language = first;
     }
     QString operationName;
+    QStringList unknown; // options it does not know: ignored for the window only
     for (int i = line.language.isEmpty() ? 0 : 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
@@ -62,6 +66,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             else
                 line.openFile = a;
         } else {
+            if (a.startsWith(QLatin1String("--")) &&
+                std::none_of(std::begin(kOperations), std::end(kOperations),
+                             [&a](const OperationOption& o) { return a == QLatin1String(o.name); }))
+                unknown << a;
             for (const OperationOption& o : kOperations) {
                 if (a != QLatin1String(o.name))
                     continue;
@@ -82,6 +90,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         fail(line, QStringLiteral("--anyway goes only with --program"));
     if (!line.port.isEmpty() && line.demo)
         fail(line, QStringLiteral("--port and --demo cannot be given together"));
+    // A mistyped operation must not open the window where a script expected none.
+    const bool unitWork = line.withoutWindow() || !line.port.isEmpty();
+    if (unitWork && !unknown.isEmpty())
+        fail(line, QStringLiteral("unknown option %1").arg(unknown.front()));
+    if (!line.port.isEmpty() && !line.withoutWindow())
+        fail(line, QStringLiteral("--port goes only with --read, --verify, --program or --diff"));
     if (line.withoutWindow() && !line.openFile.isEmpty())
         fail(line, QStringLiteral("%1 runs without a window; %2 cannot be opened with it")
                        .arg(operationName, line.openFile));

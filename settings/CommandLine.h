@@ -23,5 +23,6 @@ struct CommandLine {
     bool withoutWindow() const { return operation != CliOperation::None; }
 };
 
-// `arguments` without the program name. Arguments it does not know are ignored.
+// `arguments` without the program name. Arguments it does not know are ignored when the window
+// starts; with --port or an operation an unknown option is an error (a mistyped operation).
 CommandLine parseCommandLine(const QStringList& arguments);

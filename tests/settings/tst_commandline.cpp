@@ -93,6 +93,20 @@ private slots:
         QTest::newRow("port and demo")
             << QStringList{"--demo", "--port", "COM5"}
             << "demo | port COM5 | error: --port and --demo cannot be given together" << false;
+        QTest::newRow("mistyped operation with port")
+            << QStringList{"ENGLISH", "--port", "COM5", "--prgram", "a.ign"}
+            << "language ENGLISH | port COM5 | open a.ign | error: unknown option --prgram"
+            << false;
+        QTest::newRow("operation written with =")
+            << QStringList{"--port", "COM5", "--program=a.ign"}
+            << "port COM5 | error: unknown option --program=a.ign" << false;
+        QTest::newRow("port without operation")
+            << QStringList{"--port", "COM5"}
+            << "port COM5 | error: --port goes only with --read, --verify, --program or --diff"
+            << false;
+        QTest::newRow("unknown option beside an operation")
+            << QStringList{"--verify", "a.ign", "--quiet"}
+            << "verify a.ign | error: unknown option --quiet" << true;
         QTest::newRow("operation and file to open")
             << QStringList{"--diff", "a.ign", "b.ign"}
             << "diff a.ign | open b.ign | error: --diff runs without a window; b.ign cannot be "

@@ -10,6 +10,7 @@ constexpr int kReservedIdentificationByte = 9;
 bool forgetsUnitRecord(const UnitEventFacts& facts) {
     switch (facts.event) {
     case UnitEvent::LinkLost:
+    case UnitEvent::LinkSilent:
         return true;
     case UnitEvent::PortOpened:
         return !facts.sameDevice;

@@ -1,7 +1,8 @@
 #pragma once
 // When the record of what the unit holds (its pages as last seen, with the identification
 // page it last sent) stops being true of the unit at the other end of the line: the line was
-// lost (unplugged, the device gone), another device was opened, or a unit answers with
+// lost (unplugged, the device gone) or fell silent ("No Connection", as when the cable is moved
+// to another bike behind an adapter that stays), another device was opened, or a unit answers with
 // another identification. Until a read or a program has seen the unit again, its set is
 // unknown.
 
@@ -17,6 +18,7 @@ using IdentificationPage = std::array<std::uint8_t, kPageSize>;
 
 enum class UnitEvent {
     LinkLost,   // the device went away under the open port
+    LinkSilent, // "No Connection" came up: the unit behind a port that stays open may be another
     PortOpened, // the tuner opened a port (Com menu, port settings, leaving the demo)
     PageZero,   // a read or a program received the unit's identification page
 };

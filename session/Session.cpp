@@ -177,6 +177,17 @@ bool Session::openPort(const QString& devicePath) {
     return link_.open(devicePath);
 }
 
+void Session::showNoConnection(bool shown) {
+    if (shown && !noConnectionShown_) {
+        UnitEventFacts silent;
+        silent.event = UnitEvent::LinkSilent;
+        if (forgetsUnitRecord(silent))
+            ops_.forgetUnit();
+    }
+    noConnectionShown_ = shown;
+    emit connectionShown(shown);
+}
+
 void Session::linkLost() {
     UnitEventFacts lost;
     lost.event = UnitEvent::LinkLost;

@@ -215,7 +215,7 @@ private:
     // TickView
     void showMonitorValues(const MonitorPacket& packet) override;
     void hideMessage() override { emit messageHidden(); }
-    void showNoConnection(bool shown) override { emit connectionShown(shown); }
+    void showNoConnection(bool shown) override;
     void markMapCursor() override { emit cursorDue(); }
 
     void normalise();
@@ -227,6 +227,7 @@ private:
     bool differsFromSource(const DeviceImage& set);
 
     Link& link_;
+    bool noConnectionShown_ = false;
     DeviceImage image_;
     ImageEditor editor_{image_};
     DeviceOperations ops_;

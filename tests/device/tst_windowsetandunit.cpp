@@ -80,6 +80,7 @@ private slots:
     void setFreeAfterEveryEnding();
     void unitForgottenWhenUnplugged();
     void unitForgottenOnAnotherIdentification();
+    void unitForgottenAfterNoConnection();
     void unitForgottenOnAnotherPort();
     void restorePointSaysWhatItCameFrom();
 };
@@ -255,6 +256,30 @@ void tst_WindowSetAndUnit::unitForgottenOnAnotherIdentification() {
     QCOMPARE(b.boxes, QStringList{"These Ignition is not for this type of motorbikes!"});
     QVERIFY(b.counts().startsWith("Unit: unknown"));
     QVERIFY(!b.edit("EditOmez1")->hasDiffersMark());
+}
+
+// The adapter stays, the unit behind it falls silent ("No Connection": the cable moved to the
+// next bike) and a unit answers again: until it is read or programmed, its set is unknown.
+void tst_WindowSetAndUnit::unitForgottenAfterNoConnection() {
+    WindowBench b;
+    QVERIFY(b.ok());
+    b.click("Button1");
+    QVERIFY(b.run());
+    b.tick();
+    QVERIFY(b.counts().startsWith("In unit"));
+    SimSwitches silent;
+    silent.silent = true;
+    b.sim.setSwitches(silent);
+    for (int i = 0; i < kSilentTicks - 2; ++i)
+        b.tick();
+    QVERIFY(b.counts().startsWith("In unit")); // a short silence is no unplug
+    for (int i = 0; i < 3; ++i)
+        b.tick();
+    QVERIFY(b.counts().startsWith("Unit: unknown"));
+    b.sim.setSwitches(SimSwitches{});
+    for (int i = 0; i < 5; ++i)
+        b.tick();
+    QVERIFY(b.counts().startsWith("Unit: unknown"));
 }
 
 // Another port chosen in the Com menu forgets the unit; the same device opened again does not.

@@ -50,6 +50,7 @@ void tst_UnitRecord::forgets_data() {
     QTest::addColumn<UnitEventFacts>("facts");
     QTest::addColumn<bool>("forgotten");
     QTest::newRow("link lost") << onEvent(UnitEvent::LinkLost) << true;
+    QTest::newRow("link silent") << onEvent(UnitEvent::LinkSilent) << true;
     QTest::newRow("another device opened") << onEvent(UnitEvent::PortOpened) << true;
     QTest::newRow("the same device opened again") << onEvent(UnitEvent::PortOpened, true) << false;
     QTest::newRow("first identification") << pageZero(std::nullopt, unitPage('T')) << false;

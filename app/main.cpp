@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 
@@ -34,7 +35,8 @@ const char kUsage[] =
     "                           does\n"
     "  -h, --help               show this help and exit\n"
     "  --version                show the version and exit\n"
-    "Other arguments are ignored.\n"
+    "Other arguments are ignored (with --port or an operation, an unknown option is an\n"
+    "error, exit 2).\n"
     "\n"
     "Without a window (no display needed), one OPERATION on the unit at DEVICE (a device\n"
     "path, or COM1..COM10 as the Com menu maps them; without --port the port of the last\n"
@@ -119,6 +121,11 @@ int languageIndex(const QString& name, const vortan::IniFile& ini) {
 // display.
 int runWithoutWindow(int argc, char* argv[]) {
     using namespace vortan;
+#ifdef SIGPIPE
+    // Output piped into a reader that has ended (`| head`) must not stop the work on the unit
+    // half way: the lines are lost, the run and its exit code are not.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     // Qt's list: on Windows it comes from the wide command line, with every letter of a path.
     const CommandLine line = parseCommandLine(QCoreApplication::arguments().mid(1));

@@ -1,6 +1,7 @@
 // The program's --help and --version: answered on stdout before any window or display.
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class tst_Cli : public QObject {
@@ -86,6 +87,25 @@ private slots:
         QVERIFY(r.out.isEmpty());
         QVERIFY2(r.err.startsWith("vortan2: --program and --read cannot be run together\n"),
                  qPrintable(r.err));
+    }
+
+    // The output piped into a reader that has gone (a `| head` that has ended): the run still
+    // ends with its result and its file, not stopped half way by the broken pipe.
+    void closedOutput() {
+        QTemporaryDir dir;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "no-such-platform");
+        env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        p.setProcessEnvironment(env);
+        // `true` ends at once: every line the program writes then meets a closed pipe.
+        p.start("bash", {"-c", R"("$@" 2>&1 | true; exit "${PIPESTATUS[0]}")", "-", VORTAN2_PROGRAM,
+                         "ENGLISH", "--demo", "--read", dir.filePath("read.ign")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(QFileInfo(dir.filePath("read.ign")).size() > 0);
     }
 
     // Without --help or --version the program does build its application object, which

@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include "lang/CliTexts.h"
+#include "lang/FileProblemTexts.h"
 #include "params/Corrections.h"
 #include "params/ParamDiff.h"
 #include "params/RangeCheck.h"
@@ -64,6 +65,15 @@ bool CliRunner::loadFile() {
     fileSet_ = *read;
     normalise(fileSet_);
     const int language = options_.language;
+    if (!result.problems.empty()) {
+        progress_(q(fileProblemsHeading(language)));
+        for (const FileProblem& p : result.problems)
+            progress_("  " + q(fileProblemText(p, language)));
+        if (options_.operation == CliOperation::Program && !options_.anyway) {
+            progress_(q(cliText(CliText::FileDamaged, language)));
+            return false;
+        }
+    }
     const CaptionLookup caption = captionsIn(language);
     const std::vector<Correction> corrected =
         corrections(*read, fileSet_, language, caption, CorrectionSource::File);

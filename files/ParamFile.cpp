@@ -179,18 +179,30 @@ std::uint8_t low8(std::uint32_t v) {
 }
 
 // A file value into its byte: flags and raw bytes their low 8 bits, shown values the low 16
-// bits divided by the scale, less the offset, modulo 256.
-void store(const Field& f, std::uint32_t n, DeviceImage& image, ParamFileResult& result) {
+// bits divided by the scale, less the offset, modulo 256. A number whose byte would not give
+// it back (but for the rounding down of the scale) is told.
+void store(const Key& key, const Field& f, std::uint32_t n, DeviceImage& image,
+           ParamFileResult& result) {
     if (!f.row) {
         result.extMonitor = (n & 0xFFFFu) != 0;
         return;
     }
     const ParamRow& r = *f.row;
-    if (r.kind == ParamKind::Flag || r.fileRaw)
+    bool fits = n <= 0xFFu;
+    if (r.kind == ParamKind::Flag || r.fileRaw) {
         image[f.byte] = low8(n);
-    else
-        image[f.byte] = low8((n & 0xFFFFu) / static_cast<std::uint32_t>(r.scale) -
-                             static_cast<std::uint32_t>(r.offset));
+    } else {
+        const std::uint32_t quotient = (n & 0xFFFFu) / static_cast<std::uint32_t>(r.scale);
+        const auto offset = static_cast<std::uint32_t>(r.offset);
+        image[f.byte] = low8(quotient - offset);
+        fits = n <= 0xFFFFu && quotient >= offset && quotient - offset <= 0xFFu;
+    }
+    if (!fits) {
+        const bool scaled = r.kind != ParamKind::Flag && !r.fileRaw;
+        const unsigned readAs =
+            scaled ? unsigned((image[f.byte] + r.offset) * r.scale) : unsigned(image[f.byte]);
+        result.problems.push_back({FileProblemKind::DoesNotFit, key.name, n, readAs});
+    }
 }
 
 } // namespace
@@ -252,20 +264,29 @@ ParamFileResult readParamFile(const std::string& text, DeviceImage& image) {
     }
     result.headerFound = true;
 
+    std::vector<const Key*> seen;
     for (;;) {
         const std::string_view w = in.word();
         if (w.empty())
-            return result;
+            break;
         const Key* key = findKey(w);
         if (!key)
             continue; // unknown word, skipped alone
+        seen.push_back(key);
         for (const Field& f : key->fields) {
             const auto n = in.number();
-            if (!n)
-                break; // the word is read as the next key
-            store(f, *n, image, result);
+            if (!n) { // the word is read as the next key
+                result.problems.push_back({FileProblemKind::CutShort, key->name});
+                break;
+            }
+            store(*key, f, *n, image, result);
         }
     }
+    // The display option EXT_MON carries no value of the set.
+    for (const Key& k : keys())
+        if (k.name != kExtMonKey && std::find(seen.begin(), seen.end(), &k) == seen.end())
+            result.problems.push_back({FileProblemKind::Missing, k.name});
+    return result;
 }
 
 } // namespace vortan

@@ -26,6 +26,13 @@ Triple cliTriple(CliText t) {
                 "(--anyway programs them all the same):",
                 "Die Datei enthält Werte außerhalb ihrer Bereiche; nichts wurde programmiert "
                 "(--anyway programmiert sie trotzdem):"};
+    case CliText::FileDamaged:
+        return {"Soubor je neúplný nebo poškozený; nic nebylo naprogramováno (--anyway ho "
+                "přesto naprogramuje, jak byl načten).",
+                "The file is incomplete or damaged; nothing was programmed (--anyway programs "
+                "it as it was read all the same).",
+                "Die Datei ist unvollständig oder beschädigt; nichts wurde programmiert (--anyway "
+                "programmiert sie trotzdem so, wie sie gelesen wurde)."};
     }
     return {"", "", ""};
 }

@@ -12,6 +12,7 @@ enum class CliText {
     Differences,  // the parameters in which the unit differs from the file: %1 how many
     Interrupted,  // Ctrl+C came while a unit was worked on
     OutOfRange,   // --program refuses a file whose values lie outside their ranges
+    FileDamaged,  // --program refuses a file that is incomplete or damaged
 };
 
 // The text of `t` in `language` (0 Czech, 1 English, 2 German); empty for other indexes.

@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "files/RegularFile.h"
+#include "lang/FileProblemTexts.h"
 #include "lang/Texts.h"
 #include "params/Corrections.h"
 #include "params/ParamDiff.h"
@@ -346,6 +347,9 @@ bool Session::openSet(const QString& path) {
     if (result.extMonitor)
         setExtMonitor(*result.extMonitor);
     changeHandler();
+    // Beside the specified Open, not in its way: the tuner learns the set is not all the file's.
+    if (!result.problems.empty())
+        emit statusLine(QString::fromStdString(fileProblemsLine(result.problems, language_)), 0);
     return true;
 }
 

@@ -158,18 +158,25 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("told");
         QTest::addColumn<bool>("programmed");
+        QTest::addColumn<bool>("cut"); // the file ends inside the advance map
         const QString refused = "The file holds values outside their ranges; nothing was "
                                 "programmed (--anyway programs them all the same):";
         QTest::newRow("outside its range: refused")
             << Byte::CLUTCH << 99 << QStringList{} << 5
-            << QStringList{refused, "  Clutch m.: 990 ms, range 0..500 ms"} << false;
+            << QStringList{refused, "  Clutch m.: 990 ms, range 0..500 ms"} << false << false;
         QTest::newRow("outside its range: --anyway")
-            << Byte::CLUTCH << 99 << QStringList{"--anyway"} << 0 << QStringList{} << true;
+            << Byte::CLUTCH << 99 << QStringList{"--anyway"} << 0 << QStringList{} << true << false;
         QTest::newRow("limiter below the start limiter: corrected")
             << Byte::LIMITER2 << 20 << QStringList{} << 0
             << QStringList{"Some values of the file break the rules and were corrected:",
                            "  the file holds "}
-            << true;
+            << true << false;
+        QTest::newRow("cut off: refused")
+            << Byte::CLUTCH << 20 << QStringList{} << 5
+            << QStringList{"The file is incomplete or damaged:", "  ADVANCE is cut short",
+                           "  NAP_PRIV is missing; kept as it was",
+                           "The file is incomplete or damaged; nothing was programmed"}
+            << false << true;
     }
     void programFileBreakingRules() {
         QFETCH(int, byte);
@@ -180,7 +187,11 @@ private slots:
         const QString file = dir_.filePath("rules.ign");
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::fromStdString(writeParamFile(set, false, "\n")));
+        std::string text = writeParamFile(set, false, "\n");
+        QFETCH(bool, cut);
+        if (cut)
+            text.resize(text.find("ADVANCE") + 100);
+        f.write(QByteArray::fromStdString(text));
         f.close();
         const QString link = dir_.filePath("rules");
         std::unique_ptr<SimUnit> unit = unitAt(link, 41);

@@ -115,6 +115,8 @@ private slots:
     void reads_data();
     void reads();
     void hugeWordsAreSafe();
+    void problems_data();
+    void problems();
     void roundTrip();
 };
 
@@ -296,6 +298,42 @@ void tst_ParamFile::hugeWordsAreSafe() {
     QCOMPARE(int(image[Byte::BIKE]), 5);
 }
 
+// What is told of a file that is cut off or edited by hand: "kind key [value readAs]".
+void tst_ParamFile::problems_data() {
+    QTest::addColumn<std::string>("text");
+    QTest::addColumn<QStringList>("told");
+    const std::string full = joined("\n");
+    QTest::newRow("complete") << full << QStringList{};
+    QTest::newRow("cut inside ADVANCE")
+        << full.substr(0, full.find("ADVANCE") + 100)
+        << QStringList{"cut ADVANCE", "missing PRIV_ENABLE", "missing PRIV_HYSTER",
+                       "missing RPM_PRIV", "missing NAP_PRIV"};
+    QTest::newRow("a word for a number") << full + " CLUTCH abc" << QStringList{"cut CLUTCH"};
+    QTest::newRow("scaled too large") << full + " CLUTCH 2600" << QStringList{"fit CLUTCH 2600 40"};
+    QTest::newRow("beyond 16 bits") << full + " CLUTCH 65540" << QStringList{"fit CLUTCH 65540 0"};
+    QTest::newRow("byte too large") << full + " BASE_ADV 256" << QStringList{"fit BASE_ADV 256 0"};
+    QTest::newRow("below the offset") << full + " TPS 700 1000" << QStringList{"fit TPS 1000 3560"};
+    QTest::newRow("flag too large") << full + " RPM2 257" << QStringList{"fit RPM2 257 1"};
+    QTest::newRow("largest that fit")
+        << full + " CLUTCH 2559 BASE_ADV 255 TPS 2550 5059 RPM2 255" << QStringList{};
+}
+
+void tst_ParamFile::problems() {
+    QFETCH(std::string, text);
+    QFETCH(QStringList, told);
+    DeviceImage image = defaults();
+    const ParamFileResult r = readParamFile(text, image);
+    QStringList got;
+    for (const FileProblem& p : r.problems) {
+        const QString key = QString::fromStdString(p.key);
+        if (p.kind == FileProblemKind::DoesNotFit)
+            got << QString("fit %1 %2 %3").arg(key).arg(p.value).arg(p.readAs);
+        else
+            got << (p.kind == FileProblemKind::Missing ? "missing " : "cut ") + key;
+    }
+    QCOMPARE(got, told);
+}
+
 void tst_ParamFile::roundTrip() {
     QRandomGenerator rng(20040911);
     for (int run = 0; run < 300; ++run) {
@@ -311,6 +349,7 @@ void tst_ParamFile::roundTrip() {
         opened.bytes.fill(0xA5);
         const ParamFileResult r = readParamFile(writeParamFile(saved, ext, eol), opened);
         QVERIFY(r.headerFound);
+        QVERIFY(r.problems.empty()); // whatever the set, its file is whole
         QVERIFY(r.extMonitor.has_value());
         QCOMPARE(*r.extMonitor, ext);
         for (int i = 0; i < kImageSize; ++i) {

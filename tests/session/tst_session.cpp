@@ -4,6 +4,8 @@
 // unit.
 
 #include "FakeLink.h"
+#include "files/ParamFile.h"
+#include "lang/FileProblemTexts.h"
 #include "params/ParamDiff.h"
 #include "session/Session.h"
 #include "settings/RestorePoints.h"
@@ -86,6 +88,7 @@ private slots:
     void programAfterChange_data();
     void programAfterChange();
     void filesRoundTrip();
+    void damagedFileIsTold();
     void unreadableFiles_data();
     void unreadableFiles();
 };
@@ -330,7 +333,9 @@ void tst_session::filesRoundTrip() {
     QVERIFY(s.currentFile().isEmpty());
     s.setExtMonitor(false);
     QSignalSpy ext(&s, &Session::extMonitorChanged);
+    QSignalSpy status(&s, &Session::statusLine);
     QVERIFY(s.openFile(path));
+    QCOMPARE(status.count(), 0); // a whole file: nothing to tell
     QCOMPARE(std::memcmp(s.image().page(1), saved.page(1), 2 * kPageSize), 0);
     QCOMPARE(s.editor().undoName(), std::optional<EditName>(EditName::OpenFile));
     QCOMPARE(ext.count(), 1);
@@ -340,6 +345,27 @@ void tst_session::filesRoundTrip() {
     QVERIFY(s.currentFile().isEmpty());
     QVERIFY(!s.fileSet());
     QCOMPARE(label.count(), 4); // save, New, open, restore point
+}
+
+// A file cut off opens as Open reads it, and the status line says what it lacks.
+void tst_session::damagedFileIsTold() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cut.ign");
+    Rig rig;
+    Session& s = rig.session;
+    std::string text = writeParamFile(s.image(), false, "\n");
+    text.resize(text.find("ADVANCE") + 100);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::fromStdString(text));
+    f.close();
+    QSignalSpy status(&s, &Session::statusLine);
+    QVERIFY(s.openFile(path));
+    QCOMPARE(status.count(), 1);
+    const QString line = status.at(0).at(0).toString();
+    QVERIFY2(line.startsWith(QString::fromStdString(fileProblemsHeading(s.language()))),
+             qPrintable(line));
+    QVERIFY2(line.contains("NAP_PRIV"), qPrintable(line));
 }
 
 void tst_session::unreadableFiles_data() {

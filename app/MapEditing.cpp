@@ -11,6 +11,7 @@
 #include "monitor/CellTrail.h"
 #include "params/MapCellLook.h"
 #include "params/MapClipboard.h"
+#include "params/RangeTexts.h"
 #include "session/Session.h"
 
 #include <QAbstractButton>
@@ -482,12 +483,24 @@ void MapEditing::setValue() {
     if (selection_.cells().none() || held())
         return;
     const MapCell c = selection_.current();
+    const int current = session_.image().map(c.row, c.column);
     bool ok = false;
-    const int value = QInputDialog::getInt(
-        &window_, text(MapEditText::SetTitle, language_), text(MapEditText::SetLabel, language_),
-        session_.image().map(c.row, c.column), kMinAdvance, kMaxAdvance, 1, &ok);
+    // Wider than the map's range: a number typed whole is refused whole, as in the map's fields,
+    // not cut to the digits that fit ("65" read as 6).
+    const int value =
+        QInputDialog::getInt(&window_, text(MapEditText::SetTitle, language_),
+                             text(MapEditText::SetLabel, language_), current, -999, 999, 1, &ok);
     if (!ok)
         return;
+    if (value < kMinAdvance || value > kMaxAdvance) {
+        report(QString::fromStdString(rangeText(RangeText::TypedRefused, language_))
+                   .arg(text(MapEditText::SetTitle, language_))
+                   .arg(value)
+                   .arg(kMinAdvance)
+                   .arg(kMaxAdvance)
+                   .arg(current));
+        return;
+    }
     const MapMask cells = selection_.cells();
     run(EditName::MapSet, [&](const DeviceImage& image) { return setCells(image, cells, value); });
 }

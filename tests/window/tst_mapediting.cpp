@@ -186,6 +186,10 @@ void tst_MapEditing::keysMenuAndButtons() {
     QTest::keyClick(cell(w, 5, 6), Qt::Key_Equal);
     QCOMPARE(rowOf(session(w).image(), 4).mid(5, 2), QList<int>({17, 17}));
     QCOMPARE(rowOf(session(w).image(), 5).mid(5, 2), QList<int>({17, 17}));
+    answer("65"); // beyond the map's 60°: refused whole, not read as 6
+    QTest::keyClick(cell(w, 5, 6), Qt::Key_Equal);
+    QCOMPARE(rowOf(session(w).image(), 5).mid(5, 2), QList<int>({17, 17}));
+    QCOMPARE(w.statusBar()->currentMessage(), QString("Set advance: 65 is outside 0..60; kept 17"));
     answer("400");
     QTest::mouseClick(find<QAbstractButton>(w, "ButtonMapScale"), Qt::LeftButton);
     QCOMPARE(rowOf(session(w).image(), 5).mid(5, 2), QList<int>({60, 60}));

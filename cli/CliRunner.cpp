@@ -28,6 +28,8 @@ CliRunner::CliRunner(Session& session, CliOptions options, Output out, Output pr
     // A file that cannot be read or written: the session's box, with the file named.
     connect(&session, &Session::box, this,
             [this](const QString& text) { progress_(text + ": " + options_.file); });
+    // What the window's status bar would say (a restore point that cannot be written).
+    connect(&session, &Session::statusLine, this, [this](const QString& text) { progress_(text); });
     session.setLanguage(options_.language);
     session.setExtMonitor(options_.extMonitor);
     timer_.setInterval(55);

@@ -135,6 +135,24 @@ private slots:
         }
     }
 
+    // A restore point that cannot be written is told, as the window's status bar tells it;
+    // the unit's result stands.
+    void restorePointNotWritten() {
+        const QString link = dir_.filePath("nohistory");
+        std::unique_ptr<SimUnit> unit = unitAt(link, 42);
+        QVERIFY(unit);
+        Program p;
+        QVERIFY(QDir().mkpath(p.home.filePath("data")));
+        QFile blocker(p.home.filePath("data/Vortan2")); // a file where the folder belongs
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        p.start({"ENGLISH", "--port", link, "--program", setFile_});
+        QVERIFY(p.process.waitForFinished(60000));
+        p.waitFor({});
+        QCOMPARE(p.process.exitCode(), 0);
+        QVERIFY2(p.err.contains("Restore point could not be written to"), qPrintable(p.err));
+    }
+
     void verifyAgainstAnotherSet() {
         const QString link = dir_.filePath("other");
         std::unique_ptr<SimUnit> unit = unitAt(link, 40); // holds the defaults

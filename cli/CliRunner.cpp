@@ -85,12 +85,16 @@ bool CliRunner::loadFile() {
             progress_("  " + q(c.text));
     }
     const std::vector<OutOfRangeValue> outside = outOfRangeValues(fileSet_, language, caption);
-    if (options_.operation != CliOperation::Program || options_.anyway || outside.empty())
-        return true;
-    progress_(q(cliText(CliText::OutOfRange, language)));
-    for (const OutOfRangeValue& v : outside)
-        progress_("  " + q(v.text));
-    return false;
+    if (options_.operation == CliOperation::Program && !options_.anyway && !outside.empty()) {
+        progress_(q(cliText(CliText::OutOfRange, language)));
+        for (const OutOfRangeValue& v : outside)
+            progress_("  " + q(v.text));
+        return false;
+    }
+    // The set is the file's: its restore points name the file.
+    session_.image() = fileSet_;
+    session_.rememberFile(options_.file);
+    return true;
 }
 
 bool CliRunner::saveFile() {

@@ -135,6 +135,8 @@ public:
     bool compareWithFile(const QString& path);
     // New: the defaults as one edit; no file.
     bool newSet();
+    // Makes `path` the tuner's file, holding the set as it is now (after a save or an open).
+    void rememberFile(const QString& path);
     // A parameter file's values over a copy of the set; a box when it cannot be read.
     std::optional<DeviceImage> readSetFile(const QString& path, ParamFileResult& result);
     // The set of the file last saved or opened; unknown until one was.
@@ -220,7 +222,6 @@ private:
 
     void normalise();
     void checkLock();
-    void rememberFile(const QString& path);
     bool openSet(const QString& path);
     void setFileLabel(const QString& label);
     void saveRestorePoint();

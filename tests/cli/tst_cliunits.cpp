@@ -127,6 +127,15 @@ private slots:
         QVERIFY(p.process.waitForFinished(30000));
         QCOMPARE(p.process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.process.exitCode(), 0);
+        // Each unit's restore point names the file its set came from.
+        QFile index(p.home.filePath("data/Vortan2/history/index.tsv"));
+        QVERIFY(index.open(QIODevice::ReadOnly));
+        const QStringList entries =
+            QString::fromUtf8(index.readAll()).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!entries.isEmpty());
+        for (const QString& entry : entries)
+            QVERIFY2(entry.section('\t', 1, 1) == QFileInfo(setFile_).absoluteFilePath(),
+                     qPrintable(entry));
         const QStringList lines = p.outLines();
         QCOMPARE(lines.size(), 3);
         for (int n = 0; n < 3; ++n) {

@@ -100,8 +100,8 @@ bool CloseFlow::askBeforeClosing() {
                      0, false);
         if (answer == 1)
             operationAnswered_ = true;
-        else if (answer == 0)
-            pendingClose_ = PendingClose::AfterOperation;
+        else if (answer == 0) // a program that fails keeps the window open and says so
+            pendingClose_ = programming ? PendingClose::AfterProgram : PendingClose::AfterOperation;
         return answer != 0;
     }
     case CloseStep::AskToProgramFirst: {

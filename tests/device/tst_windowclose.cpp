@@ -34,14 +34,22 @@ private slots:
 
 void tst_WindowClose::exitWhileProgramming_data() {
     QTest::addColumn<QString>("answer");
-    QTest::newRow("wait for the end") << english(CloseText::WaitForEnd);
-    QTest::newRow("close anyway") << english(CloseText::CloseAnyway);
+    QTest::addColumn<bool>("unitSilent");
+    QTest::newRow("wait for the end") << english(CloseText::WaitForEnd) << false;
+    QTest::newRow("wait for a program that fails") << english(CloseText::WaitForEnd) << true;
+    QTest::newRow("close anyway") << english(CloseText::CloseAnyway) << false;
 }
 
 void tst_WindowClose::exitWhileProgramming() {
     QFETCH(QString, answer);
+    QFETCH(bool, unitSilent);
     WindowBench b;
     QVERIFY(b.ok());
+    if (unitSilent) {
+        SimSwitches silent;
+        silent.silent = true;
+        b.sim.setSwitches(silent);
+    }
     b.click("BitBtn1"); // Program
     QCOMPARE(int(b.operation()), int(DeviceOperations::Program));
     {
@@ -57,6 +65,14 @@ void tst_WindowClose::exitWhileProgramming() {
     }
     QVERIFY(!b.closed());
     QVERIFY(b.run());
+    if (unitSilent) { // the window stays and says the unit may be half programmed
+        QCOMPARE(b.message(), QString("Program error!"));
+        b.tick();
+        QCoreApplication::processEvents();
+        QVERIFY(!b.closed());
+        QCOMPARE(b.boxes, QStringList{english(CloseText::ProgramFailed).arg("Verify OK")});
+        return;
+    }
     QCOMPARE(b.message(), QString("Verify OK"));
     QTRY_VERIFY(b.closed()); // by itself, once the program has ended
     QVERIFY(b.w->isHidden());

@@ -70,6 +70,15 @@ bool runLive(WindowBench& b) {
     return b.operation() == DeviceOperations::Idle;
 }
 
+// Read: afterwards the window knows what the unit holds.
+bool readIntoInUnit(WindowBench& b) {
+    b.click("Button1");
+    if (!b.run())
+        return false;
+    b.tick();
+    return b.counts().startsWith("In unit");
+}
+
 } // namespace
 
 class tst_WindowSetAndUnit : public QObject {
@@ -243,10 +252,7 @@ void tst_WindowSetAndUnit::unitForgottenWhenUnplugged() {
 void tst_WindowSetAndUnit::unitForgottenOnAnotherIdentification() {
     WindowBench b;
     QVERIFY(b.ok());
-    b.click("Button1");
-    QVERIFY(b.run());
-    b.tick();
-    QVERIFY(b.counts().startsWith("In unit"));
+    QVERIFY(readIntoInUnit(b));
     SimSwitches other;
     other.bikeMask = 0x3E; // another page 0, without the window's type 0
     b.sim.setSwitches(other);
@@ -263,10 +269,7 @@ void tst_WindowSetAndUnit::unitForgottenOnAnotherIdentification() {
 void tst_WindowSetAndUnit::unitForgottenAfterNoConnection() {
     WindowBench b;
     QVERIFY(b.ok());
-    b.click("Button1");
-    QVERIFY(b.run());
-    b.tick();
-    QVERIFY(b.counts().startsWith("In unit"));
+    QVERIFY(readIntoInUnit(b));
     SimSwitches silent;
     silent.silent = true;
     b.sim.setSwitches(silent);
@@ -286,10 +289,7 @@ void tst_WindowSetAndUnit::unitForgottenAfterNoConnection() {
 void tst_WindowSetAndUnit::unitForgottenOnAnotherPort() {
     WindowBench b;
     QVERIFY(b.ok());
-    b.click("Button1");
-    QVERIFY(b.run());
-    b.tick();
-    QVERIFY(b.counts().startsWith("In unit"));
+    QVERIFY(readIntoInUnit(b));
 
     SimUnit second;
     QVERIFY(second.start());

@@ -473,8 +473,8 @@ void buildFormControls(QMainWindow& window) {
     bold.setBold(true);
     message->setFont(bold);
     message->setAutoFillBackground(true);
-    // The bottom row gives way on a narrow screen; 260 and 297 wide where there is room.
-    message->setMinimumWidth(100);
+    // The bottom row gives way on a narrow screen, the file path first: the message (at its
+    // widest "Programmier. Fehler") keeps the width of its text, 260 and more where there is room.
     keepPlaceWhenHidden(message);
     bottom->addWidget(message, 2);
     // Shown beside a verify error: opens the difference report.

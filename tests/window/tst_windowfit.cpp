@@ -3,6 +3,7 @@
 // cells and the live figures take the room; the size is kept for the next run.
 
 #include "TestWindow.h"
+#include "params/Messages.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -65,6 +66,7 @@ class tst_WindowFit : public QObject {
 private slots:
     void everyControlReachable_data();
     void everyControlReachable();
+    void resultMessageWhole();
     void largeScreenGrowsMapAndLiveFigures();
     void sizeKeptBetweenRuns();
     void rowAloneKeepsItsPlaceScaled();
@@ -99,6 +101,24 @@ void tst_WindowFit::everyControlReachable() {
         }
     }
     QVERIFY(checked > 100);
+}
+
+// On the smallest screen the longest result message is read whole; the file path gives way.
+void tst_WindowFit::resultMessageWhole() {
+    TestWindow t({"DEUTSCH"});
+    QMainWindow& w = t.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.resize(800, 600);
+    QTRY_COMPARE(w.size(), QSize(800, 600));
+    auto* label = w.findChild<QLabel*>("LabelHlaseni");
+    const QString longest =
+        QString::fromStdString(messageText(vortan::Message::ProgramFailed, vortan::German));
+    label->setText(longest); // as the session shows it at the end of a program
+    label->show();
+    QCoreApplication::processEvents();
+    QTRY_VERIFY2(label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(longest),
+                 qPrintable(QString::number(label->width())));
 }
 
 void tst_WindowFit::largeScreenGrowsMapAndLiveFigures() {

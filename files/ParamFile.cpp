@@ -174,6 +174,14 @@ private:
     std::size_t pos_ = 0;
 };
 
+// A problem is told once per key and kind, however often a damaged file repeats it.
+void tell(ParamFileResult& result, FileProblem problem) {
+    for (const FileProblem& p : result.problems)
+        if (p.kind == problem.kind && p.key == problem.key)
+            return;
+    result.problems.push_back(std::move(problem));
+}
+
 std::uint8_t low8(std::uint32_t v) {
     return static_cast<std::uint8_t>(v & 0xFFu);
 }
@@ -201,7 +209,7 @@ void store(const Key& key, const Field& f, std::uint32_t n, DeviceImage& image,
         const bool scaled = r.kind != ParamKind::Flag && !r.fileRaw;
         const unsigned readAs =
             scaled ? unsigned((image[f.byte] + r.offset) * r.scale) : unsigned(image[f.byte]);
-        result.problems.push_back({FileProblemKind::DoesNotFit, key.name, n, readAs});
+        tell(result, {FileProblemKind::DoesNotFit, key.name, n, readAs});
     }
 }
 
@@ -276,7 +284,7 @@ ParamFileResult readParamFile(const std::string& text, DeviceImage& image) {
         for (const Field& f : key->fields) {
             const auto n = in.number();
             if (!n) { // the word is read as the next key
-                result.problems.push_back({FileProblemKind::CutShort, key->name});
+                tell(result, {FileProblemKind::CutShort, key->name});
                 break;
             }
             store(*key, f, *n, image, result);

@@ -37,7 +37,7 @@ struct FileProblem {
 struct ParamFileResult {
     bool headerFound = false;
     std::optional<bool> extMonitor;    // set when the file has EXT_MON
-    std::vector<FileProblem> problems; // in the order met; the missing keys last
+    std::vector<FileProblem> problems; // in the order met, once per key and kind; missing last
 };
 
 // Reads `text` into `image`; keys that are missing leave their bytes as they were. When no

@@ -47,9 +47,13 @@ std::string fileProblemText(const FileProblem& problem, int language) {
 std::string fileProblemsLine(const std::vector<FileProblem>& problems, int language) {
     if (problems.empty())
         return {};
+    // The first few: a status bar holds one line.
+    constexpr std::size_t kShown = 6;
     std::string line = fileProblemsHeading(language);
-    for (std::size_t i = 0; i < problems.size(); ++i)
+    for (std::size_t i = 0; i < problems.size() && i < kShown; ++i)
         line += (i ? "; " : " ") + fileProblemText(problems[i], language);
+    if (problems.size() > kShown)
+        line += "; …";
     return line;
 }
 

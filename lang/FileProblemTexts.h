@@ -14,7 +14,7 @@ std::string fileProblemsHeading(int language);
 // One problem, e.g. "ADVANCE is cut short …" or "CLUTCH holds 2600, which does not fit; read
 // as 40".
 std::string fileProblemText(const FileProblem& problem, int language);
-// The heading and the problems on one line, for the status bar ("" when there are none).
+// The heading and the first problems on one line, for the status bar ("" when there are none).
 std::string fileProblemsLine(const std::vector<FileProblem>& problems, int language);
 
 } // namespace vortan

@@ -308,7 +308,8 @@ void tst_ParamFile::problems_data() {
         << full.substr(0, full.find("ADVANCE") + 100)
         << QStringList{"cut ADVANCE", "missing PRIV_ENABLE", "missing PRIV_HYSTER",
                        "missing RPM_PRIV", "missing NAP_PRIV"};
-    QTest::newRow("a word for a number") << full + " CLUTCH abc" << QStringList{"cut CLUTCH"};
+    QTest::newRow("a word for a number, told once")
+        << full + " CLUTCH abc CLUTCH abc" << QStringList{"cut CLUTCH"};
     QTest::newRow("scaled too large") << full + " CLUTCH 2600" << QStringList{"fit CLUTCH 2600 40"};
     QTest::newRow("beyond 16 bits") << full + " CLUTCH 65540" << QStringList{"fit CLUTCH 65540 0"};
     QTest::newRow("byte too large") << full + " BASE_ADV 256" << QStringList{"fit BASE_ADV 256 0"};
